@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Vantory need.
+set -euo pipefail
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
+  sqlite3 libglib2.0-dev libgtest-dev libgmock-dev googletest xvfb xauth fonts-liberation
+  xdg-utils)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/Environment.h"
+#include "platform/FileSystem.h"
+#include "platform/Images.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Shell.h"
+
+namespace platform {
+
+// Every platform service the windows and commands use. Tests hand in fakes.
+struct Services {
+    MessageBoxes& messages;
+    FileSystem& files;
+    Environment& environment;
+    Images& images;
+    Shell& shell;
+};
+
+} // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/Value.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace store {
+
+// One column of the current row, converted on demand the way the readers need it.
+class Field {
+public:
+    Field(std::string column, Cell cell) : column_(std::move(column)), cell_(std::move(cell)) {}
+    bool isNull() const;
+    // Text of the value; null reads as "".
+    std::string text() const;
+    // Whole numbers; text holding a number converts, anything else throws StoreError.
+    std::int32_t toInt32() const;
+    std::int16_t toInt16() const;
+
+private:
+    std::string column_;
+    Cell cell_;
+};
+
+// The rows of one read, taken whole when the read runs (a static cursor): later writes on the
+// same connection neither change it nor wait for it.
+class ResultSet {
+public:
+    ResultSet() = default;
+    ResultSet(std::vector<std::string> columns, std::vector<std::vector<Cell>> rows);
+
+    bool isOpen() const { return open_; }
+    bool eof() const;
+    // The named column (case-insensitive) of the current row; throws StoreError at the end or
+    // for an unknown column.
+    Field field(const std::string& column) const;
+    void moveNext();
+    void close();
+    std::size_t rowCount() const { return rows_.size(); }
+
+private:
+    bool open_ = false;
+    std::size_t current_ = 0;
+    std::vector<std::string> columns_;
+    std::vector<std::vector<Cell>> rows_;
+};
+
+} // namespace store

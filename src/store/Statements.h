@@ -1,0 +1,56 @@
+#pragma once
+
+#include "store/Connection.h"
+#include "store/ResultSet.h"
+#include "store/Rows.h"
+
+#include <cstdint>
+#include <string>
+
+// Every statement the program issues, one function each. Values are bound as parameters, so any
+// text is stored exactly as typed.
+namespace store {
+
+// R1: all groups, sorted by name.
+ResultSet selectAllGroups(Connection& db);
+// R2: the shortcuts of one group, sorted by caption.
+ResultSet selectItemsOfGroup(Connection& db, const std::string& group);
+// R3: one group by name.
+ResultSet selectGroup(Connection& db, const std::string& group);
+// R4: shortcuts by caption, in any group.
+ResultSet selectItemsByCaption(Connection& db, const std::string& caption);
+// R5: one shortcut by caption within a group.
+ResultSet selectItemInGroup(Connection& db, const std::string& caption, const std::string& group);
+
+// W1: add a group.
+void insertGroup(Connection& db, const GroupRow& row);
+// W2: change the group named oldName.
+void updateGroup(Connection& db, const std::string& oldName, const GroupRow& row);
+// W3: remove a group's row.
+void deleteGroup(Connection& db, const std::string& group);
+// W4: remove every shortcut of a group.
+void deleteItemsOfGroup(Connection& db, const std::string& group);
+// W5: add a shortcut from the shortcut editor.
+void insertItem(Connection& db, const ItemRow& row);
+// W6: add a shortcut-file shortcut (kind 5, parameters " ", window state 0).
+void insertShortcutFileItem(Connection& db, const std::string& group, const std::string& caption,
+                            const std::string& description, const std::string& path,
+                            std::int32_t colour);
+// W7: add a dropped file or folder (description and parameters " ", colour 0, window state 0).
+void insertDroppedItem(Connection& db, const std::string& group, const std::string& caption,
+                       const std::string& path, std::int16_t kind);
+// W8: change the shortcut oldCaption of row.groupcaption.
+void updateItem(Connection& db, const std::string& oldCaption, const ItemRow& row);
+// W9: change a shortcut-file shortcut (kind 5, parameters " ", window state 0).
+void updateShortcutFileItem(Connection& db, const std::string& oldCaption,
+                            const std::string& group, const std::string& newCaption,
+                            const std::string& description, const std::string& path,
+                            std::int32_t colour);
+// W10: remove one shortcut.
+void deleteItem(Connection& db, const std::string& group, const std::string& caption);
+
+// Whole rows of the current result row, for the editors.
+GroupRow readGroupRow(const ResultSet& rs);
+ItemRow readItemRow(const ResultSet& rs);
+
+} // namespace store
