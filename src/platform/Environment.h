@@ -7,7 +7,7 @@ namespace platform {
 
 // Process environment and well-known places of this machine.
 class Environment {
-public:
+  public:
     virtual ~Environment() = default;
     virtual std::optional<QString> variable(const QString& name) = 0;
     virtual QString hostName() = 0;

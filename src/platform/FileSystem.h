@@ -7,7 +7,7 @@ namespace platform {
 // The file system as the program sees it. Paths use "/" as separator.
 // The throwing operations raise PlatformError with a message a user understands.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // True for an existing file or folder; never throws.
     virtual bool exists(const QString& path) = 0;

@@ -8,7 +8,7 @@ namespace platform {
 
 // Pictures and pointers read from files. Both throw PlatformError when the file cannot be read.
 class Images {
-public:
+  public:
     virtual ~Images() = default;
     virtual QPixmap loadPicture(const QString& path) = 0;
     virtual QCursor loadCursor(const QString& path) = 0;

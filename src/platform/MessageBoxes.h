@@ -12,7 +12,7 @@ enum class MessageAnswer { Ok, Yes, No };
 
 // Modal message boxes. Texts keep their CR LF line breaks; the desktop shows them as line breaks.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual MessageAnswer show(QWidget* owner, const QString& text, const QString& title,
                                MessageButtons buttons, MessageIcon icon) = 0;

@@ -7,7 +7,7 @@ namespace platform {
 
 // A platform service failed; what() is the message shown to the user.
 class PlatformError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -31,7 +31,7 @@ constexpr int Show = 5;
 
 // Carries out shell requests. The shell reports a failed start itself; callers look at no result.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual void execute(const ShellRequest& request) = 0;
 };

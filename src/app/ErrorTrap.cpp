@@ -1,0 +1,46 @@
+#include "app/ErrorTrap.h"
+
+#include "platform/MessageBoxes.h"
+
+#include <exception>
+
+namespace app {
+
+QString applicationErrorText(const QString& description, const QString& location, int label) {
+    return description + QStringLiteral("\r\n") + QStringLiteral("in Vantory2021/08/31.") +
+           location + QStringLiteral(" ") + QStringLiteral("at line ") + QString::number(label) +
+           QStringLiteral("\r\n\r\n") +
+           QStringLiteral("Please email screenshot of this message to ") +
+           QString::fromLatin1(kSupportAddress);
+}
+
+Trap::Trap(platform::MessageBoxes& boxes, QWidget* owner, QString location)
+    : boxes_(boxes), owner_(owner), location_(std::move(location)) {}
+
+bool Trap::step(int label, const std::function<void()>& statement) {
+    lastLabel_ = label;
+    try {
+        statement();
+        return true;
+    } catch (const std::exception& e) {
+        report(QString::fromStdString(e.what()));
+    } catch (...) {
+        report(QStringLiteral("Unexpected error"));
+    }
+    return false;
+}
+
+bool Trap::test(int label, const std::function<bool()>& condition) {
+    bool result = true;
+    step(label, [&] { result = condition(); });
+    return result;
+}
+
+void Trap::report(const QString& description) {
+    ++failures_;
+    boxes_.show(owner_, applicationErrorText(description, location_, lastLabel_),
+                QStringLiteral("Application Error"), platform::MessageButtons::Ok,
+                platform::MessageIcon::Exclamation);
+}
+
+} // namespace app

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/Globals.h"
+#include "platform/Services.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace app {
+
+// The main window's pointer: the default arrow, the hourglass of a running command, or the hand.
+enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
+
+// The main window: the category tree on the left, the shortcut list on the right, the
+// description line below.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    Form1(platform::Services& services, Globals& globals, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up: data folder, catalogue, window dress, category tree.
+    void Form_Load();
+
+    // Rebuilds the category tree from the catalogue. Errors pass to the caller.
+    void loadGroups();
+    // Refills the shortcut list for the selected category.
+    void loadItems();
+    // Scrolls the list so that the item at a 1-based index shows, then selects and focuses it.
+    void ScrollToItem(int index);
+    // Closes every window of the program.
+    void CloseAllForms();
+
+    bool mNodeIsGroup = false;
+
+    MousePointer mousePointer() const { return pointer_; }
+    void setMousePointer(MousePointer pointer);
+
+    // The controls, by their names.
+    QTreeWidget* TreeView1() const { return tree_; }
+    QListWidget* ListView1() const { return list_; }
+    QLabel* Label1() const { return label_; }
+    QPushButton* PushButton(int number) const { return buttons_.at(number - 1); }
+
+    // The tree's node click and the list's item click.
+    void TreeView1_NodeClick(QTreeWidgetItem* node);
+    void ListView1_ItemClick(QListWidgetItem* item);
+
+    // The command buttons.
+    void PushButton3_Click();
+    void PushButton6_Click();
+    void PushButton7_Click();
+    void PushButton8_Click();
+
+    static constexpr const char* kRootKey = "Root";
+    // Each shortcut remembers the number of its picture.
+    static constexpr int kImageRole = Qt::UserRole + 1;
+    static QString nodeKey(const QTreeWidgetItem* node);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildControls();
+    void connectControls();
+    void Form_QueryUnload();
+    bool handleKey(QObject* watched, QKeyEvent* key);
+    void handleHover(QObject* watched);
+    void setListBackground(const std::optional<QPixmap>& picture);
+    QString selectedNodeText() const;
+    QTreeWidgetItem* selectedNode() const;
+
+    platform::Services& services_;
+    Globals& globals_;
+
+    QTreeWidget* tree_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QLabel* label_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* frame2_ = nullptr;
+    std::array<QPushButton*, 9> buttons_{};
+
+    MousePointer pointer_ = MousePointer::Default;
+    std::optional<QCursor> customCursor_;
+    bool treePressed_ = false;
+    bool centred_ = false;
+};
+
+} // namespace app

@@ -1,0 +1,86 @@
+#include "app/Form1.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace app {
+
+void Form1::setMousePointer(MousePointer pointer) {
+    pointer_ = pointer;
+    switch (pointer) {
+    case MousePointer::Default:
+        unsetCursor();
+        break;
+    case MousePointer::Hourglass:
+        setCursor(Qt::WaitCursor);
+        break;
+    case MousePointer::Custom:
+        setCursor(customCursor_.value_or(QCursor(Qt::PointingHandCursor)));
+        break;
+    }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (handleKey(watched, static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+        break;
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        handleHover(watched);
+        break;
+    case QEvent::MouseButtonPress:
+        if (watched == tree_->viewport()) {
+            treePressed_ = true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
+    const Qt::KeyboardModifiers shift = key->modifiers() & ~Qt::KeypadModifier;
+    // Ctrl+L launches wherever the focus is; Ctrl+Shift+L, Alt+L and L do not.
+    if (key->key() == Qt::Key_L && shift == Qt::ControlModifier) {
+        PushButton7_Click();
+        return true;
+    }
+    if (key->key() == Qt::Key_Delete) {
+        if (watched == tree_ && tree_->topLevelItemCount() > 0) {
+            PushButton3_Click();
+            return true;
+        }
+        if (watched == list_ && list_->count() > 0) {
+            PushButton6_Click();
+            return true;
+        }
+    }
+    // Enter on a shortcut does what a click on it does.
+    if (watched == list_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        list_->currentItem()) {
+        ListView1_ItemClick(list_->currentItem());
+        return true;
+    }
+    return false;
+}
+
+void Form1::handleHover(QObject* watched) {
+    if (pointer_ == MousePointer::Hourglass) {
+        return;
+    }
+    const bool overButton = std::find(buttons_.begin(), buttons_.end(), watched) != buttons_.end();
+    const MousePointer wanted = overButton ? MousePointer::Custom : MousePointer::Default;
+    if (wanted != pointer_) {
+        setMousePointer(wanted);
+    }
+}
+
+} // namespace app

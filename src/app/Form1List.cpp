@@ -1,0 +1,123 @@
+#include "app/ErrorTrap.h"
+#include "app/Form1.h"
+#include "app/ImageLists.h"
+#include "app/QtColour.h"
+#include "launch/HelpCommand.h"
+#include "launch/LaunchCommand.h"
+#include "store/Codes.h"
+#include "store/Statements.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <stdexcept>
+
+namespace app {
+
+void Form1::loadItems() {
+    Trap trap(services_.messages, this, QStringLiteral("Form1.loadItems"));
+    store::ResultSet rs;
+    trap.step(100, [] {});
+    QTreeWidgetItem* node = selectedNode();
+    if (trap.test(102, [&] { return node == nullptr; })) {
+        return;
+    }
+    if (trap.test(104, [&] { return nodeKey(node) == QLatin1String(kRootKey); })) {
+        return;
+    }
+    // Filling with updates suspended and scrolling once at the end keeps long lists fast; the
+    // list still ends scrolled to its last item.
+    list_->setUpdatesEnabled(false);
+    trap.step(106, [&] { list_->clear(); });
+    trap.step(108, [&] {
+        rs = store::selectItemsOfGroup(globals_.connection(), node->text(0).toStdString());
+    });
+    int image = 0;
+    while (!rs.eof()) {
+        if (trap.test(112,
+                      [&] { return rs.field("itemtype").toInt16() == store::kind::ShellFile; })) {
+            trap.step(114, [&] { image = 2; });
+        } else {
+            trap.step(116, [&] { image = rs.field("itemtype").toInt16(); });
+        }
+        QListWidgetItem* item = nullptr;
+        trap.step(118, [&] {
+            const QIcon icon = imageListIcon(image + 1);
+            item = new QListWidgetItem(icon, QString::fromStdString(rs.field("itemcaption").text()),
+                                       list_);
+            item->setData(kImageRole, image + 1);
+        });
+        if (item) {
+            trap.step(120, [&] {
+                item->setForeground(colourFromCode(rs.field("itemtextcolor").toInt32()));
+            });
+        }
+        trap.step(124, [&] { rs.moveNext(); });
+    }
+    trap.step(126, [&] {
+        if (rs.isOpen()) {
+            rs.close();
+        }
+    });
+    list_->setUpdatesEnabled(true);
+    if (list_->count() > 0) {
+        list_->scrollToItem(list_->item(list_->count() - 1));
+    }
+}
+
+void Form1::ListView1_ItemClick(QListWidgetItem* item) {
+    Q_UNUSED(item);
+    Trap trap(services_.messages, this, QStringLiteral("Form1.ListView1_ItemClick"));
+    if (list_->count() >= 1) {
+        store::ResultSet rs;
+        // The shortcut is looked up within the selected category, so that a caption used in two
+        // categories shows and launches the one on screen.
+        trap.step(100, [&] {
+            QListWidgetItem* selected = list_->currentItem();
+            const std::string caption = selected ? selected->text().toStdString() : std::string();
+            rs = store::selectItemInGroup(globals_.connection(), caption,
+                                          selectedNodeText().toStdString());
+        });
+        trap.step(102, [&] {
+            label_->setText(rs.eof() ? QString()
+                                     : QString::fromStdString(rs.field("itemdescription").text()));
+        });
+        trap.step(104, [&] {
+            if (rs.isOpen()) {
+                rs.close();
+            }
+        });
+    }
+    PushButton7_Click();
+}
+
+void Form1::ScrollToItem(int index) {
+    QListWidgetItem* item = list_->item(index - 1);
+    if (!item) {
+        throw std::out_of_range("Invalid list index");
+    }
+    list_->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    list_->setCurrentItem(item);
+    list_->setFocus();
+}
+
+void Form1::PushButton3_Click() {
+    // Deleting a category arrives with the category commands.
+}
+
+void Form1::PushButton6_Click() {
+    // Deleting a shortcut arrives with the shortcut commands.
+}
+
+void Form1::PushButton7_Click() {
+    QListWidgetItem* selected = list_->currentItem();
+    launch::runLaunchCommand(launch::LaunchContext{
+        services_, globals_, this, mNodeIsGroup, list_->count(),
+        selected ? std::optional<QString>(selected->text()) : std::nullopt, selectedNodeText()});
+}
+
+void Form1::PushButton8_Click() {
+    launch::runHelpCommand(services_, this);
+}
+
+} // namespace app

@@ -1,0 +1,140 @@
+#include "app/ErrorTrap.h"
+#include "app/Form1.h"
+#include "app/ImageLists.h"
+#include "app/MainHelpers.h"
+#include "store/StoreError.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTreeWidget>
+
+namespace app {
+
+namespace {
+
+// The machine-wide application-data folder.
+constexpr int kCommonAppData = 35;
+constexpr char kCatalogueFile[] = "/dbData.mdb";
+
+QString dataFolder(platform::Environment& env) {
+    return Main::SpecialFolderPath(env, kCommonAppData) + QStringLiteral("/Mellovan/") +
+           QStringLiteral("Vantory");
+}
+
+} // namespace
+
+void Form1::Form_Load() {
+    Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
+    platform::FileSystem& files = services_.files;
+    platform::Environment& env = services_.environment;
+    const QString base = Main::SpecialFolderPath(env, kCommonAppData);
+    const QString data = dataFolder(env);
+    const QString catalogue = data + QLatin1String(kCatalogueFile);
+    const QString program = env.programFolder();
+
+    if (trap.test(100, [&] { return !files.exists(base + QStringLiteral("/Mellovan")); })) {
+        trap.step(102, [&] { files.createFolder(base + QStringLiteral("/Mellovan")); });
+    }
+    if (trap.test(104, [&] { return !files.exists(data); })) {
+        trap.step(106, [&] { files.createFolder(data); });
+    }
+    if (trap.test(108, [&] { return !Main::FileExists(files, catalogue); })) {
+        const QString applications = program + QStringLiteral("/dbApplications.mdb");
+        const QString blank = program + QStringLiteral("/dbBlank.mdb");
+        if (trap.test(110, [&] { return Main::FileExists(files, applications); })) {
+            trap.step(112, [&] { files.copyFile(applications, catalogue); });
+        } else if (trap.test(114, [&] { return Main::FileExists(files, blank); })) {
+            trap.step(116, [&] { files.copyFile(blank, catalogue); });
+        }
+    }
+    if (trap.test(118, [&] { return !Main::FileExists(files, catalogue); })) {
+        trap.step(120, [&] {
+            services_.messages.show(
+                this,
+                QStringLiteral(
+                    "Database file does not exist. Please contact author for more info."),
+                globals_.applicationTitle, platform::MessageButtons::Ok,
+                platform::MessageIcon::None);
+        });
+        return;
+    }
+
+    trap.step(122, [&] { globals_.gConnection = std::make_unique<store::Connection>(); });
+    trap.step(124, [&] {
+        globals_.connection().open(catalogue.toStdString());
+        if (globals_.gConnection->isReadOnly()) {
+            throw store::StoreError("The catalogue file " + catalogue.toStdString() +
+                                    " is read-only. Vantory shows it, but cannot save changes.");
+        }
+    });
+    trap.step(126, [&] { Main::ApplySkin(files, program, this); });
+    trap.step(128, [&] {
+        setWindowTitle(QStringLiteral("Vantory"));
+        setWindowIcon(productIcon());
+        globals_.applicationTitle = Main::ShortenTitle(QStringLiteral("Vantory"));
+    });
+    const QString handCursor = program + QStringLiteral("/HAND-M.CUR");
+    if (trap.test(130, [&] { return Main::FileExists(files, handCursor); })) {
+        trap.step(132, [&] { customCursor_ = services_.images.loadCursor(handCursor); });
+    }
+    trap.step(152, [&] { loadGroups(); });
+    if (trap.test(154, [&] { return tree_->topLevelItemCount() >= 1; })) {
+        QTreeWidgetItem* root = nullptr;
+        trap.step(156, [&] {
+            root = tree_->topLevelItem(0);
+            const QSignalBlocker quiet(tree_);
+            tree_->setCurrentItem(root);
+        });
+        trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
+    }
+    trap.step(160, [&] {
+        QPalette palette = label_->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        label_->setPalette(palette);
+        label_->setAutoFillBackground(true);
+    });
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+    CloseAllForms();
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    // The window opens in the middle of its screen the first time it is shown.
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* where = screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(where->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+void Form1::Form_QueryUnload() {
+    Trap trap(services_.messages, this, QStringLiteral("Form1.Form_QueryUnload"));
+    trap.step(100, [&] {
+        if (globals_.gConnection && globals_.gConnection->isOpen()) {
+            globals_.gConnection->close();
+        }
+    });
+    trap.step(102, [&] { globals_.gConnection.reset(); });
+    trap.step(104, [] { QCoreApplication::processEvents(); });
+    trap.step(106, [] { QCoreApplication::processEvents(); });
+}
+
+void Form1::CloseAllForms() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
+    QCoreApplication::quit();
+}
+
+} // namespace app

@@ -1,0 +1,91 @@
+#include "app/ErrorTrap.h"
+#include "app/Form1.h"
+#include "app/ImageLists.h"
+#include "app/QtColour.h"
+#include "store/Statements.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QTreeWidget>
+
+namespace app {
+
+namespace {
+
+QString text(const store::ResultSet& rs, const char* column) {
+    return QString::fromStdString(rs.field(column).text());
+}
+
+// The tree names the root after the computer.
+QString computerName(platform::Environment& env) {
+    return env.variable(QStringLiteral("COMPUTERNAME")).value_or(env.hostName());
+}
+
+} // namespace
+
+void Form1::loadGroups() {
+    // The tree is rebuilt whole; its selection moves are not node clicks.
+    const QSignalBlocker quiet(tree_);
+    store::ResultSet rs;
+    tree_->clear();
+    auto* root = new QTreeWidgetItem(tree_, QStringList{computerName(services_.environment)});
+    root->setData(0, Qt::UserRole, QString::fromLatin1(kRootKey));
+    root->setIcon(0, imageListIcon(1));
+    rs = store::selectAllGroups(globals_.connection());
+    while (!rs.eof()) {
+        const QString caption = text(rs, "groupcaption");
+        auto* node = new QTreeWidgetItem(root, QStringList{caption});
+        node->setData(0, Qt::UserRole, QStringLiteral("key_") + caption);
+        node->setIcon(0, imageListIcon(2));
+        node->setForeground(0, colourFromCode(rs.field("grouptextcolor").toInt32()));
+        root->setExpanded(true);
+        rs.moveNext();
+    }
+    if (rs.isOpen()) {
+        rs.close();
+    }
+    label_->setText(QString());
+}
+
+void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
+    Trap trap(services_.messages, this, QStringLiteral("Form1.TreeView1_NodeClick"));
+    store::ResultSet rs;
+    trap.step(100, [] {});
+    trap.step(102, [&] { label_->setText(QString()); });
+    trap.step(104, [&] { list_->clear(); });
+    if (trap.test(106, [&] { return nodeKey(node) == QLatin1String(kRootKey); })) {
+        trap.step(134, [&] { mNodeIsGroup = false; });
+        return;
+    }
+    trap.step(108, [&] { mNodeIsGroup = true; });
+    trap.step(110,
+              [&] { rs = store::selectGroup(globals_.connection(), node->text(0).toStdString()); });
+    if (trap.test(112, [&] { return !rs.eof(); })) {
+        trap.step(114, [&] { label_->setText(text(rs, "groupdescription")); });
+        QString picture;
+        if (trap.test(116, [&] {
+                picture = text(rs, "backgroundimage");
+                return !picture.isEmpty();
+            })) {
+            if (trap.test(118, [&] { return services_.files.isNormalFile(picture); })) {
+                trap.step(120, [&] { setListBackground(services_.images.loadPicture(picture)); });
+                // A palette brush tiles its picture.
+                trap.step(122, [] {});
+            } else {
+                trap.step(124, [&] { setListBackground(std::nullopt); });
+            }
+        } else {
+            trap.step(126, [&] { setListBackground(std::nullopt); });
+        }
+    } else {
+        trap.step(128, [&] { setListBackground(std::nullopt); });
+    }
+    trap.step(130, [&] {
+        if (rs.isOpen()) {
+            rs.close();
+        }
+    });
+    trap.step(132, [&] { loadItems(); });
+}
+
+} // namespace app

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Services.h"
+
+class QWidget;
+
+namespace launch {
+
+// Opens the help page that ships with the program.
+void runHelpCommand(platform::Services& services, QWidget* owner);
+
+} // namespace launch

@@ -1,0 +1,45 @@
+#include "platform/DesktopEnvironment.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+namespace platform {
+
+namespace {
+constexpr int kCommonAppData = 35;
+}
+
+std::optional<QString> DesktopEnvironment::variable(const QString& name) {
+    const QByteArray key = name.toLocal8Bit();
+    if (!qEnvironmentVariableIsSet(key.constData())) {
+        return std::nullopt;
+    }
+    return qEnvironmentVariable(key.constData());
+}
+
+QString DesktopEnvironment::hostName() {
+    return QSysInfo::machineHostName();
+}
+
+QString DesktopEnvironment::specialFolderPath(int folder) {
+    if (folder != kCommonAppData) {
+        return QString();
+    }
+    const QStringList places =
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    return places.isEmpty() ? QString() : places.first();
+}
+
+QString DesktopEnvironment::programFolder() {
+    const QString own = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(own + QStringLiteral("/dbBlank.mdb"))) {
+        return own;
+    }
+    const QString installed = QDir::cleanPath(own + QStringLiteral("/../share/vantory"));
+    return QFileInfo::exists(installed) ? installed : own;
+}
+
+} // namespace platform

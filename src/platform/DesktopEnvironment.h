@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Environment.h"
+
+namespace platform {
+
+// The process environment, XDG folders and the program's own folder.
+class DesktopEnvironment : public Environment {
+  public:
+    std::optional<QString> variable(const QString& name) override;
+    QString hostName() override;
+    // Folder 35, the machine's shared application data, is the XDG data home on this desktop.
+    QString specialFolderPath(int folder) override;
+    // The folder of the program file, or ../share/vantory beside it for an installed build.
+    QString programFolder() override;
+};
+
+} // namespace platform

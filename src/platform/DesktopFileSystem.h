@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace platform {
+
+// The local file system. Linux has no hidden or system attribute: names starting with a dot
+// are found like any other.
+class DesktopFileSystem : public FileSystem {
+  public:
+    bool exists(const QString& path) override;
+    bool isNormalFile(const QString& path) override;
+    void createFolder(const QString& path) override;
+    void copyFile(const QString& from, const QString& to) override;
+    QString readText(const QString& path) override;
+};
+
+} // namespace platform

@@ -1,0 +1,29 @@
+#include "platform/DesktopImages.h"
+
+#include "platform/CurCursor.h"
+#include "platform/PlatformError.h"
+
+#include <QImageReader>
+
+namespace platform {
+
+QPixmap DesktopImages::loadPicture(const QString& path) {
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        throw PlatformError(QStringLiteral("The picture %1 could not be loaded: %2")
+                                .arg(path, reader.errorString())
+                                .toStdString());
+    }
+    return QPixmap::fromImage(image);
+}
+
+QCursor DesktopImages::loadCursor(const QString& path) {
+    if (std::optional<QCursor> cursor = loadCurCursor(path)) {
+        return *cursor;
+    }
+    throw PlatformError(
+        QStringLiteral("The pointer file %1 could not be loaded.").arg(path).toStdString());
+}
+
+} // namespace platform

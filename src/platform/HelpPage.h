@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Environment.h"
+
+#include <QString>
+
+namespace platform {
+
+// The address of the help page shipped beside the program.
+QString helpPageAddress(Environment& env);
+
+// The folder the help page is opened from: the top of the file system.
+QString rootFolder();
+
+} // namespace platform
