@@ -1,0 +1,192 @@
+#include "store/ResultSet.h"
+
+#include "store/StoreError.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string_view>
+
+namespace store {
+
+namespace {
+
+std::string realText(double v) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return std::string(buffer, result.ptr);
+}
+
+bool isSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isSpace(s.front())) {
+        s.remove_prefix(1);
+    }
+    while (!s.empty() && isSpace(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
+}
+
+// Accepts an optional sign, digits, and an optional decimal part: "42", "-7", "+3.50", ".5".
+bool looksLikeNumber(std::string_view s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') {
+            ++i;
+            ++digits;
+        }
+    }
+    return digits > 0 && i == s.size();
+}
+
+bool asciiEqualIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i];
+        char y = b[i];
+        if (x >= 'A' && x <= 'Z') {
+            x = static_cast<char>(x - 'A' + 'a');
+        }
+        if (y >= 'A' && y <= 'Z') {
+            y = static_cast<char>(y - 'A' + 'a');
+        }
+        if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool Field::isNull() const {
+    return std::holds_alternative<std::monostate>(cell_);
+}
+
+std::string Field::text() const {
+    if (const auto* i = std::get_if<std::int64_t>(&cell_)) {
+        return std::to_string(*i);
+    }
+    if (const auto* d = std::get_if<double>(&cell_)) {
+        return realText(*d);
+    }
+    if (const auto* s = std::get_if<std::string>(&cell_)) {
+        return *s;
+    }
+    return {};
+}
+
+namespace {
+
+// Rounds and range-checks the value of a column into [low, high].
+std::int64_t wholeNumber(const std::string& column, const Cell& cell, std::int64_t low,
+                         std::int64_t high) {
+    const auto tooLarge = [&](const std::string& shown) {
+        return StoreError("The value " + shown + " in column " + column + " is too large.");
+    };
+    const auto fromReal = [&](double d, const std::string& shown) {
+        const double r = std::round(d);
+        if (!std::isfinite(r) || r < static_cast<double>(low) || r > static_cast<double>(high)) {
+            throw tooLarge(shown);
+        }
+        return static_cast<std::int64_t>(r);
+    };
+
+    if (std::holds_alternative<std::monostate>(cell)) {
+        throw StoreError("Column " + column + " holds no value.");
+    }
+    if (const auto* i = std::get_if<std::int64_t>(&cell)) {
+        if (*i < low || *i > high) {
+            throw tooLarge(std::to_string(*i));
+        }
+        return *i;
+    }
+    if (const auto* d = std::get_if<double>(&cell)) {
+        if (std::isnan(*d)) {
+            throw StoreError("The value in column " + column + " is not a number.");
+        }
+        return fromReal(*d, realText(*d));
+    }
+    const std::string& s = std::get<std::string>(cell);
+    std::string_view t = trimmed(s);
+    if (!looksLikeNumber(t)) {
+        throw StoreError("The value \"" + s + "\" in column " + column + " is not a number.");
+    }
+    const std::string shown(t);
+    if (t.front() == '+') {
+        t.remove_prefix(1);
+    }
+    double d = 0;
+    const auto result = std::from_chars(t.data(), t.data() + t.size(), d);
+    if (result.ec == std::errc::result_out_of_range) {
+        throw tooLarge(shown);
+    }
+    if (result.ec != std::errc() || result.ptr != t.data() + t.size()) {
+        throw StoreError("The value \"" + s + "\" in column " + column + " is not a number.");
+    }
+    return fromReal(d, shown);
+}
+
+} // namespace
+
+std::int32_t Field::toInt32() const {
+    return static_cast<std::int32_t>(wholeNumber(column_, cell_,
+                                                 std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int16_t Field::toInt16() const {
+    return static_cast<std::int16_t>(wholeNumber(column_, cell_,
+                                                 std::numeric_limits<std::int16_t>::min(),
+                                                 std::numeric_limits<std::int16_t>::max()));
+}
+
+ResultSet::ResultSet(std::vector<std::string> columns, std::vector<std::vector<Cell>> rows)
+    : open_(true), columns_(std::move(columns)), rows_(std::move(rows)) {}
+
+bool ResultSet::eof() const {
+    return !open_ || current_ >= rows_.size();
+}
+
+Field ResultSet::field(const std::string& column) const {
+    if (eof()) {
+        throw StoreError("No current row.");
+    }
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (asciiEqualIgnoringCase(columns_[i], column)) {
+            const auto& row = rows_[current_];
+            return Field(columns_[i], i < row.size() ? row[i] : Cell{});
+        }
+    }
+    throw StoreError("The catalogue has no column " + column + ".");
+}
+
+void ResultSet::moveNext() {
+    if (!eof()) {
+        ++current_;
+    }
+}
+
+void ResultSet::close() {
+    open_ = false;
+    current_ = 0;
+    columns_.clear();
+    rows_.clear();
+}
+
+} // namespace store

@@ -1,0 +1,128 @@
+#include "store/Statements.h"
+
+namespace store {
+
+namespace {
+
+Value text(const std::string& s) {
+    return Value(s);
+}
+
+Value number(std::int64_t n) {
+    return Value(n);
+}
+
+} // namespace
+
+ResultSet selectAllGroups(Connection& db) {
+    return db.query("select * from [tblGroups] order by [groupcaption]");
+}
+
+ResultSet selectItemsOfGroup(Connection& db, const std::string& group) {
+    return db.query("select * from [tblItems] where groupcaption=? order by [itemcaption]",
+                    {text(group)});
+}
+
+ResultSet selectGroup(Connection& db, const std::string& group) {
+    return db.query("select * from tblGroups where groupcaption=?", {text(group)});
+}
+
+ResultSet selectItemsByCaption(Connection& db, const std::string& caption) {
+    return db.query("select * from tblItems where itemcaption=?", {text(caption)});
+}
+
+ResultSet selectItemInGroup(Connection& db, const std::string& caption, const std::string& group) {
+    return db.query("select * from tblItems where itemcaption=? and groupcaption=?",
+                    {text(caption), text(group)});
+}
+
+void insertGroup(Connection& db, const GroupRow& row) {
+    db.execute("insert into tblGroups (groupcaption,groupdescription,backgroundimage,"
+               "grouptextcolor) values (?,?,?,?)",
+               {text(row.groupcaption), text(row.groupdescription), text(row.backgroundimage),
+                number(row.grouptextcolor)});
+}
+
+void updateGroup(Connection& db, const std::string& oldName, const GroupRow& row) {
+    db.execute("update tblGroups set groupcaption=?,groupdescription=?,backgroundimage=?,"
+               "grouptextcolor=? where groupcaption=?",
+               {text(row.groupcaption), text(row.groupdescription), text(row.backgroundimage),
+                number(row.grouptextcolor), text(oldName)});
+}
+
+void deleteGroup(Connection& db, const std::string& group) {
+    db.execute("delete from tblGroups where groupcaption=?", {text(group)});
+}
+
+void deleteItemsOfGroup(Connection& db, const std::string& group) {
+    db.execute("delete from tblItems where groupcaption=?", {text(group)});
+}
+
+void insertItem(Connection& db, const ItemRow& row) {
+    db.execute("insert into tblItems (groupcaption,itemcaption,itemdescription,itempath,"
+               "itemparameter,itemtype,itemtextcolor,openas) values (?,?,?,?,?,?,?,?)",
+               {text(row.groupcaption), text(row.itemcaption), text(row.itemdescription),
+                text(row.itempath), text(row.itemparameter), number(row.itemtype),
+                number(row.itemtextcolor), number(row.openas)});
+}
+
+void insertShortcutFileItem(Connection& db, const std::string& group, const std::string& caption,
+                            const std::string& description, const std::string& path,
+                            std::int32_t colour) {
+    db.execute("insert into tblItems (groupcaption,itemcaption,itemdescription,itempath,"
+               "itemparameter,itemtype,itemtextcolor,openas) values (?,?,?,?,' ',5,?,0)",
+               {text(group), text(caption), text(description), text(path), number(colour)});
+}
+
+void insertDroppedItem(Connection& db, const std::string& group, const std::string& caption,
+                       const std::string& path, std::int16_t kind) {
+    db.execute("insert into tblItems (groupcaption,itemcaption,itemdescription,itempath,"
+               "itemparameter,itemtype,itemtextcolor,openas) values (?,?,' ',?,' ',?,0,0)",
+               {text(group), text(caption), text(path), number(kind)});
+}
+
+void updateItem(Connection& db, const std::string& oldCaption, const ItemRow& row) {
+    db.execute("update tblItems set itemcaption=?,itemdescription=?,itempath=?,itemparameter=?,"
+               "itemtype=?,itemtextcolor=?,openas=? where itemcaption=? and groupcaption=?",
+               {text(row.itemcaption), text(row.itemdescription), text(row.itempath),
+                text(row.itemparameter), number(row.itemtype), number(row.itemtextcolor),
+                number(row.openas), text(oldCaption), text(row.groupcaption)});
+}
+
+void updateShortcutFileItem(Connection& db, const std::string& oldCaption, const std::string& group,
+                            const std::string& newCaption, const std::string& description,
+                            const std::string& path, std::int32_t colour) {
+    db.execute("update tblItems set itemcaption=?,itemdescription=?,itempath=?,itemparameter=' ',"
+               "itemtype=5,itemtextcolor=?,openas=0 where itemcaption=? and groupcaption=?",
+               {text(newCaption), text(description), text(path), number(colour), text(oldCaption),
+                text(group)});
+}
+
+void deleteItem(Connection& db, const std::string& group, const std::string& caption) {
+    db.execute("delete from tblItems where groupcaption=? and itemcaption=?",
+               {text(group), text(caption)});
+}
+
+GroupRow readGroupRow(const ResultSet& rs) {
+    GroupRow row;
+    row.groupcaption = rs.field("groupcaption").text();
+    row.groupdescription = rs.field("groupdescription").text();
+    row.backgroundimage = rs.field("backgroundimage").text();
+    row.grouptextcolor = rs.field("grouptextcolor").toInt32();
+    return row;
+}
+
+ItemRow readItemRow(const ResultSet& rs) {
+    ItemRow row;
+    row.groupcaption = rs.field("groupcaption").text();
+    row.itemcaption = rs.field("itemcaption").text();
+    row.itemdescription = rs.field("itemdescription").text();
+    row.itempath = rs.field("itempath").text();
+    row.itemparameter = rs.field("itemparameter").text();
+    row.itemtype = rs.field("itemtype").toInt16();
+    row.itemtextcolor = rs.field("itemtextcolor").toInt32();
+    row.openas = rs.field("openas").toInt16();
+    return row;
+}
+
+} // namespace store
