@@ -1,11 +1,14 @@
 // The one main() for every test: widgets, pixmaps and cursors need a running QApplication.
-// CTest sets QT_QPA_PLATFORM=offscreen, so no display is needed.
+// Tests run headless unless QT_QPA_PLATFORM asks for a real display.
 
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
