@@ -15,19 +15,28 @@ static void ensurePictures() {
 
 namespace app {
 
+namespace {
+
+QIcon picture(const char* key) {
+    ensurePictures();
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(key)));
+}
+
+} // namespace
+
 QIcon imageListIcon(int number) {
-    static const std::array<const char*, 5> keys = {"computer", "folder", "program", "url",
-                                                    "email"};
-    if (number < 1 || number > static_cast<int>(keys.size())) {
+    // One icon per picture, shared by every node and shortcut, so each size is drawn once.
+    static const std::array<QIcon, 5> icons = {picture("computer"), picture("folder"),
+                                               picture("program"), picture("url"),
+                                               picture("email")};
+    if (number < 1 || number > static_cast<int>(icons.size())) {
         throw std::out_of_range("Index out of bounds");
     }
-    ensurePictures();
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(keys[number - 1])));
+    return icons[static_cast<std::size_t>(number - 1)];
 }
 
 QIcon productIcon() {
-    ensurePictures();
-    return QIcon(QStringLiteral(":/icons/vantory.svg"));
+    return picture("vantory");
 }
 
 } // namespace app
