@@ -18,7 +18,7 @@ namespace {
 
 const QColor kWhite(255, 255, 255);
 
-struct ButtonSpec {
+struct ButtonPlace {
     int number;
     const char* caption;
     int frame; // 0 the window, 1 or 2 the frame
@@ -26,7 +26,7 @@ struct ButtonSpec {
 };
 
 // The command buttons as the window lays them out.
-const ButtonSpec kButtons[] = {
+const ButtonPlace kButtons[] = {
     {1, "Add", 1, twipsRect(240, 3900, 3120, 405)},
     {2, "Edit", 1, twipsRect(240, 4410, 3120, 405)},
     {3, "Delete", 1, twipsRect(240, 4920, 3120, 405)},
@@ -106,17 +106,17 @@ void Form1::buildControls() {
     list_->setAccessibleName(frame2_->title());
     setListBackground(std::nullopt);
 
-    for (const ButtonSpec& spec : kButtons) {
-        QWidget* parent = spec.frame == 1   ? static_cast<QWidget*>(frame1_)
-                          : spec.frame == 2 ? static_cast<QWidget*>(frame2_)
+    for (const ButtonPlace& place : kButtons) {
+        QWidget* parent = place.frame == 1   ? static_cast<QWidget*>(frame1_)
+                          : place.frame == 2 ? static_cast<QWidget*>(frame2_)
                                             : static_cast<QWidget*>(this);
-        auto* button = new QPushButton(QString::fromLatin1(spec.caption), parent);
-        button->setObjectName(QStringLiteral("PushButton%1").arg(spec.number));
-        button->setGeometry(spec.geometry);
+        auto* button = new QPushButton(QString::fromLatin1(place.caption), parent);
+        button->setObjectName(QStringLiteral("PushButton%1").arg(place.number));
+        button->setGeometry(place.geometry);
         button->setFont(arial(11.25));
         button->setAccessibleName(button->text());
         button->setAutoDefault(false);
-        buttons_.at(spec.number - 1) = button;
+        buttons_.at(place.number - 1) = button;
     }
 
     label_ = new QLabel(this);
