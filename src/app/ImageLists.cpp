@@ -19,7 +19,12 @@ namespace {
 
 QIcon picture(const char* key) {
     ensurePictures();
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(key)));
+    const QString file = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(key));
+    // A selected node or shortcut keeps its true colours; the highlight behind it marks it.
+    QIcon icon;
+    icon.addFile(file, QSize(), QIcon::Normal);
+    icon.addFile(file, QSize(), QIcon::Selected);
+    return icon;
 }
 
 } // namespace
