@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -42,6 +43,37 @@ TEST_F(Form1Input, CtrlLWithTheRootSelectedAsksForACategory) {
     EXPECT_EQ(platform.messages.texts(), QStringList{"Please select Categories"});
     EXPECT_EQ(platform.messages.shown[0].title, "Vantory");
     EXPECT_TRUE(platform.shell.requests.empty());
+}
+
+TEST(Form1Keys, DeleteInAnEmptyTreeOrListDoesNothing) {
+    fakes::FakePlatform platform;
+    app::Globals globals;
+    app::Form1 form(platform.services, globals);
+    QSignalSpy deleteCategory(form.PushButton(3), &QPushButton::clicked);
+    QSignalSpy deleteShortcut(form.PushButton(6), &QPushButton::clicked);
+
+    QTest::keyClick(form.TreeView1(), Qt::Key_Delete);
+    QTest::keyClick(form.ListView1(), Qt::Key_Delete);
+
+    EXPECT_EQ(deleteCategory.count(), 0);
+    EXPECT_EQ(deleteShortcut.count(), 0);
+}
+
+TEST_F(Form1Input, DeleteWithAnyShiftPressesTheDeleteButtonOfTheTreeOrTheList) {
+    QSignalSpy deleteCategory(form.PushButton(3), &QPushButton::clicked);
+    QSignalSpy deleteShortcut(form.PushButton(6), &QPushButton::clicked);
+
+    // The tree decides even with its root selected.
+    form.TreeView1()->setCurrentItem(form.TreeView1()->topLevelItem(0));
+    QTest::keyClick(form.TreeView1(), Qt::Key_Delete);
+    QTest::keyClick(form.TreeView1(), Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(deleteCategory.count(), 2);
+    EXPECT_EQ(deleteShortcut.count(), 0);
+
+    clickCategory("Web");
+    QTest::keyClick(form.ListView1(), Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(deleteShortcut.count(), 1);
+    EXPECT_EQ(deleteCategory.count(), 2);
 }
 
 TEST_F(Form1Input, EnterOnAShortcutDoesWhatAClickDoes) {

@@ -54,12 +54,13 @@ bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
         return true;
     }
     if (key->key() == Qt::Key_Delete) {
+        // Delete in the tree or the list presses the button that deletes there.
         if (watched == tree_ && tree_->topLevelItemCount() > 0) {
-            PushButton3_Click();
+            PushButton(3)->click();
             return true;
         }
         if (watched == list_ && list_->count() > 0) {
-            PushButton6_Click();
+            PushButton(6)->click();
             return true;
         }
     }
