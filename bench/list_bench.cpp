@@ -5,11 +5,7 @@
 
 #include "app/Form1.h"
 #include "app/Globals.h"
-#include "platform/DesktopEnvironment.h"
-#include "platform/DesktopFileSystem.h"
-#include "platform/DesktopImages.h"
-#include "platform/DesktopMessageBoxes.h"
-#include "platform/DesktopShell.h"
+#include "platform/DesktopPlatform.h"
 #include "store/Codes.h"
 #include "store/Statements.h"
 
@@ -44,13 +40,8 @@ int main(int argc, char* argv[]) {
                                          static_cast<std::int16_t>(1 + i % 5), 0x336699, 0});
     }
 
-    platform::DesktopMessageBoxes messages;
-    platform::DesktopFileSystem files;
-    platform::DesktopEnvironment environment;
-    platform::DesktopImages images;
-    platform::SystemDesktopShell shell(messages);
-    platform::Services services{messages, files, environment, images, shell};
-    app::Form1 form(services, globals);
+    platform::DesktopPlatform desktop;
+    app::Form1 form(desktop.services, globals);
     form.show();
     form.loadGroups();
     QTreeWidgetItem* category = form.TreeView1()->topLevelItem(0)->child(0);

@@ -1,10 +1,6 @@
 #include "app/Form1.h"
 #include "app/Globals.h"
-#include "platform/DesktopEnvironment.h"
-#include "platform/DesktopFileSystem.h"
-#include "platform/DesktopImages.h"
-#include "platform/DesktopMessageBoxes.h"
-#include "platform/DesktopShell.h"
+#include "platform/DesktopPlatform.h"
 
 #include <QApplication>
 
@@ -14,15 +10,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
     QApplication::setDesktopFileName(QStringLiteral("vantory"));
 
-    platform::DesktopMessageBoxes messages;
-    platform::DesktopFileSystem files;
-    platform::DesktopEnvironment environment;
-    platform::DesktopImages images;
-    platform::SystemDesktopShell shell(messages);
-    platform::Services services{messages, files, environment, images, shell};
+    platform::DesktopPlatform desktop;
 
     app::Globals globals;
-    app::Form1 form1(services, globals);
+    app::Form1 form1(desktop.services, globals);
     form1.Form_Load();
     form1.show();
     return QApplication::exec();
