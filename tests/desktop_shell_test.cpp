@@ -120,6 +120,19 @@ void writeFile(const QString& path, const QByteArray& content, bool executable) 
     }
 }
 
+// Writes a script that reports the folder it runs in and each argument it got into a pipe the
+// test reads; reading waits for the script without any timing.
+void writeReportingScript(const QString& script, const QString& pipe) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    writeFile(
+        script,
+        QStringLiteral("#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } "
+                       "> '%1'\n")
+            .arg(pipe)
+            .toUtf8(),
+        true);
+}
+
 // A shell over recording fakes and the real file system, with temporary files to point at.
 class DesktopShellTest : public ::testing::Test {
   protected:
@@ -352,18 +365,9 @@ TEST(PlanShellRequest, ProgramsNamedWithoutAFolderAreFoundThroughPath) {
 TEST(SystemDesktopActions, StartsProgramsWithLiteralArgumentsInTheGivenFolder) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    // The program writes where it runs and what it got into a pipe the test reads; reading
-    // waits for the program without any timing.
     const QString pipe = dir.filePath(QStringLiteral("report"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString script = dir.filePath(QStringLiteral("echo-args.sh"));
-    writeFile(
-        script,
-        QStringLiteral("#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } "
-                       "> '%1'\n")
-            .arg(pipe)
-            .toUtf8(),
-        true);
+    ASSERT_NO_FATAL_FAILURE(writeReportingScript(script, pipe));
     const QString work = dir.filePath(QStringLiteral("work"));
     ASSERT_TRUE(QDir().mkdir(work));
 
@@ -389,15 +393,8 @@ TEST(SystemDesktopActions, DesktopEntriesAreLaunchedThroughGio) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString pipe = dir.filePath(QStringLiteral("report"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const QString script = dir.filePath(QStringLiteral("viewer.sh"));
-    writeFile(
-        script,
-        QStringLiteral("#!/bin/sh\n{ pwd; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; } "
-                       "> '%1'\n")
-            .arg(pipe)
-            .toUtf8(),
-        true);
+    ASSERT_NO_FATAL_FAILURE(writeReportingScript(script, pipe));
     const QString entry = dir.filePath(QStringLiteral("viewer.desktop"));
     writeFile(
         entry,

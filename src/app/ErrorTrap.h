@@ -32,7 +32,6 @@ class Trap {
     // Evaluates a condition; a condition that fails counts as true.
     bool test(int label, const std::function<bool()>& condition);
 
-    int lastLabel() const { return lastLabel_; }
     int failures() const { return failures_; }
 
   private:

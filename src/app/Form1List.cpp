@@ -1,4 +1,5 @@
 #include "app/ErrorTrap.h"
+#include "app/FieldText.h"
 #include "app/Form1.h"
 #include "app/ImageLists.h"
 #include "app/QtColour.h"
@@ -17,7 +18,6 @@ namespace app {
 void Form1::loadItems() {
     Trap trap(services_.messages, this, QStringLiteral("Form1.loadItems"));
     store::ResultSet rs;
-    trap.step(100, [] {});
     QTreeWidgetItem* node = selectedNode();
     if (trap.test(102, [&] { return node == nullptr; })) {
         return;
@@ -43,8 +43,7 @@ void Form1::loadItems() {
         QListWidgetItem* item = nullptr;
         trap.step(118, [&] {
             const QIcon icon = imageListIcon(image + 1);
-            item = new QListWidgetItem(icon, QString::fromStdString(rs.field("itemcaption").text()),
-                                       list_);
+            item = new QListWidgetItem(icon, fieldText(rs, "itemcaption"), list_);
             item->setData(kImageRole, image + 1);
         });
         if (item) {
@@ -78,10 +77,8 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
             rs = store::selectItemInGroup(globals_.connection(), caption,
                                           selectedNodeText().toStdString());
         });
-        trap.step(102, [&] {
-            label_->setText(rs.eof() ? QString()
-                                     : QString::fromStdString(rs.field("itemdescription").text()));
-        });
+        trap.step(
+            102, [&] { label_->setText(rs.eof() ? QString() : fieldText(rs, "itemdescription")); });
         trap.step(104, [&] {
             if (rs.isOpen()) {
                 rs.close();

@@ -1,4 +1,5 @@
 #include "app/ErrorTrap.h"
+#include "app/FieldText.h"
 #include "app/Form1.h"
 #include "app/ImageLists.h"
 #include "app/QtColour.h"
@@ -11,10 +12,6 @@
 namespace app {
 
 namespace {
-
-QString text(const store::ResultSet& rs, const char* column) {
-    return QString::fromStdString(rs.field(column).text());
-}
 
 // The tree names the root after the computer.
 QString computerName(platform::Environment& env) {
@@ -33,7 +30,7 @@ void Form1::loadGroups() {
     root->setIcon(0, imageListIcon(1));
     rs = store::selectAllGroups(globals_.connection());
     while (!rs.eof()) {
-        const QString caption = text(rs, "groupcaption");
+        const QString caption = fieldText(rs, "groupcaption");
         auto* node = new QTreeWidgetItem(root, QStringList{caption});
         node->setData(0, Qt::UserRole, QStringLiteral("key_") + caption);
         node->setIcon(0, imageListIcon(2));
@@ -50,7 +47,6 @@ void Form1::loadGroups() {
 void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
     Trap trap(services_.messages, this, QStringLiteral("Form1.TreeView1_NodeClick"));
     store::ResultSet rs;
-    trap.step(100, [] {});
     trap.step(102, [&] { label_->setText(QString()); });
     trap.step(104, [&] { list_->clear(); });
     if (trap.test(106, [&] { return nodeKey(node) == QLatin1String(kRootKey); })) {
@@ -61,16 +57,15 @@ void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
     trap.step(110,
               [&] { rs = store::selectGroup(globals_.connection(), node->text(0).toStdString()); });
     if (trap.test(112, [&] { return !rs.eof(); })) {
-        trap.step(114, [&] { label_->setText(text(rs, "groupdescription")); });
+        trap.step(114, [&] { label_->setText(fieldText(rs, "groupdescription")); });
         QString picture;
         if (trap.test(116, [&] {
-                picture = text(rs, "backgroundimage");
+                picture = fieldText(rs, "backgroundimage");
                 return !picture.isEmpty();
             })) {
             if (trap.test(118, [&] { return services_.files.isNormalFile(picture); })) {
-                trap.step(120, [&] { setListBackground(services_.images.loadPicture(picture)); });
                 // A palette brush tiles its picture.
-                trap.step(122, [] {});
+                trap.step(120, [&] { setListBackground(services_.images.loadPicture(picture)); });
             } else {
                 trap.step(124, [&] { setListBackground(std::nullopt); });
             }

@@ -1,6 +1,7 @@
 #include "launch/LaunchCommand.h"
 
 #include "app/ErrorTrap.h"
+#include "app/FieldText.h"
 #include "launch/ShowCommand.h"
 #include "store/Codes.h"
 #include "store/Statements.h"
@@ -42,12 +43,11 @@ void runLaunchCommand(const LaunchContext& context) {
             return;
         }
         const std::int16_t kind = rs.field("itemtype").toInt16();
-        const QString path = QString::fromStdString(rs.field("itempath").text());
+        const QString path = app::fieldText(rs, "itempath");
         const int show = showCommandFor(rs.field("openas").toInt32());
-        platform::ShellRequest request{
-            context.owner, QStringLiteral("open"),
-            quoted(path),  QString::fromStdString(rs.field("itemparameter").text()),
-            QString(),     show};
+        platform::ShellRequest request{context.owner, QStringLiteral("open"),
+                                       quoted(path),  app::fieldText(rs, "itemparameter"),
+                                       QString(),     show};
         if (kind == store::kind::Email) {
             request.file = QStringLiteral("mailto:") + path;
             request.parameters = QString();

@@ -76,16 +76,13 @@ ShellAction planShellRequest(const ShellRequest& request, const FileProbe& probe
     // Desktop entries are often marked executable; they are still entries, not programs.
     const bool desktopEntry =
         info.suffix().compare(QLatin1String("desktop"), Qt::CaseInsensitive) == 0;
+    if (desktopEntry && (kind == FileKind::Document || kind == FileKind::Executable))
+        return LaunchDesktopEntry{path, splitParameters(request.parameters)};
     switch (kind) {
     case FileKind::Folder:
-        return OpenUrl{QUrl::fromLocalFile(path), file};
     case FileKind::Document:
-        if (desktopEntry)
-            return LaunchDesktopEntry{path, splitParameters(request.parameters)};
         return OpenUrl{QUrl::fromLocalFile(path), file};
     case FileKind::Executable: {
-        if (desktopEntry)
-            return LaunchDesktopEntry{path, splitParameters(request.parameters)};
         // Portable programs look for their files beside themselves.
         QString directory = requestedDirectory(request);
         if (directory.isEmpty())
