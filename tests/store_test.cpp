@@ -6,6 +6,7 @@
 #include "store/ResultSet.h"
 #include "store/Rows.h"
 #include "store/Statements.h"
+#include "store/Transaction.h"
 #include "store/StoreError.h"
 
 #include <gtest/gtest.h>
@@ -755,4 +756,28 @@ TEST(StoreTemplates, BuiltCataloguesHoldTheExpectedRows) {
     }
     // Every shortcut belongs to a group that exists.
     EXPECT_EQ(apps.query("select * from tblItems").rowCount(), total);
+}
+
+TEST_F(StoreTest, TransactionIsAllOrNothing) {
+    insertGroup(db, {"Keep", "", "", 0});
+    {
+        Transaction tx(db);
+        insertGroup(db, {"Gone", "", "", 0});
+        insertItem(db, {"Gone", "a", "", "/tmp", "", 1, 0, 0});
+        // Leaving without commit, as an exception would, undoes both rows.
+    }
+    EXPECT_TRUE(selectGroup(db, "Gone").eof());
+    EXPECT_TRUE(selectItemsOfGroup(db, "Gone").eof());
+
+    {
+        Transaction tx(db);
+        insertGroup(db, {"Both", "", "", 0});
+        insertItem(db, {"Both", "b", "", "/tmp", "", 1, 0, 0});
+        tx.commit();
+    }
+    EXPECT_FALSE(selectGroup(db, "Both").eof());
+    EXPECT_FALSE(selectItemsOfGroup(db, "Both").eof());
+    // The connection is usable for single statements again afterwards.
+    deleteGroup(db, "Keep");
+    EXPECT_TRUE(selectGroup(db, "Keep").eof());
 }
