@@ -4,7 +4,7 @@
 // the whole fill is measured: the read, the icons, the layout and the scroll to the last item.
 
 #include "app/Form1.h"
-#include "app/Globals.h"
+#include "common/Globals.h"
 #include "platform/DesktopPlatform.h"
 #include "store/Codes.h"
 #include "store/Statements.h"
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     QFile::copy(QCoreApplication::applicationDirPath() + "/dbBlank.mdb", path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 
-    app::Globals globals;
+    common::Globals globals;
     globals.gConnection = std::make_unique<store::Connection>();
     globals.gConnection->open(path.toStdString());
     store::insertGroup(*globals.gConnection, store::GroupRow{"Many", "", "", 0});

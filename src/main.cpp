@@ -1,5 +1,5 @@
 #include "app/Form1.h"
-#include "app/Globals.h"
+#include "common/Globals.h"
 #include "platform/DesktopPlatform.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
 
     platform::DesktopPlatform desktop;
 
-    app::Globals globals;
+    common::Globals globals;
     app::Form1 form1(desktop.services, globals);
     form1.Form_Load();
     form1.show();

@@ -38,7 +38,7 @@ TEST_F(Form1Input, OnlyCtrlLLaunchesWhereverTheFocusIs) {
 }
 
 TEST_F(Form1Input, CtrlLWithTheRootSelectedAsksForACategory) {
-    form.TreeView1()->setCurrentItem(form.TreeView1()->topLevelItem(0));
+    clickRoot();
     QTest::keyClick(form.TreeView1(), Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(platform.messages.texts(), QStringList{"Please select Categories"});
     EXPECT_EQ(platform.messages.shown[0].title, "Vantory");
@@ -47,7 +47,7 @@ TEST_F(Form1Input, CtrlLWithTheRootSelectedAsksForACategory) {
 
 TEST(Form1Keys, DeleteInAnEmptyTreeOrListDoesNothing) {
     fakes::FakePlatform platform;
-    app::Globals globals;
+    common::Globals globals;
     app::Form1 form(platform.services, globals);
     QSignalSpy deleteCategory(form.PushButton(3), &QPushButton::clicked);
     QSignalSpy deleteShortcut(form.PushButton(6), &QPushButton::clicked);
@@ -64,7 +64,7 @@ TEST_F(Form1Input, DeleteWithAnyShiftPressesTheDeleteButtonOfTheTreeOrTheList) {
     QSignalSpy deleteShortcut(form.PushButton(6), &QPushButton::clicked);
 
     // The tree decides even with its root selected.
-    form.TreeView1()->setCurrentItem(form.TreeView1()->topLevelItem(0));
+    clickRoot();
     QTest::keyClick(form.TreeView1(), Qt::Key_Delete);
     QTest::keyClick(form.TreeView1(), Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(deleteCategory.count(), 2);

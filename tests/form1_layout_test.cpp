@@ -38,7 +38,7 @@ const Expected kControls[] = {
 
 TEST(Form1Layout, ControlsStandWhereTheWindowPutsThemWithNamesAndCaptions) {
     fakes::FakePlatform platform;
-    app::Globals globals;
+    common::Globals globals;
     app::Form1 form(platform.services, globals);
 
     EXPECT_EQ(form.size(), QSize(784, 453));
@@ -72,7 +72,7 @@ TEST(Form1Layout, ControlsStandWhereTheWindowPutsThemWithNamesAndCaptions) {
 
 TEST(Form1Layout, TabMovesThroughTreeButtonsListButtonsAndHelpInOrder) {
     fakes::FakePlatform platform;
-    app::Globals globals;
+    common::Globals globals;
     app::Form1 form(platform.services, globals);
 
     const QStringList expected = {"TreeView1",   "PushButton1", "PushButton2", "PushButton3",

@@ -1,4 +1,4 @@
-#include "app/QtColour.h"
+#include "common/QtColour.h"
 #include "fakes/Form1Fixture.h"
 #include "store/Statements.h"
 
@@ -26,7 +26,7 @@ TEST_F(Form1List, ShortcutsComeInCaptionOrderWithTheirKindsPictureAndColour) {
     store::insertGroup(db(), group("Work"));
     store::insertGroup(db(), group("Empty"));
     store::insertItem(db(), item("Work", "mail", 4, "me@example.org", "", 0,
-                                 app::codeFromColour(QColor(0, 128, 0))));
+                                 common::codeFromColour(QColor(0, 128, 0))));
     store::insertItem(db(), item("Work", "Docs", 1, "/usr/share/doc"));
     store::insertItem(db(), item("Work", "Browser", 3, "https://example.org"));
     store::insertItem(db(), item("Work", "editor", 2, "/usr/bin/editor"));

@@ -1,6 +1,8 @@
-#include "app/QtColour.h"
+#include "common/QtColour.h"
 #include "fakes/Form1Fixture.h"
+
 #include "store/Statements.h"
+#include <QTest>
 
 #include <QLabel>
 
@@ -38,8 +40,8 @@ TEST_F(Form1Tree, EmptyCatalogueGivesTheRootAloneNamedAfterTheComputer) {
 }
 
 TEST_F(Form1Tree, CategoriesComeInNameOrderIgnoringCaseWithKeysAndColours) {
-    store::insertGroup(db(), group("zebra", "", app::codeFromColour(QColor(0, 0, 255))));
-    store::insertGroup(db(), group("Alpha", "", app::codeFromColour(QColor(255, 0, 0))));
+    store::insertGroup(db(), group("zebra", "", common::codeFromColour(QColor(0, 0, 255))));
+    store::insertGroup(db(), group("Alpha", "", common::codeFromColour(QColor(255, 0, 0))));
     store::insertGroup(db(), group("beta"));
     store::insertGroup(db(), group("Ärzte"));
     form.Label1()->setText("stale");
@@ -110,7 +112,7 @@ TEST_F(Form1Tree, ClickingTheRootClearsEverythingButThePicture) {
     store::insertItem(db(), item("Games", "Chess", 2, "/usr/games/chess"));
     clickCategory("Games");
 
-    form.TreeView1()->setCurrentItem(form.TreeView1()->topLevelItem(0));
+    clickRoot();
 
     EXPECT_FALSE(form.mNodeIsGroup);
     EXPECT_TRUE(form.Label1()->text().isEmpty());
@@ -133,7 +135,7 @@ TEST_F(Form1Tree, ACategoryWhoseRowVanishedListsWhatStillCarriesItsName) {
     ASSERT_NE(old, nullptr);
     store::deleteGroup(db(), "Old");
 
-    form.TreeView1()->setCurrentItem(old);
+    clickNode(old);
 
     EXPECT_TRUE(form.mNodeIsGroup);
     EXPECT_TRUE(form.Label1()->text().isEmpty());
@@ -151,6 +153,34 @@ TEST_F(Form1Tree, AColourThatIsNotANumberStopsTheRebuildThroughTheCaller) {
     ASSERT_EQ(form.TreeView1()->topLevelItemCount(), 1);
     // The nodes added before the bad row stay.
     EXPECT_EQ(form.TreeView1()->topLevelItem(0)->childCount(), 2);
+}
+
+TEST_F(Form1Tree, OnlyTheUsersClicksAndKeyboardMovesAreNodeClicks) {
+    store::insertGroup(db(), group("Alpha", "first"));
+    store::insertGroup(db(), group("Beta", "second"));
+    store::insertItem(db(), item("Beta", "Ball", 1, "/tmp"));
+    clickCategory("Alpha");
+    ASSERT_EQ(form.Label1()->text(), "first");
+
+    // Selecting from code changes nothing else.
+    form.TreeView1()->setCurrentItem(findCategory("Beta"));
+    EXPECT_EQ(form.Label1()->text(), "first");
+    EXPECT_TRUE(listCaptions().isEmpty());
+
+    // A keyboard move is a node click.
+    form.TreeView1()->setCurrentItem(findCategory("Alpha"));
+    QTest::keyClick(form.TreeView1(), Qt::Key_Down);
+    EXPECT_EQ(form.TreeView1()->currentItem(), findCategory("Beta"));
+    EXPECT_EQ(form.Label1()->text(), "second");
+    EXPECT_EQ(listCaptions(), QStringList{"Ball"});
+
+    // A click on the node already selected is a node click too.
+    form.Label1()->clear();
+    clickNode(findCategory("Beta"));
+    EXPECT_EQ(form.Label1()->text(), "second");
+    QTest::keyClick(form.TreeView1(), Qt::Key_Up);
+    EXPECT_EQ(form.Label1()->text(), "first");
+    EXPECT_TRUE(listCaptions().isEmpty());
 }
 
 } // namespace

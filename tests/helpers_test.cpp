@@ -1,5 +1,5 @@
-#include "app/ErrorTrap.h"
-#include "app/MainHelpers.h"
+#include "common/ErrorTrap.h"
+#include "common/MainHelpers.h"
 #include "fakes/FakeServices.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST(MainHelpers, SpecialFolderPathIsTrimmedAndEmptyWhenUnknown) {
 
 TEST(ErrorTrap, ShowsTheApplicationErrorBoxAndGoesOn) {
     fakes::FakeMessageBoxes boxes;
-    app::Trap trap(boxes, nullptr, "Form1.Form_Load");
+    common::Trap trap(boxes, nullptr, "Form1.Form_Load");
     int reached = 0;
 
     EXPECT_FALSE(trap.step(124, [] { throw std::runtime_error("Disk not ready"); }));

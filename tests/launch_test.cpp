@@ -22,7 +22,7 @@ class Launch : public fakes::Form1Fixture {
             form.ListView1()->findItems(QString::fromStdString(row.itemcaption), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         form.ListView1()->setCurrentItem(found.first());
-        form.PushButton7_Click();
+        clickButton(7);
     }
 
     ShellRequest onlyRequest() {
@@ -98,19 +98,19 @@ TEST_F(Launch, MissingFoldersAndProgramsAreRefusedWithTheirMessages) {
 }
 
 TEST_F(Launch, NothingHappensWithoutACategoryAShortcutOrItsRow) {
-    form.PushButton7_Click();
+    clickButton(7);
     EXPECT_EQ(platform.messages.texts(), QStringList{"Please select Categories"});
 
     platform.messages.shown.clear();
     clickCategory("All");
-    form.PushButton7_Click();
+    clickButton(7);
     EXPECT_TRUE(platform.messages.shown.empty()) << "an empty list launches nothing, silently";
 
     store::insertItem(db(), item("All", "Brief", 3, "https://example.org"));
     clickCategory("All");
     form.ListView1()->setCurrentItem(form.ListView1()->item(0));
     store::deleteItem(db(), "All", "Brief");
-    form.PushButton7_Click();
+    clickButton(7);
     EXPECT_TRUE(platform.messages.shown.empty());
     EXPECT_TRUE(platform.shell.requests.empty());
 }
@@ -122,7 +122,7 @@ TEST_F(Launch, TheSameCaptionInTwoCategoriesLaunchesTheOneOnScreen) {
 
     clickCategory("Other");
     form.ListView1()->setCurrentItem(form.ListView1()->item(0));
-    form.PushButton7_Click();
+    clickButton(7);
     EXPECT_EQ(onlyRequest().file, "\"https://other.example\"");
 }
 
@@ -132,7 +132,7 @@ TEST_F(Launch, ABrokenCatalogueIsReportedByTheLaunchButton) {
     form.ListView1()->setCurrentItem(form.ListView1()->item(0));
     globals.gConnection->close();
 
-    form.PushButton7_Click();
+    clickButton(7);
 
     ASSERT_EQ(platform.messages.shown.size(), 1u);
     EXPECT_EQ(platform.messages.shown[0].text,
@@ -143,7 +143,7 @@ TEST_F(Launch, ABrokenCatalogueIsReportedByTheLaunchButton) {
 
 TEST_F(Launch, HelpOpensTheShippedPageQuotedWithoutAVerb) {
     platform.environment.program = "/opt/vantory";
-    form.PushButton8_Click();
+    clickButton(8);
     EXPECT_EQ(onlyRequest(),
               (ShellRequest{&form, std::nullopt, "\"file:///opt/vantory/help/index.html\"",
                             std::nullopt, QString("/"), 5}));

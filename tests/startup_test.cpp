@@ -1,5 +1,5 @@
 #include "app/Form1.h"
-#include "app/Globals.h"
+#include "common/Globals.h"
 #include "fakes/FakeServices.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
@@ -10,7 +10,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -67,8 +69,12 @@ class Startup : public ::testing::Test {
     fakes::FakeEnvironment environment;
     fakes::FakeImages images;
     fakes::FakeShell shell;
-    platform::Services services{messages, files, environment, images, shell};
-    app::Globals globals;
+    fakes::FakeDialogs dialogs;
+    fakes::FakeSettings settings;
+    fakes::FakeModalWindows modal;
+    platform::Services services{messages, files,   environment, images,
+                                shell,    dialogs, settings,    modal};
+    common::Globals globals;
     app::Form1 form{services, globals};
 };
 
@@ -147,7 +153,7 @@ TEST_F(Startup, AFileThatIsNotACatalogueIsReportedAndLeftAsItWas) {
     EXPECT_FALSE(QFile::exists(catalogue() + "-wal"));
     // The window is still usable: the tree holds its root and nothing breaks on a click.
     EXPECT_EQ(categoryCount(), 0);
-    form.PushButton7_Click();
+    QTest::mouseClick(form.PushButton(7), Qt::LeftButton);
 }
 
 TEST_F(Startup, TheHandPointerComesFromTheFileBesideTheProgram) {

@@ -1,7 +1,9 @@
 #include "app/Form1.h"
 
-#include "app/ImageLists.h"
-#include "app/Twips.h"
+#include "app/CategoryTree.h"
+#include "common/ImageLists.h"
+#include "common/Painting.h"
+#include "common/Twips.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,8 +18,6 @@ namespace app {
 
 namespace {
 
-const QColor kWhite(255, 255, 255);
-
 struct ButtonPlace {
     int number;
     const char* caption;
@@ -27,15 +27,15 @@ struct ButtonPlace {
 
 // The command buttons as the window lays them out.
 const ButtonPlace kButtons[] = {
-    {1, "Add", 1, twipsRect(240, 3900, 3120, 405)},
-    {2, "Edit", 1, twipsRect(240, 4410, 3120, 405)},
-    {3, "Delete", 1, twipsRect(240, 4920, 3120, 405)},
-    {4, "Add Shortcut By EXE", 2, twipsRect(240, 4410, 3600, 405)},
-    {5, "Edit Selected", 2, twipsRect(3960, 4920, 3600, 405)},
-    {6, "Delete Selected", 2, twipsRect(240, 4920, 3600, 405)},
-    {7, "Launch Selected (Ctrl+L)", 2, twipsRect(240, 3900, 7320, 405)},
-    {8, "Help", 0, twipsRect(120, 120, 11520, 405)},
-    {9, "Add Shortcut By .lnk", 2, twipsRect(3960, 4410, 3600, 405)},
+    {1, "Add", 1, common::twipsRect(240, 3900, 3120, 405)},
+    {2, "Edit", 1, common::twipsRect(240, 4410, 3120, 405)},
+    {3, "Delete", 1, common::twipsRect(240, 4920, 3120, 405)},
+    {4, "Add Shortcut By EXE", 2, common::twipsRect(240, 4410, 3600, 405)},
+    {5, "Edit Selected", 2, common::twipsRect(3960, 4920, 3600, 405)},
+    {6, "Delete Selected", 2, common::twipsRect(240, 4920, 3600, 405)},
+    {7, "Launch Selected (Ctrl+L)", 2, common::twipsRect(240, 3900, 7320, 405)},
+    {8, "Help", 0, common::twipsRect(120, 120, 11520, 405)},
+    {9, "Add Shortcut By .lnk", 2, common::twipsRect(3960, 4410, 3600, 405)},
 };
 
 QFont arial(double points) {
@@ -46,16 +46,9 @@ QFont arial(double points) {
     return font;
 }
 
-void paintWhite(QWidget* widget) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, kWhite);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
-Form1::Form1(platform::Services& services, Globals& globals, QWidget* parent)
+Form1::Form1(platform::Services& services, common::Globals& globals, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
@@ -68,25 +61,25 @@ Form1::Form1(platform::Services& services, Globals& globals, QWidget* parent)
 Form1::~Form1() = default;
 
 void Form1::buildControls() {
-    setFixedSize(twips(11760), twips(6795));
+    setFixedSize(common::twips(11760), common::twips(6795));
     setFont(arial(9));
-    paintWhite(this);
+    common::paintBackground(this, common::kWindowWhite);
 
     frame1_ = new QGroupBox(QStringLiteral("Categories"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(twipsRect(120, 600, 3600, 5540));
+    frame1_->setGeometry(common::twipsRect(120, 600, 3600, 5540));
     frame2_ = new QGroupBox(
         QStringLiteral("Shortcuts To Applications, Folders, URLs or E-mail Addresses"), this);
     frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame2_->setGeometry(twipsRect(3840, 600, 7800, 5540));
+    frame2_->setGeometry(common::twipsRect(3840, 600, 7800, 5540));
     for (QGroupBox* frame : {frame1_, frame2_}) {
-        paintWhite(frame);
+        common::paintBackground(frame, common::kWindowWhite);
         frame->setAccessibleName(frame->title());
     }
 
-    tree_ = new QTreeWidget(frame1_);
+    tree_ = new CategoryTree(frame1_);
     tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setGeometry(twipsRect(240, 300, 3120, 3495));
+    tree_->setGeometry(common::twipsRect(240, 300, 3120, 3495));
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
     tree_->setIconSize(QSize(16, 16));
@@ -95,7 +88,7 @@ void Form1::buildControls() {
 
     list_ = new QListWidget(frame2_);
     list_->setObjectName(QStringLiteral("ListView1"));
-    list_->setGeometry(twipsRect(360, 300, 7320, 3495));
+    list_->setGeometry(common::twipsRect(360, 300, 7320, 3495));
     list_->setViewMode(QListView::IconMode);
     list_->setIconSize(QSize(32, 32));
     list_->setGridSize(QSize(96, 72));
@@ -109,7 +102,7 @@ void Form1::buildControls() {
     for (const ButtonPlace& place : kButtons) {
         QWidget* parent = place.frame == 1   ? static_cast<QWidget*>(frame1_)
                           : place.frame == 2 ? static_cast<QWidget*>(frame2_)
-                                            : static_cast<QWidget*>(this);
+                                             : static_cast<QWidget*>(this);
         auto* button = new QPushButton(QString::fromLatin1(place.caption), parent);
         button->setObjectName(QStringLiteral("PushButton%1").arg(place.number));
         button->setGeometry(place.geometry);
@@ -121,10 +114,10 @@ void Form1::buildControls() {
 
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("Label1"));
-    label_->setGeometry(twipsRect(120, 6270, 11520, 405));
+    label_->setGeometry(common::twipsRect(120, 6270, 11520, 405));
     label_->setFont(arial(15.75));
     label_->setAccessibleName(QStringLiteral("Description"));
-    paintWhite(label_);
+    common::paintBackground(label_, common::kWindowWhite);
 
     // Tab order: the tree and its buttons, then the list and its buttons, then Help.
     const QList<QWidget*> order = {tree_,         PushButton(1), PushButton(2), PushButton(3),
@@ -153,27 +146,18 @@ void Form1::connectControls() {
     connect(PushButton(7), &QPushButton::clicked, this, [this] { PushButton7_Click(); });
     connect(PushButton(8), &QPushButton::clicked, this, [this] { PushButton8_Click(); });
 
-    // A node click is a click on a node, or a move of the selection with the keyboard.
-    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
-        if (current) {
-            treePressed_ = false;
-            TreeView1_NodeClick(current);
-        }
-    });
-    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* node) {
-        // A click on the node that was already selected still counts as a node click.
-        if (treePressed_) {
-            treePressed_ = false;
-            TreeView1_NodeClick(node);
-        }
-    });
+    // A node click is the user's: a click on a node or a keyboard move. Selecting from code is not.
+    connect(tree_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); });
+    connect(static_cast<CategoryTree*>(tree_), &CategoryTree::movedByKeyboard, this,
+            [this](QTreeWidgetItem* node) { TreeView1_NodeClick(node); });
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { ListView1_ItemClick(item); });
 }
 
 void Form1::setListBackground(const std::optional<QPixmap>& picture) {
     QPalette palette = list_->palette();
-    palette.setBrush(QPalette::Base, picture ? QBrush(*picture) : QBrush(kWhite));
+    palette.setBrush(QPalette::Base, picture ? QBrush(*picture) : QBrush(common::kWindowWhite));
     list_->setPalette(palette);
 }
 
@@ -184,6 +168,68 @@ QString Form1::nodeKey(const QTreeWidgetItem* node) {
 QTreeWidgetItem* Form1::selectedNode() const {
     // The current node: a click makes a node current before it updates the selection.
     return tree_->currentItem();
+}
+
+QTreeWidgetItem* Form1::nodeAt(int position) const {
+    // Positions run root first, then its children, as the tree was filled.
+    if (position < 1 || tree_->topLevelItemCount() == 0) {
+        return nullptr;
+    }
+    QTreeWidgetItem* root = tree_->topLevelItem(0);
+    if (position == 1) {
+        return root;
+    }
+    return position - 2 < root->childCount() ? root->child(position - 2) : nullptr;
+}
+
+int Form1::nodeCount() const {
+    return tree_->topLevelItemCount() == 0 ? 0 : 1 + tree_->topLevelItem(0)->childCount();
+}
+
+int Form1::selectedNodePosition() const {
+    QTreeWidgetItem* node = selectedNode();
+    if (!node) {
+        return 0;
+    }
+    QTreeWidgetItem* parent = node->parent();
+    return parent ? 2 + parent->indexOfChild(node) : 1;
+}
+
+QString Form1::nodeText(int position) const {
+    QTreeWidgetItem* node = nodeAt(position);
+    return node ? node->text(0) : QString();
+}
+
+void Form1::selectNode(int position) {
+    if (QTreeWidgetItem* node = nodeAt(position)) {
+        tree_->setCurrentItem(node);
+    }
+}
+
+void Form1::nodeClick() {
+    TreeView1_NodeClick(selectedNode());
+}
+
+int Form1::entryCount() const {
+    return list_->count();
+}
+
+int Form1::selectedEntryPosition() const {
+    QListWidgetItem* entry = list_->currentItem();
+    return entry ? list_->row(entry) + 1 : 0;
+}
+
+std::optional<QString> Form1::selectedCaption() const {
+    QListWidgetItem* entry = list_->currentItem();
+    return entry ? std::optional<QString>(entry->text()) : std::nullopt;
+}
+
+void Form1::setDescription(const QString& text) {
+    label_->setText(text);
+}
+
+void Form1::clearList() {
+    list_->clear();
 }
 
 QString Form1::selectedNodeText() const {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "app/Globals.h"
+#include "common/CommandContext.h"
+#include "common/Globals.h"
+#include "common/MainWindow.h"
 #include "platform/Services.h"
 
 #include <QCursor>
@@ -23,26 +25,41 @@ enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
 
 // The main window: the category tree on the left, the shortcut list on the right, the
 // description line below.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public common::MainWindow {
     Q_OBJECT
 
   public:
-    Form1(platform::Services& services, Globals& globals, QWidget* parent = nullptr);
+    Form1(platform::Services& services, common::Globals& globals, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Start-up: data folder, catalogue, window dress, category tree.
     void Form_Load();
 
     // Rebuilds the category tree from the catalogue. Errors pass to the caller.
-    void loadGroups();
+    void loadGroups() override;
     // Refills the shortcut list for the selected category.
-    void loadItems();
+    void loadItems() override;
     // Scrolls the list so that the item at a 1-based index shows, then selects and focuses it.
-    void ScrollToItem(int index);
+    void ScrollToItem(int index) override;
     // Closes every window of the program.
     void CloseAllForms();
 
     bool mNodeIsGroup = false;
+
+    // The main window as the commands see it.
+    QWidget* window() override { return this; }
+    bool nodeIsGroup() const override { return mNodeIsGroup; }
+    int nodeCount() const override;
+    int selectedNodePosition() const override;
+    QString nodeText(int position) const override;
+    QString selectedCategory() const override { return selectedNodeText(); }
+    void selectNode(int position) override;
+    void nodeClick() override;
+    int entryCount() const override;
+    int selectedEntryPosition() const override;
+    std::optional<QString> selectedCaption() const override;
+    void setDescription(const QString& text) override;
+    void clearList() override;
 
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
@@ -83,8 +100,11 @@ class Form1 : public QWidget {
     QString selectedNodeText() const;
     QTreeWidgetItem* selectedNode() const;
 
+    QTreeWidgetItem* nodeAt(int position) const;
+
     platform::Services& services_;
-    Globals& globals_;
+    common::Globals& globals_;
+    common::CommandContext commands_{services_, globals_, *this};
 
     QTreeWidget* tree_ = nullptr;
     QListWidget* list_ = nullptr;
@@ -95,7 +115,6 @@ class Form1 : public QWidget {
 
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> customCursor_;
-    bool treePressed_ = false;
     bool centred_ = false;
 };
 

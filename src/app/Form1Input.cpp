@@ -35,11 +35,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Enter:
         handleHover(watched);
         break;
-    case QEvent::MouseButtonPress:
-        if (watched == tree_->viewport()) {
-            treePressed_ = true;
-        }
-        break;
     default:
         break;
     }

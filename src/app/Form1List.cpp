@@ -1,11 +1,12 @@
-#include "app/ErrorTrap.h"
-#include "app/FieldText.h"
 #include "app/Form1.h"
-#include "app/ImageLists.h"
-#include "app/QtColour.h"
+#include "common/ErrorTrap.h"
+#include "common/FieldText.h"
+#include "common/ImageLists.h"
+#include "common/QtColour.h"
 #include "launch/HelpCommand.h"
 #include "launch/LaunchCommand.h"
 #include "store/Codes.h"
+#include "store/Columns.h"
 #include "store/Statements.h"
 
 #include <QLabel>
@@ -16,7 +17,7 @@
 namespace app {
 
 void Form1::loadItems() {
-    Trap trap(services_.messages, this, QStringLiteral("Form1.loadItems"));
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.loadItems"));
     store::ResultSet rs;
     QTreeWidgetItem* node = selectedNode();
     if (trap.test(102, [&] { return node == nullptr; })) {
@@ -34,21 +35,24 @@ void Form1::loadItems() {
     });
     int image = 0;
     while (!rs.eof()) {
-        if (trap.test(112,
-                      [&] { return rs.field("itemtype").toInt16() == store::kind::ShellFile; })) {
+        if (trap.test(112, [&] {
+                return rs.field(store::column::itemtype).toInt16() == store::kind::ShellFile;
+            })) {
             trap.step(114, [&] { image = 2; });
         } else {
-            trap.step(116, [&] { image = rs.field("itemtype").toInt16(); });
+            trap.step(116, [&] { image = rs.field(store::column::itemtype).toInt16(); });
         }
         QListWidgetItem* item = nullptr;
         trap.step(118, [&] {
-            const QIcon icon = imageListIcon(image + 1);
-            item = new QListWidgetItem(icon, fieldText(rs, "itemcaption"), list_);
+            const QIcon icon = common::imageListIcon(image + 1);
+            item =
+                new QListWidgetItem(icon, common::fieldText(rs, store::column::itemcaption), list_);
             item->setData(kImageRole, image + 1);
         });
         if (item) {
             trap.step(120, [&] {
-                item->setForeground(colourFromCode(rs.field("itemtextcolor").toInt32()));
+                item->setForeground(
+                    common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
             });
         }
         trap.step(124, [&] { rs.moveNext(); });
@@ -65,20 +69,24 @@ void Form1::loadItems() {
 }
 
 void Form1::ListView1_ItemClick(QListWidgetItem* item) {
-    Q_UNUSED(item);
-    Trap trap(services_.messages, this, QStringLiteral("Form1.ListView1_ItemClick"));
+    // The click acts on the entry clicked, which also becomes the selected one.
+    if (item && list_->currentItem() != item) {
+        list_->setCurrentItem(item);
+    }
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.ListView1_ItemClick"));
     if (list_->count() >= 1) {
         store::ResultSet rs;
         // The shortcut is looked up within the selected category, so that a caption used in two
         // categories shows and launches the one on screen.
         trap.step(100, [&] {
-            QListWidgetItem* selected = list_->currentItem();
-            const std::string caption = selected ? selected->text().toStdString() : std::string();
+            const std::string caption = item ? item->text().toStdString() : std::string();
             rs = store::selectItemInGroup(globals_.connection(), caption,
                                           selectedNodeText().toStdString());
         });
-        trap.step(
-            102, [&] { label_->setText(rs.eof() ? QString() : fieldText(rs, "itemdescription")); });
+        trap.step(102, [&] {
+            label_->setText(rs.eof() ? QString()
+                                     : common::fieldText(rs, store::column::itemdescription));
+        });
         trap.step(104, [&] {
             if (rs.isOpen()) {
                 rs.close();
@@ -107,10 +115,7 @@ void Form1::PushButton6_Click() {
 }
 
 void Form1::PushButton7_Click() {
-    QListWidgetItem* selected = list_->currentItem();
-    launch::runLaunchCommand(launch::LaunchContext{
-        services_, globals_, this, mNodeIsGroup, list_->count(),
-        selected ? std::optional<QString>(selected->text()) : std::nullopt, selectedNodeText()});
+    launch::runLaunchCommand(commands_);
 }
 
 void Form1::PushButton8_Click() {

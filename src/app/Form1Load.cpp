@@ -1,7 +1,8 @@
-#include "app/ErrorTrap.h"
 #include "app/Form1.h"
-#include "app/ImageLists.h"
-#include "app/MainHelpers.h"
+#include "common/ErrorTrap.h"
+#include "common/ImageLists.h"
+#include "common/MainHelpers.h"
+#include "common/Painting.h"
 #include "store/StoreError.h"
 
 #include <QApplication>
@@ -14,22 +15,20 @@ namespace app {
 
 namespace {
 
-// The machine-wide application-data folder.
-constexpr int kCommonAppData = 35;
 constexpr char kCatalogueFile[] = "/dbData.mdb";
 
 QString dataFolder(platform::Environment& env) {
-    return Main::SpecialFolderPath(env, kCommonAppData) + QStringLiteral("/Mellovan/") +
-           QStringLiteral("Vantory");
+    return Main::SpecialFolderPath(env, platform::kCommonAppDataFolder) +
+           QStringLiteral("/Mellovan/") + QStringLiteral("Vantory");
 }
 
 } // namespace
 
 void Form1::Form_Load() {
-    Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
     platform::FileSystem& files = services_.files;
     platform::Environment& env = services_.environment;
-    const QString base = Main::SpecialFolderPath(env, kCommonAppData);
+    const QString base = Main::SpecialFolderPath(env, platform::kCommonAppDataFolder);
     const QString data = dataFolder(env);
     const QString catalogue = data + QLatin1String(kCatalogueFile);
     const QString program = env.programFolder();
@@ -72,7 +71,7 @@ void Form1::Form_Load() {
     trap.step(126, [&] { Main::ApplySkin(files, program, this); });
     trap.step(128, [&] {
         setWindowTitle(QStringLiteral("Vantory"));
-        setWindowIcon(productIcon());
+        setWindowIcon(common::productIcon());
         globals_.applicationTitle = Main::ShortenTitle(QStringLiteral("Vantory"));
     });
     const QString handCursor = program + QStringLiteral("/HAND-M.CUR");
@@ -89,12 +88,7 @@ void Form1::Form_Load() {
         });
         trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
     }
-    trap.step(160, [&] {
-        QPalette palette = label_->palette();
-        palette.setColor(QPalette::Window, Qt::white);
-        label_->setPalette(palette);
-        label_->setAutoFillBackground(true);
-    });
+    trap.step(160, [&] { common::paintBackground(label_, common::kWindowWhite); });
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -117,7 +111,7 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::Form_QueryUnload() {
-    Trap trap(services_.messages, this, QStringLiteral("Form1.Form_QueryUnload"));
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_QueryUnload"));
     trap.step(100, [&] {
         if (globals_.gConnection && globals_.gConnection->isOpen()) {
             globals_.gConnection->close();

@@ -1,8 +1,9 @@
-#include "app/ErrorTrap.h"
-#include "app/FieldText.h"
 #include "app/Form1.h"
-#include "app/ImageLists.h"
-#include "app/QtColour.h"
+#include "common/ErrorTrap.h"
+#include "common/FieldText.h"
+#include "common/ImageLists.h"
+#include "common/QtColour.h"
+#include "store/Columns.h"
 #include "store/Statements.h"
 
 #include <QLabel>
@@ -27,14 +28,15 @@ void Form1::loadGroups() {
     tree_->clear();
     auto* root = new QTreeWidgetItem(tree_, QStringList{computerName(services_.environment)});
     root->setData(0, Qt::UserRole, QString::fromLatin1(kRootKey));
-    root->setIcon(0, imageListIcon(1));
+    root->setIcon(0, common::imageListIcon(1));
     rs = store::selectAllGroups(globals_.connection());
     while (!rs.eof()) {
-        const QString caption = fieldText(rs, "groupcaption");
+        const QString caption = common::fieldText(rs, store::column::groupcaption);
         auto* node = new QTreeWidgetItem(root, QStringList{caption});
         node->setData(0, Qt::UserRole, QStringLiteral("key_") + caption);
-        node->setIcon(0, imageListIcon(2));
-        node->setForeground(0, colourFromCode(rs.field("grouptextcolor").toInt32()));
+        node->setIcon(0, common::imageListIcon(2));
+        node->setForeground(
+            0, common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
         root->setExpanded(true);
         rs.moveNext();
     }
@@ -45,7 +47,7 @@ void Form1::loadGroups() {
 }
 
 void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
-    Trap trap(services_.messages, this, QStringLiteral("Form1.TreeView1_NodeClick"));
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.TreeView1_NodeClick"));
     store::ResultSet rs;
     trap.step(102, [&] { label_->setText(QString()); });
     trap.step(104, [&] { list_->clear(); });
@@ -57,10 +59,11 @@ void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
     trap.step(110,
               [&] { rs = store::selectGroup(globals_.connection(), node->text(0).toStdString()); });
     if (trap.test(112, [&] { return !rs.eof(); })) {
-        trap.step(114, [&] { label_->setText(fieldText(rs, "groupdescription")); });
+        trap.step(114,
+                  [&] { label_->setText(common::fieldText(rs, store::column::groupdescription)); });
         QString picture;
         if (trap.test(116, [&] {
-                picture = fieldText(rs, "backgroundimage");
+                picture = common::fieldText(rs, store::column::backgroundimage);
                 return !picture.isEmpty();
             })) {
             if (trap.test(118, [&] { return services_.files.isNormalFile(picture); })) {

@@ -1,12 +1,12 @@
 #include "launch/HelpCommand.h"
 
-#include "app/ErrorTrap.h"
+#include "common/ErrorTrap.h"
 #include "platform/HelpPage.h"
 
 namespace launch {
 
 void runHelpCommand(platform::Services& services, QWidget* owner) {
-    app::Trap trap(services.messages, owner, QStringLiteral("Form1.PushButton8_Click"));
+    common::Trap trap(services.messages, owner, QStringLiteral("Form1.PushButton8_Click"));
     trap.step(100, [&] {
         services.shell.execute(platform::ShellRequest{
             owner, std::nullopt,

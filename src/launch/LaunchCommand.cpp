@@ -1,18 +1,19 @@
 #include "launch/LaunchCommand.h"
 
-#include "app/ErrorTrap.h"
-#include "app/FieldText.h"
+#include "common/ErrorTrap.h"
+#include "common/FieldText.h"
+#include "common/Messages.h"
 #include "launch/ShowCommand.h"
 #include "store/Codes.h"
+#include "store/Columns.h"
 #include "store/Statements.h"
 
 namespace launch {
 
 namespace {
 
-void tell(const LaunchContext& context, const QString& text) {
-    context.services.messages.show(context.owner, text, context.globals.applicationTitle,
-                                   platform::MessageButtons::Ok, platform::MessageIcon::None);
+void tell(common::CommandContext& context, const QString& text) {
+    common::tell(context.services, context.globals, context.window.window(), text);
 }
 
 QString quoted(const QString& text) {
@@ -21,33 +22,34 @@ QString quoted(const QString& text) {
 
 } // namespace
 
-void runLaunchCommand(const LaunchContext& context) {
-    app::Trap trap(context.services.messages, context.owner,
-                   QStringLiteral("Form1.PushButton7_Click"));
-    if (!context.nodeIsGroup) {
+void runLaunchCommand(common::CommandContext& context) {
+    QWidget* owner = context.window.window();
+    common::Trap trap(context.services.messages, owner, QStringLiteral("Form1.PushButton7_Click"));
+    if (!context.window.nodeIsGroup()) {
         tell(context, QStringLiteral("Please select Categories"));
         return;
     }
-    if (context.entryCount == 0 || !context.selectedCaption) {
+    const std::optional<QString> caption = context.window.selectedCaption();
+    if (context.window.entryCount() == 0 || !caption) {
         return;
     }
     store::ResultSet rs;
     // Looked up within the selected category: the same caption may stand in two categories.
     trap.step(100, [&] {
-        rs = store::selectItemInGroup(context.globals.connection(),
-                                      context.selectedCaption->toStdString(),
-                                      context.selectedGroup.toStdString());
+        rs = store::selectItemInGroup(context.globals.connection(), caption->toStdString(),
+                                      context.window.selectedCategory().toStdString());
     });
     trap.step(102, [&] {
         if (rs.eof()) {
             return;
         }
-        const std::int16_t kind = rs.field("itemtype").toInt16();
-        const QString path = app::fieldText(rs, "itempath");
-        const int show = showCommandFor(rs.field("openas").toInt32());
-        platform::ShellRequest request{context.owner, QStringLiteral("open"),
-                                       quoted(path),  app::fieldText(rs, "itemparameter"),
-                                       QString(),     show};
+        const std::int16_t kind = rs.field(store::column::itemtype).toInt16();
+        const QString path = common::fieldText(rs, store::column::itempath);
+        const int show = showCommandFor(rs.field(store::column::openas).toInt32());
+        platform::ShellRequest request{
+            owner,        QStringLiteral("open"),
+            quoted(path), common::fieldText(rs, store::column::itemparameter),
+            QString(),    show};
         if (kind == store::kind::Email) {
             request.file = QStringLiteral("mailto:") + path;
             request.parameters = QString();

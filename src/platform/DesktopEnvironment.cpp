@@ -8,10 +8,6 @@
 
 namespace platform {
 
-namespace {
-constexpr int kCommonAppData = 35;
-}
-
 std::optional<QString> DesktopEnvironment::variable(const QString& name) {
     const QByteArray key = name.toLocal8Bit();
     if (!qEnvironmentVariableIsSet(key.constData())) {
@@ -25,7 +21,7 @@ QString DesktopEnvironment::hostName() {
 }
 
 QString DesktopEnvironment::specialFolderPath(int folder) {
-    if (folder != kCommonAppData) {
+    if (folder != kCommonAppDataFolder) {
         return QString();
     }
     const QStringList places =

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/DesktopDialogs.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
 #include "platform/DesktopMessageBoxes.h"
+#include "platform/DesktopModalWindows.h"
+#include "platform/DesktopSettings.h"
 #include "platform/DesktopShell.h"
 #include "platform/Services.h"
 
@@ -16,7 +19,10 @@ struct DesktopPlatform {
     DesktopEnvironment environment;
     DesktopImages images;
     SystemDesktopShell shell{messages};
-    Services services{messages, files, environment, images, shell};
+    DesktopDialogs dialogs;
+    DesktopSettings settings;
+    DesktopModalWindows modal;
+    Services services{messages, files, environment, images, shell, dialogs, settings, modal};
 };
 
 } // namespace platform

@@ -5,6 +5,10 @@
 
 namespace platform {
 
+// The numbered special folder that holds the program's data: the machine-wide application-data
+// folder where the program was first written, the user's data home here.
+inline constexpr int kCommonAppDataFolder = 35;
+
 // Process environment and well-known places of this machine.
 class Environment {
   public:

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Images.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ModalWindows.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
 
 namespace platform {
@@ -15,6 +18,9 @@ struct Services {
     Environment& environment;
     Images& images;
     Shell& shell;
+    Dialogs& dialogs;
+    Settings& settings;
+    ModalWindows& modal;
 };
 
 } // namespace platform

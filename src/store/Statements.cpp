@@ -1,5 +1,7 @@
 #include "store/Statements.h"
 
+#include "store/Columns.h"
+
 namespace store {
 
 namespace {
@@ -105,23 +107,23 @@ void deleteItem(Connection& db, const std::string& group, const std::string& cap
 
 GroupRow readGroupRow(const ResultSet& rs) {
     GroupRow row;
-    row.groupcaption = rs.field("groupcaption").text();
-    row.groupdescription = rs.field("groupdescription").text();
-    row.backgroundimage = rs.field("backgroundimage").text();
-    row.grouptextcolor = rs.field("grouptextcolor").toInt32();
+    row.groupcaption = rs.field(column::groupcaption).text();
+    row.groupdescription = rs.field(column::groupdescription).text();
+    row.backgroundimage = rs.field(column::backgroundimage).text();
+    row.grouptextcolor = rs.field(column::grouptextcolor).toInt32();
     return row;
 }
 
 ItemRow readItemRow(const ResultSet& rs) {
     ItemRow row;
-    row.groupcaption = rs.field("groupcaption").text();
-    row.itemcaption = rs.field("itemcaption").text();
-    row.itemdescription = rs.field("itemdescription").text();
-    row.itempath = rs.field("itempath").text();
-    row.itemparameter = rs.field("itemparameter").text();
-    row.itemtype = rs.field("itemtype").toInt16();
-    row.itemtextcolor = rs.field("itemtextcolor").toInt32();
-    row.openas = rs.field("openas").toInt16();
+    row.groupcaption = rs.field(column::groupcaption).text();
+    row.itemcaption = rs.field(column::itemcaption).text();
+    row.itemdescription = rs.field(column::itemdescription).text();
+    row.itempath = rs.field(column::itempath).text();
+    row.itemparameter = rs.field(column::itemparameter).text();
+    row.itemtype = rs.field(column::itemtype).toInt16();
+    row.itemtextcolor = rs.field(column::itemtextcolor).toInt32();
+    row.openas = rs.field(column::openas).toInt16();
     return row;
 }
 

@@ -7,7 +7,7 @@ namespace store {
 // All or nothing: the statements run between construction and commit() take effect together.
 // A transaction that is destroyed without commit() (an exception passed through) rolls back.
 class Transaction {
-public:
+  public:
     explicit Transaction(Connection& db);
     ~Transaction();
     Transaction(const Transaction&) = delete;
@@ -16,7 +16,7 @@ public:
     // Makes the changes permanent; throws StoreError (and rolls back) when that fails.
     void commit();
 
-private:
+  private:
     Connection& db_;
     bool done_ = false;
 };

@@ -1,17 +1,25 @@
 #pragma once
 
+#include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Images.h"
 #include "platform/MessageBoxes.h"
+#include "platform/ModalWindows.h"
 #include "platform/PlatformError.h"
 #include "platform/Services.h"
+#include "platform/Settings.h"
 #include "platform/Shell.h"
 
+#include <QColor>
+#include <QDialog>
 #include <QMap>
 #include <QSet>
 #include <QString>
+#include <deque>
 #include <functional>
+#include <gtest/gtest.h>
+#include <optional>
 #include <vector>
 
 namespace fakes {
@@ -23,7 +31,8 @@ struct ShownMessage {
     platform::MessageIcon icon;
 };
 
-// Records every message box and answers questions from a script (Yes when it runs out).
+// Records every message box and answers questions from a script. A question nobody scripted
+// fails the test and is answered No.
 class FakeMessageBoxes : public platform::MessageBoxes {
   public:
     platform::MessageAnswer show(QWidget*, const QString& text, const QString& title,
@@ -34,7 +43,8 @@ class FakeMessageBoxes : public platform::MessageBoxes {
             return platform::MessageAnswer::Ok;
         }
         if (answers.empty()) {
-            return platform::MessageAnswer::Yes;
+            ADD_FAILURE() << "unscripted question: " << text.toStdString();
+            return platform::MessageAnswer::No;
         }
         const platform::MessageAnswer answer = answers.front();
         answers.erase(answers.begin());
@@ -106,7 +116,9 @@ class FakeEnvironment : public platform::Environment {
         return std::nullopt;
     }
     QString hostName() override { return host; }
-    QString specialFolderPath(int folder) override { return folder == 35 ? dataHome : QString(); }
+    QString specialFolderPath(int folder) override {
+        return folder == platform::kCommonAppDataFolder ? dataHome : QString();
+    }
     QString programFolder() override { return program; }
 
     QMap<QString, QString> variables;
@@ -140,6 +152,93 @@ class FakeImages : public platform::Images {
     QStringList loaded;
 };
 
+// One call of a common dialog, as the caller made it.
+struct DialogCall {
+    enum Kind { OpenFile, Colour, Folder } kind;
+    QWidget* owner;
+    QString title;
+    QString filter;      // file-open only
+    QColor initial;      // colour only
+    QString startFolder; // folder only
+};
+
+// Common dialogs answering from scripts: a queue of answers for each dialog. A dialog that
+// opens with nothing scripted fails the test and is cancelled.
+class FakeDialogs : public platform::Dialogs {
+  public:
+    QString openFile(QWidget* owner, const QString& title, const QString& filter) override {
+        calls.push_back({DialogCall::OpenFile, owner, title, filter, {}, {}});
+        return next(files, title, QString());
+    }
+    std::optional<QColor> chooseColour(QWidget* owner, const QString& title,
+                                       const QColor& initial) override {
+        calls.push_back({DialogCall::Colour, owner, title, {}, initial, {}});
+        return next(colours, title, std::optional<QColor>());
+    }
+    QString chooseFolder(QWidget* owner, const QString& title,
+                         const QString& startFolder) override {
+        calls.push_back({DialogCall::Folder, owner, title, {}, {}, startFolder});
+        return next(folders, title, QString());
+    }
+
+    std::deque<QString> files;                 // "" is a cancel
+    std::deque<std::optional<QColor>> colours; // none is a cancel
+    std::deque<QString> folders;               // "" is a cancel
+    std::vector<DialogCall> calls;
+
+  private:
+    template <class T> T next(std::deque<T>& script, const QString& title, T cancel) {
+        if (script.empty()) {
+            ADD_FAILURE() << "unscripted dialog: " << title.toStdString();
+            return cancel;
+        }
+        T answer = script.front();
+        script.pop_front();
+        return answer;
+    }
+};
+
+// Records every value written to the settings store.
+class FakeSettings : public platform::Settings {
+  public:
+    struct Write {
+        QString section, key, value;
+        bool operator==(const Write&) const = default;
+    };
+    void setValue(const QString& section, const QString& key, const QString& value) override {
+        writes.push_back({section, key, value});
+    }
+    std::vector<Write> writes;
+};
+
+// Shows each editor without blocking and hands it to the next scripted driver, which fills
+// fields and clicks buttons as a user would. An editor nobody scripted fails the test and is
+// closed as cancelled.
+class FakeModalWindows : public platform::ModalWindows {
+  public:
+    int showModal(QDialog* window) override {
+        shownTitles << window->windowTitle();
+        window->setResult(QDialog::Rejected);
+        window->show();
+        if (drivers.empty()) {
+            ADD_FAILURE() << "unscripted window: " << window->windowTitle().toStdString();
+            window->reject();
+            return QDialog::Rejected;
+        }
+        auto driver = std::move(drivers.front());
+        drivers.pop_front();
+        driver(window);
+        if (window->isVisible()) {
+            // The driver left the editor open: it closes like the close box.
+            window->reject();
+        }
+        return window->result();
+    }
+
+    std::deque<std::function<void(QDialog*)>> drivers;
+    QStringList shownTitles;
+};
+
 // Every fake, handed out as the program's services.
 struct FakePlatform {
     FakeMessageBoxes messages;
@@ -147,7 +246,11 @@ struct FakePlatform {
     FakeEnvironment environment;
     FakeImages images;
     FakeShell shell;
-    platform::Services services{messages, files, environment, images, shell};
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    FakeModalWindows modal;
+    platform::Services services{messages, files,   environment, images,
+                                shell,    dialogs, settings,    modal};
 };
 
 } // namespace fakes

@@ -1,4 +1,4 @@
-#include "app/ImageLists.h"
+#include "common/ImageLists.h"
 
 #include <array>
 #include <stdexcept>
@@ -13,7 +13,7 @@ static void ensurePictures() {
     (void)ready;
 }
 
-namespace app {
+namespace common {
 
 namespace {
 
@@ -44,4 +44,4 @@ QIcon productIcon() {
     return picture("vantory");
 }
 
-} // namespace app
+} // namespace common

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <cstdint>
 
-namespace app {
+namespace common {
 
 // Stored colour codes to and from the toolkit's colour.
 inline QColor colourFromCode(std::int32_t code) {
@@ -17,4 +17,4 @@ inline std::int32_t codeFromColour(const QColor& colour) {
     return store::encodeColour(store::Rgb{colour.red(), colour.green(), colour.blue()});
 }
 
-} // namespace app
+} // namespace common

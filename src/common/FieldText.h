@@ -4,11 +4,11 @@
 
 #include <QString>
 
-namespace app {
+namespace common {
 
 // A text column of the current row, as the windows show it.
 inline QString fieldText(const store::ResultSet& rs, const char* column) {
     return QString::fromStdString(rs.field(column).text());
 }
 
-} // namespace app
+} // namespace common

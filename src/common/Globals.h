@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-namespace app {
+namespace common {
 
 // State shared by every window of the program.
 struct Globals {
@@ -20,4 +20,4 @@ struct Globals {
     store::Connection& connection();
 };
 
-} // namespace app
+} // namespace common

@@ -1,4 +1,6 @@
-#include "app/MainHelpers.h"
+#include "common/MainHelpers.h"
+
+#include "common/Painting.h"
 
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
@@ -36,13 +38,6 @@ QString FileNameFromPath(const QString& text) {
 
 namespace {
 
-void paintBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 bool takesButtonFace(const QWidget* w) {
     return qobject_cast<const QGroupBox*>(w) || qobject_cast<const QLabel*>(w) ||
            qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w);
@@ -52,10 +47,10 @@ bool takesButtonFace(const QWidget* w) {
 
 void ApplyButtonFace(QWidget* window) {
     const QColor face = QApplication::palette().color(QPalette::Button);
-    paintBackground(window, face);
+    common::paintBackground(window, face);
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (takesButtonFace(child)) {
-            paintBackground(child, face);
+            common::paintBackground(child, face);
         }
     }
 }

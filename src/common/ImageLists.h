@@ -2,7 +2,7 @@
 
 #include <QIcon>
 
-namespace app {
+namespace common {
 
 // The program's pictures, numbered from 1 in the order
 // "computer", "folder", "program", "url", "email". The same drawings serve at 16 and 32 pixels.
@@ -10,4 +10,4 @@ namespace app {
 QIcon imageListIcon(int number);
 QIcon productIcon();
 
-} // namespace app
+} // namespace common

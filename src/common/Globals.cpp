@@ -1,8 +1,8 @@
-#include "app/Globals.h"
+#include "common/Globals.h"
 
 #include "store/StoreError.h"
 
-namespace app {
+namespace common {
 
 store::Connection& Globals::connection() {
     if (!gConnection) {
@@ -11,4 +11,4 @@ store::Connection& Globals::connection() {
     return *gConnection;
 }
 
-} // namespace app
+} // namespace common

@@ -9,7 +9,7 @@ namespace platform {
 class MessageBoxes;
 }
 
-namespace app {
+namespace common {
 
 // Where users are asked to send a screenshot of an unexpected error.
 inline constexpr char kSupportAddress[] = "support@mellovan.example";
@@ -44,4 +44,4 @@ class Trap {
     int failures_ = 0;
 };
 
-} // namespace app
+} // namespace common

@@ -2,7 +2,7 @@
 
 #include <QRect>
 
-namespace app {
+namespace common {
 
 // Window layouts are designed in twips, 15 to a pixel at normal resolution; Qt scales pixels
 // on high-density screens.
@@ -16,4 +16,4 @@ constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
-} // namespace app
+} // namespace common

@@ -1,10 +1,10 @@
-#include "app/ErrorTrap.h"
+#include "common/ErrorTrap.h"
 
 #include "platform/MessageBoxes.h"
 
 #include <exception>
 
-namespace app {
+namespace common {
 
 QString applicationErrorText(const QString& description, const QString& location, int label) {
     return description + QStringLiteral("\r\n") + QStringLiteral("in Vantory2021/08/31.") +
@@ -43,4 +43,4 @@ void Trap::report(const QString& description) {
                 platform::MessageIcon::Exclamation);
 }
 
-} // namespace app
+} // namespace common

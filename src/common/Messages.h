@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+struct Services;
+}
+
+namespace common {
+
+struct Globals;
+
+// The program's plain OK box: no icon, the application title.
+void tell(platform::Services& services, const Globals& globals, QWidget* owner,
+          const QString& text);
+
+// A Yes/No question with no icon and the application title; true for Yes.
+bool askYesNo(platform::Services& services, const Globals& globals, QWidget* owner,
+              const QString& text);
+
+} // namespace common

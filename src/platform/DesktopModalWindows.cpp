@@ -1,0 +1,11 @@
+#include "platform/DesktopModalWindows.h"
+
+#include <QDialog>
+
+namespace platform {
+
+int DesktopModalWindows::showModal(QDialog* window) {
+    return window->exec();
+}
+
+} // namespace platform

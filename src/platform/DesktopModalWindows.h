@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/ModalWindows.h"
+
+namespace platform {
+
+// QDialog::exec().
+class DesktopModalWindows : public ModalWindows {
+  public:
+    int showModal(QDialog* window) override;
+};
+
+} // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Settings.h"
+
+namespace platform {
+
+// QSettings of the organisation "Mellovan" and the application "Vantory".
+class DesktopSettings : public Settings {
+  public:
+    void setValue(const QString& section, const QString& key, const QString& value) override;
+};
+
+} // namespace platform

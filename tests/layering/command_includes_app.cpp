@@ -1,0 +1,6 @@
+// Built as if it were a command: reaching up to the main window must not compile.
+#include "app/Form1.h"
+
+int commandReachingUp() {
+    return 0;
+}

@@ -1,0 +1,77 @@
+// The dialog filter as this desktop shows it, and the fakes' refusal of unscripted questions.
+
+#include "fakes/FakeServices.h"
+#include "platform/FileFilter.h"
+
+#include <QDialog>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::toDesktopFileFilter;
+
+TEST(FileFilter, TurnsPairsIntoTheDialogsFormAndWidensWhatMeansNothingHere) {
+    // Programs carry no extension here: every executable file is shown.
+    const auto programs = toDesktopFileFilter("Application Files (*.exe)|*.exe|");
+    EXPECT_EQ(programs.nameFilters, "Application Files (*)");
+    EXPECT_TRUE(programs.executablesOnly);
+
+    const auto shortcuts = toDesktopFileFilter("Application Shortcut Files (*.lnk)|*.lnk|");
+    EXPECT_EQ(shortcuts.nameFilters, "Application Shortcut Files (*.lnk *.desktop)");
+    EXPECT_FALSE(shortcuts.executablesOnly);
+
+    const auto pictures =
+        toDesktopFileFilter("Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|");
+    EXPECT_TRUE(pictures.nameFilters.startsWith("Picture Files (*.bmp *.jpg *.gif "))
+        << pictures.nameFilters.toStdString();
+    EXPECT_TRUE(pictures.nameFilters.contains("*.png"));
+    EXPECT_TRUE(pictures.nameFilters.contains("*.svg"));
+    EXPECT_EQ(pictures.nameFilters.count("*.jpg"), 1) << "no pattern twice";
+
+    // Several pairs, and patterns this desktop knows, pass through.
+    EXPECT_EQ(toDesktopFileFilter("Text|*.txt;*.md|All|*|").nameFilters,
+              "Text (*.txt *.md);;All (*)");
+    EXPECT_EQ(toDesktopFileFilter("").nameFilters, "");
+}
+
+TEST(Fakes, QuestionsDialogsAndWindowsNobodyScriptedFailTheTest) {
+    fakes::FakePlatform platform;
+    platform::MessageAnswer answer = platform::MessageAnswer::Yes;
+    EXPECT_NONFATAL_FAILURE(answer = platform.messages.show(nullptr, "Delete?", "Vantory",
+                                                            platform::MessageButtons::YesNo,
+                                                            platform::MessageIcon::None),
+                            "unscripted question: Delete?");
+    EXPECT_EQ(answer, platform::MessageAnswer::No);
+
+    QString file = "x";
+    EXPECT_NONFATAL_FAILURE(file = platform.dialogs.openFile(nullptr, "Pick", "All|*|"),
+                            "unscripted dialog: Pick");
+    EXPECT_EQ(file, "");
+    std::optional<QColor> colour = QColor(Qt::red);
+    EXPECT_NONFATAL_FAILURE(colour = platform.dialogs.chooseColour(nullptr, "Select Color", {}),
+                            "unscripted dialog");
+    EXPECT_FALSE(colour.has_value());
+    EXPECT_EQ(platform.dialogs.calls.size(), 2u);
+
+    QDialog editor;
+    editor.setWindowTitle("Edit Group");
+    int result = QDialog::Accepted;
+    EXPECT_NONFATAL_FAILURE(result = platform.modal.showModal(&editor),
+                            "unscripted window: Edit Group");
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_FALSE(editor.isVisible());
+
+    // Scripted answers come in order and are recorded with what the caller passed.
+    platform.messages.answers = {platform::MessageAnswer::Yes};
+    EXPECT_EQ(platform.messages.show(nullptr, "Sure?", "Vantory", platform::MessageButtons::YesNo,
+                                     platform::MessageIcon::None),
+              platform::MessageAnswer::Yes);
+    platform.dialogs.folders = {"/home/me"};
+    EXPECT_EQ(platform.dialogs.chooseFolder(nullptr, "Save Folder", ""), "/home/me");
+    EXPECT_EQ(platform.dialogs.calls.back().title, "Save Folder");
+    platform.modal.drivers.push_back([](QDialog* window) { window->accept(); });
+    EXPECT_EQ(platform.modal.showModal(&editor), QDialog::Accepted);
+}
+
+} // namespace
