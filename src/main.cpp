@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 #include "common/Globals.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/ReadyReport.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     common::Globals globals;
     app::Form1 form1(desktop.services, globals);
     form1.Form_Load();
+    platform::reportWhenReady(&form1);
     form1.show();
     return QApplication::exec();
 }

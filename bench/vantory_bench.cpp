@@ -1,0 +1,348 @@
+// Measures Vantory against baselines taken in the same run, so that a shared, noisy machine
+// slows both alike. Each pair is measured interleaved, several times, and the medians compared.
+//
+//   xvfb-run -a build/vantory_bench [runs]
+//
+// Start-up and closing need a real display (the window must be mapped); the list fills run in
+// this process. Prints one line per row with both figures and the ratio, and exits with 1 when
+// a row misses its target.
+
+#include "app/Form1.h"
+#include "common/Globals.h"
+#include "common/ImageLists.h"
+#include "platform/DesktopPlatform.h"
+#include "store/Codes.h"
+#include "store/Connection.h"
+#include "store/Statements.h"
+#include "store/Transaction.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+QString programFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+// A catalogue of `groups` categories of `items` shortcuts each, in folder/Mellovan/Vantory.
+QString makeCatalogue(const QString& folder, int groups, int items) {
+    const QString data = folder + "/Mellovan/Vantory";
+    QDir().mkpath(data);
+    const QString path = data + "/dbData.mdb";
+    QFile::copy(programFolder() + "/dbBlank.mdb", path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    store::Connection db;
+    db.open(path.toStdString());
+    store::Transaction all(db);
+    for (int g = 0; g < groups; ++g) {
+        const std::string group = "Category " + std::to_string(g);
+        store::insertGroup(db, store::GroupRow{group, "Description of " + group, "", 0x804020});
+        for (int i = 0; i < items; ++i) {
+            store::insertItem(
+                db, store::ItemRow{group, "Shortcut " + std::to_string(i),
+                                   "Description " + std::to_string(i), "/usr/share/doc", " ",
+                                   static_cast<std::int16_t>(1 + i % 5), 0x336699, 0});
+        }
+    }
+    all.commit();
+    db.close();
+    return path;
+}
+
+struct ProcessTimes {
+    double startup = 0; // exec to the window mapped and idle, ms
+    double closing = 0; // the window closing to the process gone, ms
+};
+
+// Starts a program that reports "ready <ns>" and "closing <ns>" and reads both.
+ProcessTimes timeProcess(const QString& program, const QString& dataHome) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        if (std::strncmp(*e, "XDG_DATA_HOME=", 14) != 0) {
+            env.emplace_back(*e);
+        }
+    }
+    env.push_back("XDG_DATA_HOME=" + dataHome.toStdString());
+    env.push_back("VANTORY_REPORT_READY=1");
+    std::vector<char*> envp;
+    for (std::string& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) {
+        std::perror("pipe");
+        std::exit(2);
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    const std::string path = program.toStdString();
+    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, envp.data()) != 0) {
+        std::perror("posix_spawn");
+        std::exit(2);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+
+    std::string output;
+    char buffer[256];
+    ssize_t n = 0;
+    while ((n = read(pipeFds[0], buffer, sizeof buffer)) > 0) {
+        output.append(buffer, static_cast<std::size_t>(n));
+    }
+    close(pipeFds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const auto exited = Clock::now();
+
+    long long ready = 0;
+    long long closing = 0;
+    std::sscanf(output.c_str(), "ready %lld closing %lld", &ready, &closing);
+    if (ready == 0 || closing == 0) {
+        std::fprintf(stderr, "%s reported no times (is a display there?): %s\n", path.c_str(),
+                     output.c_str());
+        std::exit(2);
+    }
+    const auto startNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count();
+    const auto exitNs =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(exited.time_since_epoch()).count();
+    return ProcessTimes{(ready - startNs) / 1e6, (exitNs - closing) / 1e6};
+}
+
+struct Row {
+    std::string what;
+    double vantory;
+    double baseline;
+    std::string unit;
+    bool met;
+    std::string target;
+};
+
+std::vector<Row> rows;
+
+void report(const Row& row) {
+    const double ratio = row.baseline > 0 ? row.vantory / row.baseline : 0;
+    std::printf("%-52s Vantory %9.2f %-3s baseline %9.2f %-3s ratio %5.2f  target %-24s %s\n",
+                row.what.c_str(), row.vantory, row.unit.c_str(), row.baseline, row.unit.c_str(),
+                ratio, row.target.c_str(), row.met ? "ok" : "MISSED");
+    std::fflush(stdout);
+    rows.push_back(row);
+}
+
+// Start-up and closing of Vantory and of the bare window, interleaved.
+void measureStartup(const QString& dataHome, const std::string& label, int runs,
+                    bool reportClosing) {
+    std::vector<double> vantoryStart, bareStart, vantoryClose, bareClose;
+    const QString vantory = programFolder() + "/vantory";
+    const QString bare = programFolder() + "/bare_window";
+    timeProcess(vantory, dataHome); // warms the file cache for both
+    timeProcess(bare, dataHome);
+    for (int i = 0; i < runs; ++i) {
+        const ProcessTimes v = timeProcess(vantory, dataHome);
+        const ProcessTimes b = timeProcess(bare, dataHome);
+        vantoryStart.push_back(v.startup);
+        bareStart.push_back(b.startup);
+        vantoryClose.push_back(v.closing);
+        bareClose.push_back(b.closing);
+    }
+    const double vs = median(vantoryStart);
+    const double bs = median(bareStart);
+    report({"start-up to mapped and idle, " + label, vs, bs, "ms", vs <= 1.1 * bs, "<= 1.1x"});
+    if (reportClosing) {
+        const double vc = median(vantoryClose);
+        const double bc = median(bareClose);
+        report({"closing the window to process exit", vc, bc, "ms", vc - bc <= 100,
+                "<= baseline + 100 ms"});
+    }
+}
+
+// The main window on a catalogue with one category of `count` shortcuts.
+struct VantoryList {
+    explicit VantoryList(const QString& folder, int count) {
+        const QString path = makeCatalogue(folder, 1, count);
+        globals.gConnection = std::make_unique<store::Connection>();
+        globals.gConnection->open(path.toStdString());
+        form.show();
+        form.loadGroups();
+        QCoreApplication::processEvents();
+    }
+    // Clicks the root (the list empties), then times the category's fill and its paint.
+    double fill() {
+        QTreeWidgetItem* root = form.TreeView1()->topLevelItem(0);
+        form.TreeView1_NodeClick(root);
+        QCoreApplication::processEvents();
+        QTreeWidgetItem* category = root->child(0);
+        form.TreeView1()->setCurrentItem(category);
+        const auto start = Clock::now();
+        form.TreeView1_NodeClick(category);
+        form.ListView1()->viewport()->repaint();
+        QCoreApplication::processEvents();
+        return millisecondsSince(start);
+    }
+    platform::DesktopPlatform desktop;
+    common::Globals globals;
+    app::Form1 form{desktop.services, globals};
+};
+
+// A bare icon list, filled with the same captions and pictures.
+struct BareList {
+    BareList() {
+        list.setViewMode(QListView::IconMode);
+        list.resize(488, 233);
+        list.show();
+    }
+    double fill(int count) {
+        list.clear();
+        QCoreApplication::processEvents();
+        const auto start = Clock::now();
+        for (int i = 0; i < count; ++i) {
+            auto* entry = new QListWidgetItem(common::imageListIcon(2 + i % 4),
+                                              QStringLiteral("Shortcut %1").arg(i), &list);
+            entry->setForeground(QColor(0x99, 0x66, 0x33));
+        }
+        list.viewport()->repaint();
+        QCoreApplication::processEvents();
+        return millisecondsSince(start);
+    }
+    QListWidget list;
+};
+
+std::pair<double, double> measureFill(const QString& folder, int count, int runs) {
+    VantoryList vantory(folder, count);
+    BareList bare;
+    std::vector<double> v, b;
+    vantory.fill();
+    bare.fill(count);
+    for (int i = 0; i < runs; ++i) {
+        v.push_back(vantory.fill());
+        b.push_back(bare.fill(count));
+    }
+    return {median(v), median(b)};
+}
+
+// Peak resident memory of this process, in KiB.
+long peakMemoryKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return 0;
+}
+
+// Run as a child: shows the 5,000-shortcut category, or the bare list of as many entries, and
+// prints the peak memory.
+int memoryChild(const std::string& which) {
+    QTemporaryDir folder;
+    if (which == "vantory") {
+        VantoryList vantory(folder.path(), 5000);
+        vantory.fill();
+        std::printf("%ld\n", peakMemoryKiB());
+    } else {
+        BareList bare;
+        bare.fill(5000);
+        std::printf("%ld\n", peakMemoryKiB());
+    }
+    return 0;
+}
+
+double childPeakMiB(const char* self, const char* which) {
+    const std::string command = std::string(self) + " --memory-child " + which;
+    FILE* child = popen(command.c_str(), "r");
+    long kib = 0;
+    if (!child || std::fscanf(child, "%ld", &kib) != 1) {
+        std::fprintf(stderr, "memory child %s failed\n", which);
+        std::exit(2);
+    }
+    pclose(child);
+    return kib / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        qputenv("XDG_RUNTIME_DIR", QDir::tempPath().toLocal8Bit() + "/vantory-bench-runtime");
+        QDir().mkpath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+        QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--memory-child") == 0) {
+        QApplication application(argc, argv);
+        return memoryChild(argv[2]);
+    }
+    QApplication application(argc, argv);
+    const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 7;
+    QTemporaryDir work;
+
+    std::printf("Vantory benchmark, medians of %d interleaved runs\n", runs);
+    const QString small = work.path() + "/small";
+    makeCatalogue(small, 100, 100);
+    measureStartup(small, "100 x 100 shortcuts", runs, true);
+    const QString large = work.path() + "/large";
+    makeCatalogue(large, 1000, 100);
+    measureStartup(large, "1,000 x 100 shortcuts", runs, false);
+
+    const auto [v5, b5] = measureFill(work.path() + "/fill5000", 5000, runs);
+    report(
+        {"loadItems of 5,000 shortcuts, with the paint", v5, b5, "ms", v5 <= 1.0 * b5, "<= 1.0x"});
+    const auto [v50, b50] = measureFill(work.path() + "/fill50000", 50000, std::max(3, runs / 2));
+    report({"loadItems of 50,000 shortcuts, with the paint", v50, b50, "ms",
+            v50 <= 500 && v50 <= 12 * v5, "<= 500 ms, <= 12x the 5,000"});
+
+    std::vector<double> vm, bm;
+    for (int i = 0; i < 3; ++i) {
+        vm.push_back(childPeakMiB(argv[0], "vantory"));
+        bm.push_back(childPeakMiB(argv[0], "bare"));
+    }
+    const double vMem = median(vm);
+    const double bMem = median(bm);
+    report({"peak memory showing 5,000 shortcuts", vMem, bMem, "MiB", vMem - bMem <= 10,
+            "<= baseline + 10 MiB"});
+
+    const bool allMet =
+        std::all_of(rows.begin(), rows.end(), [](const Row& row) { return row.met; });
+    std::printf("%s\n", allMet ? "every row within target" : "some rows missed their target");
+    return allMet ? 0 : 1;
+}

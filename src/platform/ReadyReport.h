@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace platform {
+
+// For timing the program from outside: when the environment variable VANTORY_REPORT_READY is
+// set, prints "ready <ns>" on standard output once the window is on screen and the event loop
+// has nothing left to do, then "closing <ns>" and closes the window. The times are of the
+// monotonic clock, which every process on the machine shares. Does nothing otherwise.
+void reportWhenReady(QWidget* window);
+
+} // namespace platform
