@@ -303,7 +303,11 @@ TEST_F(GroupEditor, EveryFieldIsNamedAndReachedInTabOrder) {
             ASSERT_NE(label, nullptr) << name;
             EXPECT_EQ(label->text(), text);
             EXPECT_EQ(label->buddy(), field(editor, buddy));
+            EXPECT_GE(label->width(), label->sizeHint().width()) << name << " is cut off";
         }
+        EXPECT_LE(editor->findChild<QLabel*>("Label1_3")->geometry().right(),
+                  field(editor, "Text4")->geometry().left())
+            << "the colour label stays clear of its swatch";
         EXPECT_TRUE(field(editor, "Text3")->isReadOnly());
         EXPECT_TRUE(field(editor, "Text4")->isReadOnly());
         EXPECT_FALSE(field(editor, "Text1")->isReadOnly());

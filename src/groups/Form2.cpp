@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace groups {
 
@@ -57,6 +58,12 @@ void Form2::buildControls() {
                           twipsRect(120, 1560, 1650, 225), text3_);
     labels_[3] = addLabel(QStringLiteral("Label1_3"), QStringLiteral("Group Text Color:"),
                           twipsRect(120, 2345, 1470, 225), text4_);
+
+    // The design widths fit the captions in the designer's font; where this desktop's font runs
+    // wider, a label grows to the right rather than cut its colon off.
+    for (QLabel* label : labels_) {
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    }
 
     QWidget* const order[] = {text1_, text2_,      text3_,      buttons_[0],
                               text4_, buttons_[1], buttons_[2], buttons_[3]};
