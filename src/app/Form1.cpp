@@ -141,6 +141,8 @@ void Form1::buildControls() {
 }
 
 void Form1::connectControls() {
+    connect(PushButton(1), &QPushButton::clicked, this, [this] { PushButton1_Click(); });
+    connect(PushButton(2), &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(PushButton(3), &QPushButton::clicked, this, [this] { PushButton3_Click(); });
     connect(PushButton(6), &QPushButton::clicked, this, [this] { PushButton6_Click(); });
     connect(PushButton(7), &QPushButton::clicked, this, [this] { PushButton7_Click(); });

@@ -75,6 +75,8 @@ class Form1 : public QWidget, public common::MainWindow {
     void ListView1_ItemClick(QListWidgetItem* item);
 
     // The command buttons.
+    void PushButton1_Click();
+    void PushButton2_Click();
     void PushButton3_Click();
     void PushButton6_Click();
     void PushButton7_Click();

@@ -3,6 +3,7 @@
 #include "common/FieldText.h"
 #include "common/ImageLists.h"
 #include "common/QtColour.h"
+#include "groups/GroupCommands.h"
 #include "launch/HelpCommand.h"
 #include "launch/LaunchCommand.h"
 #include "store/Codes.h"
@@ -106,8 +107,16 @@ void Form1::ScrollToItem(int index) {
     list_->setFocus();
 }
 
+void Form1::PushButton1_Click() {
+    groups::runAddGroup(commands_);
+}
+
+void Form1::PushButton2_Click() {
+    groups::runEditGroup(commands_);
+}
+
 void Form1::PushButton3_Click() {
-    // Deleting a category arrives with the category commands.
+    groups::runDeleteGroup(commands_);
 }
 
 void Form1::PushButton6_Click() {

@@ -1,0 +1,26 @@
+#include "groups/GroupRules.h"
+
+#include <QList>
+
+namespace groups {
+
+qsizetype characterCount(const QString& text) {
+    return text.toUcs4().size();
+}
+
+std::optional<QString> groupInputRefusal(const QString& name, const QString& description) {
+    if (characterCount(name) >= kTooLongCharacters ||
+        characterCount(description) >= kTooLongCharacters) {
+        return QStringLiteral("Field input too long.");
+    }
+    // Spaces make a name; only the empty text does not.
+    if (name.isEmpty()) {
+        return QStringLiteral("Please input Group Name");
+    }
+    if (name.contains(u'\'') || description.contains(u'\'')) {
+        return QStringLiteral("Please do not use quote marks.");
+    }
+    return std::nullopt;
+}
+
+} // namespace groups

@@ -1,0 +1,42 @@
+#include "groups/GroupStore.h"
+
+#include "common/FieldText.h"
+#include "store/Columns.h"
+#include "store/GroupRename.h"
+#include "store/Statements.h"
+#include "store/Transaction.h"
+
+namespace groups {
+
+bool groupNameTaken(store::Connection& db, const QString& name,
+                    const std::optional<QString>& editedName) {
+    store::ResultSet rs = store::selectGroup(db, name.toStdString());
+    bool taken = false;
+    while (!taken && !rs.eof()) {
+        taken = !editedName || common::fieldText(rs, store::column::groupcaption) != *editedName;
+        rs.moveNext();
+    }
+    rs.close();
+    return taken;
+}
+
+void updateGroupWithShortcuts(store::Connection& db, const QString& oldName,
+                              const store::GroupRow& row) {
+    const std::string old = oldName.toStdString();
+    store::Transaction transaction(db);
+    store::updateGroup(db, old, row);
+    if (row.groupcaption != old) {
+        store::renameItemsGroup(db, old, row.groupcaption);
+    }
+    transaction.commit();
+}
+
+void deleteGroupWithShortcuts(store::Connection& db, const QString& name) {
+    const std::string group = name.toStdString();
+    store::Transaction transaction(db);
+    store::deleteGroup(db, group);
+    store::deleteItemsOfGroup(db, group);
+    transaction.commit();
+}
+
+} // namespace groups
