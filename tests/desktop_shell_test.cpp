@@ -1,6 +1,14 @@
+// The desktop shell: what each kind of request starts or opens, decided on real files, with a
+// launcher that records instead of starting; and the desktop launcher and file inspection on
+// the real desktop.
+
+#include "fakes/FakeServices.h"
+#include "fakes/RecordingLauncher.h"
+#include "platform/DesktopFileSystem.h"
+#include "platform/DesktopLauncher.h"
 #include "platform/DesktopShell.h"
+#include "platform/ShellParameters.h"
 #include "platform/ShellPlan.h"
-#include "platform/SystemDesktopActions.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,61 +19,14 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <sys/stat.h>
+#include <variant>
 #include <vector>
 
 using namespace platform;
+using fakes::Launched;
 
 namespace {
-
-struct ProcessCall {
-    QString program;
-    QStringList args;
-    QString workingDir;
-};
-
-class RecordingProcessStarter : public ProcessStarter {
-  public:
-    bool startDetached(const QString& program, const QStringList& args, const QString& workingDir,
-                       QString* error) override {
-        calls.push_back({program, args, workingDir});
-        if (!succeed && error)
-            *error = failure;
-        return succeed;
-    }
-    std::vector<ProcessCall> calls;
-    bool succeed = true;
-    QString failure;
-};
-
-class RecordingUrlOpener : public UrlOpener {
-  public:
-    bool openUrl(const QUrl& url) override {
-        urls.push_back(url);
-        return succeed;
-    }
-    std::vector<QUrl> urls;
-    bool succeed = true;
-};
-
-struct EntryCall {
-    QString desktopFile;
-    QStringList args;
-};
-
-class RecordingDesktopEntryLauncher : public DesktopEntryLauncher {
-  public:
-    bool launch(const QString& desktopFile, const QStringList& args, QString* error) override {
-        calls.push_back({desktopFile, args});
-        if (!succeed && error)
-            *error = failure;
-        return succeed;
-    }
-    std::vector<EntryCall> calls;
-    bool succeed = true;
-    QString failure;
-};
 
 struct Shown {
     QWidget* owner;
@@ -80,33 +41,21 @@ class RecordingMessageBoxes : public MessageBoxes {
     MessageAnswer show(QWidget* owner, const QString& text, const QString& title,
                        MessageButtons buttons, MessageIcon icon) override {
         shown.push_back({owner, text, title, buttons, icon});
+        EXPECT_EQ(buttons, MessageButtons::Ok) << "the shell asks nothing";
         return MessageAnswer::Ok;
     }
     std::vector<Shown> shown;
 };
 
-// A file system that holds only what a test puts in it.
-class MapFileProbe : public FileProbe {
-  public:
-    FileKind kind(const QString& path) const override {
-        const auto found = kinds.find(path);
-        return found == kinds.end() ? FileKind::Missing : found->second;
-    }
-    QString findProgram(const QString& name) const override {
-        const auto found = programs.find(name);
-        return found == programs.end() ? QString() : found->second;
-    }
-    std::map<QString, FileKind> kinds;
-    std::map<QString, QString> programs;
-};
-
-ShellRequest request(const QString& file, std::optional<QString> parameters = std::nullopt,
+ShellRequest request(const QString& file, ShellTarget target,
+                     std::optional<QString> parameters = std::nullopt,
                      std::optional<QString> directory = std::nullopt) {
     ShellRequest r;
     r.verb = QStringLiteral("open");
     r.file = file;
     r.parameters = std::move(parameters);
     r.directory = std::move(directory);
+    r.target = target;
     return r;
 }
 
@@ -115,9 +64,18 @@ void writeFile(const QString& path, const QByteArray& content, bool executable) 
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(content);
     f.close();
+    QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     if (executable) {
-        ASSERT_TRUE(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+        permissions |= QFileDevice::ExeOwner;
     }
+    ASSERT_TRUE(f.setPermissions(permissions));
+}
+
+// A copy of a real program of this machine.
+void copyProgram(const QString& path) {
+    QFile program(QStringLiteral("/bin/true"));
+    ASSERT_TRUE(program.open(QIODevice::ReadOnly));
+    writeFile(path, program.readAll(), true);
 }
 
 // Writes a script that reports the folder it runs in and each argument it got into a pipe the
@@ -133,35 +91,110 @@ void writeReportingScript(const QString& script, const QString& pipe) {
         true);
 }
 
-// A shell over recording fakes and the real file system, with temporary files to point at.
+const QByteArray kScript = "#!/bin/sh\ntouch \"$0.ran\"\n";
+const QByteArray kDocument = "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<<>>\nendobj\n";
+const QByteArray kEntry = "[Desktop Entry]\nType=Application\nName=Editor\nExec=true %F\n";
+
+// A desktop shell over the real file system and a recording launcher, with a folder of the
+// kinds of file a shortcut may point at.
 class DesktopShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        program = dir.filePath(QStringLiteral("tool.sh"));
-        writeFile(program, "#!/bin/sh\nexit 0\n", true);
-        document = dir.filePath(QStringLiteral("notes.txt"));
-        writeFile(document, "some notes\n", false);
-        folder = dir.filePath(QStringLiteral("Projects"));
+        ASSERT_NO_FATAL_FAILURE(copyProgram(program));
+        ASSERT_NO_FATAL_FAILURE(copyProgram(disguisedProgram));
+        ASSERT_NO_FATAL_FAILURE(writeFile(script, kScript, true));
+        ASSERT_NO_FATAL_FAILURE(writeFile(plainScript, kScript, false));
+        ASSERT_NO_FATAL_FAILURE(writeFile(scriptNamedLibrary, kScript, true));
+        ASSERT_NO_FATAL_FAILURE(writeFile(document, kDocument, false));
+        ASSERT_NO_FATAL_FAILURE(writeFile(documentOnFat, kDocument, true));
+        ASSERT_NO_FATAL_FAILURE(writeFile(trustedEntry, kEntry, true));
+        ASSERT_NO_FATAL_FAILURE(writeFile(untrustedEntry, kEntry, false));
         ASSERT_TRUE(QDir().mkdir(folder));
-        entry = dir.filePath(QStringLiteral("editor.desktop"));
-        writeFile(entry, "[Desktop Entry]\nType=Application\nName=Editor\nExec=true %F\n", false);
     }
 
+    QString at(const QString& name) const { return dir.filePath(name); }
+
     void run(const ShellRequest& r) { shell.execute(r); }
-    bool nothingStarted() const {
-        return processes.calls.empty() && urls.urls.empty() && entries.calls.empty();
+    QStringList messageTexts() const {
+        QStringList texts;
+        for (const Shown& s : messages.shown)
+            texts << s.text;
+        return texts;
     }
 
     QTemporaryDir dir;
-    QString program, document, folder, entry;
+    const QString program = at(QStringLiteral("tool"));
+    const QString disguisedProgram = at(QStringLiteral("invoice.pdf"));
+    const QString script = at(QStringLiteral("cleanup"));
+    const QString plainScript = at(QStringLiteral("cleanup-plain"));
+    const QString scriptNamedLibrary = at(QStringLiteral("libhelper.so"));
+    const QString document = at(QStringLiteral("report.pdf"));
+    const QString documentOnFat = at(QStringLiteral("report-on-usb-stick.pdf"));
+    const QString trustedEntry = at(QStringLiteral("editor.desktop"));
+    const QString untrustedEntry = at(QStringLiteral("downloaded.desktop"));
+    const QString folder = at(QStringLiteral("Projects"));
+
     RecordingMessageBoxes messages;
-    RecordingProcessStarter processes;
-    RecordingUrlOpener urls;
-    RecordingDesktopEntryLauncher entries;
-    SystemFileProbe files;
-    DesktopShell shell{messages, processes, urls, entries, files};
+    DesktopFileSystem files;
+    fakes::RecordingLauncher launcher;
+    DesktopShell shell{messages, files, launcher};
 };
+
+Launched startedProgram(const QString& path, const QStringList& args = {}) {
+    return {Launched::Program, path, args, QFileInfo(path).absolutePath()};
+}
+Launched openedUrl(const QUrl& url) {
+    return {Launched::Url, url.toString(), {}, {}};
+}
+Launched opened(const QString& localPath) {
+    return openedUrl(QUrl::fromLocalFile(localPath));
+}
+Launched launchedEntry(const QString& path, const QStringList& args = {}) {
+    return {Launched::DesktopEntry, path, args, {}};
+}
+
+// What one request comes to: one thing set going, or one message and nothing set going.
+using Outcome = std::variant<Launched, QString>;
+
+QString notFound(const QString& path) {
+    return QStringLiteral("The file or folder \"%1\" could not be found.").arg(path);
+}
+QString notAWebAddress(const QString& path) {
+    return QStringLiteral("\"%1\" is a program, not a web address, so Vantory does not start it.")
+        .arg(path);
+}
+QString untrusted(const QString& path) {
+    return QStringLiteral("The desktop entry \"%1\" is not marked as trusted (executable), so "
+                          "Vantory does not start it.")
+        .arg(path);
+}
+
+// Points the desktop's own data folder, and so its application menu, at a test's folder for
+// as long as it lives.
+class DataHomeAt {
+  public:
+    explicit DataHomeAt(const QString& folder)
+        : saved_(qgetenv("XDG_DATA_HOME")), wasSet_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
+    }
+    ~DataHomeAt() {
+        if (wasSet_)
+            qputenv("XDG_DATA_HOME", saved_);
+        else
+            qunsetenv("XDG_DATA_HOME");
+    }
+
+  private:
+    QByteArray saved_;
+    bool wasSet_;
+};
+
+FileFacts factsOf(FileKind kind) {
+    FileFacts facts;
+    facts.kind = kind;
+    return facts;
+}
 
 } // namespace
 
@@ -176,193 +209,356 @@ TEST(UnquoteShellText, RemovesWhiteSpaceAndOnePairOfQuotes) {
     EXPECT_EQ(unquoteShellText(QStringLiteral("/opt/x")), QStringLiteral("/opt/x"));
 }
 
-TEST_F(DesktopShellTest, QuotedProgramStartsDirectlyFromItsOwnFolder) {
-    run(request(QStringLiteral("  \"%1\" ").arg(program)));
-    ASSERT_EQ(processes.calls.size(), 1u);
-    EXPECT_EQ(processes.calls[0].program, program);
-    EXPECT_TRUE(processes.calls[0].args.isEmpty());
-    EXPECT_EQ(processes.calls[0].workingDir, dir.path());
+// Every kind of shortcut against every kind of file, requested as the launch command requests
+// them: the path quoted, empty parameters and directory, an e-mail address behind "mailto:".
+TEST_F(DesktopShellTest, EachKindOpensEachFileByWhatItIsNeverByTheExecuteBitAlone) {
+    struct Row {
+        QString file;
+        Outcome folder, application, webAddress, email, shellFile;
+    };
+    const QString url = QStringLiteral("https://example.org/a?b=c");
+    const QString host = QStringLiteral("www.example.org");
+    const QString mail = QStringLiteral("someone@example.org");
+    const QString projects = folder;
+    auto mailTo = [](const QString& text) {
+        return openedUrl(QUrl(QStringLiteral("mailto:") + text));
+    };
+    const std::vector<Row> rows{
+        // A program of this machine runs when the user asked for a program or a file.
+        {program, opened(dir.path()), startedProgram(program), notAWebAddress(program),
+         mailTo(program), startedProgram(program)},
+        // Named a document, it is opened as one; its content alone does not make it run.
+        {disguisedProgram, opened(dir.path()), startedProgram(disguisedProgram),
+         opened(disguisedProgram), mailTo(disguisedProgram), opened(disguisedProgram)},
+        // Scripts run only as the program the user chose; otherwise they open like text.
+        {script, opened(dir.path()), startedProgram(script), opened(script), mailTo(script),
+         opened(script)},
+        {plainScript, opened(dir.path()), startedProgram(plainScript), opened(plainScript),
+         mailTo(plainScript), opened(plainScript)},
+        {scriptNamedLibrary, opened(dir.path()), startedProgram(scriptNamedLibrary),
+         opened(scriptNamedLibrary), mailTo(scriptNamedLibrary), opened(scriptNamedLibrary)},
+        // On FAT, NTFS and SMB mounts every file carries the execute bit.
+        {document, opened(dir.path()), startedProgram(document), opened(document), mailTo(document),
+         opened(document)},
+        {documentOnFat, opened(dir.path()), startedProgram(documentOnFat), opened(documentOnFat),
+         mailTo(documentOnFat), opened(documentOnFat)},
+        // A desktop entry launches only when marked executable, and only as a program or file.
+        {trustedEntry, opened(dir.path()), launchedEntry(trustedEntry),
+         notAWebAddress(trustedEntry), mailTo(trustedEntry), launchedEntry(trustedEntry)},
+        {untrustedEntry, opened(dir.path()), untrusted(untrustedEntry),
+         notAWebAddress(untrustedEntry), mailTo(untrustedEntry), untrusted(untrustedEntry)},
+        {projects, opened(projects),
+         QStringLiteral("\"%1\" is a folder, not a program.").arg(projects), opened(projects),
+         mailTo(projects), opened(projects)},
+        {url, notFound(url), notFound(url), openedUrl(QUrl(url)), mailTo(url),
+         openedUrl(QUrl(url))},
+        {host, notFound(host), notFound(host),
+         openedUrl(QUrl(QStringLiteral("https://www.example.org"))), mailTo(host),
+         openedUrl(QUrl(QStringLiteral("https://www.example.org")))},
+        {mail, notFound(mail), notFound(mail),
+         QStringLiteral("\"%1\" is not a valid address.").arg(mail), mailTo(mail), notFound(mail)},
+    };
 
-    // An empty directory is no directory at all.
-    run(request(program, QString(), QString()));
-    ASSERT_EQ(processes.calls.size(), 2u);
-    EXPECT_EQ(processes.calls[1].workingDir, dir.path());
+    QWidget owner;
+    for (const Row& row : rows) {
+        const std::pair<ShellTarget, const Outcome*> columns[] = {
+            {ShellTarget::Folder, &row.folder},
+            {ShellTarget::Application, &row.application},
+            {ShellTarget::WebAddress, &row.webAddress},
+            {ShellTarget::EmailAddress, &row.email},
+            {ShellTarget::ShellFile, &row.shellFile},
+        };
+        for (const auto& [target, expected] : columns) {
+            SCOPED_TRACE(QStringLiteral("%1 as target %2")
+                             .arg(row.file)
+                             .arg(static_cast<int>(target))
+                             .toStdString());
+            launcher.launched.clear();
+            messages.shown.clear();
+            ShellRequest r =
+                target == ShellTarget::EmailAddress
+                    ? request(QStringLiteral("mailto:") + row.file, target, QString(), QString())
+                    : request(QStringLiteral("\"%1\"").arg(row.file), target, QString(), QString());
+            r.owner = &owner;
+            run(r);
+            if (const auto* launched = std::get_if<Launched>(expected)) {
+                ASSERT_EQ(launcher.launched.size(), 1u);
+                EXPECT_EQ(launcher.launched[0], *launched);
+                EXPECT_TRUE(messages.shown.empty());
+            } else {
+                EXPECT_TRUE(launcher.launched.empty());
+                ASSERT_EQ(messages.shown.size(), 1u);
+                EXPECT_EQ(messages.shown[0].text, std::get<QString>(*expected));
+                EXPECT_EQ(messages.shown[0].owner, &owner);
+                EXPECT_EQ(messages.shown[0].title, QStringLiteral("Vantory"));
+                EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+            }
+        }
+    }
+    // Nothing was really started: no script left its mark.
+    EXPECT_FALSE(QFileInfo::exists(script + QStringLiteral(".ran")));
+}
 
-    // A given one, quoted as the catalogue may hold it, is used.
-    run(request(program, std::nullopt, QStringLiteral("\"%1\"").arg(folder)));
-    ASSERT_EQ(processes.calls.size(), 3u);
-    EXPECT_EQ(processes.calls[2].workingDir, folder);
+TEST_F(DesktopShellTest, OnlyTheApplicationKindEverStartsAScriptOrAnUntrustedEntry) {
+    for (const ShellTarget target :
+         {ShellTarget::Folder, ShellTarget::WebAddress, ShellTarget::EmailAddress,
+          ShellTarget::ShellFile, ShellTarget::HelpPage}) {
+        for (const QString& file : {script, plainScript, scriptNamedLibrary, untrustedEntry}) {
+            for (const QString& text :
+                 {file, QStringLiteral("\"%1\"").arg(file), QUrl::fromLocalFile(file).toString()}) {
+                run(request(text, target, QStringLiteral("--now"), QString()));
+            }
+        }
+    }
+    for (const Launched& l : launcher.launched) {
+        EXPECT_EQ(l.kind, Launched::Url) << l.target.toStdString();
+    }
+}
 
-    EXPECT_TRUE(urls.urls.empty());
-    EXPECT_TRUE(entries.calls.empty());
+TEST_F(DesktopShellTest, EntriesOfTheApplicationMenuAreTrustedWithoutTheExecuteBit) {
+    const DataHomeAt dataHome(at(QStringLiteral("data")));
+    const QString menu = at(QStringLiteral("data/applications"));
+    ASSERT_TRUE(QDir().mkpath(menu + QStringLiteral("/vendor")));
+    const QString menuEntry = menu + QStringLiteral("/editor.desktop");
+    const QString nestedEntry = menu + QStringLiteral("/vendor/viewer.desktop");
+    ASSERT_NO_FATAL_FAILURE(writeFile(menuEntry, kEntry, false));
+    ASSERT_NO_FATAL_FAILURE(writeFile(nestedEntry, kEntry, false));
+    // A link elsewhere to a menu entry is that entry.
+    const QString link = at(QStringLiteral("editor-link.desktop"));
+    ASSERT_TRUE(QFile::link(menuEntry, link));
+
+    for (const QString& entry : {menuEntry, nestedEntry, link}) {
+        run(request(entry, ShellTarget::ShellFile, QString(), QString()));
+        run(request(entry, ShellTarget::Application, QString(), QString()));
+        // Trusted or not, an entry is never started as an address or a folder.
+        run(request(entry, ShellTarget::WebAddress));
+        run(request(entry, ShellTarget::Folder));
+    }
+    // An entry outside the menu's folders still needs the execute bit.
+    run(request(untrustedEntry, ShellTarget::ShellFile));
+
+    EXPECT_EQ(launcher.launched,
+              (std::vector<Launched>{
+                  launchedEntry(menuEntry), launchedEntry(menuEntry), opened(menu),
+                  launchedEntry(nestedEntry), launchedEntry(nestedEntry), opened(menu + "/vendor"),
+                  launchedEntry(link), launchedEntry(link), opened(dir.path())}));
+    EXPECT_EQ(messageTexts(), (QStringList{notAWebAddress(menuEntry), notAWebAddress(nestedEntry),
+                                           notAWebAddress(link), untrusted(untrustedEntry)}));
+}
+
+TEST_F(DesktopShellTest, ProgramsStartFromTheirOwnFolderUnlessADirectoryIsGiven) {
+    for (const ShellTarget target : {ShellTarget::Application, ShellTarget::ShellFile}) {
+        launcher.launched.clear();
+        run(request(QStringLiteral("  \"%1\" ").arg(program), target));
+        // An empty directory is no directory at all.
+        run(request(program, target, QString(), QString()));
+        // A given one, quoted as the catalogue may hold it, is used.
+        run(request(program, target, std::nullopt, QStringLiteral("\"%1\"").arg(folder)));
+        EXPECT_EQ(launcher.launched,
+                  (std::vector<Launched>{startedProgram(program),
+                                         startedProgram(program),
+                                         {Launched::Program, program, {}, folder}}));
+    }
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DesktopShellTest, ParametersAreSplitIntoSeparateArgumentsWithoutAShell) {
-    // Double quotes group words; single quotes are ordinary characters, as on the desktop the
-    // parameters were written for.
-    run(request(program, QStringLiteral("-a \"two words\" 'x y'")));
-    ASSERT_EQ(processes.calls.size(), 1u);
-    EXPECT_EQ(processes.calls[0].args,
-              (QStringList{QStringLiteral("-a"), QStringLiteral("two words"), QStringLiteral("'x"),
-                           QStringLiteral("y'")}));
-
-    run(request(program, QStringLiteral("a;b | c $(rm -rf ~) && d > out \"e; f\"")));
-    ASSERT_EQ(processes.calls.size(), 2u);
-    EXPECT_EQ(processes.calls[1].args,
-              (QStringList{QStringLiteral("a;b"), QStringLiteral("|"), QStringLiteral("c"),
-                           QStringLiteral("$(rm"), QStringLiteral("-rf"), QStringLiteral("~)"),
-                           QStringLiteral("&&"), QStringLiteral("d"), QStringLiteral(">"),
-                           QStringLiteral("out"), QStringLiteral("e; f")}));
+TEST_F(DesktopShellTest, ParametersAreSplitByShellQuotingButNothingIsExpandedOrRun) {
+    struct Case {
+        QString parameters;
+        QStringList arguments;
+    };
+    const std::vector<Case> cases{
+        {QStringLiteral("--title 'My Doc'"), {QStringLiteral("--title"), QStringLiteral("My Doc")}},
+        {QStringLiteral("a\\ b"), {QStringLiteral("a b")}},
+        {QStringLiteral("-a \"two words\" 'x y' it\\'s"),
+         {QStringLiteral("-a"), QStringLiteral("two words"), QStringLiteral("x y"),
+          QStringLiteral("it's")}},
+        {QStringLiteral("\"say \\\"hi\\\"\" 'a\\b'"),
+         {QStringLiteral("say \"hi\""), QStringLiteral("a\\b")}},
+        {QStringLiteral("a;b | c $(rm -rf ~) && d > out \"e; f\" `id`"),
+         {QStringLiteral("a;b"), QStringLiteral("|"), QStringLiteral("c"), QStringLiteral("$(rm"),
+          QStringLiteral("-rf"), QStringLiteral("~)"), QStringLiteral("&&"), QStringLiteral("d"),
+          QStringLiteral(">"), QStringLiteral("out"), QStringLiteral("e; f"),
+          QStringLiteral("`id`")}},
+        {QStringLiteral("~ $HOME *.txt"),
+         {QStringLiteral("~"), QStringLiteral("$HOME"), QStringLiteral("*.txt")}},
+        // A word starting with # is no comment: it is the value the program wants.
+        {QStringLiteral("--colour #ff0000 --channel '#news' x\\#y"),
+         {QStringLiteral("--colour"), QStringLiteral("#ff0000"), QStringLiteral("--channel"),
+          QStringLiteral("#news"), QStringLiteral("x#y")}},
+        {QStringLiteral("Ärzte \"naïve café\""),
+         {QStringLiteral("Ärzte"), QStringLiteral("naïve café")}},
+        {QString(), {}},
+        {QStringLiteral(" \t "), {}},
+    };
+    for (const Case& c : cases) {
+        launcher.launched.clear();
+        run(request(program, ShellTarget::Application, c.parameters));
+        ASSERT_EQ(launcher.launched.size(), 1u) << c.parameters.toStdString();
+        EXPECT_EQ(launcher.launched[0].arguments, c.arguments) << c.parameters.toStdString();
+    }
+    // A trusted desktop entry is handed its parameters the same way, as files or addresses.
+    launcher.launched.clear();
+    run(request(trustedEntry, ShellTarget::ShellFile,
+                QStringLiteral("'%1' https://example.org").arg(document)));
+    EXPECT_EQ(launcher.launched,
+              (std::vector<Launched>{
+                  launchedEntry(trustedEntry, {document, QStringLiteral("https://example.org")})}));
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(DesktopShellTest, DocumentsAndFoldersOpenAsLocalFiles) {
-    run(request(QStringLiteral("\"%1\"").arg(document), QStringLiteral("--ignored")));
-    // A folder carries the x bit for everyone but is no program.
-    ASSERT_TRUE(QFileInfo(folder).isExecutable());
-    run(request(folder));
-    ASSERT_EQ(urls.urls.size(), 2u);
-    EXPECT_EQ(urls.urls[0], QUrl::fromLocalFile(document));
-    EXPECT_EQ(urls.urls[1], QUrl::fromLocalFile(folder));
-    EXPECT_TRUE(processes.calls.empty());
-    EXPECT_TRUE(entries.calls.empty());
-    EXPECT_TRUE(messages.shown.empty());
+TEST_F(DesktopShellTest, ParametersThatCannotBeSplitStartNothingAndSaySo) {
+    for (const QString& parameters : {QStringLiteral("--title 'My Doc"),
+                                      QStringLiteral("\"unclosed"), QStringLiteral("ends in\\")}) {
+        messages.shown.clear();
+        run(request(program, ShellTarget::Application, parameters));
+        run(request(trustedEntry, ShellTarget::ShellFile, parameters));
+        EXPECT_TRUE(launcher.launched.empty()) << parameters.toStdString();
+        ASSERT_EQ(messages.shown.size(), 2u);
+        EXPECT_TRUE(messages.shown[0].text.startsWith(
+            QStringLiteral("Vantory does not start \"%1\" because its parameters cannot be split "
+                           "into arguments: ")
+                .arg(program)))
+            << messages.shown[0].text.toStdString();
+        EXPECT_TRUE(messages.shown[1].text.contains(trustedEntry));
+    }
+    // A document ignores its parameters, so they are never in its way.
+    run(request(document, ShellTarget::ShellFile, QStringLiteral("'unclosed")));
+    EXPECT_EQ(launcher.launched, (std::vector<Launched>{opened(document)}));
 }
 
-TEST_F(DesktopShellTest, DesktopEntriesGoToTheEntryLauncherEvenWhenExecutable) {
-    run(request(entry, QStringLiteral("\"%1\" https://example.org").arg(document)));
-    QFile(entry).setPermissions(QFile(entry).permissions() | QFileDevice::ExeOwner);
-    run(request(QStringLiteral("\"%1\"").arg(entry)));
-    ASSERT_EQ(entries.calls.size(), 2u);
-    EXPECT_EQ(entries.calls[0].desktopFile, entry);
-    EXPECT_EQ(entries.calls[0].args,
-              (QStringList{document, QStringLiteral("https://example.org")}));
-    EXPECT_EQ(entries.calls[1].desktopFile, entry);
-    EXPECT_TRUE(entries.calls[1].args.isEmpty());
-    EXPECT_TRUE(processes.calls.empty());
-    EXPECT_TRUE(urls.urls.empty());
-}
-
-TEST_F(DesktopShellTest, AddressesGoToTheUrlHandlerAndIgnoreParameters) {
+TEST_F(DesktopShellTest, AddressesAndTheHelpPageGoToTheDesktopsHandlers) {
     const QString mail = QStringLiteral("mailto:someone@example.org");
-    run(request(mail, QStringLiteral("--flag")));
-    run(request(QStringLiteral("\"https://example.org/a?b=c\"")));
-    run(request(QStringLiteral("ftp://files.example.org/pub")));
-    run(request(QStringLiteral("www.example.org")));
-    run(request(QStringLiteral("WWW.example.org/some/page")));
+    run(request(mail, ShellTarget::EmailAddress, QString(), QString()));
+    run(request(QStringLiteral("\"https://example.org/a?b=c\""), ShellTarget::WebAddress,
+                QStringLiteral("--flag")));
+    run(request(QStringLiteral("ftp://files.example.org/pub"), ShellTarget::WebAddress));
+    run(request(QStringLiteral("WWW.example.org/some/page"), ShellTarget::WebAddress));
+    run(request(QStringLiteral("www.example.org:8080/x"), ShellTarget::WebAddress));
+    // A kind the program does not know is sent as a web address.
+    run(request(QStringLiteral("https://example.org"), static_cast<ShellTarget>(42)));
     // The help page arrives quoted, as a file: address, with the top folder as directory.
-    const QString helpFolder = dir.filePath(QStringLiteral("help pages"));
+    const QString helpFolder = at(QStringLiteral("help pages"));
     ASSERT_TRUE(QDir().mkdir(helpFolder));
     const QString helpPage = helpFolder + QStringLiteral("/index.html");
     writeFile(helpPage, "<html></html>\n", false);
-    const QUrl help = QUrl::fromLocalFile(helpPage);
-    ShellRequest helpRequest =
-        request(QStringLiteral("\"%1\"").arg(help.toString()), std::nullopt, QStringLiteral("/"));
-    helpRequest.verb = std::nullopt;
-    helpRequest.showCommand = show::Show;
-    run(helpRequest);
+    ShellRequest help =
+        request(QStringLiteral("\"%1\"").arg(QUrl::fromLocalFile(helpPage).toString()),
+                ShellTarget::HelpPage, std::nullopt, QStringLiteral("/"));
+    help.verb = std::nullopt;
+    help.showCommand = show::Show;
+    run(help);
 
-    ASSERT_EQ(urls.urls.size(), 6u);
-    EXPECT_EQ(urls.urls[0].toString(), mail);
-    EXPECT_EQ(urls.urls[0].scheme(), QStringLiteral("mailto"));
-    EXPECT_EQ(urls.urls[1], QUrl(QStringLiteral("https://example.org/a?b=c")));
-    EXPECT_EQ(urls.urls[2], QUrl(QStringLiteral("ftp://files.example.org/pub")));
-    EXPECT_EQ(urls.urls[3], QUrl(QStringLiteral("https://www.example.org")));
-    EXPECT_EQ(urls.urls[4], QUrl(QStringLiteral("https://WWW.example.org/some/page")));
-    EXPECT_EQ(urls.urls[5], help);
-    EXPECT_TRUE(processes.calls.empty());
-    EXPECT_TRUE(entries.calls.empty());
+    EXPECT_EQ(
+        launcher.launched,
+        (std::vector<Launched>{
+            openedUrl(QUrl(mail)), openedUrl(QUrl(QStringLiteral("https://example.org/a?b=c"))),
+            openedUrl(QUrl(QStringLiteral("ftp://files.example.org/pub"))),
+            openedUrl(QUrl(QStringLiteral("https://WWW.example.org/some/page"))),
+            openedUrl(QUrl(QStringLiteral("https://www.example.org:8080/x"))),
+            openedUrl(QUrl(QStringLiteral("https://example.org"))), opened(helpPage)}));
+    EXPECT_EQ(QUrl(launcher.launched[0].target).scheme(), QStringLiteral("mailto"));
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(DesktopShellTest, RequestsThatCannotBeCarriedOutGiveOneMessageAndStartNothing) {
-    QWidget owner;
-    auto expectOneMessage = [&](const ShellRequest& r, const QString& expected) {
-        messages.shown.clear();
-        ShellRequest withOwner = r;
-        withOwner.owner = &owner;
-        run(withOwner);
-        ASSERT_EQ(messages.shown.size(), 1u) << r.file.toStdString();
-        EXPECT_EQ(messages.shown[0].text, expected);
-        EXPECT_EQ(messages.shown[0].owner, &owner);
-        EXPECT_EQ(messages.shown[0].title, QStringLiteral("Vantory"));
-        EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
-    };
-
-    const QString missing = dir.filePath(QStringLiteral("gone/away.exe"));
-    expectOneMessage(request(QStringLiteral("\"%1\"").arg(missing)),
-                     QStringLiteral("The file or folder \"%1\" could not be found.").arg(missing));
+    const QString missing = at(QStringLiteral("gone/away.exe"));
+    run(request(QStringLiteral("\"%1\"").arg(missing), ShellTarget::ShellFile));
     // A drive letter is not an address scheme.
-    expectOneMessage(
-        request(QStringLiteral("\"C:\\Tools\\run.exe\"")),
-        QStringLiteral("The file or folder \"C:\\Tools\\run.exe\" could not be found."));
-    const QString missingPage = dir.filePath(QStringLiteral("help/index.html"));
-    expectOneMessage(
-        request(QUrl::fromLocalFile(missingPage).toString()),
-        QStringLiteral("The file or folder \"%1\" could not be found.").arg(missingPage));
-    expectOneMessage(
-        request(QStringLiteral("  \"\" ")),
-        QStringLiteral("There is nothing to open: no file, folder or address was given."));
-    EXPECT_TRUE(nothingStarted());
+    run(request(QStringLiteral("\"C:\\Tools\\run.exe\""), ShellTarget::ShellFile));
+    const QString missingPage = at(QStringLiteral("help/index.html"));
+    run(request(QUrl::fromLocalFile(missingPage).toString(), ShellTarget::HelpPage));
+    run(request(QStringLiteral("  \"\" "), ShellTarget::ShellFile));
+    run(request(QStringLiteral("someone@example.org"), ShellTarget::EmailAddress));
+    // A program named without a folder is not looked up: only a given file is opened.
+    run(request(QStringLiteral("sh"), ShellTarget::ShellFile, QStringLiteral("-c 'id'")));
+    run(request(QStringLiteral("sh"), ShellTarget::WebAddress));
+    run(request(QStringLiteral("/dev/null"), ShellTarget::ShellFile));
+
+    EXPECT_EQ(
+        messageTexts(),
+        (QStringList{
+            notFound(missing), notFound(QStringLiteral("C:\\Tools\\run.exe")),
+            notFound(missingPage),
+            QStringLiteral("There is nothing to open: no file, folder or address was given."),
+            QStringLiteral("\"someone@example.org\" is not a valid address."),
+            notFound(QStringLiteral("sh")), QStringLiteral("\"sh\" is not a valid address."),
+            QStringLiteral(
+                "\"/dev/null\" is neither a file nor a folder, so Vantory does not open it.")}));
+    EXPECT_TRUE(launcher.launched.empty());
 }
 
 TEST_F(DesktopShellTest, FailedStartsAreReportedWithTheReason) {
-    processes.succeed = false;
-    processes.failure = QStringLiteral("Permission denied");
-    run(request(program));
-    ASSERT_EQ(processes.calls.size(), 1u);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              QStringLiteral("Vantory could not start \"%1\": Permission denied").arg(program));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    launcher.programFailure = QStringLiteral("Permission denied");
+    run(request(program, ShellTarget::Application));
+    launcher.entryFailure = QStringLiteral("Failed to execute child process");
+    run(request(trustedEntry, ShellTarget::ShellFile));
+    launcher.urlsFail = true;
+    run(request(QStringLiteral("mailto:someone@example.org"), ShellTarget::EmailAddress));
+    run(request(document, ShellTarget::ShellFile));
 
-    entries.succeed = false;
-    entries.failure = QStringLiteral("Failed to execute child process");
-    run(request(entry));
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].text,
-              QStringLiteral("Vantory could not start \"%1\": Failed to execute child process")
-                  .arg(entry));
-
-    urls.succeed = false;
-    run(request(QStringLiteral("mailto:someone@example.org")));
-    ASSERT_EQ(messages.shown.size(), 3u);
-    EXPECT_EQ(messages.shown[2].text,
-              QStringLiteral("No application is set up to open \"mailto:someone@example.org\"."));
-    run(request(document));
-    ASSERT_EQ(messages.shown.size(), 4u);
-    EXPECT_EQ(messages.shown[3].text,
-              QStringLiteral("No application is set up to open \"%1\".").arg(document));
+    EXPECT_EQ(launcher.launched.size(), 4u);
+    EXPECT_EQ(
+        messageTexts(),
+        (QStringList{
+            QStringLiteral("Vantory could not start \"%1\": Permission denied").arg(program),
+            QStringLiteral("Vantory could not start \"%1\": Failed to execute child process")
+                .arg(trustedEntry),
+            QStringLiteral("No application is set up to open \"mailto:someone@example.org\"."),
+            QStringLiteral("No application is set up to open \"%1\".").arg(document)}));
 }
 
-TEST(PlanShellRequest, ProgramsNamedWithoutAFolderAreFoundThroughPath) {
-    MapFileProbe probe;
-    probe.programs[QStringLiteral("firefox")] = QStringLiteral("/usr/bin/firefox");
-
+TEST(PlanShellRequest, AFileThatReallyExistsUnderANameLikeAnAddressIsThatFile) {
+    fakes::FakeFileSystem files;
+    files.files[QStringLiteral("notes:draft")] = QString();
     EXPECT_EQ(
-        planShellRequest(request(QStringLiteral("\"firefox\""), QStringLiteral("-P work")), probe),
-        ShellAction(StartProgram{QStringLiteral("/usr/bin/firefox"),
-                                 {QStringLiteral("-P"), QStringLiteral("work")},
-                                 QString()}));
-    EXPECT_EQ(
-        planShellRequest(
-            request(QStringLiteral("firefox"), std::nullopt, QStringLiteral("/home/me")), probe),
+        planShellRequest(request(QStringLiteral("notes:draft"), ShellTarget::ShellFile), files),
         ShellAction(
-            StartProgram{QStringLiteral("/usr/bin/firefox"), {}, QStringLiteral("/home/me")}));
-    // A name with a folder part is never looked up.
-    EXPECT_TRUE(std::holds_alternative<RefuseRequest>(
-        planShellRequest(request(QStringLiteral("bin/firefox")), probe)));
-    // A file that really exists under a name that looks like an address is that file.
-    probe.kinds[QStringLiteral("notes:draft")] = FileKind::Document;
-    EXPECT_EQ(planShellRequest(request(QStringLiteral("notes:draft")), probe),
-              ShellAction(OpenUrl{
-                  QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("notes:draft"))),
-                  QStringLiteral("notes:draft")}));
+            OpenUrl{QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("notes:draft"))),
+                    QStringLiteral("notes:draft")}));
+    // Missing, the same name is an address with the scheme "notes".
+    files.files.clear();
+    EXPECT_EQ(
+        planShellRequest(request(QStringLiteral("notes:draft"), ShellTarget::ShellFile), files),
+        ShellAction(OpenUrl{QUrl(QStringLiteral("notes:draft")), QStringLiteral("notes:draft")}));
 }
 
-TEST(SystemDesktopActions, StartsProgramsWithLiteralArgumentsInTheGivenFolder) {
+TEST(IsNativeProgram, NeedsTheExecuteBitAndAProgramByNameAndByContent) {
+    const QString elf = QStringLiteral("application/x-executable");
+    const QString pie = QStringLiteral("application/x-pie-executable");
+    const QString library = QStringLiteral("application/x-sharedlib");
+    const QString script = QStringLiteral("application/x-shellscript");
+    auto file = [](bool executable, const QString& type, const QString& content) {
+        return FileFacts{FileKind::File, executable, type, content, false, false};
+    };
+    EXPECT_TRUE(isNativeProgram(file(true, elf, elf)));
+    EXPECT_TRUE(isNativeProgram(file(true, pie, pie)));
+    EXPECT_TRUE(isNativeProgram(file(true, library, elf)));
+    EXPECT_TRUE(isNativeProgram(file(true, QStringLiteral("application/vnd.appimage"),
+                                     QStringLiteral("application/vnd.appimage"))));
+    EXPECT_FALSE(isNativeProgram(file(false, elf, elf)));
+    EXPECT_FALSE(isNativeProgram(file(true, library, script)));
+    EXPECT_FALSE(isNativeProgram(file(true, QStringLiteral("application/pdf"), elf)));
+    EXPECT_FALSE(isNativeProgram(file(true, script, script)));
+    EXPECT_FALSE(isNativeProgram(FileFacts{FileKind::Folder, true, elf, elf, false, false}));
+    EXPECT_FALSE(isNativeProgram(FileFacts{FileKind::File, true, elf, elf, true, true}));
+}
+
+TEST(SplitParameters, UnclosedQuotesAreErrorsAndNothingIsAComment) {
+    EXPECT_EQ(splitParameters(QStringLiteral("a #b 'c#' \"#d\"")),
+              (std::variant<QStringList, ParameterError>(
+                  QStringList{QStringLiteral("a"), QStringLiteral("#b"), QStringLiteral("c#"),
+                              QStringLiteral("#d")})));
+    EXPECT_EQ(splitParameters(QStringLiteral("\n")),
+              (std::variant<QStringList, ParameterError>(QStringList{})));
+    const auto unclosed = splitParameters(QStringLiteral("'#x"));
+    ASSERT_TRUE(std::holds_alternative<ParameterError>(unclosed));
+    // The reason quotes the text as written, not as the parser saw it.
+    EXPECT_TRUE(std::get<ParameterError>(unclosed).reason.contains(QStringLiteral("'#x")))
+        << std::get<ParameterError>(unclosed).reason.toStdString();
+}
+
+TEST(DesktopLauncher, StartsProgramsWithLiteralArgumentsInTheGivenFolder) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString pipe = dir.filePath(QStringLiteral("report"));
@@ -371,11 +567,11 @@ TEST(SystemDesktopActions, StartsProgramsWithLiteralArgumentsInTheGivenFolder) {
     const QString work = dir.filePath(QStringLiteral("work"));
     ASSERT_TRUE(QDir().mkdir(work));
 
-    QProcessStarter starter;
+    DesktopLauncher launcher;
     QString error;
     const QStringList args{QStringLiteral("a;b"), QStringLiteral("$(touch pwned)"),
                            QStringLiteral("x && y"), QStringLiteral(">out"), QString()};
-    ASSERT_TRUE(starter.startDetached(script, args, work, &error)) << error.toStdString();
+    ASSERT_TRUE(launcher.startProgram(script, args, work, &error)) << error.toStdString();
     QFile report(pipe);
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     const QString got = QString::fromUtf8(report.readAll());
@@ -384,12 +580,12 @@ TEST(SystemDesktopActions, StartsProgramsWithLiteralArgumentsInTheGivenFolder) {
     EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("/out")));
 
     error.clear();
-    EXPECT_FALSE(starter.startDetached(dir.filePath(QStringLiteral("no-such-program")), {},
+    EXPECT_FALSE(launcher.startProgram(dir.filePath(QStringLiteral("no-such-program")), {},
                                        QString(), &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(SystemDesktopActions, DesktopEntriesAreLaunchedThroughGio) {
+TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString pipe = dir.filePath(QStringLiteral("report"));
@@ -402,13 +598,13 @@ TEST(SystemDesktopActions, DesktopEntriesAreLaunchedThroughGio) {
                        "Path=%2\n")
             .arg(script, dir.path())
             .toUtf8(),
-        false);
+        true);
     const QString document = dir.filePath(QStringLiteral("a b.txt"));
     writeFile(document, "text\n", false);
 
-    GioDesktopEntryLauncher launcher;
+    DesktopLauncher launcher;
     QString error;
-    ASSERT_TRUE(launcher.launch(entry, {document}, &error)) << error.toStdString();
+    ASSERT_TRUE(launcher.launchDesktopEntry(entry, {document}, &error)) << error.toStdString();
     QFile report(pipe);
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(report.readAll()),
@@ -416,28 +612,74 @@ TEST(SystemDesktopActions, DesktopEntriesAreLaunchedThroughGio) {
 
     // An entry that describes no application is refused with a reason.
     const QString link = dir.filePath(QStringLiteral("link.desktop"));
-    writeFile(link, "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n", false);
+    writeFile(link, "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n", true);
     error.clear();
-    EXPECT_FALSE(launcher.launch(link, {}, &error));
+    EXPECT_FALSE(launcher.launchDesktopEntry(link, {}, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(SystemDesktopActions, FileProbeTellsProgramsFromFoldersAndDocuments) {
+TEST(DesktopFileSystem, InspectionTellsWhatAPathIsByNameAndContent) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString program = dir.filePath(QStringLiteral("run"));
-    writeFile(program, "#!/bin/sh\n", true);
-    const QString document = dir.filePath(QStringLiteral("read.me"));
-    writeFile(document, "text\n", false);
+    ASSERT_NO_FATAL_FAILURE(copyProgram(program));
+    const QString script = dir.filePath(QStringLiteral("job"));
+    writeFile(script, kScript, true);
+    const QString document = dir.filePath(QStringLiteral("read.me.pdf"));
+    writeFile(document, kDocument, false);
+    const QString entry = dir.filePath(QStringLiteral("launcher"));
+    writeFile(entry, kEntry, false);
     const QString dangling = dir.filePath(QStringLiteral("dangling"));
     ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("nothing")), dangling));
+    const QString linkToProgram = dir.filePath(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(program, linkToProgram));
 
-    SystemFileProbe probe;
-    EXPECT_EQ(probe.kind(program), FileKind::Executable);
-    EXPECT_EQ(probe.kind(document), FileKind::Document);
-    EXPECT_EQ(probe.kind(dir.path()), FileKind::Folder);
-    EXPECT_EQ(probe.kind(dangling), FileKind::Missing);
-    EXPECT_EQ(probe.kind(QString()), FileKind::Missing);
-    EXPECT_FALSE(probe.findProgram(QStringLiteral("sh")).isEmpty());
-    EXPECT_TRUE(probe.findProgram(QStringLiteral("vantory-no-such-program")).isEmpty());
+    DesktopFileSystem files;
+    const FileFacts programFacts = files.inspect(program);
+    EXPECT_EQ(programFacts.kind, FileKind::File);
+    EXPECT_TRUE(programFacts.executable);
+    EXPECT_TRUE(isNativeProgram(programFacts))
+        << programFacts.mimeType.toStdString() << " " << programFacts.contentType.toStdString();
+    EXPECT_EQ(files.inspect(linkToProgram), programFacts);
+
+    const FileFacts scriptFacts = files.inspect(script);
+    EXPECT_TRUE(scriptFacts.executable);
+    EXPECT_EQ(scriptFacts.contentType, QStringLiteral("application/x-shellscript"));
+    EXPECT_FALSE(isNativeProgram(scriptFacts));
+
+    EXPECT_EQ(files.inspect(document),
+              (FileFacts{FileKind::File, false, QStringLiteral("application/pdf"),
+                         QStringLiteral("application/pdf"), false, false}));
+    // A desktop entry is known by its content too, whatever its name.
+    EXPECT_TRUE(files.inspect(entry).desktopEntry);
+    EXPECT_FALSE(files.inspect(entry).executable);
+    EXPECT_FALSE(files.inspect(entry).menuEntry);
+    {
+        // Entries in the application menu's folders are the menu's own; a folder that merely
+        // shares the start of the name is not one of them.
+        const DataHomeAt dataHome(dir.path());
+        ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("applications"))));
+        ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("applications-old"))));
+        const QString menuEntry = dir.filePath(QStringLiteral("applications/app.desktop"));
+        const QString oldEntry = dir.filePath(QStringLiteral("applications-old/app.desktop"));
+        writeFile(menuEntry, kEntry, false);
+        writeFile(oldEntry, kEntry, false);
+        EXPECT_TRUE(files.inspect(menuEntry).menuEntry);
+        EXPECT_FALSE(files.inspect(oldEntry).menuEntry);
+        // Only desktop entries are menu entries.
+        const QString other = dir.filePath(QStringLiteral("applications/notes.txt"));
+        writeFile(other, "text\n", false);
+        EXPECT_FALSE(files.inspect(other).menuEntry);
+    }
+
+    EXPECT_EQ(files.inspect(dir.path()), factsOf(FileKind::Folder));
+    EXPECT_EQ(files.inspect(dangling), FileFacts{});
+    EXPECT_EQ(files.inspect(QString()), FileFacts{});
+    EXPECT_EQ(files.inspect(QStringLiteral("/dev/null")), factsOf(FileKind::Special));
+    EXPECT_TRUE(files.exists(QStringLiteral("/dev/null")));
+    EXPECT_FALSE(files.isNormalFile(QStringLiteral("/dev/null")));
+    EXPECT_TRUE(files.isNormalFile(document));
+    EXPECT_FALSE(files.isNormalFile(dir.path()));
+    EXPECT_TRUE(files.exists(dir.path()));
+    EXPECT_FALSE(files.exists(dangling));
 }

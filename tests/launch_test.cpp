@@ -1,14 +1,20 @@
 #include "fakes/Form1Fixture.h"
+#include "fakes/RecordingLauncher.h"
 #include "launch/ShowCommand.h"
+#include "platform/DesktopFileSystem.h"
+#include "platform/DesktopShell.h"
 #include "store/Statements.h"
 
+#include <QFile>
 #include <QListWidget>
+#include <QTemporaryDir>
 
 namespace {
 
 using fakes::group;
 using fakes::item;
 using platform::ShellRequest;
+using Target = platform::ShellTarget;
 
 class Launch : public fakes::Form1Fixture {
   protected:
@@ -37,28 +43,36 @@ TEST_F(Launch, EachKindHandsTheShellItsSixValues) {
 
     launch(item("All", "Music", 1, "/srv/music", "--quiet", 2));
     EXPECT_EQ(onlyRequest(), (ShellRequest{&form, QString("open"), "\"/srv/music\"",
-                                           QString("--quiet"), QString(""), 3}));
+                                           QString("--quiet"), QString(""), 3, Target::Folder}));
     platform.shell.requests.clear();
 
     launch(item("All", "Player", 2, "/usr/bin/player", "-a \"two words\"", 1));
-    EXPECT_EQ(onlyRequest(), (ShellRequest{&form, QString("open"), "\"/usr/bin/player\"",
-                                           QString("-a \"two words\""), QString(""), 2}));
+    EXPECT_EQ(onlyRequest(),
+              (ShellRequest{&form, QString("open"), "\"/usr/bin/player\"",
+                            QString("-a \"two words\""), QString(""), 2, Target::Application}));
     platform.shell.requests.clear();
 
     launch(item("All", "Site", 3, "www.example.org", "ignored?", 0));
-    EXPECT_EQ(onlyRequest(), (ShellRequest{&form, QString("open"), "\"www.example.org\"",
-                                           QString("ignored?"), QString(""), 1}));
+    EXPECT_EQ(onlyRequest(),
+              (ShellRequest{&form, QString("open"), "\"www.example.org\"", QString("ignored?"),
+                            QString(""), 1, Target::WebAddress}));
     platform.shell.requests.clear();
 
     launch(item("All", "Write", 4, "someone@example.org", "subject", 0));
     EXPECT_EQ(onlyRequest(), (ShellRequest{&form, QString("open"), "mailto:someone@example.org",
-                                           QString(""), QString(""), 1}));
+                                           QString(""), QString(""), 1, Target::EmailAddress}));
     platform.shell.requests.clear();
 
     // A shell-opened file goes to the shell even when it no longer exists.
     launch(item("All", "Letter", 5, "/gone/letter.odt", " ", 0));
     EXPECT_EQ(onlyRequest(), (ShellRequest{&form, QString("open"), "\"/gone/letter.odt\"",
-                                           QString(" "), QString(""), 1}));
+                                           QString(" "), QString(""), 1, Target::ShellFile}));
+    platform.shell.requests.clear();
+
+    // A kind the program does not know (0 is the column's default) goes like a web address.
+    launch(item("All", "Odd", 0, "https://odd.example", "", 0));
+    EXPECT_EQ(onlyRequest(), (ShellRequest{&form, QString("open"), "\"https://odd.example\"",
+                                           QString(""), QString(""), 1, Target::WebAddress}));
     EXPECT_TRUE(platform.messages.shown.empty());
 }
 
@@ -146,7 +160,73 @@ TEST_F(Launch, HelpOpensTheShippedPageQuotedWithoutAVerb) {
     clickButton(8);
     EXPECT_EQ(onlyRequest(),
               (ShellRequest{&form, std::nullopt, "\"file:///opt/vantory/help/index.html\"",
-                            std::nullopt, QString("/"), 5}));
+                            std::nullopt, QString("/"), 5, Target::HelpPage}));
+}
+
+// The launch button with this desktop's own shell behind it, on real files, and a launcher
+// that records what would have been started.
+class LaunchOnThisDesktop : public Launch {
+  protected:
+    void SetUp() override {
+        Launch::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        platform.shell.handOnTo = &desktopShell;
+    }
+
+    // Writes a file the launch command's own existence test finds too.
+    QString write(const QString& name, const QByteArray& content, bool executable) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                            (executable ? QFileDevice::ExeOwner : QFileDevice::Permissions()));
+        platform.files.files[path] = QString::fromUtf8(content);
+        return path;
+    }
+
+    QTemporaryDir dir;
+    ::platform::DesktopFileSystem files;
+    fakes::RecordingLauncher launcher;
+    ::platform::DesktopShell desktopShell{platform.messages, files, launcher};
+};
+
+TEST_F(LaunchOnThisDesktop, OnlyAnApplicationShortcutRunsAScriptAndEntriesNeedTrust) {
+    QFile real("/bin/true");
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    const QString program = write("tool", real.readAll(), true);
+    const QString script = write("backup", "#!/bin/sh\nrm -rf \"$HOME\"\n", true);
+    const QString entry =
+        write("game.desktop", "[Desktop Entry]\nType=Application\nName=Game\nExec=true\n", false);
+
+    launch(item("All", "Backup notes", 5, script.toStdString(), "--all"));
+    launch(item("All", "Backup", 2, script.toStdString(), "--all 'My Files' a\\ b"));
+    launch(item("All", "Game", 5, entry.toStdString()));
+    launch(item("All", "Game folder", 1, entry.toStdString()));
+    launch(item("All", "Game site", 3, entry.toStdString()));
+    launch(item("All", "Tool", 5, program.toStdString(), "-v"));
+    launch(item("All", "Broken", 2, program.toStdString(), "--title 'My Doc"));
+
+    using fakes::Launched;
+    EXPECT_EQ(launcher.launched,
+              (std::vector<Launched>{
+                  {Launched::Url, QUrl::fromLocalFile(script).toString(), {}, {}},
+                  {Launched::Program, script, {"--all", "My Files", "a b"}, dir.path()},
+                  {Launched::Url, QUrl::fromLocalFile(dir.path()).toString(), {}, {}},
+                  {Launched::Program, program, {"-v"}, dir.path()}}));
+    const QStringList texts = platform.messages.texts();
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_EQ(texts[0], QString("The desktop entry \"%1\" is not marked as trusted (executable), "
+                                "so Vantory does not start it.")
+                            .arg(entry));
+    EXPECT_EQ(texts[1],
+              QString("\"%1\" is a program, not a web address, so Vantory does not start it.")
+                  .arg(entry));
+    EXPECT_TRUE(texts[2].startsWith(
+        QString("Vantory does not start \"%1\" because its parameters cannot be split")
+            .arg(program)))
+        << texts[2].toStdString();
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "launch/HelpCommand.h"
 
 #include "common/ErrorTrap.h"
-#include "platform/HelpPage.h"
+#include "launch/HelpPage.h"
 
 namespace launch {
 
@@ -10,9 +10,8 @@ void runHelpCommand(platform::Services& services, QWidget* owner) {
     trap.step(100, [&] {
         services.shell.execute(platform::ShellRequest{
             owner, std::nullopt,
-            QStringLiteral("\"") + platform::helpPageAddress(services.environment) +
-                QStringLiteral("\""),
-            std::nullopt, platform::rootFolder(), platform::show::Show});
+            QStringLiteral("\"") + helpPageAddress(services.environment) + QStringLiteral("\""),
+            std::nullopt, rootFolder(), platform::show::Show, platform::ShellTarget::HelpPage});
     });
 }
 

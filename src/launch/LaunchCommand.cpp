@@ -4,6 +4,7 @@
 #include "common/FieldText.h"
 #include "common/Messages.h"
 #include "launch/ShowCommand.h"
+#include "launch/TargetForKind.h"
 #include "store/Codes.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
@@ -46,10 +47,13 @@ void runLaunchCommand(common::CommandContext& context) {
         const std::int16_t kind = rs.field(store::column::itemtype).toInt16();
         const QString path = common::fieldText(rs, store::column::itempath);
         const int show = showCommandFor(rs.field(store::column::openas).toInt32());
-        platform::ShellRequest request{
-            owner,        QStringLiteral("open"),
-            quoted(path), common::fieldText(rs, store::column::itemparameter),
-            QString(),    show};
+        platform::ShellRequest request{owner,
+                                       QStringLiteral("open"),
+                                       quoted(path),
+                                       common::fieldText(rs, store::column::itemparameter),
+                                       QString(),
+                                       show,
+                                       targetForKind(kind)};
         if (kind == store::kind::Email) {
             request.file = QStringLiteral("mailto:") + path;
             request.parameters = QString();

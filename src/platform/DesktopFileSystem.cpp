@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeDatabase>
+#include <QStandardPaths>
 
 namespace platform {
 
@@ -14,18 +16,47 @@ namespace {
     throw PlatformError(message.toStdString());
 }
 
-} // namespace
-
-bool DesktopFileSystem::exists(const QString& path) {
-    return !path.isEmpty() && QFileInfo::exists(path);
+// True for a file in or below one of the folders the desktop's application menu reads
+// (XDG_DATA_HOME and each of XDG_DATA_DIRS, followed by "/applications").
+bool inApplicationFolder(const QString& canonicalPath) {
+    const QStringList folders =
+        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+    for (const QString& folder : folders) {
+        const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+        if (!canonicalFolder.isEmpty() &&
+            canonicalPath.startsWith(canonicalFolder + QLatin1Char('/'))) {
+            return true;
+        }
+    }
+    return false;
 }
 
-bool DesktopFileSystem::isNormalFile(const QString& path) {
-    if (path.isEmpty()) {
-        return false;
-    }
+} // namespace
+
+FileFacts DesktopFileSystem::inspect(const QString& path) {
+    FileFacts facts;
     const QFileInfo info(path);
-    return info.exists() && info.isFile();
+    if (path.isEmpty() || !info.exists()) {
+        return facts;
+    }
+    if (info.isDir()) {
+        facts.kind = FileKind::Folder;
+        return facts;
+    }
+    if (!info.isFile()) {
+        // Reading a pipe or a device to learn its type could wait for ever.
+        facts.kind = FileKind::Special;
+        return facts;
+    }
+    facts.kind = FileKind::File;
+    facts.executable = info.isExecutable();
+    const QMimeDatabase types;
+    const QMimeType type = types.mimeTypeForFile(info);
+    facts.mimeType = type.name();
+    facts.contentType = types.mimeTypeForFile(info, QMimeDatabase::MatchContent).name();
+    facts.desktopEntry = type.inherits(QStringLiteral("application/x-desktop"));
+    facts.menuEntry = facts.desktopEntry && inApplicationFolder(info.canonicalFilePath());
+    return facts;
 }
 
 void DesktopFileSystem::createFolder(const QString& path) {

@@ -8,8 +8,8 @@ namespace platform {
 // are found like any other.
 class DesktopFileSystem : public FileSystem {
   public:
-    bool exists(const QString& path) override;
-    bool isNormalFile(const QString& path) override;
+    // Names the type from the file's name and its first bytes (QMimeDatabase).
+    FileFacts inspect(const QString& path) override;
     void createFolder(const QString& path) override;
     void copyFile(const QString& from, const QString& to) override;
     QString readText(const QString& path) override;

@@ -4,6 +4,7 @@
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
+#include "platform/DesktopLauncher.h"
 #include "platform/DesktopMessageBoxes.h"
 #include "platform/DesktopModalWindows.h"
 #include "platform/DesktopSettings.h"
@@ -18,7 +19,8 @@ struct DesktopPlatform {
     DesktopFileSystem files;
     DesktopEnvironment environment;
     DesktopImages images;
-    SystemDesktopShell shell{messages};
+    DesktopLauncher launcher;
+    DesktopShell shell{messages, files, launcher};
     DesktopDialogs dialogs;
     DesktopSettings settings;
     DesktopModalWindows modal;

@@ -16,42 +16,37 @@ QString couldNotStart(const QString& path, const QString& reason) {
 
 } // namespace
 
-DesktopShell::DesktopShell(MessageBoxes& messages, ProcessStarter& processes, UrlOpener& urls,
-                           DesktopEntryLauncher& desktopEntries, const FileProbe& files)
-    : messages_(messages), processes_(processes), urls_(urls), desktopEntries_(desktopEntries),
-      files_(files) {}
+DesktopShell::DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher)
+    : messages_(messages), files_(files), launcher_(launcher) {}
 
 void DesktopShell::execute(const ShellRequest& request) {
     const ShellAction action = planShellRequest(request, files_);
-    std::visit(Overloaded{
-                   [&](const StartProgram& start) {
-                       QString error;
-                       if (!processes_.startDetached(start.program, start.arguments,
-                                                     start.workingDirectory, &error))
-                           report(request.owner, couldNotStart(start.program, error));
-                   },
-                   [&](const LaunchDesktopEntry& entry) {
-                       QString error;
-                       if (!desktopEntries_.launch(entry.desktopFile, entry.arguments, &error))
-                           report(request.owner, couldNotStart(entry.desktopFile, error));
-                   },
-                   [&](const OpenUrl& open) {
-                       if (!urls_.openUrl(open.url))
-                           report(request.owner,
-                                  QStringLiteral("No application is set up to open \"%1\".")
-                                      .arg(open.shownAs));
-                   },
-                   [&](const RefuseRequest& refusal) { report(request.owner, refusal.message); },
-               },
-               action);
+    std::visit(
+        Overloaded{
+            [&](const StartProgram& start) {
+                QString error;
+                if (!launcher_.startProgram(start.program, start.arguments, start.workingDirectory,
+                                            &error))
+                    report(request.owner, couldNotStart(start.program, error));
+            },
+            [&](const LaunchDesktopEntry& entry) {
+                QString error;
+                if (!launcher_.launchDesktopEntry(entry.desktopFile, entry.arguments, &error))
+                    report(request.owner, couldNotStart(entry.desktopFile, error));
+            },
+            [&](const OpenUrl& open) {
+                if (!launcher_.openUrl(open.url))
+                    report(request.owner, QStringLiteral("No application is set up to open \"%1\".")
+                                              .arg(open.shownAs));
+            },
+            [&](const RefuseRequest& refusal) { report(request.owner, refusal.message); },
+        },
+        action);
 }
 
 void DesktopShell::report(QWidget* owner, const QString& text) {
     messages_.show(owner, text, QStringLiteral("Vantory"), MessageButtons::Ok,
                    MessageIcon::Critical);
 }
-
-SystemDesktopShell::SystemDesktopShell(MessageBoxes& messages)
-    : shell_(messages, processes_, urls_, desktopEntries_, files_) {}
 
 } // namespace platform

@@ -4,19 +4,43 @@
 
 namespace platform {
 
+enum class FileKind {
+    Missing, // nothing there, or a dangling link
+    Folder,
+    File,    // a regular file
+    Special, // a device, pipe or socket
+};
+
+// What the file system holds under a name. The type fields are filled for regular files only.
+struct FileFacts {
+    FileKind kind = FileKind::Missing;
+    bool executable = false; // a regular file the user may execute
+    QString mimeType;        // by name and content, as the desktop names the file
+    QString contentType;     // by content alone, whatever the name claims
+    bool desktopEntry = false;
+    // A desktop entry in one of the folders the desktop's application menu reads, which the
+    // desktop itself trusts whatever its execute bit.
+    bool menuEntry = false;
+
+    bool operator==(const FileFacts&) const = default;
+};
+
 // The file system as the program sees it. Paths use "/" as separator.
 // The throwing operations raise PlatformError with a message a user understands.
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
-    // True for an existing file or folder; never throws.
-    virtual bool exists(const QString& path) = 0;
-    // True for an existing file that is not a folder; never throws.
-    virtual bool isNormalFile(const QString& path) = 0;
+    // Follows symbolic links; never throws.
+    virtual FileFacts inspect(const QString& path) = 0;
     virtual void createFolder(const QString& path) = 0;
     // Copies a file; never overwrites an existing target.
     virtual void copyFile(const QString& from, const QString& to) = 0;
     virtual QString readText(const QString& path) = 0;
+
+    // True for an existing file or folder.
+    bool exists(const QString& path) { return inspect(path).kind != FileKind::Missing; }
+    // True for an existing file that is not a folder.
+    bool isNormalFile(const QString& path) { return inspect(path).kind == FileKind::File; }
 };
 
 } // namespace platform

@@ -7,6 +7,17 @@ class QWidget;
 
 namespace platform {
 
+// What the caller means the shell to open. The six values of a request say how; this says what
+// the target is meant to be, so the shell never starts a program the user did not ask for.
+enum class ShellTarget {
+    Folder,       // opened in the file manager; nothing is ever started
+    Application,  // the file is started as a program
+    WebAddress,   // handed to the desktop's handler for the address
+    EmailAddress, // a mailto: address, handed to the desktop's mail handler
+    ShellFile,    // opened by what the file is: a program runs, a document opens
+    HelpPage,     // the program's own help page, opened like a shell file
+};
+
 // One request to the desktop shell: open a file, folder, program or address.
 // An absent verb, parameters or directory differs from an empty one.
 struct ShellRequest {
@@ -16,6 +27,8 @@ struct ShellRequest {
     std::optional<QString> parameters;
     std::optional<QString> directory;
     int showCommand = 1;
+    // An address unless the caller says otherwise: the one target that never starts anything.
+    ShellTarget target = ShellTarget::WebAddress;
 
     bool operator==(const ShellRequest&) const = default;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopActions.h"
+#include "platform/FileSystem.h"
 #include "platform/Shell.h"
 
 #include <QString>
@@ -43,8 +43,14 @@ using ShellAction = std::variant<StartProgram, LaunchDesktopEntry, OpenUrl, Refu
 // Removes surrounding white space and one pair of surrounding double quotes.
 QString unquoteShellText(const QString& text);
 
-// Decides how a shell request is carried out on this desktop. Looks at the file system only
-// through probe; starts nothing.
-ShellAction planShellRequest(const ShellRequest& request, const FileProbe& probe);
+// True when the file is a program of this machine's own kind (an ELF program or library) by
+// its name and by its content, and the user may execute it. Scripts are not: their execute bit
+// is too easily set, on some mounts for every file.
+bool isNativeProgram(const FileFacts& facts);
+
+// Decides how a shell request is carried out on this desktop, by what the request means to
+// open and what the target is, never by the execute bit alone. Looks at the file system only
+// through files; starts nothing.
+ShellAction planShellRequest(const ShellRequest& request, FileSystem& files);
 
 } // namespace platform

@@ -62,20 +62,33 @@ class FakeMessageBoxes : public platform::MessageBoxes {
     std::vector<platform::MessageAnswer> answers;
 };
 
-// Records every shell request.
+// Records every shell request; a test that wants to see what the desktop would do with it
+// hands it on to a real shell.
 class FakeShell : public platform::Shell {
   public:
-    void execute(const platform::ShellRequest& request) override { requests.push_back(request); }
+    void execute(const platform::ShellRequest& request) override {
+        requests.push_back(request);
+        if (handOnTo) {
+            handOnTo->execute(request);
+        }
+    }
     std::vector<platform::ShellRequest> requests;
+    platform::Shell* handOnTo = nullptr;
 };
 
 // A file system of named files and folders kept in memory; copies carry the content along.
+// Its files are plain documents.
 class FakeFileSystem : public platform::FileSystem {
   public:
-    bool exists(const QString& path) override {
-        return files.contains(path) || folders.contains(path);
+    platform::FileFacts inspect(const QString& path) override {
+        platform::FileFacts facts;
+        if (folders.contains(path)) {
+            facts.kind = platform::FileKind::Folder;
+        } else if (files.contains(path)) {
+            facts.kind = platform::FileKind::File;
+        }
+        return facts;
     }
-    bool isNormalFile(const QString& path) override { return files.contains(path); }
     void createFolder(const QString& path) override {
         if (failCreate.contains(path)) {
             throw platform::PlatformError("The folder could not be created.");

@@ -4,12 +4,12 @@
 
 #include <QString>
 
-namespace platform {
+namespace launch {
 
 // The address of the help page shipped beside the program.
-QString helpPageAddress(Environment& env);
+QString helpPageAddress(platform::Environment& env);
 
 // The folder the help page is opened from: the top of the file system.
 QString rootFolder();
 
-} // namespace platform
+} // namespace launch

@@ -1,10 +1,10 @@
-#include "platform/HelpPage.h"
+#include "launch/HelpPage.h"
 
 #include <QUrl>
 
-namespace platform {
+namespace launch {
 
-QString helpPageAddress(Environment& env) {
+QString helpPageAddress(platform::Environment& env) {
     return QUrl::fromLocalFile(env.programFolder() + QStringLiteral("/help/index.html")).toString();
 }
 
@@ -12,4 +12,4 @@ QString rootFolder() {
     return QStringLiteral("/");
 }
 
-} // namespace platform
+} // namespace launch

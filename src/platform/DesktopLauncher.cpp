@@ -1,10 +1,8 @@
-#include "platform/SystemDesktopActions.h"
+#include "platform/DesktopLauncher.h"
 
 #include <QDesktopServices>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <gio/gdesktopappinfo.h>
@@ -12,8 +10,8 @@
 
 namespace platform {
 
-bool QProcessStarter::startDetached(const QString& program, const QStringList& args,
-                                    const QString& workingDir, QString* error) {
+bool DesktopLauncher::startProgram(const QString& program, const QStringList& args,
+                                   const QString& workingDir, QString* error) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(args);
@@ -26,12 +24,12 @@ bool QProcessStarter::startDetached(const QString& program, const QStringList& a
     return false;
 }
 
-bool DesktopServicesUrlOpener::openUrl(const QUrl& url) {
+bool DesktopLauncher::openUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
-bool GioDesktopEntryLauncher::launch(const QString& desktopFile, const QStringList& args,
-                                     QString* error) {
+bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QStringList& args,
+                                         QString* error) {
     GDesktopAppInfo* app = g_desktop_app_info_new_from_filename(QFile::encodeName(desktopFile));
     if (!app) {
         if (error)
@@ -57,21 +55,6 @@ bool GioDesktopEntryLauncher::launch(const QString& desktopFile, const QStringLi
     g_list_free_full(files, g_object_unref);
     g_object_unref(app);
     return started;
-}
-
-FileKind SystemFileProbe::kind(const QString& path) const {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists())
-        return FileKind::Missing;
-    if (info.isDir())
-        return FileKind::Folder;
-    if (info.isFile() && info.isExecutable())
-        return FileKind::Executable;
-    return FileKind::Document;
-}
-
-QString SystemFileProbe::findProgram(const QString& name) const {
-    return QStandardPaths::findExecutable(name);
 }
 
 } // namespace platform
