@@ -192,9 +192,11 @@ TEST_F(DropFiles, AFileIsStoredOnceInACategoryAndAgainInAnother) {
     store::insertGroup(db(), group("Home"));
     showCategory("Work", {});
 
-    dropFiles({"/tmp/notes.txt"});
+    // Within one drop and across drops; captions compare without letter case.
     dropFiles({"/tmp/notes.txt", "/srv/NOTES.pdf"});
-    EXPECT_EQ(rowCount("Work"), 1) << "captions compare without letter case";
+    dropFiles({"/tmp/notes.txt"});
+    EXPECT_EQ(rowCount("Work"), 1);
+    EXPECT_EQ(storedRow("Work", "notes")->itempath, "/tmp/notes.txt");
     EXPECT_EQ(listCaptions(), QStringList{"notes"});
 
     clickCategory("Home");

@@ -1,5 +1,7 @@
 #include "dragdrop/DropBatch.h"
 
+#include "store/CaseFold.h"
+#include "store/Columns.h"
 #include "store/Statements.h"
 #include "store/StoreError.h"
 
@@ -7,22 +9,34 @@
 
 namespace dragdrop {
 
+bool DropBatch::IgnoringCase::operator()(const std::string& a, const std::string& b) const {
+    return store::compareIgnoringCase(a, b) < 0;
+}
+
 void DropBatch::begin() {
     if (!transaction_) {
         transaction_ = std::make_unique<store::Transaction>(db_);
     }
 }
 
-bool DropBatch::groupHolds(const std::string& group, const std::string& caption) {
-    store::ResultSet rs = store::selectItemInGroup(db_, caption, group);
-    const bool holds = !rs.eof();
-    rs.close();
-    return holds;
+bool DropBatch::groupHolds(const std::string& caption) {
+    if (!captions_) {
+        std::set<std::string, IgnoringCase> held;
+        for (store::ResultSet rs = store::selectItemsOfGroup(db_, group_); !rs.eof();
+             rs.moveNext()) {
+            held.insert(rs.field(store::column::itemcaption).text());
+        }
+        captions_ = std::move(held);
+    }
+    return captions_->count(caption) > 0;
 }
 
-void DropBatch::insert(const DroppedRow& row) {
-    store::insertDroppedItem(db_, row.group, row.caption, row.path, row.kind);
-    pending_.push_back(row);
+void DropBatch::insert(const std::string& caption, const std::string& path, std::int16_t kind) {
+    store::insertDroppedItem(db_, group_, caption, path, kind);
+    pending_.push_back({group_, caption, path, kind});
+    if (captions_) {
+        captions_->insert(caption);
+    }
 }
 
 void DropBatch::commit() {
@@ -36,7 +50,16 @@ void DropBatch::commit() {
     } catch (const store::StoreError&) {
         // The commit found no transaction, or failed and rolled back: nothing of it is stored.
         transaction_.reset();
-        storeAgain(rows);
+        try {
+            storeAgain(rows);
+        } catch (const store::StoreError&) {
+            if (captions_) {
+                for (const DroppedRow& row : rows) {
+                    captions_->erase(row.caption);
+                }
+            }
+            throw;
+        }
     }
     stored_.insert(stored_.end(), rows.begin(), rows.end());
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,23 +20,25 @@ struct DroppedRow {
     std::int16_t kind;
 };
 
-// Stores the rows of one drop inside a transaction, so that a thousand dropped files cost one
-// commit instead of a thousand. A row whose statement fails is simply not stored: call commit()
-// right after any failure, which keeps the rows stored before it, and begin() again for the
-// rows after it.
+// Stores the rows of one drop into one group inside a transaction, so that a thousand dropped
+// files cost one commit instead of a thousand. A row whose statement fails is simply not
+// stored: call commit() right after any failure, which keeps the rows stored before it, and
+// begin() again for the rows after it.
 class DropBatch {
   public:
-    explicit DropBatch(store::Connection& db) : db_(db) {}
+    DropBatch(store::Connection& db, std::string group) : db_(db), group_(std::move(group)) {}
 
     // Opens a transaction; throws StoreError when the catalogue takes no changes now (busy in
     // another program, or read-only).
     void begin();
     bool isOpen() const { return transaction_ != nullptr; }
 
-    // True when the group already holds a shortcut of this caption, ignoring letter case.
-    bool groupHolds(const std::string& group, const std::string& caption);
+    // True when the group already holds a shortcut of this caption, ignoring letter case as the
+    // catalogue does. The group's captions are read once, on the first question, and the rows
+    // added since are counted in: one lookup per file would read the whole table each time.
+    bool groupHolds(const std::string& caption);
     // Adds a row within the open transaction; throws StoreError when the statement fails.
-    void insert(const DroppedRow& row);
+    void insert(const std::string& caption, const std::string& path, std::int16_t kind);
     // Makes the rows added so far permanent and closes the transaction. A failed statement can
     // end the transaction and undo the rows before it (a full disk, a trigger that rolls back);
     // they are then stored once more in a transaction of their own. Throws StoreError when they
@@ -45,9 +49,15 @@ class DropBatch {
     const std::vector<DroppedRow>& stored() const { return stored_; }
 
   private:
+    struct IgnoringCase {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+
     void storeAgain(const std::vector<DroppedRow>& rows);
 
     store::Connection& db_;
+    std::string group_;
+    std::optional<std::set<std::string, IgnoringCase>> captions_;
     std::unique_ptr<store::Transaction> transaction_;
     std::vector<DroppedRow> pending_;
     std::vector<DroppedRow> stored_;

@@ -71,7 +71,7 @@ void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
     const BusyPointer busy(context.window);
     const std::string group = context.window.selectedCategory().toStdString();
     std::optional<DropBatch> batch;
-    trap.step(102, [&] { batch.emplace(context.globals.connection()); });
+    trap.step(102, [&] { batch.emplace(context.globals.connection(), group); });
     if (!batch) {
         return;
     }
@@ -86,10 +86,11 @@ void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
             continue;
         }
         const int failuresBefore = trap.failures();
-        if (trap.test(108, [&] { return !batch->groupHolds(group, caption.toStdString()); })) {
+        const std::string captionText = caption.toStdString();
+        if (trap.test(108, [&] { return !batch->groupHolds(captionText); })) {
             trap.step(110, [&] {
-                batch->insert({group, caption.toStdString(), path.toStdString(),
-                               dropKind(context.services.files, path)});
+                batch->insert(captionText, path.toStdString(),
+                              dropKind(context.services.files, path));
             });
         }
         if (trap.failures() != failuresBefore) {
