@@ -1,6 +1,5 @@
 #include "dragdrop/DropHighlight.h"
 #include "dragdrop/ListDragDrop.h"
-#include "dragdrop/modLVDrag.h"
 #include "fakes/Form1Fixture.h"
 #include "store/Statements.h"
 
@@ -430,30 +429,12 @@ TEST_F(MoveEntries, TheEntryUnderADraggedEntryIsMarked) {
     EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
 }
 
-TEST_F(MoveEntries, WithoutASelectedEntryOrAnEntryUnderThePointNothingMoves) {
-    showCategory("Work", {"1", "2", "3"});
-    dragdrop::setDropHighlight(list(), list()->item(1));
-    list()->clearSelection();
-
-    modLVDrag::MoveDraggedItem(list(), centreOf(3).x(), centreOf(3).y());
-    EXPECT_EQ(listCaptions(), (QStringList{"1", "2", "3"}));
-    EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
-
-    list()->setCurrentRow(0);
-    modLVDrag::MoveDraggedItem(list(), emptySpot().x(), emptySpot().y());
-    EXPECT_EQ(listCaptions(), (QStringList{"1", "2", "3"}));
-
-    // Onto itself: it stays in place but loses its colour.
-    modLVDrag::MoveDraggedItem(list(), centreOf(1).x(), centreOf(1).y());
-    EXPECT_EQ(listCaptions(), (QStringList{"1", "2", "3"}));
-    EXPECT_FALSE(list()->item(0)->data(Qt::ForegroundRole).isValid());
-    EXPECT_EQ(list()->currentRow(), 0);
-}
-
 TEST_F(MoveEntries, TheReleaseSelectsAndFocusesTheLastEntry) {
     showCategory("One", {"only"});
     form.TreeView1()->setFocus();
+    // Dropped onto itself, the entry stays in place but loses its colour.
     dragEntry(1, centreOf(1) + QPoint(QApplication::startDragDistance() + 4, 0));
+    EXPECT_FALSE(list()->item(0)->data(Qt::ForegroundRole).isValid());
     EXPECT_EQ(list()->currentRow(), 0);
     EXPECT_TRUE(list()->item(0)->isSelected());
     EXPECT_EQ(form.focusWidget(), list()) << "the list has the window's keyboard focus";
