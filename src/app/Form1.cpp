@@ -56,6 +56,7 @@ Form1::Form1(platform::Services& services, common::Globals& globals, QWidget* pa
     setObjectName(QStringLiteral("Form1"));
     buildControls();
     connectControls();
+    connectDragDrop();
 }
 
 Form1::~Form1() = default;

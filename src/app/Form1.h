@@ -18,6 +18,10 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace dragdrop {
+class ListDragDrop;
+}
+
 namespace app {
 
 // The main window's pointer: the default arrow, the hourglass of a running command, or the hand.
@@ -60,6 +64,7 @@ class Form1 : public QWidget, public common::MainWindow {
     std::optional<QString> selectedCaption() const override;
     void setDescription(const QString& text) override;
     void clearList() override;
+    void showBusyPointer(bool busy) override;
 
     MousePointer mousePointer() const { return pointer_; }
     void setMousePointer(MousePointer pointer);
@@ -69,6 +74,8 @@ class Form1 : public QWidget, public common::MainWindow {
     QListWidget* ListView1() const { return list_; }
     QLabel* Label1() const { return label_; }
     QPushButton* PushButton(int number) const { return buttons_.at(number - 1); }
+    // Files dropped onto the list and entries dragged within it.
+    dragdrop::ListDragDrop* listDragDrop() const { return listDragDrop_; }
 
     // The tree's node click and the list's item click.
     void TreeView1_NodeClick(QTreeWidgetItem* node);
@@ -95,6 +102,7 @@ class Form1 : public QWidget, public common::MainWindow {
   private:
     void buildControls();
     void connectControls();
+    void connectDragDrop();
     void Form_QueryUnload();
     bool handleKey(QObject* watched, QKeyEvent* key);
     void handleHover(QObject* watched);
@@ -114,6 +122,7 @@ class Form1 : public QWidget, public common::MainWindow {
     QGroupBox* frame1_ = nullptr;
     QGroupBox* frame2_ = nullptr;
     std::array<QPushButton*, 9> buttons_{};
+    dragdrop::ListDragDrop* listDragDrop_ = nullptr;
 
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> customCursor_;

@@ -50,6 +50,9 @@ class MainWindow {
     virtual void loadItems() = 0;
     // Scrolls to, selects and focuses the entry at a position (errors pass to the caller).
     virtual void ScrollToItem(int position) = 0;
+
+    // Shows the hourglass while a long task runs, and the default pointer again after it.
+    virtual void showBusyPointer(bool busy) = 0;
 };
 
 } // namespace common

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "store/Connection.h"
+#include "store/Transaction.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace dragdrop {
+
+// One shortcut made from a dropped file or folder.
+struct DroppedRow {
+    std::string group;
+    std::string caption;
+    std::string path;
+    std::int16_t kind;
+};
+
+// Stores the rows of one drop into one group inside a transaction, so that a thousand dropped
+// files cost one commit instead of a thousand. A row whose statement fails is simply not
+// stored: call commit() right after any failure, which keeps the rows stored before it, and
+// begin() again for the rows after it.
+class DropBatch {
+  public:
+    DropBatch(store::Connection& db, std::string group) : db_(db), group_(std::move(group)) {}
+
+    // Opens a transaction; throws StoreError when the catalogue takes no changes now (busy in
+    // another program, or read-only).
+    void begin();
+    bool isOpen() const { return transaction_ != nullptr; }
+
+    // True when the group already holds a shortcut of this caption, ignoring letter case as the
+    // catalogue does. The group's captions are read once, on the first question, and the rows
+    // added since are counted in: one lookup per file would read the whole table each time.
+    bool groupHolds(const std::string& caption);
+    // Adds a row within the open transaction; throws StoreError when the statement fails.
+    void insert(const std::string& caption, const std::string& path, std::int16_t kind);
+    // Makes the rows added so far permanent and closes the transaction. A failed statement can
+    // end the transaction and undo the rows before it (a full disk, a trigger that rolls back);
+    // they are then stored once more in a transaction of their own. Throws StoreError when they
+    // cannot be stored at all; they are then left out of stored().
+    void commit();
+
+    // The rows made permanent so far, in the order they were added.
+    const std::vector<DroppedRow>& stored() const { return stored_; }
+
+  private:
+    struct IgnoringCase {
+        bool operator()(const std::string& a, const std::string& b) const;
+    };
+
+    void storeAgain(const std::vector<DroppedRow>& rows);
+
+    store::Connection& db_;
+    std::string group_;
+    std::optional<std::set<std::string, IgnoringCase>> captions_;
+    std::unique_ptr<store::Transaction> transaction_;
+    std::vector<DroppedRow> pending_;
+    std::vector<DroppedRow> stored_;
+};
+
+} // namespace dragdrop

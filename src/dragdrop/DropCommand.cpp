@@ -1,0 +1,106 @@
+#include "dragdrop/DropCommand.h"
+
+#include "common/ErrorTrap.h"
+#include "dragdrop/DropBatch.h"
+#include "dragdrop/DropHighlight.h"
+#include "dragdrop/HitTest.h"
+#include "dragdrop/modLVDrag.h"
+
+#include <QListWidget>
+#include <optional>
+
+namespace dragdrop {
+
+namespace {
+
+// The hourglass for as long as a drop is being stored.
+class BusyPointer {
+  public:
+    explicit BusyPointer(common::MainWindow& window) : window_(window) {
+        window_.showBusyPointer(true);
+    }
+    ~BusyPointer() { window_.showBusyPointer(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    common::MainWindow& window_;
+};
+
+// New entries go at the end, without a picture, until the list is next filled. They are added
+// in one go so that a large drop lays the list out once.
+void appendEntries(QListWidget* list, const std::vector<DroppedRow>& rows) {
+    if (rows.empty()) {
+        return;
+    }
+    QStringList captions;
+    captions.reserve(static_cast<qsizetype>(rows.size()));
+    for (const DroppedRow& row : rows) {
+        captions << QString::fromStdString(row.caption);
+    }
+    list->setUpdatesEnabled(false);
+    list->addItems(captions);
+    list->setUpdatesEnabled(true);
+}
+
+} // namespace
+
+Qt::DropAction dropEffect(const QMimeData* data, Qt::DropActions offered) {
+    if (!offersFileList(data)) {
+        return Qt::IgnoreAction;
+    }
+    if (offered.testFlag(Qt::LinkAction)) {
+        return Qt::LinkAction;
+    }
+    return offered.testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::IgnoreAction;
+}
+
+void ListView1_OLEDragOver(QListWidget* list, const QPoint& at) {
+    setDropHighlight(list, entryAt(list, at));
+}
+
+void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
+                           const QStringList& paths, const QPoint& at,
+                           const EntryNameLookup& entryNames) {
+    common::Trap trap(context.services.messages, context.window.window(),
+                      QStringLiteral("Form1.ListView1_OLEDragDrop"));
+    trap.step(100, [&] { modLVDrag::MoveDraggedItem(list, at.x(), at.y()); });
+    if (!context.window.nodeIsGroup() || paths.isEmpty()) {
+        return;
+    }
+    const BusyPointer busy(context.window);
+    const std::string group = context.window.selectedCategory().toStdString();
+    std::optional<DropBatch> batch;
+    trap.step(102, [&] { batch.emplace(context.globals.connection(), group); });
+    if (!batch) {
+        return;
+    }
+    for (const QString& path : paths) {
+        if (!batch->isOpen() && !trap.step(104, [&] { batch->begin(); })) {
+            // The catalogue takes no changes now; every other path would fail the same way.
+            break;
+        }
+        QString caption;
+        trap.step(106, [&] { caption = dropCaption(path, entryNames); });
+        if (path.isEmpty() || !isStorableCaption(caption)) {
+            continue;
+        }
+        const int failuresBefore = trap.failures();
+        const std::string captionText = caption.toStdString();
+        if (trap.test(108, [&] { return !batch->groupHolds(captionText); })) {
+            trap.step(110, [&] {
+                batch->insert(captionText, path.toStdString(),
+                              dropKind(context.services.files, path));
+            });
+        }
+        if (trap.failures() != failuresBefore) {
+            // A failed statement may have ended the transaction: keep the rows before it now.
+            trap.step(112, [&] { batch->commit(); });
+        }
+    }
+    trap.step(114, [&] { batch->commit(); });
+    // Only shortcuts that were stored are listed.
+    trap.step(116, [&] { appendEntries(list, batch->stored()); });
+}
+
+} // namespace dragdrop

@@ -1,0 +1,72 @@
+#include "dragdrop/DroppedFiles.h"
+
+#include "common/MainHelpers.h"
+#include "platform/FileSystem.h"
+#include "store/Codes.h"
+
+#include <QMimeData>
+#include <QUrl>
+#include <algorithm>
+
+namespace dragdrop {
+
+namespace {
+
+constexpr qsizetype kCaptionLimit = 254;
+
+// Characters as the user sees them: a letter outside the basic plane counts once.
+qsizetype characterCount(const QString& text) {
+    qsizetype count = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text.at(i).isLowSurrogate()) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+bool offersFileList(const QMimeData* data) {
+    if (!data || !data->hasUrls()) {
+        return false;
+    }
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+QStringList droppedPaths(const QMimeData* data) {
+    QStringList paths;
+    if (!data) {
+        return paths;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            paths << url.toLocalFile();
+        }
+    }
+    return paths;
+}
+
+QString dropCaption(const QString& path, const EntryNameLookup& entryNames) {
+    if (entryNames && path.endsWith(QLatin1String(".desktop"), Qt::CaseInsensitive)) {
+        if (const std::optional<QString> name = entryNames(path)) {
+            return *name;
+        }
+    }
+    return Main::StripExtension(Main::FileNameFromPath(path));
+}
+
+bool isStorableCaption(const QString& caption) {
+    return !caption.isEmpty() && characterCount(caption) < kCaptionLimit &&
+           !caption.contains(u'\'');
+}
+
+std::int16_t dropKind(platform::FileSystem& files, const QString& path) {
+    // The file system interface tells files from everything else; what exists and is not a
+    // file is a folder (or a device or pipe, which no file manager offers for dropping).
+    return files.exists(path) && !files.isNormalFile(path) ? store::kind::Folder
+                                                           : store::kind::ShellFile;
+}
+
+} // namespace dragdrop

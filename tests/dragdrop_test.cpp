@@ -1,0 +1,470 @@
+#include "dragdrop/DropHighlight.h"
+#include "dragdrop/ListDragDrop.h"
+#include "fakes/Form1Fixture.h"
+#include "store/Statements.h"
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <memory>
+#include <sqlite3.h>
+
+namespace {
+
+using fakes::group;
+using fakes::item;
+
+// What a file manager offers: copying, moving or linking.
+constexpr Qt::DropActions kOffered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+
+std::unique_ptr<QMimeData> fileList(const QStringList& paths) {
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls << QUrl::fromLocalFile(path);
+    }
+    data->setUrls(urls);
+    return data;
+}
+
+class DragDrop : public fakes::Form1Fixture {
+  protected:
+    QListWidget* list() { return form.ListView1(); }
+    QWidget* viewport() { return form.ListView1()->viewport(); }
+
+    // A point of the list where no entry lies.
+    QPoint emptySpot() { return viewport()->rect().bottomRight() - QPoint(5, 5); }
+    QPoint centreOf(int position) {
+        return list()->visualItemRect(list()->item(position - 1)).center();
+    }
+
+    struct DropOutcome {
+        bool entered = false;
+        bool dropped = false;
+        Qt::DropAction action = Qt::IgnoreAction;
+    };
+
+    // Drags data onto the list and lets go at a point, as the desktop delivers a drag from the
+    // file manager: enter, move, drop. The drop is only made when the list took the drag.
+    DropOutcome dragAndDrop(const QMimeData* data, QPoint at) {
+        DropOutcome outcome;
+        QDragEnterEvent enter(at, kOffered, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport(), &enter);
+        outcome.entered = enter.isAccepted();
+        if (!outcome.entered) {
+            return outcome;
+        }
+        QDragMoveEvent move(at, kOffered, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport(), &move);
+        QDropEvent drop(at, kOffered, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport(), &drop);
+        outcome.dropped = drop.isAccepted();
+        outcome.action = drop.dropAction();
+        return outcome;
+    }
+
+    DropOutcome dropFiles(const QStringList& paths, QPoint at = {-1, -1}) {
+        const auto data = fileList(paths);
+        return dragAndDrop(data.get(), at == QPoint(-1, -1) ? emptySpot() : at);
+    }
+
+    // Presses on an entry, drags it beyond the drag distance onto another point and lets go.
+    void dragEntry(int from, QPoint to) {
+        const QPoint start = centreOf(from);
+        QTest::mousePress(viewport(), Qt::LeftButton, {}, start);
+        const QPoint nudge = start + QPoint(QApplication::startDragDistance() + 2, 0);
+        QTest::mouseMove(viewport(), nudge);
+        QTest::mouseMove(viewport(), to);
+        QTest::mouseRelease(viewport(), Qt::LeftButton, {}, to);
+    }
+
+    // Shows a category holding one folder shortcut per caption.
+    void showCategory(const std::string& name, const QStringList& captions) {
+        store::insertGroup(db(), group(name));
+        for (const QString& caption : captions) {
+            store::insertItem(
+                db(), item(name, caption.toStdString(), 1, "/srv/" + name, "", 0, 0x0000FF));
+        }
+        clickCategory(QString::fromStdString(name));
+        ASSERT_EQ(listCaptions(), captions);
+    }
+
+    std::optional<store::ItemRow> storedRow(const std::string& group, const std::string& caption) {
+        store::ResultSet rs = store::selectItemInGroup(db(), caption, group);
+        if (rs.eof()) {
+            return std::nullopt;
+        }
+        return store::readItemRow(rs);
+    }
+
+    int rowCount(const std::string& group) {
+        return static_cast<int>(store::selectItemsOfGroup(db(), group).rowCount());
+    }
+
+    // The rows of a group as another program reading the file sees them: only what was
+    // committed.
+    QStringList committedCaptions(const std::string& group) {
+        sqlite3* other = nullptr;
+        QStringList captions;
+        if (sqlite3_open_v2(catalogue.path().toUtf8().constData(), &other, SQLITE_OPEN_READONLY,
+                            nullptr) != SQLITE_OK) {
+            ADD_FAILURE() << "cannot open the catalogue a second time";
+            sqlite3_close(other);
+            return captions;
+        }
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(other,
+                           "select itemcaption from tblItems where groupcaption=? order by rowid",
+                           -1, &stmt, nullptr);
+        sqlite3_bind_text(stmt, 1, group.c_str(), -1, SQLITE_TRANSIENT);
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            captions << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        }
+        sqlite3_finalize(stmt);
+        sqlite3_close(other);
+        return captions;
+    }
+};
+
+using DropFiles = DragDrop;
+using MoveEntries = DragDrop;
+
+TEST_F(DropFiles, FilesAndFoldersBecomeShortcutsAppendedWithoutPictures) {
+    showCategory("Work", {"Mail"});
+    platform.files.files["/opt/tools/editor"] = "";
+    platform.files.folders.insert("/home/me/My.Projects");
+
+    const DropOutcome outcome = dropFiles({"/opt/tools/editor", "/home/me/My.Projects",
+                                           "/home/me/archive.tar.gz", "/home/me/.profile", "/"});
+
+    EXPECT_TRUE(outcome.dropped);
+    EXPECT_EQ(outcome.action, Qt::LinkAction) << "a drop must never ask the file manager to move";
+    const auto editor = storedRow("Work", "editor");
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(*editor, item("Work", "editor", 5, "/opt/tools/editor", " ", 0, 0, " "));
+    const auto projects = storedRow("Work", "My");
+    ASSERT_TRUE(projects);
+    EXPECT_EQ(projects->itemtype, 1);
+    EXPECT_EQ(projects->itempath, "/home/me/My.Projects");
+    ASSERT_TRUE(storedRow("Work", "archive.tar"));
+    EXPECT_EQ(storedRow("Work", "archive.tar")->itemtype, 5) << "a missing path is a file";
+    ASSERT_TRUE(storedRow("Work", ".profile"));
+    EXPECT_EQ(rowCount("Work"), 5) << "the root gives no caption and is skipped";
+
+    EXPECT_EQ(listCaptions(), (QStringList{"Mail", "editor", "My", "archive.tar", ".profile"}));
+    EXPECT_TRUE(list()->item(1)->icon().isNull());
+    EXPECT_TRUE(platform.messages.shown.empty());
+    EXPECT_EQ(form.mousePointer(), app::MousePointer::Default);
+    EXPECT_EQ(committedCaptions("Work"),
+              (QStringList{"Mail", "editor", "My", "archive.tar", ".profile"}));
+
+    // Filling the list again shows the new shortcuts in caption order with their pictures.
+    clickCategory("Work");
+    EXPECT_EQ(listCaptions(), (QStringList{".profile", "archive.tar", "editor", "Mail", "My"}));
+}
+
+TEST_F(DropFiles, CaptionsTheCatalogueCannotHoldAreSkippedSilently) {
+    showCategory("Work", {});
+    const QString longest(253, u'x');
+    const QString tooLong(254, u'y');
+    // Letters outside the basic plane count once each, though Qt stores them as two halves.
+    QString faces;
+    for (int i = 0; i < 253; ++i) {
+        faces += QString::fromUcs4(U"\U0001F600");
+    }
+    const QString tooManyFaces = faces + QString::fromUcs4(U"\U0001F600");
+
+    dropFiles({"/tmp/Owner's tool.exe", "/tmp/" + longest + ".txt", "/tmp/" + tooLong,
+               "/tmp/" + faces, "/tmp/" + tooManyFaces, "/tmp/it's/fine.txt"});
+
+    EXPECT_EQ(listCaptions(), (QStringList{longest, faces, "fine"}));
+    EXPECT_EQ(rowCount("Work"), 3);
+    EXPECT_EQ(storedRow("Work", "fine")->itempath, "/tmp/it's/fine.txt")
+        << "an apostrophe in the folder part is stored as it is";
+    EXPECT_TRUE(platform.messages.shown.empty());
+}
+
+TEST_F(DropFiles, AFileIsStoredOnceInACategoryAndAgainInAnother) {
+    store::insertGroup(db(), group("Home"));
+    showCategory("Work", {});
+
+    // Within one drop and across drops; captions compare without letter case.
+    dropFiles({"/tmp/notes.txt", "/srv/NOTES.pdf"});
+    dropFiles({"/tmp/notes.txt"});
+    EXPECT_EQ(rowCount("Work"), 1);
+    EXPECT_EQ(storedRow("Work", "notes")->itempath, "/tmp/notes.txt");
+    EXPECT_EQ(listCaptions(), QStringList{"notes"});
+
+    clickCategory("Home");
+    dropFiles({"/tmp/notes.txt"});
+    EXPECT_EQ(rowCount("Home"), 1);
+    EXPECT_EQ(listCaptions(), QStringList{"notes"});
+    EXPECT_TRUE(platform.messages.shown.empty());
+}
+
+TEST_F(DropFiles, ADesktopEntryKeepsItsOwnPathAndTakesItsName) {
+    showCategory("Work", {});
+    const QString entry = "/usr/share/applications/org.example.Editor.desktop";
+    const QString broken = "/home/me/Desktop/broken.desktop";
+    const QString quoted = "/home/me/Desktop/bob.desktop";
+    std::vector<app::MousePointer> pointerWhileDropping;
+    form.listDragDrop()->setEntryNameLookup([&](const QString& path) -> std::optional<QString> {
+        pointerWhileDropping.push_back(form.mousePointer());
+        if (path == entry) {
+            return QString("Text Editor");
+        }
+        if (path == quoted) {
+            return QString("Bob's Editor");
+        }
+        if (path != broken) {
+            ADD_FAILURE() << "asked for the name of " << path.toStdString();
+        }
+        return std::nullopt;
+    });
+
+    dropFiles({entry, broken, quoted, "/home/me/readme.txt"});
+
+    const auto editor = storedRow("Work", "Text Editor");
+    ASSERT_TRUE(editor);
+    EXPECT_EQ(editor->itempath, entry.toStdString());
+    EXPECT_EQ(editor->itemtype, 5);
+    EXPECT_TRUE(storedRow("Work", "broken")) << "an entry without a name keeps its file name";
+    EXPECT_EQ(listCaptions(), (QStringList{"Text Editor", "broken", "readme"}));
+    EXPECT_EQ(pointerWhileDropping,
+              std::vector<app::MousePointer>(3, app::MousePointer::Hourglass));
+    EXPECT_EQ(form.mousePointer(), app::MousePointer::Default);
+}
+
+TEST_F(DropFiles, PathsWithSpacesAndOtherScriptsArriveDecoded) {
+    showCategory("Work", {});
+    QMimeData data;
+    // As a file manager writes them: percent-encoded UTF-8, one address a line.
+    data.setData("text/uri-list", "file:///home/me/My%20Docs/%D0%9E%D1%82%D1%87%D1%91%D1%82%20"
+                                  "%E6%97%A5%E6%9C%AC.txt\r\nfile:///tmp/a%20b\r\n");
+
+    EXPECT_TRUE(dragAndDrop(&data, emptySpot()).dropped);
+
+    const QString caption = QString::fromUtf8("Отчёт 日本");
+    const auto row = storedRow("Work", caption.toStdString());
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->itempath, QString::fromUtf8("/home/me/My Docs/Отчёт 日本.txt").toStdString());
+    EXPECT_EQ(listCaptions(), (QStringList{caption, "a b"}));
+}
+
+TEST_F(DropFiles, ADragWithoutFilesGetsNoDrop) {
+    showCategory("Work", {"Mail"});
+    QMimeData text;
+    text.setText("/tmp/some.txt");
+    QMimeData web;
+    web.setUrls({QUrl("https://example.org/page.html")});
+
+    for (QMimeData* data : {&text, &web}) {
+        EXPECT_FALSE(dragAndDrop(data, centreOf(1)).entered);
+        // Should a drop arrive all the same, it is refused.
+        QDropEvent drop(centreOf(1), kOffered, data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport(), &drop);
+        EXPECT_FALSE(drop.isAccepted());
+    }
+    EXPECT_EQ(rowCount("Work"), 1);
+    EXPECT_EQ(listCaptions(), QStringList{"Mail"});
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
+}
+
+TEST_F(DropFiles, TheEntryUnderTheDragIsMarkedUntilItLeaves) {
+    showCategory("Work", {"a", "b", "c"});
+    const auto data = fileList({"/tmp/x.txt"});
+
+    QDragEnterEvent enter(centreOf(2), kOffered, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    EXPECT_EQ(enter.dropAction(), Qt::LinkAction);
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), list()->item(1));
+
+    QDragMoveEvent move(centreOf(3), kOffered, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport(), &move);
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), list()->item(2));
+    EXPECT_FALSE(list()->item(1)->data(dragdrop::kDropHighlightRole).toBool());
+
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(viewport(), &leave);
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
+
+    // A source that only offers to move its files gets no drop: the file manager would delete
+    // them.
+    QDragEnterEvent moveOnly(centreOf(2), Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport(), &moveOnly);
+    EXPECT_FALSE(moveOnly.isAccepted());
+}
+
+TEST_F(DropFiles, WithTheRootSelectedNothingIsStoredButTheSelectedEntryStillMoves) {
+    showCategory("Work", {});
+    clickRoot();
+    // Entries on screen with the root selected, as only leftovers of another window could be.
+    list()->addItems({"a", "b", "c"});
+    list()->setCurrentRow(0);
+
+    const DropOutcome outcome = dropFiles({"/tmp/x.txt"}, centreOf(3));
+
+    EXPECT_TRUE(outcome.dropped);
+    EXPECT_EQ(listCaptions(), (QStringList{"b", "c", "a"}));
+    EXPECT_EQ(rowCount("Work"), 0);
+    EXPECT_TRUE(platform.messages.shown.empty());
+}
+
+TEST_F(DropFiles, FilesDroppedOntoAnEntryFirstMoveTheSelectedEntryThere) {
+    showCategory("Work", {"a", "b", "c", "d"});
+    list()->setCurrentRow(0);
+
+    dropFiles({"/tmp/new.txt"}, centreOf(3));
+    EXPECT_EQ(listCaptions(), (QStringList{"b", "c", "a", "d", "new"}));
+    EXPECT_EQ(list()->currentItem()->text(), "a");
+
+    // With nothing selected nothing moves.
+    list()->clearSelection();
+    dropFiles({"/tmp/other.txt"}, centreOf(1));
+    EXPECT_EQ(listCaptions(), (QStringList{"b", "c", "a", "d", "new", "other"}));
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
+}
+
+TEST_F(DropFiles, AFailedInsertIsReportedAndOnlyStoredRowsAreListed) {
+    showCategory("Work", {});
+    db().execute("create trigger refuse_b before insert on tblItems when new.itempath = "
+                 "'/data/b.txt' begin select raise(fail, 'The path b is refused.'); end");
+    // A failure that ends the whole transaction takes no earlier row of the drop with it.
+    db().execute("create trigger refuse_d before insert on tblItems when new.itempath = "
+                 "'/data/d.txt' begin select raise(rollback, 'The path d is refused.'); end");
+
+    dropFiles({"/data/a.txt", "/data/b.txt", "/data/c.txt", "/data/d.txt", "/data/e.txt"});
+
+    EXPECT_EQ(listCaptions(), (QStringList{"a", "c", "e"}));
+    EXPECT_EQ(committedCaptions("Work"), (QStringList{"a", "c", "e"}));
+    const QStringList boxes = platform.messages.texts();
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes[0].startsWith("Catalogue error: The path b is refused."))
+        << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[0].contains("Form1.ListView1_OLEDragDrop at line 110"));
+    EXPECT_TRUE(boxes[1].contains("The path d is refused."));
+    EXPECT_EQ(platform.messages.shown[0].title, "Application Error");
+    // No transaction is left open.
+    EXPECT_NO_THROW(db().execute("begin immediate"));
+    db().execute("rollback");
+    EXPECT_EQ(form.mousePointer(), app::MousePointer::Default);
+}
+
+TEST_F(DropFiles, ACatalogueBusyInAnotherProgramStopsTheDropWithOneMessage) {
+    showCategory("Work", {});
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(catalogue.path().toUtf8().constData(), &other, SQLITE_OPEN_READWRITE,
+                              nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "begin immediate", nullptr, nullptr, nullptr), SQLITE_OK);
+
+    dropFiles({"/tmp/a.txt", "/tmp/b.txt", "/tmp/c.txt"});
+
+    sqlite3_exec(other, "rollback", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(platform.messages.texts().size(), 1);
+    EXPECT_TRUE(platform.messages.texts().value(0).contains("busy"));
+    EXPECT_TRUE(listCaptions().isEmpty());
+    EXPECT_EQ(rowCount("Work"), 0);
+}
+
+TEST_F(MoveEntries, TheDraggedEntryEndsAtThePlaceOfTheEntryItIsDroppedOn) {
+    const QStringList six{"1", "2", "3", "4", "5", "6"};
+    showCategory("Work", six);
+    QList<int> selections;
+    QObject::connect(list(), &QListWidget::currentRowChanged,
+                     [&](int row) { selections << row + 1; });
+
+    dragEntry(2, centreOf(5));
+    EXPECT_EQ(listCaptions(), (QStringList{"1", "3", "4", "5", "2", "6"}));
+    // The moved entry is selected, then the release runs through the last, first and middle
+    // entries and rests on the last.
+    ASSERT_GE(selections.size(), 5);
+    EXPECT_EQ(selections.first(), 2) << "the press selects the entry to drag";
+    EXPECT_EQ(selections.mid(selections.size() - 5), (QList<int>{5, 6, 1, 4, 6}));
+    EXPECT_FALSE(list()->item(4)->data(Qt::ForegroundRole).isValid())
+        << "the moved entry shows the default colour";
+    EXPECT_TRUE(list()->item(0)->data(Qt::ForegroundRole).isValid());
+    EXPECT_EQ(list()->item(4)->data(app::Form1::kImageRole).toInt(), 2) << "it keeps its picture";
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
+
+    clickCategory("Work");
+    dragEntry(5, centreOf(2));
+    EXPECT_EQ(listCaptions(), (QStringList{"1", "5", "2", "3", "4", "6"}));
+
+    clickCategory("Work");
+    dragEntry(3, centreOf(4));
+    EXPECT_EQ(listCaptions(), (QStringList{"1", "2", "4", "3", "5", "6"}));
+    clickCategory("Work");
+    dragEntry(4, centreOf(3));
+    EXPECT_EQ(listCaptions(), (QStringList{"1", "2", "4", "3", "5", "6"}));
+
+    // Nothing under the pointer: the order stays, and the release still ends on the last entry.
+    clickCategory("Work");
+    dragEntry(2, emptySpot());
+    EXPECT_EQ(listCaptions(), six);
+    EXPECT_EQ(list()->currentRow(), 5);
+
+    // The end of a drag launches nothing.
+    EXPECT_TRUE(platform.shell.requests.empty());
+    EXPECT_TRUE(platform.messages.shown.empty());
+}
+
+TEST_F(MoveEntries, TheEntryUnderADraggedEntryIsMarked) {
+    showCategory("Work", {"1", "2", "3"});
+    QTest::mousePress(viewport(), Qt::LeftButton, {}, centreOf(1));
+    QTest::mouseMove(viewport(), centreOf(1) + QPoint(QApplication::startDragDistance() + 2, 0));
+    QTest::mouseMove(viewport(), centreOf(3));
+
+    EXPECT_TRUE(form.listDragDrop()->isDraggingEntry());
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), list()->item(2));
+    EXPECT_EQ(list()->currentRow(), 0) << "the selection stays on the dragged entry";
+
+    QTest::mouseRelease(viewport(), Qt::LeftButton, {}, centreOf(3));
+    EXPECT_FALSE(form.listDragDrop()->isDraggingEntry());
+    EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
+}
+
+TEST_F(MoveEntries, TheReleaseSelectsAndFocusesTheLastEntry) {
+    showCategory("One", {"only"});
+    form.TreeView1()->setFocus();
+    // Dropped onto itself, the entry stays in place but loses its colour.
+    dragEntry(1, centreOf(1) + QPoint(QApplication::startDragDistance() + 4, 0));
+    EXPECT_FALSE(list()->item(0)->data(Qt::ForegroundRole).isValid());
+    EXPECT_EQ(list()->currentRow(), 0);
+    EXPECT_TRUE(list()->item(0)->isSelected());
+    EXPECT_EQ(form.focusWidget(), list()) << "the list has the window's keyboard focus";
+
+    showCategory("Seven", {"1", "2", "3", "4", "5", "6", "7"});
+    QList<int> selections;
+    QObject::connect(list(), &QListWidget::currentRowChanged,
+                     [&](int row) { selections << row + 1; });
+    dragEntry(1, centreOf(2));
+    ASSERT_GE(selections.size(), 5);
+    EXPECT_EQ(selections.mid(selections.size() - 5), (QList<int>{2, 7, 1, 4, 7}));
+    EXPECT_EQ(list()->viewport()->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(MoveEntries, APlainClickLeavesTheClickedEntrySelectedForTheCommands) {
+    store::insertGroup(db(), group("Work"));
+    for (const char* caption : {"a", "b", "c", "d", "e", "f", "g"}) {
+        store::insertItem(db(), item("Work", caption, 3, std::string("https://") + caption));
+    }
+    clickCategory("Work");
+
+    clickShortcut("c");
+
+    EXPECT_EQ(form.selectedCaption(), "c");
+    ASSERT_EQ(platform.shell.requests.size(), 1u);
+    EXPECT_EQ(platform.shell.requests[0].file, "\"https://c\"");
+    // Ctrl+L acts on the entry clicked too.
+    QTest::keyClick(list(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_EQ(platform.shell.requests.size(), 2u);
+    EXPECT_EQ(platform.shell.requests[1].file, "\"https://c\"");
+}
+
+} // namespace
