@@ -1,6 +1,6 @@
 #include "store/Connection.h"
 
-#include "store/CaseFold.h"
+#include "store/NameCollator.h"
 #include "store/StoreError.h"
 
 #include <sqlite3.h>
@@ -22,11 +22,15 @@ struct StatementDeleter {
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
-// Compares column text for NOCASE: every letter, not only A-Z, ignores case.
-int compareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
-    return compareIgnoringCase(
+// Compares column text for NOCASE with the connection's own collator.
+int compareNoCase(void* collator, int lengthA, const void* a, int lengthB, const void* b) {
+    return static_cast<const NameCollator*>(collator)->compare(
         std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA)),
         std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
+}
+
+void destroyCollator(void* collator) {
+    delete static_cast<NameCollator*>(collator);
 }
 
 // The message for a failed statement, worded for the user.
@@ -114,7 +118,7 @@ Connection::~Connection() {
     close();
 }
 
-void Connection::open(const std::string& path) {
+void Connection::open(const std::string& path, const OpenOptions& options) {
     close();
 
     struct stat info {};
@@ -164,9 +168,18 @@ void Connection::open(const std::string& path) {
         throw fail("The catalogue file " + path + " cannot be opened: " + reason + ".");
     }
     // Replaces the built-in ASCII-only NOCASE on this connection, so the tables' NOCASE columns
-    // compare and sort every letter without case. The file stays a standard SQLite database.
-    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr) !=
-        SQLITE_OK) {
+    // compare and sort names as a reader expects. The file stays a standard SQLite database.
+    // The connection owns its collator and frees it when it closes.
+    NameCollator* collator = nullptr;
+    try {
+        collator = new NameCollator(
+            options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
+    } catch (const StoreError& e) {
+        throw fail(e.what());
+    }
+    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, collator, compareNoCase,
+                                    destroyCollator) != SQLITE_OK) {
+        delete collator; // SQLite does not call the destructor when registering fails
         throw fail(std::string("Catalogue error: ") + sqlite3_errmsg(db));
     }
     sqlite3_busy_timeout(db, 2000);

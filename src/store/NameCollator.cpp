@@ -1,0 +1,121 @@
+#include "store/NameCollator.h"
+
+#include "store/StoreError.h"
+
+#include <unicode/ucol.h>
+#include <unicode/utf8.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace store {
+
+namespace {
+
+std::string posixToIcu(std::string name) {
+    const auto cut = name.find_first_of(".@");
+    if (cut != std::string::npos) {
+        name.erase(cut);
+    }
+    if (name == "C" || name == "POSIX") {
+        return "";
+    }
+    return name;
+}
+
+// The bytes of s that do not form well-formed UTF-8, in order. ICU reads each such sequence as
+// U+FFFD, so two texts that differ only there look equal to the collator.
+std::string malformedBytes(std::string_view s) {
+    std::string out;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(s.data());
+    const auto length = static_cast<std::int32_t>(s.size());
+    std::int32_t i = 0;
+    while (i < length) {
+        const std::int32_t start = i;
+        UChar32 c = 0;
+        U8_NEXT(bytes, i, length, c);
+        if (c < 0) {
+            out.append(
+                s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+        }
+    }
+    return out;
+}
+
+int sign(int value) {
+    return value < 0 ? -1 : (value == 0 ? 0 : 1);
+}
+
+} // namespace
+
+NameCollator::NameCollator(const std::string& locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::string icuLocale = posixToIcu(locale);
+    collator_ = ucol_open(icuLocale.c_str(), &status);
+    if (U_FAILURE(status)) {
+        ucol_close(collator_);
+        status = U_ZERO_ERROR;
+        collator_ = ucol_open("", &status);
+    }
+    if (U_FAILURE(status) || collator_ == nullptr) {
+        ucol_close(collator_);
+        collator_ = nullptr;
+        throw StoreError(std::string("The rules for comparing names cannot be loaded: ") +
+                         u_errorName(status) + ".");
+    }
+    // Secondary strength: base letters and accents count, letter case and width do not.
+    ucol_setStrength(collator_, UCOL_SECONDARY);
+    ucol_setAttribute(collator_, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
+    if (U_FAILURE(status)) {
+        ucol_close(collator_);
+        collator_ = nullptr;
+        throw StoreError(std::string("The rules for comparing names cannot be set up: ") +
+                         u_errorName(status) + ".");
+    }
+}
+
+NameCollator::~NameCollator() {
+    ucol_close(collator_);
+}
+
+int NameCollator::compare(std::string_view a, std::string_view b) const {
+    // Texts too long for ICU's lengths (never from SQLite, whose lengths are ints) compare as
+    // bytes.
+    constexpr auto kMax = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+    if (a.size() > kMax || b.size() > kMax) {
+        return sign(a.compare(b));
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult result =
+        ucol_strcollUTF8(collator_, a.data(), static_cast<std::int32_t>(a.size()), b.data(),
+                         static_cast<std::int32_t>(b.size()), &status);
+    if (U_FAILURE(status)) {
+        return sign(a.compare(b));
+    }
+    if (result != UCOL_EQUAL) {
+        return result == UCOL_LESS ? -1 : 1;
+    }
+    if (a == b) {
+        return 0;
+    }
+    return sign(malformedBytes(a).compare(malformedBytes(b)));
+}
+
+std::string NameCollator::actualLocale() const {
+    UErrorCode status = U_ZERO_ERROR;
+    const char* name = ucol_getLocaleByType(collator_, ULOC_ACTUAL_LOCALE, &status);
+    return U_SUCCESS(status) && name != nullptr ? name : "root";
+}
+
+std::string NameCollator::localeFromEnvironment() {
+    for (const char* variable : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return posixToIcu(value);
+        }
+    }
+    return "";
+}
+
+} // namespace store

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+struct UCollator;
+
+namespace store {
+
+// Compares names the way a reader of a language expects them: letter case is ignored in every
+// script, accents still count, canonically equivalent spellings (a precomposed and a decomposed
+// "é") are one name, and the order follows the language's rules ("Ärzte" before "Zoo" in German,
+// after it in Swedish). Backed by an ICU collator at secondary strength.
+class NameCollator {
+  public:
+    // locale is an ICU or POSIX locale name ("de", "tr_TR", "sv_SE.UTF-8"); "", "C" and "POSIX"
+    // mean the language-neutral root order, as does a locale ICU has no rules for.
+    explicit NameCollator(const std::string& locale);
+    ~NameCollator();
+    NameCollator(const NameCollator&) = delete;
+    NameCollator& operator=(const NameCollator&) = delete;
+
+    // <0, 0 or >0 for two UTF-8 texts. Bytes that are not valid UTF-8 never equal a character;
+    // texts that differ only in such bytes are ordered by those bytes.
+    int compare(std::string_view a, std::string_view b) const;
+
+    // The locale whose rules are in use, "root" when none matched.
+    std::string actualLocale() const;
+
+    // The collation locale the environment asks for: LC_ALL, else LC_COLLATE, else LANG, with the
+    // character set and modifier removed ("de_DE.UTF-8" gives "de_DE"); "" when none is set.
+    static std::string localeFromEnvironment();
+
+  private:
+    UCollator* collator_ = nullptr;
+};
+
+} // namespace store

@@ -1,0 +1,84 @@
+#pragma once
+
+// Helpers for the store tests: temporary folders, catalogue copies and raw file bytes.
+
+#include "store/StoreError.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+namespace fakes {
+
+// A fresh folder under the test temp folder, removed with everything in it at the end.
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::path(::testing::TempDir()) / "vantory_store_XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp failed");
+        }
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        namespace fs = std::filesystem;
+        std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(path_, ignored)) {
+            if (entry.is_directory(ignored)) {
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+            }
+        }
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+inline std::string blankTemplate() {
+    return std::string(VANTORY_BUILD_DIR) + "/dbBlank.mdb";
+}
+
+inline std::string copyOf(const std::string& source, const TempFolder& folder,
+                          const std::string& name) {
+    const std::string target = folder.file(name);
+    std::filesystem::copy_file(source, target, std::filesystem::copy_options::overwrite_existing);
+    return target;
+}
+
+inline std::string bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// The message of the StoreError that f throws, or a note that it threw none.
+inline std::string errorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const store::StoreError& e) {
+        return e.what();
+    }
+    return "(no StoreError)";
+}
+
+} // namespace fakes
