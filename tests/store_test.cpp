@@ -673,3 +673,24 @@ TEST_F(StoreTest, TransactionIsAllOrNothing) {
     deleteGroup(db, "Keep");
     EXPECT_TRUE(selectGroup(db, "Keep").eof());
 }
+
+TEST_F(StoreTest, RenamedGroupTakesItsShortcutsAlong) {
+    insertGroup(db, {"Games", "", "", 0});
+    insertGroup(db, {"Office", "", "", 0});
+    insertItem(db, item("Games", "Chess"));
+    insertItem(db, item("games", "Go"));
+    insertItem(db, item("Office", "Writer"));
+    {
+        Transaction tx(db);
+        updateGroup(db, "GAMES", {"Spiele", "", "", 0});
+        moveItemsToGroup(db, "GAMES", "Spiele");
+        tx.commit();
+    }
+    EXPECT_TRUE(selectItemsOfGroup(db, "Games").eof());
+    const auto moved = itemsOf(selectItemsOfGroup(db, "spiele"));
+    ASSERT_EQ(captions(moved), (std::vector<std::string>{"Chess", "Go"}));
+    EXPECT_EQ(moved[0].groupcaption, "Spiele");
+    EXPECT_EQ(moved[0].itempath, "path of Chess") << "only the group name changes";
+    EXPECT_EQ(itemsOf(selectItemsOfGroup(db, "Office")),
+              std::vector<ItemRow>{item("Office", "Writer")});
+}
