@@ -476,10 +476,16 @@ TEST(StoreOpen, ChangesGoThroughTheLogAndCloseLeavesAPlainFile) {
     db.open(path);
     EXPECT_FALSE(db.isReadOnly());
     EXPECT_EQ(db.path(), path);
-    auto mode = db.query("PRAGMA journal_mode");
-    ASSERT_FALSE(mode.eof());
-    EXPECT_EQ(mode.field("journal_mode").text(), "wal");
+    const auto journalMode = [&] {
+        auto mode = db.query("PRAGMA journal_mode");
+        return mode.eof() ? std::string() : mode.field("journal_mode").text();
+    };
+    EXPECT_EQ(journalMode(), "delete") << "reading alone never switches the file";
+    selectAllGroups(db);
+    EXPECT_EQ(journalMode(), "delete");
+    EXPECT_FALSE(fs::exists(path + "-wal"));
     insertGroup(db, {"Logged", "", "", 0});
+    EXPECT_EQ(journalMode(), "wal") << "the first change switches to the log";
     EXPECT_TRUE(fs::exists(path + "-wal"));
 
     db.close();
