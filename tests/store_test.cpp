@@ -476,10 +476,16 @@ TEST(StoreOpen, ChangesGoThroughTheLogAndCloseLeavesAPlainFile) {
     db.open(path);
     EXPECT_FALSE(db.isReadOnly());
     EXPECT_EQ(db.path(), path);
-    auto mode = db.query("PRAGMA journal_mode");
-    ASSERT_FALSE(mode.eof());
-    EXPECT_EQ(mode.field("journal_mode").text(), "wal");
+    const auto journalMode = [&] {
+        auto mode = db.query("PRAGMA journal_mode");
+        return mode.eof() ? std::string() : mode.field("journal_mode").text();
+    };
+    EXPECT_EQ(journalMode(), "delete") << "reading alone never switches the file";
+    selectAllGroups(db);
+    EXPECT_EQ(journalMode(), "delete");
+    EXPECT_FALSE(fs::exists(path + "-wal"));
     insertGroup(db, {"Logged", "", "", 0});
+    EXPECT_EQ(journalMode(), "wal") << "the first change switches to the log";
     EXPECT_TRUE(fs::exists(path + "-wal"));
 
     db.close();
@@ -672,4 +678,25 @@ TEST_F(StoreTest, TransactionIsAllOrNothing) {
     // The connection is usable for single statements again afterwards.
     deleteGroup(db, "Keep");
     EXPECT_TRUE(selectGroup(db, "Keep").eof());
+}
+
+TEST_F(StoreTest, RenamedGroupTakesItsShortcutsAlong) {
+    insertGroup(db, {"Games", "", "", 0});
+    insertGroup(db, {"Office", "", "", 0});
+    insertItem(db, item("Games", "Chess"));
+    insertItem(db, item("games", "Go"));
+    insertItem(db, item("Office", "Writer"));
+    {
+        Transaction tx(db);
+        updateGroup(db, "GAMES", {"Spiele", "", "", 0});
+        moveItemsToGroup(db, "GAMES", "Spiele");
+        tx.commit();
+    }
+    EXPECT_TRUE(selectItemsOfGroup(db, "Games").eof());
+    const auto moved = itemsOf(selectItemsOfGroup(db, "spiele"));
+    ASSERT_EQ(captions(moved), (std::vector<std::string>{"Chess", "Go"}));
+    EXPECT_EQ(moved[0].groupcaption, "Spiele");
+    EXPECT_EQ(moved[0].itempath, "path of Chess") << "only the group name changes";
+    EXPECT_EQ(itemsOf(selectItemsOfGroup(db, "Office")),
+              std::vector<ItemRow>{item("Office", "Writer")});
 }

@@ -1,5 +1,6 @@
 #include "store/Connection.h"
 
+#include "store/CatalogueCheck.h"
 #include "store/NameCollator.h"
 #include "store/StoreError.h"
 
@@ -112,6 +113,80 @@ void tryExec(sqlite3* db, const char* sql) {
     sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
 }
 
+// Sets the journal mode and returns the mode now in force ("" when that cannot be read).
+std::string setJournalMode(sqlite3* db, const char* sql) {
+    sqlite3_stmt* raw = nullptr;
+    Statement stmt(sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) == SQLITE_OK ? raw : nullptr);
+    if (!stmt || sqlite3_step(stmt.get()) != SQLITE_ROW) {
+        return "";
+    }
+    const auto* mode = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0));
+    return mode ? mode : "";
+}
+
+// Opens the file through SQLite with NOCASE replaced. Without SQLITE_OPEN_CREATE a missing file
+// is never made; asked for read-write, a read-only file opens read-only. Returns null with the
+// reason in `reason` on failure.
+sqlite3* openHandle(const std::string& path, int flags, const OpenOptions& options,
+                    std::string& reason) {
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, flags,
+                                   options.vfs.empty() ? nullptr : options.vfs.c_str());
+    if (rc != SQLITE_OK) {
+        reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+        sqlite3_close(db);
+        return nullptr;
+    }
+    // Replaces the built-in ASCII-only NOCASE on this connection, so the tables' NOCASE columns
+    // compare and sort names as a reader expects. The file stays a standard SQLite database.
+    // The connection owns its collator and frees it when it closes.
+    NameCollator* collator = nullptr;
+    try {
+        collator = new NameCollator(
+            options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
+    } catch (const StoreError& e) {
+        reason = e.what();
+        sqlite3_close(db);
+        return nullptr;
+    }
+    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, collator, compareNoCase,
+                                    destroyCollator) != SQLITE_OK) {
+        delete collator; // SQLite does not call the destructor when registering fails
+        reason = sqlite3_errmsg(db);
+        sqlite3_close(db);
+        return nullptr;
+    }
+    sqlite3_busy_timeout(db, 2000);
+    return db;
+}
+
+// The refusal for a file whose tables cannot be read, worded for the user.
+StoreError unreadableTables(const std::string& path, const TableCheck& check) {
+    switch (check.code & 0xFF) {
+    case SQLITE_NOTADB:
+        return StoreError("The file " + path +
+                          " is not a Vantory catalogue: it is not a database file.");
+    case SQLITE_ERROR:
+        return StoreError("The file " + path + " is not a Vantory catalogue: " + check.reason);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return StoreError("The catalogue " + path +
+                          " is busy in another program. Please try again.");
+    default:
+        return StoreError("The catalogue file " + path + " cannot be read: " + check.reason);
+    }
+}
+
+std::string describeDamage(const std::string& path, const std::vector<std::string>& problems) {
+    std::string report = "The catalogue " + path +
+                         " is damaged. It is open read-only, so nothing can be changed and "
+                         "nothing makes the damage worse.";
+    if (!problems.empty()) {
+        report += " The first problem found: " + problems.front();
+    }
+    return report;
+}
+
 } // namespace
 
 Connection::~Connection() {
@@ -155,90 +230,73 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
     sqlite3* db = nullptr;
     // Closing the lock descriptor drops every fcntl lock this process holds on the file,
     // SQLite's included, so it is closed only once SQLite is done with the file.
-    const auto fail = [&](const std::string& message) {
+    const auto fail = [&](auto error) {
         sqlite3_close(db);
         ::close(fd);
-        return StoreError(message);
+        return error;
     };
 
-    // Without SQLITE_OPEN_CREATE a missing file is never made; a read-only file opens read-only.
-    const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    if (rc != SQLITE_OK) {
-        const std::string reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-        throw fail("The catalogue file " + path + " cannot be opened: " + reason + ".");
+    std::string reason;
+    db = openHandle(path, SQLITE_OPEN_READWRITE, options, reason);
+    if (db == nullptr) {
+        throw fail(StoreError("The catalogue file " + path + " cannot be opened: " + reason + "."));
     }
-    // Replaces the built-in ASCII-only NOCASE on this connection, so the tables' NOCASE columns
-    // compare and sort names as a reader expects. The file stays a standard SQLite database.
-    // The connection owns its collator and frees it when it closes.
-    NameCollator* collator = nullptr;
-    try {
-        collator = new NameCollator(
-            options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
-    } catch (const StoreError& e) {
-        throw fail(e.what());
-    }
-    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, collator, compareNoCase,
-                                    destroyCollator) != SQLITE_OK) {
-        delete collator; // SQLite does not call the destructor when registering fails
-        throw fail(std::string("Catalogue error: ") + sqlite3_errmsg(db));
-    }
-    sqlite3_busy_timeout(db, 2000);
 
-    // Check the tables and columns before anything is written.
-    static const char* const kChecks[] = {
-        "select groupcaption,groupdescription,backgroundimage,grouptextcolor from tblGroups "
-        "limit 0",
-        "select groupcaption,itemcaption,itemdescription,itempath,itemparameter,itemtype,"
-        "itemtextcolor,openas from tblItems limit 0",
-    };
-    for (const char* check : kChecks) {
-        sqlite3_stmt* raw = nullptr;
-        int result = sqlite3_prepare_v2(db, check, -1, &raw, nullptr);
-        Statement stmt(raw);
-        if (result == SQLITE_OK) {
-            result = sqlite3_step(stmt.get());
-            if (result == SQLITE_DONE || result == SQLITE_ROW) {
-                result = SQLITE_OK;
-            }
+    // Check the tables and columns, then every page, before anything is written.
+    TableCheck tables = checkTables(db);
+    std::vector<std::string> problems;
+    if ((tables.code & 0xFF) == SQLITE_CORRUPT) {
+        problems.push_back(tables.reason);
+    } else if (tables.code != SQLITE_OK) {
+        throw fail(unreadableTables(path, tables));
+    } else {
+        QuickCheck check = quickCheck(db);
+        const int code = check.code & 0xFF;
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOMEM) {
+            // Not damage: another program holds the file, or memory ran out.
+            throw fail(unreadableTables(path, TableCheck{check.code, check.problems.back()}));
         }
-        if (result == SQLITE_OK) {
-            continue;
+        problems = std::move(check.problems);
+    }
+
+    const bool damaged = !problems.empty();
+    if (damaged) {
+        // Read what is left without a chance of writing. A file cut short claims more pages than
+        // it holds; writable_schema lets SQLite read the pages that are there instead of refusing
+        // the whole file, as its own recovery tools do.
+        sqlite3_close(db);
+        db = openHandle(path, SQLITE_OPEN_READONLY, options, reason);
+        if (db == nullptr) {
+            throw fail(DamagedCatalogueError("The catalogue " + path +
+                                             " is damaged and cannot be opened: " + reason));
         }
-        const std::string reason = sqlite3_errmsg(db);
-        stmt.reset();
-        switch (result & 0xFF) {
-        case SQLITE_NOTADB:
-            throw fail("The file " + path +
-                       " is not a Vantory catalogue: it is not a database file.");
-        case SQLITE_ERROR:
-            throw fail("The file " + path + " is not a Vantory catalogue: " + reason);
-        case SQLITE_BUSY:
-        case SQLITE_LOCKED:
-            throw fail("The catalogue " + path + " is busy in another program. Please try again.");
-        case SQLITE_CORRUPT:
-            throw fail("The catalogue " + path + " is damaged: " + reason);
-        default:
-            throw fail("The catalogue file " + path + " cannot be read: " + reason);
+        tryExec(db, "PRAGMA writable_schema=ON");
+        tables = checkTables(db);
+        if (tables.code != SQLITE_OK) {
+            throw fail(DamagedCatalogueError("The catalogue " + path +
+                                             " is damaged and cannot be read: " + problems[0]));
         }
     }
 
-    readOnly_ = sqlite3_db_readonly(db, "main") == 1;
-    if (!readOnly_) {
-        // Write-ahead logging with normal syncing makes each single-statement change cheap while
-        // every statement still commits on its own. Where the log cannot be made (a read-only
-        // folder, say) the rollback journal stays.
-        tryExec(db, "PRAGMA journal_mode=WAL");
+    readOnly_ = damaged || sqlite3_db_readonly(db, "main") == 1;
+    damaged_ = damaged;
+    damageReport_ = damaged ? describeDamage(path, problems) : "";
+    // A file left in write-ahead-log mode (Vantory stopped before it could close) is put back to
+    // a plain file at close, like one this session switched.
+    writeAheadLog_ = !readOnly_ && setJournalMode(db, "PRAGMA journal_mode") == "wal";
+    if (writeAheadLog_) {
         tryExec(db, "PRAGMA synchronous=NORMAL");
     }
 
     db_ = db;
     lockFd_ = fd;
     path_ = path;
+    vfs_ = options.vfs;
 }
 
 void Connection::close() {
     if (db_ != nullptr) {
-        if (!readOnly_) {
+        if (writeAheadLog_) {
             // Leave an ordinary single-file database behind: copies and other tools see every
             // change, and a read-only copy still opens.
             tryExec(db_, "PRAGMA journal_mode=DELETE");
@@ -251,7 +309,32 @@ void Connection::close() {
         lockFd_ = -1;
     }
     readOnly_ = false;
+    damaged_ = false;
+    writeAheadLog_ = false;
+    damageReport_.clear();
     path_.clear();
+    vfs_.clear();
+}
+
+void Connection::prepareToWrite() {
+    if (db_ == nullptr) {
+        throw StoreError("The catalogue is not open.");
+    }
+    if (damaged_) {
+        throw StoreError("The catalogue is damaged, so the change was not saved.");
+    }
+    // The switch happens at the first change, not at open, so a session that only reads never
+    // rewrites the file. Write-ahead logging with normal syncing makes each single-statement
+    // change cheap while every statement still commits on its own. Inside a transaction the mode
+    // cannot change; where the log cannot be made (a read-only folder, say) the rollback journal
+    // stays.
+    if (readOnly_ || writeAheadLog_ || sqlite3_get_autocommit(db_) == 0) {
+        return;
+    }
+    if (setJournalMode(db_, "PRAGMA journal_mode=WAL") == "wal") {
+        writeAheadLog_ = true;
+        tryExec(db_, "PRAGMA synchronous=NORMAL");
+    }
 }
 
 void Connection::execute(const std::string& sql, const std::vector<Value>& params) {
@@ -261,6 +344,9 @@ void Connection::execute(const std::string& sql, const std::vector<Value>& param
     Statement stmt = prepare(db_, sql, params);
     if (!stmt) {
         return;
+    }
+    if (sqlite3_stmt_readonly(stmt.get()) == 0) {
+        prepareToWrite();
     }
     int rc = SQLITE_ROW;
     while (rc == SQLITE_ROW) {

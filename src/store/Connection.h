@@ -14,7 +14,10 @@ namespace store {
 struct OpenOptions {
     // The locale whose rules compare and sort names; unset takes the user's locale from the
     // environment (LC_ALL, LC_COLLATE, LANG), "" the language-neutral root order.
-    std::optional<std::string> collationLocale;
+    std::optional<std::string> collationLocale = std::nullopt;
+    // The SQLite VFS the file is opened through; empty for the default. Tests open through one
+    // that fails writes on purpose.
+    std::string vfs = {};
 };
 
 // The one connection to the catalogue file. Each statement takes effect on its own.
@@ -26,24 +29,42 @@ class Connection {
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens an existing catalogue; never creates, truncates or rewrites the file. Refuses a file
-    // that is not a SQLite database, lacks a table or column, or is held by another Vantory.
-    // A read-only file opens for reading; isReadOnly() tells.
+    // Opens an existing catalogue; never creates, truncates or rewrites the file, and a session
+    // that only reads leaves it byte for byte as it was. Refuses a file that is not a SQLite
+    // database, lacks a table or column, or is held by another Vantory. A read-only file opens
+    // for reading; isReadOnly() tells. A damaged file (SQLite's quick check fails) opens
+    // read-only so that nothing makes it worse, with isDamaged() set; one too damaged to read its
+    // tables at all is refused with DamagedCatalogueError.
     void open(const std::string& path, const OpenOptions& options = {});
     bool isOpen() const { return db_ != nullptr; }
     bool isReadOnly() const { return readOnly_; }
+    bool isDamaged() const { return damaged_; }
+    // For a damaged catalogue, what was found, worded for the user; "" otherwise.
+    const std::string& damageReport() const { return damageReport_; }
     void close();
 
     void execute(const std::string& sql, const std::vector<Value>& params = {});
     ResultSet query(const std::string& sql, const std::vector<Value>& params = {});
 
+    // Readies the file for the first change of the session (switches to the write-ahead log);
+    // execute() calls it for every statement that writes, Transaction before it begins.
+    // Throws StoreError for a damaged catalogue, which takes no changes.
+    void prepareToWrite();
+
     const std::string& path() const { return path_; }
+    const std::string& vfs() const { return vfs_; }
+    // The SQLite handle, for the store's own helpers (backups); null when closed.
+    sqlite3* handle() const { return db_; }
 
   private:
     sqlite3* db_ = nullptr;
     int lockFd_ = -1;
     bool readOnly_ = false;
+    bool damaged_ = false;
+    bool writeAheadLog_ = false;
+    std::string damageReport_;
     std::string path_;
+    std::string vfs_;
 };
 
 } // namespace store

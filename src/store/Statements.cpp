@@ -52,6 +52,11 @@ void updateGroup(Connection& db, const std::string& oldName, const GroupRow& row
                 number(row.grouptextcolor), text(oldName)});
 }
 
+void moveItemsToGroup(Connection& db, const std::string& oldName, const std::string& newName) {
+    db.execute("update tblItems set groupcaption=? where groupcaption=?",
+               {text(newName), text(oldName)});
+}
+
 void deleteGroup(Connection& db, const std::string& group) {
     db.execute("delete from tblGroups where groupcaption=?", {text(group)});
 }

@@ -26,6 +26,9 @@ ResultSet selectItemInGroup(Connection& db, const std::string& caption, const st
 void insertGroup(Connection& db, const GroupRow& row);
 // W2: change the group named oldName.
 void updateGroup(Connection& db, const std::string& oldName, const GroupRow& row);
+// Moves every shortcut of the group oldName to newName: run with W2 in one Transaction when a
+// group is renamed, so its shortcuts stay with it.
+void moveItemsToGroup(Connection& db, const std::string& oldName, const std::string& newName);
 // W3: remove a group's row.
 void deleteGroup(Connection& db, const std::string& group);
 // W4: remove every shortcut of a group.
@@ -42,10 +45,9 @@ void insertDroppedItem(Connection& db, const std::string& group, const std::stri
 // W8: change the shortcut oldCaption of row.groupcaption.
 void updateItem(Connection& db, const std::string& oldCaption, const ItemRow& row);
 // W9: change a shortcut-file shortcut (kind 5, parameters " ", window state 0).
-void updateShortcutFileItem(Connection& db, const std::string& oldCaption,
-                            const std::string& group, const std::string& newCaption,
-                            const std::string& description, const std::string& path,
-                            std::int32_t colour);
+void updateShortcutFileItem(Connection& db, const std::string& oldCaption, const std::string& group,
+                            const std::string& newCaption, const std::string& description,
+                            const std::string& path, std::int32_t colour);
 // W10: remove one shortcut.
 void deleteItem(Connection& db, const std::string& group, const std::string& caption);
 

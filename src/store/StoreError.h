@@ -7,8 +7,14 @@ namespace store {
 
 // A failure of the catalogue; what() is a message a user understands.
 class StoreError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
+};
+
+// The catalogue file is so damaged that not even its tables can be read.
+class DamagedCatalogueError : public StoreError {
+  public:
+    using StoreError::StoreError;
 };
 
 } // namespace store

@@ -3,6 +3,7 @@
 namespace store {
 
 Transaction::Transaction(Connection& db) : db_(db) {
+    db_.prepareToWrite();
     db_.execute("BEGIN IMMEDIATE");
 }
 

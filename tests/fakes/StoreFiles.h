@@ -13,15 +13,16 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <unistd.h>
 
 namespace fakes {
 
-// A fresh folder under the test temp folder, removed with everything in it at the end.
+// A fresh folder under the test temp folder (or under base), removed with everything in it at
+// the end.
 class TempFolder {
   public:
-    TempFolder() {
-        std::string pattern =
-            (std::filesystem::path(::testing::TempDir()) / "vantory_store_XXXXXX").string();
+    explicit TempFolder(const std::filesystem::path& base = ::testing::TempDir()) {
+        std::string pattern = (base / "vantory_store_XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("mkdtemp failed");
         }
@@ -47,6 +48,17 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
+
+// A folder in memory where the machine has one, else the test temp folder: for tests that
+// write many files and care about what the program does, not about the disk.
+inline std::filesystem::path memoryBackedFolder() {
+    std::error_code error;
+    const std::filesystem::path shm = "/dev/shm";
+    if (std::filesystem::is_directory(shm, error) && ::access(shm.c_str(), W_OK) == 0) {
+        return shm;
+    }
+    return ::testing::TempDir();
+}
 
 inline std::string blankTemplate() {
     return std::string(VANTORY_BUILD_DIR) + "/dbBlank.mdb";

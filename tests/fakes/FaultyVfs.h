@@ -1,0 +1,46 @@
+#pragma once
+
+// An SQLite VFS for tests that passes everything to the default VFS but fails the Nth write or
+// sync on purpose, the way SQLite's own tests inject I/O errors, and counts both.
+
+namespace fakes {
+
+class FaultyVfs {
+  public:
+    enum class Call { Write, Sync };
+    // Once: only the Nth call fails (a passing fault). FromThenOn: the Nth and every later call
+    // of that kind fail, as when a disk goes away.
+    enum class Mode { Once, FromThenOn };
+
+    // The one instance, registered with SQLite (not as the default) on first use.
+    static FaultyVfs& instance();
+    // The name to open a catalogue through (OpenOptions::vfs).
+    static const char* name() { return "vantory-faulty"; }
+
+    // Counts from zero again and fails the nth (1-based) call of that kind.
+    void failAt(Call call, int n, Mode mode);
+    // Counts from zero again and fails nothing.
+    void reset();
+
+    int writes() const { return writes_; }
+    int syncs() const { return syncs_; }
+    // How many calls failed since the last failAt() or reset().
+    int faults() const { return faults_; }
+
+    // Called by the VFS: true when this call is to fail.
+    bool failWrite();
+    bool failSync();
+
+  private:
+    FaultyVfs();
+    bool fail(Call call, int count);
+
+    Call call_ = Call::Write;
+    Mode mode_ = Mode::Once;
+    int failAt_ = 0; // 0: never
+    int writes_ = 0;
+    int syncs_ = 0;
+    int faults_ = 0;
+};
+
+} // namespace fakes
