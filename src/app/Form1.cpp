@@ -56,6 +56,17 @@ Form1::Form1(platform::Services& services, common::Globals& globals, QWidget* pa
     setObjectName(QStringLiteral("Form1"));
     buildControls();
     connectControls();
+    // Placed before anything can be shown, so that message boxes at start-up open where the
+    // window will open.
+    centreOnScreen();
+}
+
+void Form1::centreOnScreen() {
+    if (const QScreen* where = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(where->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 Form1::~Form1() = default;

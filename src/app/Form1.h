@@ -32,8 +32,9 @@ class Form1 : public QWidget, public common::MainWindow {
     Form1(platform::Services& services, common::Globals& globals, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up: data folder, catalogue, window dress, category tree.
-    void Form_Load();
+    // Start-up: data folder, catalogue, window dress, category tree. False when the program
+    // must end without showing its window: another running Vantory holds the catalogue.
+    bool Form_Load();
 
     // Rebuilds the category tree from the catalogue. Errors pass to the caller.
     void loadGroups() override;
@@ -92,6 +93,7 @@ class Form1 : public QWidget, public common::MainWindow {
 
   private:
     void buildControls();
+    void centreOnScreen();
     void connectControls();
     void Form_QueryUnload();
     bool handleKey(QObject* watched, QKeyEvent* key);

@@ -11,8 +11,10 @@ class FileSystem {
     virtual ~FileSystem() = default;
     // True for an existing file or folder; never throws.
     virtual bool exists(const QString& path) = 0;
-    // True for an existing file that is not a folder; never throws.
+    // True for an existing regular file, or a link to one: not a folder, named pipe, socket or
+    // device. Never throws.
     virtual bool isNormalFile(const QString& path) = 0;
+    // Creates a folder and every folder above it that is missing.
     virtual void createFolder(const QString& path) = 0;
     // Copies a file; never overwrites an existing target.
     virtual void copyFile(const QString& from, const QString& to) = 0;

@@ -11,4 +11,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The catalogue is held by another running Vantory.
+class CatalogueInUse : public StoreError {
+public:
+    using StoreError::StoreError;
+};
+
 } // namespace store
