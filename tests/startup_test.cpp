@@ -265,6 +265,34 @@ TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened)
     }
 }
 
+TEST_F(Startup, ABadCategoryColourIsToldOnceAndTheCategoriesAfterItStillShow) {
+    ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
+    ASSERT_TRUE(QFile::copy(kBuild + "/dbBlank.mdb", catalogue()));
+    QFile::setPermissions(catalogue(), QFile::ReadOwner | QFile::WriteOwner);
+    {
+        store::Connection db;
+        db.open(catalogue().toStdString());
+        for (const char* name : {"A", "B", "C", "Z"}) {
+            store::insertGroup(db, store::GroupRow{name, "", "", 255});
+        }
+        db.execute("update tblGroups set grouptextcolor='red' where groupcaption in ('A','C')");
+    }
+
+    EXPECT_TRUE(form.Form_Load());
+
+    ASSERT_EQ(messages.shown.size(), 1u) << messages.texts().join("|").toStdString();
+    EXPECT_EQ(messages.shown[0].title, "Application Error");
+    EXPECT_TRUE(messages.shown[0].text.contains("\"A\"")) << messages.shown[0].text.toStdString();
+    EXPECT_TRUE(messages.shown[0].text.contains("Form1.Form_Load at line 152"));
+    ASSERT_EQ(categoryCount(), 4);
+    QTreeWidgetItem* top = form.TreeView1()->topLevelItem(0);
+    EXPECT_EQ(top->child(0)->foreground(0).color(), QColor(0, 0, 0));
+    EXPECT_EQ(top->child(1)->foreground(0).color(), QColor(255, 0, 0));
+    EXPECT_EQ(top->child(3)->text(0), "Z");
+    // The start-up still ends with the root selected.
+    EXPECT_EQ(form.TreeView1()->currentItem(), top);
+}
+
 TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
     ship("dbBlank.mdb");
     ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));

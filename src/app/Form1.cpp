@@ -127,7 +127,10 @@ void Form1::buildControls() {
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setGeometry(common::twipsRect(120, 6270, 11520, 405));
     label_->setFont(arial(15.75));
-    label_->setAccessibleName(QStringLiteral("Description"));
+    // Descriptions are the user's text, shown as typed; a screen reader reads the text itself
+    // as the label's name.
+    label_->setTextFormat(Qt::PlainText);
+    label_->setAccessibleDescription(QStringLiteral("Description"));
     common::paintBackground(label_, common::kWindowWhite);
 
     // Tab order: the tree and its buttons, then the list and its buttons, then Help.
