@@ -3,6 +3,7 @@
 #include "common/CommandContext.h"
 #include "common/Globals.h"
 #include "common/MainWindow.h"
+#include "platform/KeyRepeat.h"
 #include "platform/Services.h"
 
 #include <QCursor>
@@ -115,6 +116,7 @@ class Form1 : public QWidget, public common::MainWindow {
     QGroupBox* frame2_ = nullptr;
     std::array<QPushButton*, 9> buttons_{};
 
+    platform::KeyRepeat keyRepeat_;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> customCursor_;
     bool centred_ = false;
