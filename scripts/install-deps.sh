@@ -3,7 +3,9 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
   sqlite3 libicu-dev libglib2.0-dev libgtest-dev libgmock-dev googletest xvfb xauth fonts-liberation
-  xdg-utils)
+  xdg-utils
+  # tests/desktop: the program on a private X server, read through the accessibility bus
+  dbus-daemon at-spi2-core python3-pyatspi xdotool x11-xkb-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

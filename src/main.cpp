@@ -15,7 +15,10 @@ int main(int argc, char* argv[]) {
 
     common::Globals globals;
     app::Form1 form1(desktop.services, globals);
-    form1.Form_Load();
+    if (!form1.Form_Load()) {
+        // Refused at start-up (another Vantory runs): the window never opens.
+        return 1;
+    }
     platform::reportWhenReady(&form1);
     form1.show();
     return QApplication::exec();

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -84,9 +85,39 @@ TEST_F(Form1List, ALongListEndsScrolledToItsLastShortcut) {
 
     QListWidget* list = form.ListView1();
     ASSERT_EQ(list->count(), 400);
+    EXPECT_EQ(list->currentItem(), list->item(0));
     EXPECT_GT(list->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(399))));
     EXPECT_TRUE(list->updatesEnabled());
+}
+
+TEST_F(Form1List, AFilledListHasItsFirstShortcutSelectedSoLaunchingActsAtOnce) {
+    store::insertGroup(db(), group("Web"));
+    store::insertGroup(db(), group("Empty"));
+    store::insertItem(db(), item("Web", "b second", 3, "https://b.example"));
+    store::insertItem(db(), item("Web", "a first", 3, "https://a.example"));
+    QListWidget* list = form.ListView1();
+
+    clickCategory("Web");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentItem(), list->item(0));
+    EXPECT_TRUE(list->item(0)->isSelected());
+
+    clickButton(7);
+    QTest::keyClick(form.TreeView1(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_EQ(platform.shell.requests.size(), 2u);
+    EXPECT_EQ(platform.shell.requests[0].file, "\"https://a.example\"");
+    EXPECT_EQ(platform.shell.requests[1].file, "\"https://a.example\"");
+
+    // Refilling selects the first again; an empty list has nothing selected and launches nothing.
+    clickShortcut("b second");
+    form.loadItems();
+    EXPECT_EQ(list->currentItem(), list->item(0));
+    clickCategory("Empty");
+    EXPECT_EQ(list->currentItem(), nullptr);
+    clickButton(7);
+    EXPECT_EQ(platform.shell.requests.size(), 3u);
+    EXPECT_TRUE(platform.messages.shown.empty());
 }
 
 TEST_F(Form1List, ClickingAShortcutShowsItsOwnCategorysDescriptionThenLaunches) {

@@ -4,6 +4,7 @@
 #include "store/Statements.h"
 #include <QTest>
 
+#include <QAccessible>
 #include <QLabel>
 
 namespace {
@@ -145,15 +146,68 @@ TEST_F(Form1Tree, ACategoryWhoseRowVanishedListsWhatStillCarriesItsName) {
     EXPECT_TRUE(platform.messages.shown.empty());
 }
 
-TEST_F(Form1Tree, AColourThatIsNotANumberStopsTheRebuildThroughTheCaller) {
+TEST_F(Form1Tree, ColoursThatAreNotNumbersKeepTheDefaultAndAreToldOnceAfterTheWholeTree) {
     store::insertGroup(db(), group("Alpha"));
     store::insertGroup(db(), group("Beta"));
+    store::insertGroup(db(), group("Gamma"));
+    store::insertGroup(db(), group("Zeta", "last", common::codeFromColour(QColor(255, 0, 0))));
     db().execute("update tblGroups set grouptextcolor='blue' where groupcaption='Beta'");
+    db().execute("update tblGroups set grouptextcolor='12abc' where groupcaption='Gamma'");
+    form.Label1()->setText("stale");
 
-    EXPECT_THROW(form.loadGroups(), std::exception);
-    ASSERT_EQ(form.TreeView1()->topLevelItemCount(), 1);
-    // The nodes added before the bad row stay.
-    EXPECT_EQ(form.TreeView1()->topLevelItem(0)->childCount(), 2);
+    // The fault reaches the caller once, after every category is in the tree.
+    try {
+        form.loadGroups();
+        ADD_FAILURE() << "the bad colours were not reported";
+    } catch (const std::exception& e) {
+        const QString told = QString::fromUtf8(e.what());
+        EXPECT_TRUE(told.contains("\"Beta\"")) << e.what();
+        EXPECT_TRUE(told.contains("blue")) << e.what();
+        EXPECT_TRUE(told.contains("One more category")) << e.what();
+    }
+    ASSERT_EQ(categoryNames(), (QStringList{"Alpha", "Beta", "Gamma", "Zeta"}));
+    EXPECT_EQ(findCategory("Beta")->foreground(0).color(), QColor(0, 0, 0));
+    EXPECT_EQ(findCategory("Gamma")->foreground(0).color(), QColor(0, 0, 0));
+    EXPECT_EQ(findCategory("Zeta")->foreground(0).color(), QColor(255, 0, 0));
+    EXPECT_TRUE(form.Label1()->text().isEmpty());
+
+    // The categories after the bad ones work as any other.
+    clickNode(findCategory("Zeta"));
+    EXPECT_EQ(form.Label1()->text(), "last");
+    EXPECT_TRUE(form.mNodeIsGroup);
+}
+
+TEST_F(Form1Tree, UserTextIsShownAsTypedAndTheDescriptionIsWhatAScreenReaderReads) {
+    store::insertGroup(db(), group("<b>Bold</b> tools", "<u>underlined</u> item"));
+    store::insertItem(db(), item("<b>Bold</b> tools", "<h1>Big</h1>", 3, "https://example.org", "",
+                                 0, 0, "<img src=\"/some/file\">"));
+    QLabel* label = form.Label1();
+    const auto readAloud = [&](QAccessible::Text what) {
+        QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(label);
+        return shown ? shown->text(what) : QStringLiteral("<no accessible interface>");
+    };
+    // Rich text would drop the tags and so need less room than the text as typed.
+    const auto showsTheTagsToo = [&] {
+        return label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(label->text());
+    };
+
+    clickCategory("<b>Bold</b> tools");
+    EXPECT_EQ(findCategory("<b>Bold</b> tools")->text(0), "<b>Bold</b> tools");
+    EXPECT_EQ(listCaptions(), QStringList{"<h1>Big</h1>"});
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), "<u>underlined</u> item");
+    EXPECT_TRUE(showsTheTagsToo());
+    EXPECT_EQ(readAloud(QAccessible::Name), "<u>underlined</u> item");
+    EXPECT_EQ(readAloud(QAccessible::Description), "Description");
+
+    clickShortcut("<h1>Big</h1>");
+    EXPECT_EQ(label->text(), "<img src=\"/some/file\">");
+    EXPECT_TRUE(showsTheTagsToo());
+    EXPECT_EQ(readAloud(QAccessible::Name), "<img src=\"/some/file\">");
+
+    clickRoot();
+    EXPECT_EQ(readAloud(QAccessible::Name), "");
+    EXPECT_EQ(readAloud(QAccessible::Description), "Description");
 }
 
 TEST_F(Form1Tree, OnlyTheUsersClicksAndKeyboardMovesAreNodeClicks) {

@@ -3,18 +3,30 @@
 #include "fakes/FakeServices.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
+#include "platform/DesktopMessageBoxes.h"
 #include "store/Statements.h"
 
+#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
+#include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -154,6 +166,192 @@ TEST_F(Startup, AFileThatIsNotACatalogueIsReportedAndLeftAsItWas) {
     // The window is still usable: the tree holds its root and nothing breaks on a click.
     EXPECT_EQ(categoryCount(), 0);
     QTest::mouseClick(form.PushButton(7), Qt::LeftButton);
+}
+
+TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
+    ship("dbApplications.mdb");
+    const int samples = groupsIn(kBuild + "/dbApplications.mdb");
+    ASSERT_GT(samples, 0);
+
+    // An XDG data home that does not exist yet, and a home without ~/.local/share.
+    const QString fresh = root.filePath("not/yet/there");
+    const QString home = root.filePath("newuser");
+    ASSERT_TRUE(QDir().mkpath(home));
+    const QByteArray savedHome = qgetenv("HOME");
+    for (const bool viaHome : {false, true}) {
+        SCOPED_TRACE(viaHome ? "HOME without .local/share" : "XDG_DATA_HOME not there");
+        if (viaHome) {
+            qunsetenv("XDG_DATA_HOME");
+            qputenv("HOME", home.toLocal8Bit());
+        } else {
+            qputenv("XDG_DATA_HOME", fresh.toLocal8Bit());
+        }
+        environment.dataHome = platform::DesktopEnvironment().specialFolderPath(35);
+        ASSERT_EQ(environment.dataHome, viaHome ? home + "/.local/share" : fresh);
+        ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
+
+        fakes::FakeMessageBoxes boxes;
+        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+        common::Globals owned;
+        app::Form1 window(own, owned);
+        EXPECT_TRUE(window.Form_Load());
+
+        EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join("|").toStdString();
+        EXPECT_TRUE(QFileInfo(environment.dataHome + "/Mellovan/Vantory/dbData.mdb").isFile());
+        ASSERT_EQ(window.TreeView1()->topLevelItemCount(), 1);
+        EXPECT_EQ(window.TreeView1()->topLevelItem(0)->childCount(), samples);
+    }
+    qputenv("HOME", savedHome);
+}
+
+TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened) {
+    ship("dbApplications.mdb");
+    ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
+    const QString blank = root.filePath("blank.mdb");
+    ASSERT_TRUE(QFile::copy(kBuild + "/dbBlank.mdb", blank));
+    QFile::setPermissions(blank, QFile::ReadOwner | QFile::WriteOwner);
+
+    // A named pipe would block the open until someone writes to it; a device and a socket are
+    // no catalogue either. A link to a real catalogue is fine.
+    const auto makeSocket = [](const QString& path) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::memcpy(address.sun_path, name.constData(),
+                    std::min<std::size_t>(name.size(), sizeof address.sun_path - 1));
+        const bool made = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        return made;
+    };
+    struct Place {
+        const char* what;
+        std::function<bool()> make;
+        bool opens;
+    };
+    const Place places[] = {
+        {"named pipe", [&] { return ::mkfifo(QFile::encodeName(catalogue()), 0600) == 0; }, false},
+        {"device", [&] { return QFile::link("/dev/null", catalogue()); }, false},
+        {"socket", [&] { return makeSocket(catalogue()); }, false},
+        {"link to a catalogue", [&] { return QFile::link(blank, catalogue()); }, true},
+    };
+    for (const Place& place : places) {
+        SCOPED_TRACE(place.what);
+        QFile::remove(catalogue());
+        ASSERT_TRUE(place.make());
+
+        fakes::FakeMessageBoxes boxes;
+        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+        common::Globals owned;
+        app::Form1 window(own, owned);
+        EXPECT_TRUE(window.Form_Load());
+
+        if (place.opens) {
+            EXPECT_TRUE(boxes.shown.empty()) << boxes.texts().join("|").toStdString();
+            ASSERT_NE(owned.gConnection, nullptr);
+            EXPECT_TRUE(owned.gConnection->isOpen());
+            EXPECT_EQ(window.TreeView1()->topLevelItemCount(), 1);
+            continue;
+        }
+        ASSERT_EQ(boxes.shown.size(), 1u) << boxes.texts().join("|").toStdString();
+        EXPECT_EQ(boxes.shown[0].text,
+                  "The catalogue " + catalogue() +
+                      " is not a regular file, so Vantory cannot open it. Move it out of the way "
+                      "and start Vantory again.");
+        EXPECT_EQ(boxes.shown[0].title, "Vantory");
+        EXPECT_EQ(owned.gConnection, nullptr);
+        EXPECT_EQ(window.TreeView1()->topLevelItemCount(), 0);
+        EXPECT_FALSE(QFileInfo(catalogue()).isFile()) << "nothing was copied over it";
+    }
+}
+
+TEST_F(Startup, ABadCategoryColourIsToldOnceAndTheCategoriesAfterItStillShow) {
+    ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
+    ASSERT_TRUE(QFile::copy(kBuild + "/dbBlank.mdb", catalogue()));
+    QFile::setPermissions(catalogue(), QFile::ReadOwner | QFile::WriteOwner);
+    {
+        store::Connection db;
+        db.open(catalogue().toStdString());
+        for (const char* name : {"A", "B", "C", "Z"}) {
+            store::insertGroup(db, store::GroupRow{name, "", "", 255});
+        }
+        db.execute("update tblGroups set grouptextcolor='red' where groupcaption in ('A','C')");
+    }
+
+    EXPECT_TRUE(form.Form_Load());
+
+    ASSERT_EQ(messages.shown.size(), 1u) << messages.texts().join("|").toStdString();
+    EXPECT_EQ(messages.shown[0].title, "Application Error");
+    EXPECT_TRUE(messages.shown[0].text.contains("\"A\"")) << messages.shown[0].text.toStdString();
+    EXPECT_TRUE(messages.shown[0].text.contains("Form1.Form_Load at line 152"));
+    ASSERT_EQ(categoryCount(), 4);
+    QTreeWidgetItem* top = form.TreeView1()->topLevelItem(0);
+    EXPECT_EQ(top->child(0)->foreground(0).color(), QColor(0, 0, 0));
+    EXPECT_EQ(top->child(1)->foreground(0).color(), QColor(255, 0, 0));
+    EXPECT_EQ(top->child(3)->text(0), "Z");
+    // The start-up still ends with the root selected.
+    EXPECT_EQ(form.TreeView1()->currentItem(), top);
+}
+
+TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
+    ship("dbBlank.mdb");
+    ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
+    ASSERT_TRUE(QFile::copy(kBuild + "/dbBlank.mdb", catalogue()));
+    QFile::setPermissions(catalogue(), QFile::ReadOwner | QFile::WriteOwner);
+    store::Connection first;
+    first.open(catalogue().toStdString());
+
+    EXPECT_FALSE(form.Form_Load()) << "the program is told to end";
+
+    ASSERT_EQ(messages.shown.size(), 1u) << messages.texts().join("|").toStdString();
+    EXPECT_EQ(messages.shown[0].title, "Application Error");
+    EXPECT_TRUE(messages.shown[0].text.contains("in use by another running Vantory"));
+    EXPECT_TRUE(messages.shown[0].text.contains("Form1.Form_Load at line 124"));
+    EXPECT_EQ(globals.gConnection, nullptr);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.TreeView1()->topLevelItemCount(), 0);
+
+    // Once the first one has closed, a start goes ahead.
+    first.close();
+    fakes::FakeMessageBoxes boxes;
+    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+    common::Globals owned;
+    app::Form1 window(own, owned);
+    EXPECT_TRUE(window.Form_Load());
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(Startup, BoxesAtStartUpOpenWhereTheWindowWillOpen) {
+    // A named pipe as catalogue: a long message, wrapped over lines, opens before the window.
+    ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(catalogue()), 0600), 0);
+    platform::DesktopMessageBoxes boxes;
+    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+    common::Globals owned;
+    app::Form1 window(own, owned);
+    QRect boxPlace;
+    QString boxText;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            boxPlace = box->frameGeometry();
+            boxText = box->text();
+            box->accept();
+        }
+    });
+    closer.start(10);
+
+    EXPECT_TRUE(window.Form_Load());
+    closer.stop();
+
+    EXPECT_TRUE(boxText.startsWith("The catalogue " + catalogue() + " is not a regular file"));
+    ASSERT_TRUE(boxPlace.isValid());
+    const QPoint screenMiddle = window.screen()->availableGeometry().center();
+    EXPECT_LE((boxPlace.center() - window.geometry().center()).manhattanLength(), 4);
+    EXPECT_LE((boxPlace.center() - screenMiddle).manhattanLength(), 4);
+    // The window opens there too.
+    window.show();
+    EXPECT_LE((window.frameGeometry().center() - screenMiddle).manhattanLength(), 4);
 }
 
 TEST_F(Startup, TheHandPointerComesFromTheFileBesideTheProgram) {

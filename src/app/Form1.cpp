@@ -57,6 +57,17 @@ Form1::Form1(platform::Services& services, common::Globals& globals, QWidget* pa
     buildControls();
     connectControls();
     connectDragDrop();
+    // Placed before anything can be shown, so that message boxes at start-up open where the
+    // window will open.
+    centreOnScreen();
+}
+
+void Form1::centreOnScreen() {
+    if (const QScreen* where = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(where->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }
 
 Form1::~Form1() = default;
@@ -117,7 +128,10 @@ void Form1::buildControls() {
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setGeometry(common::twipsRect(120, 6270, 11520, 405));
     label_->setFont(arial(15.75));
-    label_->setAccessibleName(QStringLiteral("Description"));
+    // Descriptions are the user's text, shown as typed; a screen reader reads the text itself
+    // as the label's name.
+    label_->setTextFormat(Qt::PlainText);
+    label_->setAccessibleDescription(QStringLiteral("Description"));
     common::paintBackground(label_, common::kWindowWhite);
 
     // Tab order: the tree and its buttons, then the list and its buttons, then Help.

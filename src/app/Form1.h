@@ -3,6 +3,7 @@
 #include "common/CommandContext.h"
 #include "common/Globals.h"
 #include "common/MainWindow.h"
+#include "platform/KeyRepeat.h"
 #include "platform/Services.h"
 
 #include <QCursor>
@@ -36,8 +37,9 @@ class Form1 : public QWidget, public common::MainWindow {
     Form1(platform::Services& services, common::Globals& globals, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up: data folder, catalogue, window dress, category tree.
-    void Form_Load();
+    // Start-up: data folder, catalogue, window dress, category tree. False when the program
+    // must end without showing its window: another running Vantory holds the catalogue.
+    bool Form_Load();
 
     // Rebuilds the category tree from the catalogue. Errors pass to the caller.
     void loadGroups() override;
@@ -101,6 +103,7 @@ class Form1 : public QWidget, public common::MainWindow {
 
   private:
     void buildControls();
+    void centreOnScreen();
     void connectControls();
     void connectDragDrop();
     void Form_QueryUnload();
@@ -124,6 +127,7 @@ class Form1 : public QWidget, public common::MainWindow {
     std::array<QPushButton*, 9> buttons_{};
     dragdrop::ListDragDrop* listDragDrop_ = nullptr;
 
+    platform::KeyRepeat keyRepeat_;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> customCursor_;
     bool centred_ = false;

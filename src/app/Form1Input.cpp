@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "platform/PhysicalKeys.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -31,6 +32,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         break;
+    case QEvent::KeyRelease:
+        // Releases tell the repeats of a held key from new presses.
+        keyRepeat_.noteRelease(*static_cast<QKeyEvent*>(event));
+        break;
     case QEvent::MouseMove:
     case QEvent::Enter:
         handleHover(watched);
@@ -43,9 +48,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
     const Qt::KeyboardModifiers shift = key->modifiers() & ~Qt::KeypadModifier;
-    // Ctrl+L launches wherever the focus is; Ctrl+Shift+L, Alt+L and L do not.
-    if (key->key() == Qt::Key_L && shift == Qt::ControlModifier) {
-        PushButton7_Click();
+    const bool repeat = keyRepeat_.isRepeat(*key);
+    // Ctrl+L launches wherever the focus is, also on a keyboard that types no Latin letters;
+    // Ctrl+Shift+L, Alt+L and L do not. A held key launches once, not with every repeat.
+    if (shift == Qt::ControlModifier && platform::isLetterKey(*key, Qt::Key_L)) {
+        if (!repeat) {
+            PushButton7_Click();
+        }
         return true;
     }
     if (key->key() == Qt::Key_Delete) {
@@ -59,10 +68,12 @@ bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
             return true;
         }
     }
-    // Enter on a shortcut does what a click on it does.
+    // Enter on a shortcut does what a click on it does, once per press.
     if (watched == list_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
         list_->currentItem()) {
-        ListView1_ItemClick(list_->currentItem());
+        if (!repeat) {
+            ListView1_ItemClick(list_->currentItem());
+        }
         return true;
     }
     return false;

@@ -65,6 +65,9 @@ void Form1::loadItems() {
     });
     list_->setUpdatesEnabled(true);
     if (list_->count() > 0) {
+        // A filled list always has a selected shortcut, the first, so that launching acts
+        // without a click first; the view still ends at the last one.
+        list_->setCurrentItem(list_->item(0));
         list_->scrollToItem(list_->item(list_->count() - 1));
     }
 }

@@ -2,13 +2,13 @@
 #include "common/ErrorTrap.h"
 #include "common/ImageLists.h"
 #include "common/MainHelpers.h"
+#include "common/Messages.h"
 #include "common/Painting.h"
 #include "store/StoreError.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QTreeWidget>
 
 namespace app {
@@ -24,7 +24,7 @@ QString dataFolder(platform::Environment& env) {
 
 } // namespace
 
-void Form1::Form_Load() {
+bool Form1::Form_Load() {
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
     platform::FileSystem& files = services_.files;
     platform::Environment& env = services_.environment;
@@ -57,17 +57,37 @@ void Form1::Form_Load() {
                 globals_.applicationTitle, platform::MessageButtons::Ok,
                 platform::MessageIcon::None);
         });
-        return;
+        return true;
+    }
+    // Only a regular file is opened: opening a named pipe would wait for a writer for ever, and
+    // a socket or a device is no catalogue either.
+    if (!files.isNormalFile(catalogue)) {
+        common::tell(services_, globals_, this,
+                     QStringLiteral("The catalogue %1 is not a regular file, so Vantory cannot "
+                                    "open it. Move it out of the way and start Vantory again.")
+                         .arg(catalogue));
+        return true;
     }
 
     trap.step(122, [&] { globals_.gConnection = std::make_unique<store::Connection>(); });
+    bool heldByAnother = false;
     trap.step(124, [&] {
-        globals_.connection().open(catalogue.toStdString());
+        try {
+            globals_.connection().open(catalogue.toStdString());
+        } catch (const store::CatalogueInUse&) {
+            heldByAnother = true;
+            throw;
+        }
         if (globals_.gConnection->isReadOnly()) {
             throw store::StoreError("The catalogue file " + catalogue.toStdString() +
                                     " is read-only. Vantory shows it, but cannot save changes.");
         }
     });
+    if (heldByAnother) {
+        // The other Vantory is the one in use; this one ends once the user has read why.
+        globals_.gConnection.reset();
+        return false;
+    }
     trap.step(126, [&] { Main::ApplySkin(files, program, this); });
     trap.step(128, [&] {
         setWindowTitle(QStringLiteral("Vantory"));
@@ -89,6 +109,7 @@ void Form1::Form_Load() {
         trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
     }
     trap.step(160, [&] { common::paintBackground(label_, common::kWindowWhite); });
+    return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -98,14 +119,11 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::showEvent(QShowEvent* event) {
-    // The window opens in the middle of its screen the first time it is shown.
+    // The window opens in the middle of its screen the first time it is shown, its frame now
+    // included.
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* where = screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(where->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        centreOnScreen();
     }
     QWidget::showEvent(event);
 }

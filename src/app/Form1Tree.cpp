@@ -5,6 +5,7 @@
 #include "common/QtColour.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
+#include "store/StoreError.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -30,13 +31,25 @@ void Form1::loadGroups() {
     root->setData(0, Qt::UserRole, QString::fromLatin1(kRootKey));
     root->setIcon(0, common::imageListIcon(1));
     rs = store::selectAllGroups(globals_.connection());
+    // A colour that cannot be read must not hide the categories after it: that category keeps
+    // the default colour, and the fault is told once when the whole tree stands.
+    QString colourFault;
+    int colourFaults = 0;
     while (!rs.eof()) {
         const QString caption = common::fieldText(rs, store::column::groupcaption);
         auto* node = new QTreeWidgetItem(root, QStringList{caption});
         node->setData(0, Qt::UserRole, QStringLiteral("key_") + caption);
         node->setIcon(0, common::imageListIcon(2));
-        node->setForeground(
-            0, common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
+        try {
+            node->setForeground(
+                0, common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
+        } catch (const store::StoreError& e) {
+            if (colourFaults++ == 0) {
+                colourFault =
+                    QStringLiteral("The category \"%1\" is shown in the default colour. %2")
+                        .arg(caption, QString::fromStdString(e.what()));
+            }
+        }
         root->setExpanded(true);
         rs.moveNext();
     }
@@ -44,6 +57,15 @@ void Form1::loadGroups() {
         rs.close();
     }
     label_->setText(QString());
+    if (colourFaults == 2) {
+        colourFault += QStringLiteral(" One more category is shown in the default colour too.");
+    } else if (colourFaults > 2) {
+        colourFault += QStringLiteral(" %1 more categories are shown in the default colour too.")
+                           .arg(colourFaults - 1);
+    }
+    if (colourFaults > 0) {
+        throw store::StoreError(colourFault.toStdString());
+    }
 }
 
 void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {

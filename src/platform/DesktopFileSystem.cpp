@@ -60,7 +60,8 @@ FileFacts DesktopFileSystem::inspect(const QString& path) {
 }
 
 void DesktopFileSystem::createFolder(const QString& path) {
-    if (!QDir().mkdir(path)) {
+    // The folders above it are made too: a new account may not have its data home yet.
+    if (path.isEmpty() || !QDir().mkpath(path)) {
         fail(QStringLiteral("The folder %1 could not be created.").arg(path));
     }
 }

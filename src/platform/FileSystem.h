@@ -32,6 +32,7 @@ class FileSystem {
     virtual ~FileSystem() = default;
     // Follows symbolic links; never throws.
     virtual FileFacts inspect(const QString& path) = 0;
+    // Creates a folder and every folder above it that is missing.
     virtual void createFolder(const QString& path) = 0;
     // Copies a file; never overwrites an existing target.
     virtual void copyFile(const QString& from, const QString& to) = 0;

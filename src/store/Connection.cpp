@@ -219,9 +219,9 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK) {
-            throw StoreError("The catalogue " + path +
-                             " is in use by another running Vantory. Close the other Vantory "
-                             "and start this one again.");
+            throw CatalogueInUse("The catalogue " + path +
+                                 " is in use by another running Vantory. Close the other Vantory "
+                                 "and start this one again.");
         }
         throw StoreError("The catalogue " + path + " cannot be locked: " + std::strerror(error) +
                          ".");

@@ -17,4 +17,10 @@ class DamagedCatalogueError : public StoreError {
     using StoreError::StoreError;
 };
 
+// The catalogue is held by another running Vantory.
+class CatalogueInUse : public StoreError {
+  public:
+    using StoreError::StoreError;
+};
+
 } // namespace store
