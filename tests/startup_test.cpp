@@ -72,8 +72,9 @@ class Startup : public ::testing::Test {
     fakes::FakeDialogs dialogs;
     fakes::FakeSettings settings;
     fakes::FakeModalWindows modal;
-    platform::Services services{messages, files,   environment, images,
-                                shell,    dialogs, settings,    modal};
+    fakes::FakeDesktopEntryNames entryNames;
+    platform::Services services{messages, files,    environment, images,    shell,
+                                dialogs,  settings, modal,       entryNames};
     common::Globals globals;
     app::Form1 form{services, globals};
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopEntryNames.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
@@ -239,6 +240,20 @@ class FakeModalWindows : public platform::ModalWindows {
     QStringList shownTitles;
 };
 
+// Desktop entries by path: a file nobody named is no desktop entry.
+class FakeDesktopEntryNames : public platform::DesktopEntryNames {
+  public:
+    std::optional<QString> displayName(const QString& path) override {
+        asked << path;
+        if (names.contains(path)) {
+            return names.value(path);
+        }
+        return std::nullopt;
+    }
+    QMap<QString, QString> names;
+    QStringList asked;
+};
+
 // Every fake, handed out as the program's services.
 struct FakePlatform {
     FakeMessageBoxes messages;
@@ -249,8 +264,9 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeSettings settings;
     FakeModalWindows modal;
-    platform::Services services{messages, files,   environment, images,
-                                shell,    dialogs, settings,    modal};
+    FakeDesktopEntryNames entryNames;
+    platform::Services services{messages, files,    environment, images,    shell,
+                                dialogs,  settings, modal,       entryNames};
 };
 
 } // namespace fakes
