@@ -244,14 +244,12 @@ class FakeModalWindows : public platform::ModalWindows {
 class FakeDesktopEntryNames : public platform::DesktopEntryNames {
   public:
     std::optional<QString> displayName(const QString& path) override {
-        asked << path;
         if (names.contains(path)) {
             return names.value(path);
         }
         return std::nullopt;
     }
     QMap<QString, QString> names;
-    QStringList asked;
 };
 
 // Every fake, handed out as the program's services.
