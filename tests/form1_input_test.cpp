@@ -144,6 +144,7 @@ TEST_F(Form1Input, DeleteWithAnyShiftPressesTheDeleteButtonOfTheTreeOrTheList) {
     EXPECT_EQ(deleteShortcut.count(), 0);
 
     clickCategory("Web");
+    platform.messages.answers = {platform::MessageAnswer::No};
     QTest::keyClick(form.ListView1(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(deleteShortcut.count(), 1);
     EXPECT_EQ(deleteCategory.count(), 2);

@@ -84,8 +84,9 @@ class Startup : public ::testing::Test {
     fakes::FakeDialogs dialogs;
     fakes::FakeSettings settings;
     fakes::FakeModalWindows modal;
-    platform::Services services{messages, files,   environment, images,
-                                shell,    dialogs, settings,    modal};
+    fakes::FakeDesktopEntryNames entryNames;
+    platform::Services services{messages, files,    environment, images,    shell,
+                                dialogs,  settings, modal,       entryNames};
     common::Globals globals;
     app::Form1 form{services, globals};
 };
@@ -191,7 +192,7 @@ TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
         ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -241,7 +242,7 @@ TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened)
         ASSERT_TRUE(place.make());
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -314,7 +315,7 @@ TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
     // Once the first one has closed, a start goes ahead.
     first.close();
     fakes::FakeMessageBoxes boxes;
-    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
     common::Globals owned;
     app::Form1 window(own, owned);
     EXPECT_TRUE(window.Form_Load());
@@ -326,7 +327,7 @@ TEST_F(Startup, BoxesAtStartUpOpenWhereTheWindowWillOpen) {
     ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(catalogue()), 0600), 0);
     platform::DesktopMessageBoxes boxes;
-    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal};
+    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
     common::Globals owned;
     app::Form1 window(own, owned);
     QRect boxPlace;

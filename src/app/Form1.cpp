@@ -162,6 +162,9 @@ void Form1::connectControls() {
     connect(PushButton(6), &QPushButton::clicked, this, [this] { PushButton6_Click(); });
     connect(PushButton(7), &QPushButton::clicked, this, [this] { PushButton7_Click(); });
     connect(PushButton(8), &QPushButton::clicked, this, [this] { PushButton8_Click(); });
+    connect(PushButton(4), &QPushButton::clicked, this, [this] { PushButton4_Click(); });
+    connect(PushButton(5), &QPushButton::clicked, this, [this] { PushButton5_Click(); });
+    connect(PushButton(9), &QPushButton::clicked, this, [this] { PushButton9_Click(); });
 
     // A node click is the user's: a click on a node or a keyboard move. Selecting from code is not.
     connect(tree_, &QTreeWidget::itemClicked, this,

@@ -90,6 +90,10 @@ class Form1 : public QWidget, public common::MainWindow {
     void PushButton6_Click();
     void PushButton7_Click();
     void PushButton8_Click();
+    // Adding and editing shortcuts.
+    void PushButton4_Click();
+    void PushButton5_Click();
+    void PushButton9_Click();
 
     static constexpr const char* kRootKey = "Root";
     // Each shortcut remembers the number of its picture.

@@ -6,9 +6,9 @@
 namespace app {
 
 void Form1::connectDragDrop() {
-    // TODO(integration): look the name up with services_.entryNames once the platform has it.
-    auto noEntryNames = [](const QString&) -> std::optional<QString> { return std::nullopt; };
-    listDragDrop_ = new dragdrop::ListDragDrop(list_, commands_, noEntryNames);
+    // A dropped desktop entry is named by its Name key, as the shortcut-file editor names it.
+    auto entryName = [this](const QString& path) { return services_.entryNames.displayName(path); };
+    listDragDrop_ = new dragdrop::ListDragDrop(list_, commands_, entryName);
 }
 
 void Form1::showBusyPointer(bool busy) {

@@ -6,6 +6,7 @@
 #include "groups/GroupCommands.h"
 #include "launch/HelpCommand.h"
 #include "launch/LaunchCommand.h"
+#include "shortcuts/ShortcutCommands.h"
 #include "store/Codes.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
@@ -123,7 +124,19 @@ void Form1::PushButton3_Click() {
 }
 
 void Form1::PushButton6_Click() {
-    // Deleting a shortcut arrives with the shortcut commands.
+    shortcuts::runDeleteSelected(commands_);
+}
+
+void Form1::PushButton4_Click() {
+    shortcuts::runAddShortcutByExe(commands_);
+}
+
+void Form1::PushButton5_Click() {
+    shortcuts::runEditSelected(commands_);
+}
+
+void Form1::PushButton9_Click() {
+    shortcuts::runAddShortcutByLnk(commands_);
 }
 
 void Form1::PushButton7_Click() {

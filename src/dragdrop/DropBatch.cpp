@@ -1,6 +1,5 @@
 #include "dragdrop/DropBatch.h"
 
-#include "store/NameCollator.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
 #include "store/StoreError.h"
@@ -11,8 +10,7 @@ namespace dragdrop {
 
 bool DropBatch::IgnoringCase::operator()(const std::string& a, const std::string& b) const {
     // The same comparison the catalogue uses for its names.
-    static const store::NameCollator names(store::NameCollator::localeFromEnvironment());
-    return names.compare(a, b) < 0;
+    return db->compareNames(a, b) < 0;
 }
 
 void DropBatch::begin() {
@@ -23,7 +21,7 @@ void DropBatch::begin() {
 
 bool DropBatch::groupHolds(const std::string& caption) {
     if (!captions_) {
-        std::set<std::string, IgnoringCase> held;
+        std::set<std::string, IgnoringCase> held(IgnoringCase{&db_});
         for (store::ResultSet rs = store::selectItemsOfGroup(db_, group_); !rs.eof();
              rs.moveNext()) {
             held.insert(rs.field(store::column::itemcaption).text());

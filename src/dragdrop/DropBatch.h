@@ -49,7 +49,9 @@ class DropBatch {
     const std::vector<DroppedRow>& stored() const { return stored_; }
 
   private:
+    // Orders names as the catalogue's NOCASE does.
     struct IgnoringCase {
+        const store::Connection* db;
         bool operator()(const std::string& a, const std::string& b) const;
     };
 

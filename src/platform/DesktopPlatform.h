@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopDialogs.h"
+#include "platform/DesktopEntryNamesGio.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
@@ -24,7 +25,9 @@ struct DesktopPlatform {
     DesktopDialogs dialogs;
     DesktopSettings settings;
     DesktopModalWindows modal;
-    Services services{messages, files, environment, images, shell, dialogs, settings, modal};
+    DesktopEntryNamesGio entryNames;
+    Services services{messages, files,    environment, images,    shell,
+                      dialogs,  settings, modal,       entryNames};
 };
 
 } // namespace platform

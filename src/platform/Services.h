@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopEntryNames.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
@@ -21,6 +22,7 @@ struct Services {
     Dialogs& dialogs;
     Settings& settings;
     ModalWindows& modal;
+    DesktopEntryNames& entryNames;
 };
 
 } // namespace platform

@@ -292,6 +292,15 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
     lockFd_ = fd;
     path_ = path;
     vfs_ = options.vfs;
+    names_ = std::make_unique<NameCollator>(
+        options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
+}
+
+int Connection::compareNames(std::string_view a, std::string_view b) const {
+    if (!names_) {
+        throw StoreError("The catalogue is not open.");
+    }
+    return names_->compare(a, b);
 }
 
 void Connection::close() {

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "store/NameCollator.h"
 #include "store/ResultSet.h"
 #include "store/Value.h"
 
 #include <optional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct sqlite3;
 
 namespace store {
+
 
 struct OpenOptions {
     // The locale whose rules compare and sort names; unset takes the user's locale from the
@@ -56,7 +60,11 @@ class Connection {
     // The SQLite handle, for the store's own helpers (backups); null when closed.
     sqlite3* handle() const { return db_; }
 
+    // Compares two names as the catalogue's NOCASE does: <0, 0 or >0.
+    int compareNames(std::string_view a, std::string_view b) const;
+
   private:
+    std::unique_ptr<NameCollator> names_;
     sqlite3* db_ = nullptr;
     int lockFd_ = -1;
     bool readOnly_ = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DesktopEntryNames.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
@@ -252,6 +253,18 @@ class FakeModalWindows : public platform::ModalWindows {
     QStringList shownTitles;
 };
 
+// Desktop entries by path: a file nobody named is no desktop entry.
+class FakeDesktopEntryNames : public platform::DesktopEntryNames {
+  public:
+    std::optional<QString> displayName(const QString& path) override {
+        if (names.contains(path)) {
+            return names.value(path);
+        }
+        return std::nullopt;
+    }
+    QMap<QString, QString> names;
+};
+
 // Every fake, handed out as the program's services.
 struct FakePlatform {
     FakeMessageBoxes messages;
@@ -262,8 +275,9 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeSettings settings;
     FakeModalWindows modal;
-    platform::Services services{messages, files,   environment, images,
-                                shell,    dialogs, settings,    modal};
+    FakeDesktopEntryNames entryNames;
+    platform::Services services{messages, files,    environment, images,    shell,
+                                dialogs,  settings, modal,       entryNames};
 };
 
 } // namespace fakes

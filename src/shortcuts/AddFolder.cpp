@@ -1,0 +1,12 @@
+#include "shortcuts/AddFolder.h"
+
+#include "platform/Dialogs.h"
+
+namespace AddFolder {
+
+QString BrowseForFolder(platform::Dialogs& dialogs, QWidget* ownerWindow, const QString& title,
+                        const QString& startFolder) {
+    return dialogs.chooseFolder(ownerWindow, title, startFolder);
+}
+
+} // namespace AddFolder

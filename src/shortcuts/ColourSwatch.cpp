@@ -1,0 +1,23 @@
+#include "shortcuts/ColourSwatch.h"
+
+namespace shortcuts {
+
+ColourSwatch::ColourSwatch(QWidget* parent) : QLineEdit(parent) {
+    setReadOnly(true);
+    setColour(Qt::black);
+}
+
+void ColourSwatch::setColour(const QColor& colour) {
+    colour_ = colour.toRgb();
+    QPalette palette = this->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, colour_);
+    }
+    setPalette(palette);
+    setAccessibleDescription(QStringLiteral("Red %1, green %2, blue %3")
+                                 .arg(colour_.red())
+                                 .arg(colour_.green())
+                                 .arg(colour_.blue()));
+}
+
+} // namespace shortcuts

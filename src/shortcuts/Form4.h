@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shortcuts/ShortcutEditor.h"
+
+namespace shortcuts {
+
+// The shortcut-file editor: a shortcut whose target is a shortcut file the desktop shell opens.
+// It always saves kind 5, window state 0 and the parameters " ".
+class Form4 : public ShortcutEditor {
+    Q_OBJECT
+
+  public:
+    explicit Form4(common::CommandContext& context);
+
+    void PushButton1_Click() override;
+
+  protected:
+    void insertRow(store::Connection& db) override;
+    void updateRow(store::Connection& db) override;
+};
+
+} // namespace shortcuts

@@ -1,0 +1,177 @@
+#include "shortcuts/ShortcutCommands.h"
+
+#include "common/ErrorTrap.h"
+#include "common/FieldText.h"
+#include "common/Messages.h"
+#include "common/QtColour.h"
+#include "shortcuts/ColourSwatch.h"
+#include "shortcuts/Form3.h"
+#include "shortcuts/Form4.h"
+#include "store/Codes.h"
+#include "store/Columns.h"
+#include "store/Statements.h"
+
+#include <QLineEdit>
+
+namespace shortcuts {
+
+namespace {
+
+// The root node comes first in the tree.
+constexpr int kRootPosition = 1;
+
+void tell(common::CommandContext& context, const QString& text) {
+    common::tell(context.services, context.globals, context.window.window(), text);
+}
+
+// The checks both add commands make before they open an editor.
+bool mayAdd(common::CommandContext& context) {
+    if (!context.window.nodeIsGroup()) {
+        tell(context, QStringLiteral("Please select Categories"));
+        return false;
+    }
+    const int node = context.window.selectedNodePosition();
+    if (node == 0) {
+        tell(context, QStringLiteral("You must select a group first to add."));
+        return false;
+    }
+    if (node == kRootPosition) {
+        tell(context, QStringLiteral("Cannot add in the root group."));
+        return false;
+    }
+    return true;
+}
+
+template <class Editor> void runAdd(common::CommandContext& context, const QString& location) {
+    common::Trap trap(context.services.messages, context.window.window(), location);
+    if (!mayAdd(context)) {
+        return;
+    }
+    Editor editor(context);
+    editor.mGroupSelected = context.window.selectedCategory();
+    trap.step(100, [&] { context.services.modal.showModal(&editor); });
+}
+
+QString text(const store::ResultSet& rs, const char* column) {
+    return common::fieldText(rs, column);
+}
+
+// Fills the shortcut-file editor with the row, shows it and reselects the list position.
+void editShortcutFile(common::CommandContext& context, common::Trap& trap,
+                      const store::ResultSet& rs, int position) {
+    Form4 editor(context);
+    trap.step(110, [&] { editor.mGroupSelected = text(rs, store::column::groupcaption); });
+    trap.step(112, [&] { editor.mItemCaption = text(rs, store::column::itemcaption); });
+    trap.step(114, [&] { editor.Text1()->setText(text(rs, store::column::itemcaption)); });
+    trap.step(116, [&] { editor.Text2()->setText(text(rs, store::column::itemdescription)); });
+    trap.step(118, [&] { editor.Text3()->setText(text(rs, store::column::itempath)); });
+    trap.step(120, [&] {
+        editor.Text4()->setColour(
+            common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
+    });
+    trap.step(122, [&] { editor.showAsEdit(); });
+    trap.step(124, [&] { context.services.modal.showModal(&editor); });
+    trap.step(126, [&] { context.window.ScrollToItem(position); });
+}
+
+// Fills the shortcut editor with the row in the order that lets the kind's layout clear the
+// target before it is filled, shows it and reselects the list position.
+void editShortcut(common::CommandContext& context, common::Trap& trap, const store::ResultSet& rs,
+                  int position) {
+    Form3 editor(context);
+    trap.step(130, [&] { editor.mGroupSelected = text(rs, store::column::groupcaption); });
+    trap.step(132, [&] { editor.mItemCaption = text(rs, store::column::itemcaption); });
+    trap.step(134, [&] { editor.setOpenAs(rs.field(store::column::openas).toInt16()); });
+    // URL and Mail choose "Normal" here, whatever window state was stored.
+    trap.step(136, [&] { editor.selectKind(rs.field(store::column::itemtype).toInt16()); });
+    trap.step(138, [&] { editor.Text1()->setText(text(rs, store::column::itemcaption)); });
+    trap.step(140, [&] { editor.Text2()->setText(text(rs, store::column::itemdescription)); });
+    trap.step(142, [&] { editor.Text3()->setText(text(rs, store::column::itempath)); });
+    trap.step(144, [&] { editor.Text5()->setText(text(rs, store::column::itemparameter)); });
+    trap.step(146, [&] {
+        editor.Text4()->setColour(
+            common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
+    });
+    trap.step(148, [&] { editor.showAsEdit(); });
+    trap.step(150, [&] { context.services.modal.showModal(&editor); });
+    trap.step(152, [&] { context.window.ScrollToItem(position); });
+}
+
+} // namespace
+
+void runAddShortcutByExe(common::CommandContext& context) {
+    runAdd<Form3>(context, QStringLiteral("Form1.PushButton4_Click"));
+}
+
+void runAddShortcutByLnk(common::CommandContext& context) {
+    runAdd<Form4>(context, QStringLiteral("Form1.PushButton9_Click"));
+}
+
+void runEditSelected(common::CommandContext& context) {
+    common::MainWindow& window = context.window;
+    common::Trap trap(context.services.messages, window.window(),
+                      QStringLiteral("Form1.PushButton5_Click"));
+    if (!window.nodeIsGroup()) {
+        tell(context, QStringLiteral("Please select Categories"));
+        return;
+    }
+    const std::optional<QString> caption = window.selectedCaption();
+    if (window.entryCount() == 0 || !caption) {
+        return;
+    }
+    const int position = window.selectedEntryPosition();
+    store::ResultSet rs;
+    // Looked up within the selected category: the same caption may stand in two categories.
+    trap.step(102, [&] {
+        rs = store::selectItemInGroup(context.globals.connection(), caption->toStdString(),
+                                      window.selectedCategory().toStdString());
+    });
+    if (rs.isOpen() && !rs.eof()) {
+        if (trap.test(104, [&] {
+                return rs.field(store::column::itemtype).toInt16() == store::kind::ShellFile;
+            })) {
+            editShortcutFile(context, trap, rs, position);
+        } else {
+            editShortcut(context, trap, rs, position);
+        }
+    }
+    trap.step(160, [&] {
+        if (rs.isOpen()) {
+            rs.close();
+        }
+    });
+}
+
+void runDeleteSelected(common::CommandContext& context) {
+    common::MainWindow& window = context.window;
+    common::Trap trap(context.services.messages, window.window(),
+                      QStringLiteral("Form1.PushButton6_Click"));
+    if (!window.nodeIsGroup()) {
+        tell(context, QStringLiteral("Please select Categories"));
+        return;
+    }
+    const int node = window.selectedNodePosition();
+    if (node == 0 || node == kRootPosition) {
+        tell(context, QStringLiteral("You must select a group first to delete item."));
+        return;
+    }
+    const std::optional<QString> caption = window.selectedCaption();
+    if (window.entryCount() == 0 || !caption) {
+        return;
+    }
+    const platform::MessageAnswer answer = context.services.messages.show(
+        window.window(),
+        QStringLiteral("Are you sure you want to delete ") + *caption + QStringLiteral("?"),
+        QStringLiteral("Delete Application"), platform::MessageButtons::YesNo,
+        platform::MessageIcon::None);
+    if (answer != platform::MessageAnswer::Yes) {
+        return;
+    }
+    trap.step(108, [&] {
+        store::deleteItem(context.globals.connection(), window.selectedCategory().toStdString(),
+                          caption->toStdString());
+    });
+    trap.step(110, [&] { window.loadItems(); });
+}
+
+} // namespace shortcuts

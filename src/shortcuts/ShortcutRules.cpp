@@ -1,0 +1,62 @@
+#include "shortcuts/ShortcutRules.h"
+
+#include "store/Columns.h"
+#include "store/Statements.h"
+
+#include <QList>
+
+namespace shortcuts {
+
+namespace {
+
+bool sameName(store::Connection& db, const std::string& a, const QString& b) {
+    return db.compareNames(a, b.toStdString()) == 0;
+}
+
+} // namespace
+
+int characterCount(const QString& text) {
+    return static_cast<int>(text.toUcs4().size());
+}
+
+std::optional<QString> inputRefusal(const QString& caption, const QString& description,
+                                    const QString& path) {
+    if (characterCount(caption) >= kTooLong || characterCount(description) >= kTooLong) {
+        return QStringLiteral("Field input too long.");
+    }
+    if (caption.isEmpty()) {
+        return QStringLiteral("Please enter Caption");
+    }
+    if (path.isEmpty()) {
+        return QStringLiteral("Please enter Folder Path");
+    }
+    if (caption.contains(u'\'') || path.contains(u'\'')) {
+        return QStringLiteral("Please do not use quote marks.");
+    }
+    return std::nullopt;
+}
+
+bool captionTakenInCategory(store::Connection& db, const QString& caption,
+                            const QString& category) {
+    store::ResultSet rs =
+        store::selectItemInGroup(db, caption.toStdString(), category.toStdString());
+    return !rs.eof();
+}
+
+bool captionTakenByAnother(store::Connection& db, const QString& caption,
+                           const QString& ownCategory, const QString& ownCaption) {
+    store::ResultSet rs = store::selectItemsByCaption(db, caption.toStdString());
+    for (; !rs.eof(); rs.moveNext()) {
+        // The shortcut's own row is the one the update rewrites: a new letter case of its own
+        // caption is no clash.
+        const bool own =
+            sameName(db, rs.field(store::column::groupcaption).text(), ownCategory) &&
+            sameName(db, rs.field(store::column::itemcaption).text(), ownCaption);
+        if (!own) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace shortcuts
