@@ -3,7 +3,11 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
   sqlite3 libglib2.0-dev libgtest-dev libgmock-dev googletest xvfb xauth fonts-liberation
-  xdg-utils)
+  xdg-utils
+  # One running Vantory over the session bus, and its tests on a private bus.
+  dbus-daemon dbus-bin
+  # Checking the installed desktop entry and metainfo; building and checking the Debian package.
+  desktop-file-utils appstream dpkg-dev lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
