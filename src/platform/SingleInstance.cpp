@@ -82,8 +82,13 @@ bool SingleInstance::handOverToRunning() {
             qCInfo(lcInstance) << "this start owns" << applicationId_;
             return false;
         }
-        if (askRunningToActivate()) {
+        switch (askRunningToActivate()) {
+        case Answer::CameForward:
             return true;
+        case Answer::OwnerGone:
+            continue;
+        case Answer::NoAnswer:
+            return false;
         }
     }
     return false;
@@ -106,7 +111,7 @@ bool SingleInstance::claimName() {
     return owner_;
 }
 
-bool SingleInstance::askRunningToActivate() {
+SingleInstance::Answer SingleInstance::askRunningToActivate() {
     QDBusMessage call = QDBusMessage::createMethodCall(
         applicationId_, path_, QLatin1String(kInterface), QStringLiteral("Activate"));
     call << platformDataOfThisStart();
@@ -122,10 +127,12 @@ bool SingleInstance::askRunningToActivate() {
     }
     if (answer.isError()) {
         qCInfo(lcInstance) << "the running Vantory did not answer:" << answer.error().message();
-        return false;
+        // The bus says so when the name has lost its owner since we asked for it.
+        return answer.error().type() == QDBusError::ServiceUnknown ? Answer::OwnerGone
+                                                                   : Answer::NoAnswer;
     }
     qCInfo(lcInstance) << "handed over to the running Vantory";
-    return true;
+    return Answer::CameForward;
 }
 
 void SingleInstance::raiseOnActivate(QWidget* window) {

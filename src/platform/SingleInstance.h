@@ -42,8 +42,9 @@ class SingleInstance : public QObject, protected QDBusContext {
                                      const QVariantMap& platformData);
 
   private:
+    enum class Answer { CameForward, OwnerGone, NoAnswer };
     bool claimName();
-    bool askRunningToActivate();
+    Answer askRunningToActivate();
 
     QDBusConnection bus_;
     QString applicationId_;
