@@ -5,7 +5,11 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 l
   sqlite3 libicu-dev libglib2.0-dev libgtest-dev libgmock-dev googletest xvfb xauth fonts-liberation
   xdg-utils
   # tests/desktop: the program on a private X server, read through the accessibility bus
-  dbus-daemon at-spi2-core python3-pyatspi xdotool x11-xkb-utils)
+  dbus-daemon at-spi2-core python3-pyatspi xdotool x11-xkb-utils
+  # One running Vantory over the session bus, and its tests on a private bus.
+  dbus-bin
+  # Checking the installed desktop entry and metainfo; building and checking the Debian package.
+  desktop-file-utils appstream dpkg-dev lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -2,14 +2,23 @@
 #include "common/Globals.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/ReadyReport.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
-    QApplication::setDesktopFileName(QStringLiteral("vantory"));
+    QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));
+
+    // A second start brings the running window forward and ends before it opens any window.
+    platform::SingleInstance instance(QDBusConnection::sessionBus(),
+                                      QApplication::desktopFileName());
+    if (instance.handOverToRunning()) {
+        return 0;
+    }
 
     platform::DesktopPlatform desktop;
 
@@ -21,5 +30,6 @@ int main(int argc, char* argv[]) {
     }
     platform::reportWhenReady(&form1);
     form1.show();
+    instance.raiseOnActivate(&form1);
     return QApplication::exec();
 }

@@ -187,8 +187,9 @@ TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
         } else {
             qputenv("XDG_DATA_HOME", fresh.toLocal8Bit());
         }
-        environment.dataHome = platform::DesktopEnvironment().specialFolderPath(35);
-        ASSERT_EQ(environment.dataHome, viaHome ? home + "/.local/share" : fresh);
+        // The desktop's own environment makes a missing data home; the start-up makes whatever
+        // is still missing below whichever data home it is given.
+        environment.dataHome = viaHome ? home + "/.local/share" : fresh;
         ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
 
         fakes::FakeMessageBoxes boxes;

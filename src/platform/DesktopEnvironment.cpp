@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -26,7 +27,16 @@ QString DesktopEnvironment::specialFolderPath(int folder) {
     }
     const QStringList places =
         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    return places.isEmpty() ? QString() : places.first();
+    if (places.isEmpty()) {
+        return QString();
+    }
+    // A new account may have no data home yet; the desktop's rule is to make it, private.
+    const QString home = places.first();
+    if (!QFileInfo::exists(home) && QDir().mkpath(home)) {
+        QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ExeOwner);
+    }
+    return home;
 }
 
 QString DesktopEnvironment::programFolder() {

@@ -1,0 +1,167 @@
+#include "platform/SingleInstance.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusReply>
+#include <QEventLoop>
+#include <QLoggingCategory>
+#include <QWidget>
+
+namespace platform {
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcInstance, "vantory.instance", QtWarningMsg)
+
+constexpr char kInterface[] = "org.freedesktop.Application";
+// A running Vantory answers at once; one that does not answer within this time is treated as
+// gone, and this start goes on by itself.
+constexpr int kAnswerTimeoutMs = 5000;
+
+// What the desktop handed this start so that the window it raises may take the focus.
+QVariantMap platformDataOfThisStart() {
+    QVariantMap data;
+    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (!token.isEmpty()) {
+        data.insert(QStringLiteral("activation-token"), token);
+    }
+    const QString startupId = qEnvironmentVariable("DESKTOP_STARTUP_ID");
+    if (!startupId.isEmpty()) {
+        data.insert(QStringLiteral("desktop-startup-id"), startupId);
+    }
+    return data;
+}
+
+void bringForward(QWidget* window, const QString& activationToken) {
+    // Wayland lets a window take the focus only with the token of the start that asked for it;
+    // Qt reads it from the environment when the window asks to be activated.
+    if (!activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    }
+    // Back from the task bar, but a maximised window stays maximised.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (!activationToken.isEmpty()) {
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    }
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(QDBusConnection bus, QString applicationId)
+    : bus_(std::move(bus)), applicationId_(std::move(applicationId)),
+      path_(objectPath(applicationId_)) {}
+
+SingleInstance::~SingleInstance() {
+    if (owner_ && bus_.interface() != nullptr) {
+        bus_.interface()->unregisterService(applicationId_);
+    }
+    if (exported_) {
+        bus_.unregisterObject(path_);
+    }
+}
+
+QString SingleInstance::objectPath(const QString& applicationId) {
+    QString path = QLatin1Char('/') + applicationId;
+    path.replace(QLatin1Char('.'), QLatin1Char('/'));
+    path.replace(QLatin1Char('-'), QLatin1Char('_'));
+    return path;
+}
+
+bool SingleInstance::handOverToRunning() {
+    if (!bus_.isConnected() || bus_.interface() == nullptr) {
+        qCInfo(lcInstance) << "no session bus; this start runs on its own";
+        return false;
+    }
+    // The running one may end between our two questions; then the name is free the next time.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (claimName()) {
+            qCInfo(lcInstance) << "this start owns" << applicationId_;
+            return false;
+        }
+        switch (askRunningToActivate()) {
+        case Answer::CameForward:
+            return true;
+        case Answer::OwnerGone:
+            continue;
+        case Answer::NoAnswer:
+            return false;
+        }
+    }
+    return false;
+}
+
+bool SingleInstance::claimName() {
+    // The object answers before the name is taken, so no caller finds the name without it.
+    if (!exported_) {
+        exported_ = bus_.registerObject(path_, this, QDBusConnection::ExportScriptableSlots);
+    }
+    if (!exported_) {
+        qCWarning(lcInstance) << "cannot offer" << path_ << "on the session bus";
+        return false;
+    }
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
+        bus_.interface()->registerService(applicationId_,
+                                          QDBusConnectionInterface::DontQueueService,
+                                          QDBusConnectionInterface::DontAllowReplacement);
+    owner_ = reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered;
+    return owner_;
+}
+
+SingleInstance::Answer SingleInstance::askRunningToActivate() {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        applicationId_, path_, QLatin1String(kInterface), QStringLiteral("Activate"));
+    call << platformDataOfThisStart();
+    // Never let the bus start a Vantory of its own for this call.
+    call.setAutoStartService(false);
+
+    // The wait runs an event loop, so a running Vantory in this same process can still answer.
+    QDBusPendingCallWatcher answer(bus_.asyncCall(call, kAnswerTimeoutMs));
+    if (!answer.isFinished()) {
+        QEventLoop wait;
+        connect(&answer, &QDBusPendingCallWatcher::finished, &wait, &QEventLoop::quit);
+        wait.exec();
+    }
+    if (answer.isError()) {
+        qCInfo(lcInstance) << "the running Vantory did not answer:" << answer.error().message();
+        // The bus says so when the name has lost its owner since we asked for it.
+        return answer.error().type() == QDBusError::ServiceUnknown ? Answer::OwnerGone
+                                                                   : Answer::NoAnswer;
+    }
+    qCInfo(lcInstance) << "handed over to the running Vantory";
+    return Answer::CameForward;
+}
+
+void SingleInstance::raiseOnActivate(QWidget* window) {
+    window_ = window;
+}
+
+void SingleInstance::Activate(const QVariantMap& platformData) {
+    if (window_.isNull()) {
+        // Still starting: the window shows by itself in a moment.
+        qCInfo(lcInstance) << "asked to come forward before the main window exists";
+        return;
+    }
+    bringForward(window_, platformData.value(QStringLiteral("activation-token")).toString());
+    qCInfo(lcInstance) << "brought the main window to the front";
+}
+
+void SingleInstance::Open(const QStringList& uris, const QVariantMap& platformData) {
+    Q_UNUSED(uris);
+    Activate(platformData);
+}
+
+void SingleInstance::ActivateAction(const QString& actionName, const QVariantList& parameter,
+                                    const QVariantMap& platformData) {
+    Q_UNUSED(parameter);
+    Q_UNUSED(platformData);
+    if (calledFromDBus()) {
+        sendErrorReply(QDBusError::InvalidArgs,
+                       QStringLiteral("Vantory has no action named %1").arg(actionName));
+    }
+}
+
+} // namespace platform

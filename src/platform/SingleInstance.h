@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <QVariantMap>
+
+class QWidget;
+
+namespace platform {
+
+// One running Vantory per desktop session. The first start owns the application's name on the
+// session bus and answers the desktop's org.freedesktop.Application calls there; a later start
+// asks it to come forward and ends. Without a session bus every start runs on its own, and the
+// catalogue lock still refuses a second one.
+class SingleInstance : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+  public:
+    SingleInstance(QDBusConnection bus, QString applicationId);
+    ~SingleInstance() override;
+
+    // True when a running Vantory took the request to come forward: this start should end.
+    // False when this start now owns the name, or when there is no bus to ask.
+    bool handOverToRunning();
+    // The window that Activate brings to the front from now on.
+    void raiseOnActivate(QWidget* window);
+
+    // The object path of the application's interface, made from its id as the desktop expects.
+    static QString objectPath(const QString& applicationId);
+
+  public Q_SLOTS:
+    Q_SCRIPTABLE void Activate(const QVariantMap& platformData);
+    // Vantory opens no files: asked to, it only comes forward.
+    Q_SCRIPTABLE void Open(const QStringList& uris, const QVariantMap& platformData);
+    Q_SCRIPTABLE void ActivateAction(const QString& actionName, const QVariantList& parameter,
+                                     const QVariantMap& platformData);
+
+  private:
+    enum class Answer { CameForward, OwnerGone, NoAnswer };
+    bool claimName();
+    Answer askRunningToActivate();
+
+    QDBusConnection bus_;
+    QString applicationId_;
+    QString path_;
+    bool exported_ = false;
+    bool owner_ = false;
+    QPointer<QWidget> window_;
+};
+
+} // namespace platform

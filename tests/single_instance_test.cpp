@@ -1,0 +1,182 @@
+#include "fakes/PrivateBus.h"
+#include "platform/SingleInstance.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kId = QStringLiteral("org.mellovan.Vantory");
+
+// A running Vantory as the bus sees it, recording what a later start hands it.
+class RecordingApplication : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+  public:
+    QList<QVariantMap> activations;
+  public Q_SLOTS:
+    Q_SCRIPTABLE void Activate(const QVariantMap& platformData) {
+        activations.append(platformData);
+    }
+};
+
+// Sets an environment variable for one test and puts the old state back.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~ScopedVariable() {
+        if (had_) {
+            qputenv(name_, old_);
+        } else {
+            qunsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+// What a caller on the bus gets back from one call, waited for with the event loop running so
+// that an answer from this same process can come.
+QDBusMessage callAndWait(QDBusConnection& bus, const QDBusMessage& call) {
+    QDBusPendingCallWatcher answer(bus.asyncCall(call, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answer.isFinished(); }, 6000));
+    return answer.reply();
+}
+
+class SingleInstanceTest : public ::testing::Test {
+  protected:
+    QString ownerOfName() { return observer.interface()->serviceOwner(kId).value(); }
+
+    // The running program's window, down in the task bar while another window has the focus.
+    void minimiseBehindAnother(Qt::WindowStates keep = Qt::WindowNoState) {
+        window.show();
+        window.setWindowState(keep | Qt::WindowMinimized);
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return other.isActiveWindow(); }));
+        ASSERT_TRUE(window.isMinimized());
+    }
+
+    fakes::PrivateBus bus;
+    QDBusConnection firstBus = bus.connect();
+    QDBusConnection secondBus = bus.connect();
+    QDBusConnection observer = bus.connect();
+    QWidget window;
+    QWidget other;
+};
+
+TEST_F(SingleInstanceTest, SecondStartBringsTheFirstForwardAndEnds) {
+    ASSERT_TRUE(firstBus.isConnected() && secondBus.isConnected());
+    platform::SingleInstance first(firstBus, kId);
+    EXPECT_FALSE(first.handOverToRunning());
+    EXPECT_EQ(ownerOfName(), firstBus.baseService());
+    first.raiseOnActivate(&window);
+    minimiseBehindAnother();
+
+    platform::SingleInstance second(secondBus, kId);
+    EXPECT_TRUE(second.handOverToRunning());
+
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }));
+    EXPECT_EQ(ownerOfName(), firstBus.baseService());
+}
+
+TEST_F(SingleInstanceTest, AMaximisedWindowComesBackMaximised) {
+    platform::SingleInstance first(firstBus, kId);
+    ASSERT_FALSE(first.handOverToRunning());
+    first.raiseOnActivate(&window);
+    minimiseBehindAnother(Qt::WindowMaximized);
+
+    platform::SingleInstance second(secondBus, kId);
+    EXPECT_TRUE(second.handOverToRunning());
+    EXPECT_EQ(window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized),
+              Qt::WindowMaximized);
+}
+
+TEST_F(SingleInstanceTest, AStartWhileTheFirstIsStillStartingEndsToo) {
+    // The first has its name but no window yet: the window shows by itself moments later.
+    platform::SingleInstance first(firstBus, kId);
+    ASSERT_FALSE(first.handOverToRunning());
+    platform::SingleInstance second(secondBus, kId);
+    EXPECT_TRUE(second.handOverToRunning());
+    EXPECT_EQ(ownerOfName(), firstBus.baseService());
+}
+
+TEST_F(SingleInstanceTest, OnceTheFirstHasEndedTheNextStartRunsAndOwnsTheName) {
+    {
+        platform::SingleInstance first(firstBus, kId);
+        ASSERT_FALSE(first.handOverToRunning());
+    }
+    platform::SingleInstance next(secondBus, kId);
+    EXPECT_FALSE(next.handOverToRunning());
+    EXPECT_EQ(ownerOfName(), secondBus.baseService());
+}
+
+TEST_F(SingleInstanceTest, HandsTheDesktopsStartTokensToTheRunningOne) {
+    RecordingApplication running;
+    ASSERT_TRUE(firstBus.registerObject(platform::SingleInstance::objectPath(kId), &running,
+                                        QDBusConnection::ExportScriptableSlots));
+    ASSERT_TRUE(firstBus.registerService(kId));
+    const ScopedVariable token("XDG_ACTIVATION_TOKEN", "token-42");
+    const ScopedVariable startup("DESKTOP_STARTUP_ID", "startup-7");
+
+    platform::SingleInstance second(secondBus, kId);
+    EXPECT_TRUE(second.handOverToRunning());
+    ASSERT_EQ(running.activations.size(), 1);
+    EXPECT_EQ(running.activations[0].value("activation-token").toString(), "token-42");
+    EXPECT_EQ(running.activations[0].value("desktop-startup-id").toString(), "startup-7");
+}
+
+TEST_F(SingleInstanceTest, AnOwnerThatCannotAnswerLeavesThisStartToRunByItself) {
+    // Something holds the name but offers no application there: the catalogue lock decides.
+    ASSERT_TRUE(firstBus.registerService(kId));
+    platform::SingleInstance second(secondBus, kId);
+    EXPECT_FALSE(second.handOverToRunning());
+    EXPECT_EQ(ownerOfName(), firstBus.baseService());
+}
+
+TEST_F(SingleInstanceTest, WithoutASessionBusEveryStartRunsByItself) {
+    QDBusConnection none =
+        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), "no-bus");
+    ASSERT_FALSE(none.isConnected());
+    platform::SingleInstance alone(none, kId);
+    EXPECT_FALSE(alone.handOverToRunning());
+    QDBusConnection::disconnectFromBus("no-bus");
+}
+
+TEST_F(SingleInstanceTest, AnswersTheDesktopsApplicationCalls) {
+    platform::SingleInstance first(firstBus, kId);
+    ASSERT_FALSE(first.handOverToRunning());
+    first.raiseOnActivate(&window);
+    minimiseBehindAnother();
+    const QString path = QStringLiteral("/org/mellovan/Vantory");
+    const QString interface = QStringLiteral("org.freedesktop.Application");
+
+    // A launcher hands files over with Open; Vantory opens none but comes forward.
+    QDBusMessage open = QDBusMessage::createMethodCall(kId, path, interface, "Open");
+    open << QStringList{"file:///tmp/x"} << QVariantMap();
+    EXPECT_EQ(callAndWait(observer, open).type(), QDBusMessage::ReplyMessage);
+    EXPECT_FALSE(window.isMinimized());
+
+    // It has no actions, and says so.
+    QDBusMessage action = QDBusMessage::createMethodCall(kId, path, interface, "ActivateAction");
+    action << QStringLiteral("quit") << QVariantList() << QVariantMap();
+    const QDBusMessage refused = callAndWait(observer, action);
+    EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(refused.errorName(), "org.freedesktop.DBus.Error.InvalidArgs");
+}
+
+} // namespace
+
+#include "single_instance_test.moc"
