@@ -7,6 +7,7 @@
 // this process. Prints one line per row with both figures and the ratio, and exits with 1 when
 // a row misses its target.
 
+#include "DropTiming.h"
 #include "app/Form1.h"
 #include "common/Globals.h"
 #include "common/ImageLists.h"
@@ -330,6 +331,29 @@ int main(int argc, char* argv[]) {
     const auto [v50, b50] = measureFill(work.path() + "/fill50000", 50000, std::max(3, runs / 2));
     report({"loadItems of 50,000 shortcuts, with the paint", v50, b50, "ms",
             v50 <= 500 && v50 <= 12 * v5, "<= 500 ms, <= 12x the 5,000"});
+
+    {
+        // The drop of 1,000 files until the list is laid out again, against raw inserts.
+        QTemporaryDir dropFolder;
+        QDir(dropFolder.path()).mkdir("files");
+        const QList<QUrl> files = droptiming::makeFiles(dropFolder.path() + "/files", 1000);
+        std::vector<double> drop, raw;
+        for (int i = 0; i < runs; ++i) {
+            const auto times = droptiming::dropThroughTheList(
+                droptiming::freshCatalogue(dropFolder, i, "drop"), files);
+            if (times.entries != 1000) {
+                std::fprintf(stderr, "the drop listed %d entries, not 1000\n", times.entries);
+                return 2;
+            }
+            drop.push_back(times.laidOut);
+            raw.push_back(
+                droptiming::rawInserts(droptiming::freshCatalogue(dropFolder, i, "raw"), files));
+        }
+        const double d = median(drop);
+        const double r = median(raw);
+        report({"dropping 1,000 files onto a category", d, r, "ms", d <= 3 * r && d < 150,
+                "<= 3x, < 150 ms"});
+    }
 
     std::vector<double> vm, bm;
     for (int i = 0; i < 3; ++i) {

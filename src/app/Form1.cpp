@@ -106,6 +106,8 @@ void Form1::buildControls() {
     list_->setGridSize(QSize(96, 72));
     list_->setWordWrap(true);
     list_->setMovement(QListView::Static);
+    // Every entry takes one grid cell, so the view measures one entry, not every one.
+    list_->setUniformItemSizes(true);
     list_->setResizeMode(QListView::Adjust);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAccessibleName(frame2_->title());

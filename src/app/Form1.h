@@ -106,6 +106,8 @@ class Form1 : public QWidget, public common::MainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Fills the emptied list with entries of a caption, a picture number and a colour.
+    template <class Entries> void fillList(const Entries& entries);
     void buildControls();
     void centreOnScreen();
     void connectControls();

@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace app {
 
@@ -28,13 +30,19 @@ void Form1::loadItems() {
     if (trap.test(104, [&] { return nodeKey(node) == QLatin1String(kRootKey); })) {
         return;
     }
-    // Filling with updates suspended and scrolling once at the end keeps long lists fast; the
-    // list still ends scrolled to its last item.
-    list_->setUpdatesEnabled(false);
+    // The rows are read first and the list is then filled in one step: entries added one at a
+    // time make the view re-arrange itself for each, which grows with the square of their number.
+    struct Entry {
+        QString caption;
+        int image = 0;
+        std::optional<QColor> colour;
+    };
+    std::vector<Entry> entries;
     trap.step(106, [&] { list_->clear(); });
     trap.step(108, [&] {
         rs = store::selectItemsOfGroup(globals_.connection(), node->text(0).toStdString());
     });
+    entries.reserve(rs.rowCount());
     int image = 0;
     while (!rs.eof()) {
         if (trap.test(112, [&] {
@@ -44,18 +52,17 @@ void Form1::loadItems() {
         } else {
             trap.step(116, [&] { image = rs.field(store::column::itemtype).toInt16(); });
         }
-        QListWidgetItem* item = nullptr;
+        std::optional<Entry> entry;
         trap.step(118, [&] {
-            const QIcon icon = common::imageListIcon(image + 1);
-            item =
-                new QListWidgetItem(icon, common::fieldText(rs, store::column::itemcaption), list_);
-            item->setData(kImageRole, image + 1);
+            common::imageListIcon(image + 1); // a kind without a picture gets no entry
+            entry = Entry{common::fieldText(rs, store::column::itemcaption), image + 1, {}};
         });
-        if (item) {
+        if (entry) {
             trap.step(120, [&] {
-                item->setForeground(
-                    common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
+                entry->colour =
+                    common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32());
             });
+            entries.push_back(std::move(*entry));
         }
         trap.step(124, [&] { rs.moveNext(); });
     }
@@ -64,13 +71,40 @@ void Form1::loadItems() {
             rs.close();
         }
     });
-    list_->setUpdatesEnabled(true);
-    if (list_->count() > 0) {
-        // A filled list always has a selected shortcut, the first, so that launching acts
-        // without a click first; the view still ends at the last one.
-        list_->setCurrentItem(list_->item(0));
-        list_->scrollToItem(list_->item(list_->count() - 1));
+    fillList(entries);
+}
+
+template <class Entries> void Form1::fillList(const Entries& entries) {
+    if (entries.empty()) {
+        return;
     }
+    QStringList captions;
+    captions.reserve(static_cast<qsizetype>(entries.size()));
+    for (const auto& entry : entries) {
+        captions << entry.caption;
+    }
+    list_->setUpdatesEnabled(false);
+    list_->addItems(captions);
+    {
+        // Pictures and colours change no entry's size, so the view need not hear of each one;
+        // it is repainted once below.
+        const QSignalBlocker quiet(list_->model());
+        for (int i = 0; i < list_->count(); ++i) {
+            const auto& entry = entries[static_cast<std::size_t>(i)];
+            QListWidgetItem* item = list_->item(i);
+            item->setIcon(common::imageListIcon(entry.image));
+            item->setData(kImageRole, entry.image);
+            if (entry.colour) {
+                item->setForeground(*entry.colour);
+            }
+        }
+    }
+    list_->setUpdatesEnabled(true);
+    list_->viewport()->update();
+    // A filled list always has a selected shortcut, the first, so that launching acts without a
+    // click first; the view still ends at the last one.
+    list_->setCurrentItem(list_->item(0));
+    list_->scrollToItem(list_->item(list_->count() - 1));
 }
 
 void Form1::ListView1_ItemClick(QListWidgetItem* item) {

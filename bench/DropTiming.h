@@ -1,11 +1,8 @@
-// Times dropping many files onto the shortcut list:
-//   drop_bench [count] [rounds]
-// `count` files (1,000 when not given) are made in a temporary folder and dropped onto a shown
-// main window with a category selected, through the list's real drop handling: the duplicate
-// lookups, the inserts, the commit and the new entries. The time until the list has been laid
-// out again is given too. For comparison the same rows go into a fresh catalogue as plain SQLite
-// inserts in one transaction, with one prepared statement. Each of `rounds` rounds (5 when not
-// given) starts from a fresh catalogue; the median round is printed.
+#pragma once
+
+// Dropping files onto the shortcut list, timed through the list's real drop handling (the
+// duplicate lookups, the inserts, the commit and the new entries), and the same rows stored as
+// plain SQLite inserts in one transaction with one prepared statement.
 
 #include "app/Form1.h"
 #include "common/Globals.h"
@@ -13,36 +10,28 @@
 #include "store/Statements.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 #include <QUrl>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <sqlite3.h>
 #include <vector>
 
-namespace {
+namespace droptiming {
 
 using Clock = std::chrono::steady_clock;
 
-double millisecondsSince(Clock::time_point start) {
+inline double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // A fresh copy of the blank catalogue in a folder of its own.
-QString freshCatalogue(const QTemporaryDir& dir, int round, const char* name) {
+inline QString freshCatalogue(const QTemporaryDir& dir, int round, const char* name) {
     const QString path = dir.filePath(QStringLiteral("%1-%2.mdb").arg(name).arg(round));
     QFile::copy(QCoreApplication::applicationDirPath() + "/dbBlank.mdb", path);
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -55,7 +44,7 @@ struct DropTimes {
     int entries = 0;
 };
 
-DropTimes dropThroughTheList(const QString& catalogue, const QList<QUrl>& files) {
+inline DropTimes dropThroughTheList(const QString& catalogue, const QList<QUrl>& files) {
     common::Globals globals;
     globals.gConnection = std::make_unique<store::Connection>();
     globals.gConnection->open(catalogue.toStdString());
@@ -87,7 +76,7 @@ DropTimes dropThroughTheList(const QString& catalogue, const QList<QUrl>& files)
     return times;
 }
 
-double rawInserts(const QString& catalogue, const QList<QUrl>& files) {
+inline double rawInserts(const QString& catalogue, const QList<QUrl>& files) {
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(catalogue.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
         SQLITE_OK) {
@@ -124,47 +113,16 @@ double rawInserts(const QString& catalogue, const QList<QUrl>& files) {
     return elapsed;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    const int count = argc > 1 ? std::atoi(argv[1]) : 1000;
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
-
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir("files");
+// Empty files to drop, named as documents are.
+inline QList<QUrl> makeFiles(const QString& folder, int count) {
     QList<QUrl> files;
     for (int i = 0; i < count; ++i) {
-        const QString path =
-            dir.filePath(QStringLiteral("files/document %1.txt").arg(i, 5, 10, QChar('0')));
+        const QString path = folder + QStringLiteral("/document %1.txt").arg(i, 5, 10, QChar('0'));
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         files << QUrl::fromLocalFile(path);
     }
-
-    std::vector<double> handler, laidOut, raw;
-    for (int round = 0; round < rounds; ++round) {
-        const DropTimes times = dropThroughTheList(freshCatalogue(dir, round, "drop"), files);
-        if (times.entries != count) {
-            std::fprintf(stderr, "the drop listed %d entries, not %d\n", times.entries, count);
-            return 1;
-        }
-        handler.push_back(times.handler);
-        laidOut.push_back(times.laidOut);
-        raw.push_back(rawInserts(freshCatalogue(dir, round, "raw"), files));
-    }
-
-    const double drop = median(handler);
-    const double inserts = median(raw);
-    std::printf("%d files, median of %d rounds\n", count, rounds);
-    std::printf("  drop onto the list (lookups, inserts, commit, entries): %8.1f ms\n", drop);
-    std::printf("  ... until the list is laid out again:                   %8.1f ms\n",
-                median(laidOut));
-    std::printf("  raw SQLite inserts in one transaction:                  %8.1f ms\n", inserts);
-    std::printf("  ratio drop / raw:                                       %8.1f\n",
-                drop / inserts);
-    return 0;
+    return files;
 }
+
+} // namespace droptiming
