@@ -49,6 +49,9 @@ class Form1 : public QWidget, public common::MainWindow {
     void ScrollToItem(int index) override;
     // Closes every window of the program.
     void CloseAllForms();
+    // Backs the open catalogue up into the backups folder beside it, keeping the newest seven;
+    // start-up runs it once the window shows. A failure is told, never fatal.
+    void backUpCatalogue();
 
     bool mNodeIsGroup = false;
 
@@ -113,6 +116,9 @@ class Form1 : public QWidget, public common::MainWindow {
     void connectControls();
     void connectDragDrop();
     void Form_QueryUnload();
+    // Tells the user that the catalogue is damaged and open read-only, and how to restore the
+    // newest backup.
+    void tellDamagedCatalogue();
     bool handleKey(QObject* watched, QKeyEvent* key);
     void handleHover(QObject* watched);
     void setListBackground(const std::optional<QPixmap>& picture);

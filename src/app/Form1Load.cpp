@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace app {
@@ -71,6 +72,7 @@ bool Form1::Form_Load() {
 
     trap.step(122, [&] { globals_.gConnection = std::make_unique<store::Connection>(); });
     bool heldByAnother = false;
+    bool damaged = false;
     trap.step(124, [&] {
         try {
             globals_.connection().open(catalogue.toStdString());
@@ -78,7 +80,8 @@ bool Form1::Form_Load() {
             heldByAnother = true;
             throw;
         }
-        if (globals_.gConnection->isReadOnly()) {
+        damaged = globals_.gConnection->isDamaged();
+        if (globals_.gConnection->isReadOnly() && !damaged) {
             throw store::StoreError("The catalogue file " + catalogue.toStdString() +
                                     " is read-only. Vantory shows it, but cannot save changes.");
         }
@@ -87,6 +90,9 @@ bool Form1::Form_Load() {
         // The other Vantory is the one in use; this one ends once the user has read why.
         globals_.gConnection.reset();
         return false;
+    }
+    if (damaged) {
+        tellDamagedCatalogue();
     }
     trap.step(126, [&] { Main::ApplySkin(files, program, this); });
     trap.step(128, [&] {
@@ -109,6 +115,8 @@ bool Form1::Form_Load() {
         trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
     }
     trap.step(160, [&] { common::paintBackground(label_, common::kWindowWhite); });
+    // The backup waits for the event loop, so that the window shows first.
+    QTimer::singleShot(0, this, &Form1::backUpCatalogue);
     return true;
 }
 

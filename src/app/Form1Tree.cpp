@@ -69,6 +69,13 @@ void Form1::loadGroups() {
 }
 
 void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
+    if (node == nullptr) {
+        // No node is current: the tree could not be read again after a failed command.
+        label_->setText(QString());
+        list_->clear();
+        mNodeIsGroup = false;
+        return;
+    }
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.TreeView1_NodeClick"));
     store::ResultSet rs;
     trap.step(102, [&] { label_->setText(QString()); });

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace fakes {
 
@@ -24,6 +25,14 @@ class Form1Fixture : public ::testing::Test {
     }
 
     store::Connection& db() { return *globals.gConnection; }
+
+    // Opens the catalogue again through another SQLite VFS: tests that fail writes on purpose
+    // open it through fakes::FaultyVfs.
+    void reopenThrough(const std::string& vfs) {
+        globals.gConnection.reset();
+        globals.gConnection = std::make_unique<store::Connection>();
+        globals.gConnection->open(catalogue.path().toStdString(), {.vfs = vfs});
+    }
 
     // Clicks a node where it shows on screen, as the user would.
     void clickNode(QTreeWidgetItem* node) {
