@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));
 
     // A second start brings the running window forward and ends before it opens any window.
-    platform::SingleInstance instance(QDBusConnection::sessionBus(),
+    platform::SingleInstance instance(platform::SingleInstance::runningSessionBus(),
                                       QApplication::desktopFileName());
     if (instance.handOverToRunning()) {
         return 0;

@@ -106,6 +106,7 @@ class Form1 : public QWidget, public common::MainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -113,6 +114,8 @@ class Form1 : public QWidget, public common::MainWindow {
     template <class Entries> void fillList(const Entries& entries);
     void buildControls();
     void centreOnScreen();
+    // True from start-up until the window's first paint, after which the backup runs.
+    bool backupDue_ = false;
     void connectControls();
     void connectDragDrop();
     void Form_QueryUnload();

@@ -3,6 +3,8 @@
 #include "store/Backup.h"
 #include "store/StoreError.h"
 
+#include <QTimer>
+
 #include <chrono>
 #include <filesystem>
 
@@ -22,6 +24,14 @@ QString fromPath(const std::filesystem::path& path) {
 }
 
 } // namespace
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (backupDue_) {
+        backupDue_ = false;
+        QTimer::singleShot(0, this, &Form1::backUpCatalogue);
+    }
+}
 
 void Form1::backUpCatalogue() {
     store::Connection* db = globals_.gConnection.get();

@@ -115,8 +115,8 @@ bool Form1::Form_Load() {
         trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
     }
     trap.step(160, [&] { common::paintBackground(label_, common::kWindowWhite); });
-    // The backup waits for the event loop, so that the window shows first.
-    QTimer::singleShot(0, this, &Form1::backUpCatalogue);
+    // The backup waits until the window has been painted, so that it never delays the window.
+    backupDue_ = true;
     return true;
 }
 

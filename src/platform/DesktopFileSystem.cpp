@@ -33,22 +33,32 @@ bool inApplicationFolder(const QString& canonicalPath) {
 
 } // namespace
 
+namespace {
+
+FileKind kindOfInfo(const QFileInfo& info) {
+    if (!info.exists()) {
+        return FileKind::Missing;
+    }
+    if (info.isDir()) {
+        return FileKind::Folder;
+    }
+    return info.isFile() ? FileKind::File : FileKind::Special;
+}
+
+} // namespace
+
+FileKind DesktopFileSystem::kindOf(const QString& path) {
+    return path.isEmpty() ? FileKind::Missing : kindOfInfo(QFileInfo(path));
+}
+
 FileFacts DesktopFileSystem::inspect(const QString& path) {
     FileFacts facts;
     const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+    facts.kind = path.isEmpty() ? FileKind::Missing : kindOfInfo(info);
+    // Reading a pipe or a device to learn its type could wait for ever.
+    if (facts.kind != FileKind::File) {
         return facts;
     }
-    if (info.isDir()) {
-        facts.kind = FileKind::Folder;
-        return facts;
-    }
-    if (!info.isFile()) {
-        // Reading a pipe or a device to learn its type could wait for ever.
-        facts.kind = FileKind::Special;
-        return facts;
-    }
-    facts.kind = FileKind::File;
     facts.executable = info.isExecutable();
     const QMimeDatabase types;
     const QMimeType type = types.mimeTypeForFile(info);

@@ -38,10 +38,13 @@ class FileSystem {
     virtual void copyFile(const QString& from, const QString& to) = 0;
     virtual QString readText(const QString& path) = 0;
 
+    // What a path is, without looking into the file; follows symbolic links, never throws.
+    virtual FileKind kindOf(const QString& path) { return inspect(path).kind; }
+
     // True for an existing file or folder.
-    bool exists(const QString& path) { return inspect(path).kind != FileKind::Missing; }
+    bool exists(const QString& path) { return kindOf(path) != FileKind::Missing; }
     // True for an existing file that is not a folder.
-    bool isNormalFile(const QString& path) { return inspect(path).kind == FileKind::File; }
+    bool isNormalFile(const QString& path) { return kindOf(path) == FileKind::File; }
 };
 
 } // namespace platform

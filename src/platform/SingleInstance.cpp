@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include <QFileInfo>
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -62,6 +64,16 @@ SingleInstance::~SingleInstance() {
     if (exported_) {
         bus_.unregisterObject(path_);
     }
+}
+
+QDBusConnection SingleInstance::runningSessionBus() {
+    const bool announced = !qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    const bool userBus = !runtime.isEmpty() && QFileInfo(runtime + QStringLiteral("/bus")).exists();
+    if (announced || userBus) {
+        return QDBusConnection::sessionBus();
+    }
+    return QDBusConnection(QStringLiteral("vantory-without-a-session-bus"));
 }
 
 QString SingleInstance::objectPath(const QString& applicationId) {

@@ -31,6 +31,10 @@ class SingleInstance : public QObject, protected QDBusContext {
     // The window that Activate brings to the front from now on.
     void raiseOnActivate(QWidget* window);
 
+    // The session bus when the desktop runs one; otherwise a connection that is not connected,
+    // rather than letting the bus library start a bus daemon of its own for a launcher.
+    static QDBusConnection runningSessionBus();
+
     // The object path of the application's interface, made from its id as the desktop expects.
     static QString objectPath(const QString& applicationId);
 
