@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/CategoryTree.h"
+#include "common/Fonts.h"
 #include "common/ImageLists.h"
 #include "common/Painting.h"
 #include "common/Twips.h"
@@ -38,14 +39,6 @@ const ButtonPlace kButtons[] = {
     {9, "Add Shortcut By .lnk", 2, common::twipsRect(3960, 4410, 3600, 405)},
 };
 
-QFont arial(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
 } // namespace
 
 Form1::Form1(platform::Services& services, common::Globals& globals, QWidget* parent)
@@ -74,7 +67,7 @@ Form1::~Form1() = default;
 
 void Form1::buildControls() {
     setFixedSize(common::twips(11760), common::twips(6795));
-    setFont(arial(9));
+    setFont(common::arialBold(9));
     common::paintBackground(this, common::kWindowWhite);
 
     frame1_ = new QGroupBox(QStringLiteral("Categories"), this);
@@ -120,7 +113,7 @@ void Form1::buildControls() {
         auto* button = new QPushButton(QString::fromLatin1(place.caption), parent);
         button->setObjectName(QStringLiteral("PushButton%1").arg(place.number));
         button->setGeometry(place.geometry);
-        button->setFont(arial(11.25));
+        button->setFont(common::arialBold(11.25));
         button->setAccessibleName(button->text());
         button->setAutoDefault(false);
         buttons_.at(place.number - 1) = button;
@@ -129,7 +122,7 @@ void Form1::buildControls() {
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setGeometry(common::twipsRect(120, 6270, 11520, 405));
-    label_->setFont(arial(15.75));
+    label_->setFont(common::arialBold(15.75));
     // Descriptions are the user's text, shown as typed; a screen reader reads the text itself
     // as the label's name.
     label_->setTextFormat(Qt::PlainText);

@@ -1,6 +1,7 @@
 #include "common/EditorWindow.h"
 
 #include "common/ErrorTrap.h"
+#include "common/Fonts.h"
 #include "common/ImageLists.h"
 #include "common/MainHelpers.h"
 
@@ -11,18 +12,6 @@
 #include <QScreen>
 
 namespace common {
-
-namespace {
-
-QFont arialBold(double points) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
-} // namespace
 
 EditorWindow::EditorWindow(CommandContext& context, const QString& objectName,
                            const QString& caption, int widthTwips, int heightTwips)

@@ -2,7 +2,6 @@
 
 #include "common/FieldText.h"
 #include "store/Columns.h"
-#include "store/GroupRename.h"
 #include "store/Statements.h"
 #include "store/Transaction.h"
 
@@ -26,7 +25,7 @@ void updateGroupWithShortcuts(store::Connection& db, const QString& oldName,
     store::Transaction transaction(db);
     store::updateGroup(db, old, row);
     if (row.groupcaption != old) {
-        store::renameItemsGroup(db, old, row.groupcaption);
+        store::moveItemsToGroup(db, old, row.groupcaption);
     }
     transaction.commit();
 }
