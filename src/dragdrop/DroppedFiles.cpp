@@ -1,5 +1,6 @@
 #include "dragdrop/DroppedFiles.h"
 
+#include "common/FieldLength.h"
 #include "common/MainHelpers.h"
 #include "platform/FileSystem.h"
 #include "store/Codes.h"
@@ -9,23 +10,6 @@
 #include <algorithm>
 
 namespace dragdrop {
-
-namespace {
-
-constexpr qsizetype kCaptionLimit = 254;
-
-// Characters as the user sees them: a letter outside the basic plane counts once.
-qsizetype characterCount(const QString& text) {
-    qsizetype count = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text.at(i).isLowSurrogate()) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-} // namespace
 
 bool offersFileList(const QMimeData* data) {
     if (!data || !data->hasUrls()) {
@@ -58,15 +42,16 @@ QString dropCaption(const QString& path, const EntryNameLookup& entryNames) {
 }
 
 bool isStorableCaption(const QString& caption) {
-    return !caption.isEmpty() && characterCount(caption) < kCaptionLimit &&
-           !caption.contains(u'\'');
+    return !caption.isEmpty() && !common::isTooLong(caption) && !caption.contains(u'\'');
 }
 
 std::int16_t dropKind(platform::FileSystem& files, const QString& path) {
     // The file system interface tells files from everything else; what exists and is not a
     // file is a folder (or a device or pipe, which no file manager offers for dropping).
-    return files.exists(path) && !files.isNormalFile(path) ? store::kind::Folder
-                                                           : store::kind::ShellFile;
+    const platform::FileKind kind = files.kindOf(path);
+    return kind != platform::FileKind::Missing && kind != platform::FileKind::File
+               ? store::kind::Folder
+               : store::kind::ShellFile;
 }
 
 } // namespace dragdrop

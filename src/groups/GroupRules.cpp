@@ -1,16 +1,11 @@
 #include "groups/GroupRules.h"
 
-#include <QList>
+#include "common/FieldLength.h"
 
 namespace groups {
 
-qsizetype characterCount(const QString& text) {
-    return text.toUcs4().size();
-}
-
 std::optional<QString> groupInputRefusal(const QString& name, const QString& description) {
-    if (characterCount(name) >= kTooLongCharacters ||
-        characterCount(description) >= kTooLongCharacters) {
+    if (common::isTooLong(name) || common::isTooLong(description)) {
         return QStringLiteral("Field input too long.");
     }
     // Spaces make a name; only the empty text does not.

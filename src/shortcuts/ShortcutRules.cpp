@@ -1,5 +1,7 @@
 #include "shortcuts/ShortcutRules.h"
 
+#include "common/FieldLength.h"
+
 #include "store/Columns.h"
 #include "store/Statements.h"
 
@@ -15,13 +17,9 @@ bool sameName(store::Connection& db, const std::string& a, const QString& b) {
 
 } // namespace
 
-int characterCount(const QString& text) {
-    return static_cast<int>(text.toUcs4().size());
-}
-
 std::optional<QString> inputRefusal(const QString& caption, const QString& description,
                                     const QString& path) {
-    if (characterCount(caption) >= kTooLong || characterCount(description) >= kTooLong) {
+    if (common::isTooLong(caption) || common::isTooLong(description)) {
         return QStringLiteral("Field input too long.");
     }
     if (caption.isEmpty()) {
@@ -49,9 +47,8 @@ bool captionTakenByAnother(store::Connection& db, const QString& caption,
     for (; !rs.eof(); rs.moveNext()) {
         // The shortcut's own row is the one the update rewrites: a new letter case of its own
         // caption is no clash.
-        const bool own =
-            sameName(db, rs.field(store::column::groupcaption).text(), ownCategory) &&
-            sameName(db, rs.field(store::column::itemcaption).text(), ownCaption);
+        const bool own = sameName(db, rs.field(store::column::groupcaption).text(), ownCategory) &&
+                         sameName(db, rs.field(store::column::itemcaption).text(), ownCaption);
         if (!own) {
             return true;
         }

@@ -10,12 +10,6 @@ class Connection;
 // The rules both shortcut editors apply before they write a shortcut.
 namespace shortcuts {
 
-// Captions and descriptions must stay shorter than this many characters.
-inline constexpr int kTooLong = 254;
-
-// Characters as the user sees them: a letter outside the basic plane counts once.
-int characterCount(const QString& text);
-
 // The first of the input tests that refuses caption, description and target, as the message the
 // editor shows; none when the input passes.
 std::optional<QString> inputRefusal(const QString& caption, const QString& description,
