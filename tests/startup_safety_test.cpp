@@ -86,13 +86,17 @@ class StartupSafety : public ::testing::Test {
         tx.commit();
     }
 
-    // Starts Vantory, shows its window and lets the event loop run dry.
+    // Starts Vantory, shows its window and lets the event loop run dry, the check of the
+    // catalogue's pages (which runs beside the window) included.
     void start() {
         stop();
         globals = std::make_unique<common::Globals>();
         form = std::make_unique<app::Form1>(services, *globals);
         ASSERT_TRUE(form->Form_Load());
         form->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            return !globals->gConnection || !globals->gConnection->pageCheckPending();
+        }));
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
         }

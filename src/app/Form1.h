@@ -114,8 +114,17 @@ class Form1 : public QWidget, public common::MainWindow {
     template <class Entries> void fillList(const Entries& entries);
     void buildControls();
     void centreOnScreen();
-    // True from start-up until the window's first paint, after which the backup runs.
+    // True from start-up until the backup has run: once the window has painted and the
+    // catalogue's pages have been checked.
     bool backupDue_ = false;
+    bool painted_ = false;
+    // Runs on the window's thread once the catalogue's background page check has ended: takes
+    // its result, shows a damaged catalogue again read-only and says so, and lets the backup run.
+    void takePageCheck();
+    // Runs the start-up backup when nothing it waits for is outstanding.
+    void backUpWhenDue();
+    // Rebuilds the tree and shows the root, as start-up does.
+    void showCatalogueFromTheRoot();
     void connectControls();
     void connectDragDrop();
     void Form_QueryUnload();

@@ -3,7 +3,11 @@
 #include "store/Backup.h"
 #include "store/StoreError.h"
 
+#include "common/ErrorTrap.h"
+
+#include <QListWidget>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <chrono>
 #include <filesystem>
@@ -27,9 +31,54 @@ QString fromPath(const std::filesystem::path& path) {
 
 void Form1::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (backupDue_) {
-        backupDue_ = false;
-        QTimer::singleShot(0, this, &Form1::backUpCatalogue);
+    if (!painted_) {
+        painted_ = true;
+        QTimer::singleShot(0, this, &Form1::backUpWhenDue);
+    }
+}
+
+void Form1::backUpWhenDue() {
+    const store::Connection* db = globals_.gConnection.get();
+    if (!backupDue_ || !painted_ || (db != nullptr && db->pageCheckPending())) {
+        return;
+    }
+    backupDue_ = false;
+    backUpCatalogue();
+}
+
+void Form1::takePageCheck() {
+    store::Connection* db = globals_.gConnection.get();
+    if (db == nullptr || !db->pageCheckPending()) {
+        return; // closed meanwhile, or a write already took the result
+    }
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.takePageCheck"));
+    trap.step(100, [&] { db->settlePageCheck(); });
+    if (db->isDamaged()) {
+        // What was shown came from a file now known to be damaged: show again what the
+        // read-only file still gives, then say why.
+        showCatalogueFromTheRoot();
+        tellDamagedCatalogue();
+    } else if (!db->isOpen()) {
+        // Too damaged to read at all (the trap has told why): nothing is left to show.
+        tree_->clear();
+        list_->clear();
+        mNodeIsGroup = false;
+    }
+    backUpWhenDue();
+}
+
+void Form1::showCatalogueFromTheRoot() {
+    // Start-up's own steps, reported under start-up's name.
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
+    trap.step(152, [&] { loadGroups(); });
+    if (trap.test(154, [&] { return tree_->topLevelItemCount() >= 1; })) {
+        QTreeWidgetItem* root = nullptr;
+        trap.step(156, [&] {
+            root = tree_->topLevelItem(0);
+            const QSignalBlocker quiet(tree_);
+            tree_->setCurrentItem(root);
+        });
+        trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -74,8 +75,22 @@ bool Form1::Form_Load() {
     bool heldByAnother = false;
     bool damaged = false;
     trap.step(124, [&] {
+        // The pages are read in the background, so a large catalogue's window shows at once;
+        // the window hears when the check has ended.
+        store::OpenOptions options;
+        options.checkPagesInBackground = true;
+        options.whenPagesChecked = [window = QPointer<Form1>(this)] {
+            QMetaObject::invokeMethod(
+                qApp,
+                [window] {
+                    if (window) {
+                        window->takePageCheck();
+                    }
+                },
+                Qt::QueuedConnection);
+        };
         try {
-            globals_.connection().open(catalogue.toStdString());
+            globals_.connection().open(catalogue.toStdString(), options);
         } catch (const store::CatalogueInUse&) {
             heldByAnother = true;
             throw;
@@ -104,18 +119,10 @@ bool Form1::Form_Load() {
     if (trap.test(130, [&] { return Main::FileExists(files, handCursor); })) {
         trap.step(132, [&] { customCursor_ = services_.images.loadCursor(handCursor); });
     }
-    trap.step(152, [&] { loadGroups(); });
-    if (trap.test(154, [&] { return tree_->topLevelItemCount() >= 1; })) {
-        QTreeWidgetItem* root = nullptr;
-        trap.step(156, [&] {
-            root = tree_->topLevelItem(0);
-            const QSignalBlocker quiet(tree_);
-            tree_->setCurrentItem(root);
-        });
-        trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
-    }
+    showCatalogueFromTheRoot();
     trap.step(160, [&] { common::paintBackground(label_, common::kWindowWhite); });
-    // The backup waits until the window has been painted, so that it never delays the window.
+    // The backup waits until the window has been painted and the pages checked, so that it
+    // never delays the window and never copies a damaged file.
     backupDue_ = true;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "store/CatalogueCheck.h"
 #include "store/NameCollator.h"
+#include "store/PageCheck.h"
 #include "store/StoreError.h"
 
 #include <sqlite3.h>
@@ -23,15 +24,17 @@ struct StatementDeleter {
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
 
+using SharedCollator = std::shared_ptr<const NameCollator>;
+
 // Compares column text for NOCASE with the connection's own collator.
 int compareNoCase(void* collator, int lengthA, const void* a, int lengthB, const void* b) {
-    return static_cast<const NameCollator*>(collator)->compare(
-        std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA)),
-        std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
+    return (*static_cast<const SharedCollator*>(collator))
+        ->compare(std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(lengthA)),
+                  std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(lengthB)));
 }
 
-void destroyCollator(void* collator) {
-    delete static_cast<NameCollator*>(collator);
+void releaseCollator(void* collator) {
+    delete static_cast<SharedCollator*>(collator);
 }
 
 // The message for a failed statement, worded for the user.
@@ -124,14 +127,13 @@ std::string setJournalMode(sqlite3* db, const char* sql) {
     return mode ? mode : "";
 }
 
-// Opens the file through SQLite with NOCASE replaced. Without SQLITE_OPEN_CREATE a missing file
-// is never made; asked for read-write, a read-only file opens read-only. Returns null with the
-// reason in `reason` on failure.
-sqlite3* openHandle(const std::string& path, int flags, const OpenOptions& options,
-                    std::string& reason) {
+// Opens the file through SQLite with NOCASE replaced by `names`. Without SQLITE_OPEN_CREATE a
+// missing file is never made; asked for read-write, a read-only file opens read-only. Returns
+// null with the reason in `reason` on failure.
+sqlite3* openHandle(const std::string& path, int flags, const std::string& vfs,
+                    const SharedCollator& names, std::string& reason) {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, flags,
-                                   options.vfs.empty() ? nullptr : options.vfs.c_str());
+    const int rc = sqlite3_open_v2(path.c_str(), &db, flags, vfs.empty() ? nullptr : vfs.c_str());
     if (rc != SQLITE_OK) {
         reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
@@ -139,19 +141,11 @@ sqlite3* openHandle(const std::string& path, int flags, const OpenOptions& optio
     }
     // Replaces the built-in ASCII-only NOCASE on this connection, so the tables' NOCASE columns
     // compare and sort names as a reader expects. The file stays a standard SQLite database.
-    // The connection owns its collator and frees it when it closes.
-    NameCollator* collator = nullptr;
-    try {
-        collator = new NameCollator(
-            options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
-    } catch (const StoreError& e) {
-        reason = e.what();
-        sqlite3_close(db);
-        return nullptr;
-    }
-    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, collator, compareNoCase,
-                                    destroyCollator) != SQLITE_OK) {
-        delete collator; // SQLite does not call the destructor when registering fails
+    // The handle keeps the collator alive until it closes.
+    auto* shared = new SharedCollator(names);
+    if (sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, shared, compareNoCase,
+                                    releaseCollator) != SQLITE_OK) {
+        delete shared; // SQLite does not call the destructor when registering fails
         reason = sqlite3_errmsg(db);
         sqlite3_close(db);
         return nullptr;
@@ -227,6 +221,16 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
                          ".");
     }
 
+    // One collator serves every handle on the file and compareNames().
+    SharedCollator names;
+    try {
+        names = std::make_shared<const NameCollator>(
+            options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
+    } catch (const StoreError& e) {
+        ::close(fd);
+        throw StoreError("The catalogue file " + path + " cannot be opened: " + e.what() + ".");
+    }
+
     sqlite3* db = nullptr;
     // Closing the lock descriptor drops every fcntl lock this process holds on the file,
     // SQLite's included, so it is closed only once SQLite is done with the file.
@@ -237,19 +241,19 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
     };
 
     std::string reason;
-    db = openHandle(path, SQLITE_OPEN_READWRITE, options, reason);
+    db = openHandle(path, SQLITE_OPEN_READWRITE, options.vfs, names, reason);
     if (db == nullptr) {
         throw fail(StoreError("The catalogue file " + path + " cannot be opened: " + reason + "."));
     }
 
     // Check the tables and columns, then every page, before anything is written.
-    TableCheck tables = checkTables(db);
+    const TableCheck tables = checkTables(db);
     std::vector<std::string> problems;
     if ((tables.code & 0xFF) == SQLITE_CORRUPT) {
         problems.push_back(tables.reason);
     } else if (tables.code != SQLITE_OK) {
         throw fail(unreadableTables(path, tables));
-    } else {
+    } else if (!options.checkPagesInBackground) {
         QuickCheck check = quickCheck(db);
         const int code = check.code & 0xFF;
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOMEM) {
@@ -259,41 +263,69 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
         problems = std::move(check.problems);
     }
 
-    const bool damaged = !problems.empty();
-    if (damaged) {
-        // Read what is left without a chance of writing. A file cut short claims more pages than
-        // it holds; writable_schema lets SQLite read the pages that are there instead of refusing
-        // the whole file, as its own recovery tools do.
-        sqlite3_close(db);
-        db = openHandle(path, SQLITE_OPEN_READONLY, options, reason);
-        if (db == nullptr) {
-            throw fail(DamagedCatalogueError("The catalogue " + path +
-                                             " is damaged and cannot be opened: " + reason));
-        }
-        tryExec(db, "PRAGMA writable_schema=ON");
-        tables = checkTables(db);
-        if (tables.code != SQLITE_OK) {
-            throw fail(DamagedCatalogueError("The catalogue " + path +
-                                             " is damaged and cannot be read: " + problems[0]));
-        }
+    db_ = db;
+    lockFd_ = fd;
+    path_ = path;
+    vfs_ = options.vfs;
+    names_ = std::move(names);
+    readOnly_ = sqlite3_db_readonly(db, "main") == 1;
+    if (!problems.empty()) {
+        reopenDamaged(problems);
+        return;
     }
-
-    readOnly_ = damaged || sqlite3_db_readonly(db, "main") == 1;
-    damaged_ = damaged;
-    damageReport_ = damaged ? describeDamage(path, problems) : "";
     // A file left in write-ahead-log mode (Vantory stopped before it could close) is put back to
     // a plain file at close, like one this session switched.
     writeAheadLog_ = !readOnly_ && setJournalMode(db, "PRAGMA journal_mode") == "wal";
     if (writeAheadLog_) {
         tryExec(db, "PRAGMA synchronous=NORMAL");
     }
+    if (options.checkPagesInBackground) {
+        pageCheck_ = std::make_unique<PageCheck>(path, options.vfs, options.whenPagesChecked);
+    }
+}
 
-    db_ = db;
-    lockFd_ = fd;
-    path_ = path;
-    vfs_ = options.vfs;
-    names_ = std::make_unique<NameCollator>(
-        options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
+void Connection::reopenDamaged(const std::vector<std::string>& problems) {
+    // Read what is left without a chance of writing. A file cut short claims more pages than it
+    // holds; writable_schema lets SQLite read the pages that are there instead of refusing the
+    // whole file, as its own recovery tools do.
+    sqlite3_close(db_);
+    std::string reason;
+    db_ = openHandle(path_, SQLITE_OPEN_READONLY, vfs_, names_, reason);
+    if (db_ == nullptr) {
+        const std::string path = path_;
+        close();
+        throw DamagedCatalogueError("The catalogue " + path +
+                                    " is damaged and cannot be opened: " + reason);
+    }
+    tryExec(db_, "PRAGMA writable_schema=ON");
+    if (checkTables(db_).code != SQLITE_OK) {
+        const std::string path = path_;
+        close();
+        throw DamagedCatalogueError("The catalogue " + path +
+                                    " is damaged and cannot be read: " + problems[0]);
+    }
+    readOnly_ = true;
+    damaged_ = true;
+    writeAheadLog_ = false;
+    damageReport_ = describeDamage(path_, problems);
+}
+
+void Connection::settlePageCheck() {
+    if (!pageCheck_) {
+        return;
+    }
+    const QuickCheck check = pageCheck_->result();
+    pageCheck_.reset();
+    const int code = check.code & 0xFF;
+    if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOMEM ||
+        code == SQLITE_INTERRUPT || code == SQLITE_CANTOPEN) {
+        // No verdict (another program held the file, memory ran out): nothing was found wrong,
+        // as when no check runs at all.
+        return;
+    }
+    if (!check.problems.empty()) {
+        reopenDamaged(check.problems);
+    }
 }
 
 int Connection::compareNames(std::string_view a, std::string_view b) const {
@@ -304,6 +336,7 @@ int Connection::compareNames(std::string_view a, std::string_view b) const {
 }
 
 void Connection::close() {
+    pageCheck_.reset(); // stops a check still reading the file
     if (db_ != nullptr) {
         if (writeAheadLog_) {
             // Leave an ordinary single-file database behind: copies and other tools see every
@@ -329,6 +362,7 @@ void Connection::prepareToWrite() {
     if (db_ == nullptr) {
         throw StoreError("The catalogue is not open.");
     }
+    settlePageCheck();
     if (damaged_) {
         throw StoreError("The catalogue is damaged, so the change was not saved.");
     }

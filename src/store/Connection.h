@@ -1,11 +1,13 @@
 #pragma once
 
 #include "store/NameCollator.h"
+#include "store/PageCheck.h"
 #include "store/ResultSet.h"
 #include "store/Value.h"
 
-#include <optional>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +16,6 @@ struct sqlite3;
 
 namespace store {
 
-
 struct OpenOptions {
     // The locale whose rules compare and sort names; unset takes the user's locale from the
     // environment (LC_ALL, LC_COLLATE, LANG), "" the language-neutral root order.
@@ -22,7 +23,14 @@ struct OpenOptions {
     // The SQLite VFS the file is opened through; empty for the default. Tests open through one
     // that fails writes on purpose.
     std::string vfs = {};
+    // Reads every page for SQLite's quick check on a thread of its own instead of before open()
+    // returns, so that a large catalogue opens at once. Until the result is taken the file takes
+    // no change: the first write waits for it. `whenPagesChecked` runs on the check's thread
+    // when settlePageCheck() can take the result without waiting.
+    bool checkPagesInBackground = false;
+    std::function<void()> whenPagesChecked = {};
 };
+
 
 // The one connection to the catalogue file. Each statement takes effect on its own.
 // Every failure throws StoreError with a message a user understands.
@@ -40,6 +48,12 @@ class Connection {
     // read-only so that nothing makes it worse, with isDamaged() set; one too damaged to read its
     // tables at all is refused with DamagedCatalogueError.
     void open(const std::string& path, const OpenOptions& options = {});
+    // With the pages checked in the background: true until settlePageCheck() has taken the result.
+    bool pageCheckPending() const { return pageCheck_ != nullptr; }
+    // Waits for a background check and takes its result: a damaged file is opened again
+    // read-only, exactly as if the damage had been found at open, and isDamaged() tells.
+    // Throws DamagedCatalogueError, and closes, when what is left cannot be read.
+    void settlePageCheck();
     bool isOpen() const { return db_ != nullptr; }
     bool isReadOnly() const { return readOnly_; }
     bool isDamaged() const { return damaged_; }
@@ -64,7 +78,12 @@ class Connection {
     int compareNames(std::string_view a, std::string_view b) const;
 
   private:
-    std::unique_ptr<NameCollator> names_;
+    // Opens the file again read-only for what `problems` found; throws DamagedCatalogueError,
+    // with the connection closed, when even the tables cannot be read.
+    void reopenDamaged(const std::vector<std::string>& problems);
+
+    std::shared_ptr<const NameCollator> names_;
+    std::unique_ptr<PageCheck> pageCheck_;
     sqlite3* db_ = nullptr;
     int lockFd_ = -1;
     bool readOnly_ = false;
