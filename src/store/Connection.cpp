@@ -61,11 +61,12 @@ bool onlyWhitespace(const char* s) {
     return true;
 }
 
-Statement prepare(sqlite3* db, const std::string& sql, const std::vector<Value>& params) {
+// Compiles `sql`, which must hold one statement at most; null for text without a statement.
+Statement compile(sqlite3* db, const std::string& sql) {
     sqlite3_stmt* raw = nullptr;
     const char* tail = nullptr;
-    const int rc =
-        sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size() + 1), &raw, &tail);
+    const int rc = sqlite3_prepare_v3(db, sql.c_str(), static_cast<int>(sql.size() + 1),
+                                      SQLITE_PREPARE_PERSISTENT, &raw, &tail);
     Statement stmt(raw);
     if (rc != SQLITE_OK) {
         throw statementError(db, rc);
@@ -73,7 +74,11 @@ Statement prepare(sqlite3* db, const std::string& sql, const std::vector<Value>&
     if (!onlyWhitespace(tail)) {
         throw StoreError("Catalogue error: only one statement can run at a time.");
     }
-    const int expected = stmt ? sqlite3_bind_parameter_count(stmt.get()) : 0;
+    return stmt;
+}
+
+void bind(sqlite3* db, sqlite3_stmt* stmt, const std::vector<Value>& params) {
+    const int expected = stmt ? sqlite3_bind_parameter_count(stmt) : 0;
     if (expected != static_cast<int>(params.size())) {
         throw StoreError("Catalogue error: the statement takes " + std::to_string(expected) +
                          " values but " + std::to_string(params.size()) + " were given.");
@@ -82,17 +87,16 @@ Statement prepare(sqlite3* db, const std::string& sql, const std::vector<Value>&
         const int index = static_cast<int>(i + 1);
         int bound = SQLITE_OK;
         if (const auto* s = std::get_if<std::string>(&params[i])) {
-            bound = sqlite3_bind_text(stmt.get(), index, s->data(), static_cast<int>(s->size()),
+            bound = sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()),
                                       SQLITE_TRANSIENT);
         } else {
             bound = sqlite3_bind_int64(
-                stmt.get(), index, static_cast<sqlite3_int64>(std::get<std::int64_t>(params[i])));
+                stmt, index, static_cast<sqlite3_int64>(std::get<std::int64_t>(params[i])));
         }
         if (bound != SQLITE_OK) {
             throw statementError(db, bound);
         }
     }
-    return stmt;
 }
 
 Cell readCell(sqlite3_stmt* stmt, int column) {
@@ -288,6 +292,7 @@ void Connection::reopenDamaged(const std::vector<std::string>& problems) {
     // Read what is left without a chance of writing. A file cut short claims more pages than it
     // holds; writable_schema lets SQLite read the pages that are there instead of refusing the
     // whole file, as its own recovery tools do.
+    statements_.clear();
     sqlite3_close(db_);
     std::string reason;
     db_ = openHandle(path_, SQLITE_OPEN_READONLY, vfs_, names_, reason);
@@ -337,6 +342,7 @@ int Connection::compareNames(std::string_view a, std::string_view b) const {
 
 void Connection::close() {
     pageCheck_.reset(); // stops a check still reading the file
+    statements_.clear();
     if (db_ != nullptr) {
         if (writeAheadLog_) {
             // Leave an ordinary single-file database behind: copies and other tools see every
@@ -380,17 +386,34 @@ void Connection::prepareToWrite() {
     }
 }
 
+StatementCache::InUse Connection::statement(const std::string& sql) {
+    if (sqlite3_stmt* kept = statements_.find(sql)) {
+        return StatementCache::InUse(kept, true);
+    }
+    Statement fresh = compile(db_, sql);
+    const bool kept = statements_.keep(sql, fresh.get());
+    return StatementCache::InUse(fresh.release(), kept);
+}
+
 void Connection::execute(const std::string& sql, const std::vector<Value>& params) {
     if (db_ == nullptr) {
         throw StoreError("The catalogue is not open.");
     }
-    Statement stmt = prepare(db_, sql, params);
-    if (!stmt) {
-        return;
+    bool writes = false;
+    {
+        const StatementCache::InUse probe = statement(sql);
+        if (!probe) {
+            bind(db_, nullptr, params); // refuses values given for no statement
+            return;
+        }
+        writes = sqlite3_stmt_readonly(probe.get()) == 0;
     }
-    if (sqlite3_stmt_readonly(stmt.get()) == 0) {
+    // Readying the file for a change may open it again, so the statement is taken afterwards.
+    if (writes) {
         prepareToWrite();
     }
+    const StatementCache::InUse stmt = statement(sql);
+    bind(db_, stmt.get(), params);
     int rc = SQLITE_ROW;
     while (rc == SQLITE_ROW) {
         rc = sqlite3_step(stmt.get());
@@ -404,7 +427,8 @@ ResultSet Connection::query(const std::string& sql, const std::vector<Value>& pa
     if (db_ == nullptr) {
         throw StoreError("The catalogue is not open.");
     }
-    Statement stmt = prepare(db_, sql, params);
+    const StatementCache::InUse stmt = statement(sql);
+    bind(db_, stmt.get(), params);
     if (!stmt) {
         return ResultSet({}, {});
     }

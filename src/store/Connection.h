@@ -3,6 +3,7 @@
 #include "store/NameCollator.h"
 #include "store/PageCheck.h"
 #include "store/ResultSet.h"
+#include "store/StatementCache.h"
 #include "store/Value.h"
 
 #include <functional>
@@ -30,7 +31,6 @@ struct OpenOptions {
     bool checkPagesInBackground = false;
     std::function<void()> whenPagesChecked = {};
 };
-
 
 // The one connection to the catalogue file. Each statement takes effect on its own.
 // Every failure throws StoreError with a message a user understands.
@@ -78,12 +78,15 @@ class Connection {
     int compareNames(std::string_view a, std::string_view b) const;
 
   private:
+    // `sql` compiled, or taken from the cache; empty for text without a statement.
+    StatementCache::InUse statement(const std::string& sql);
     // Opens the file again read-only for what `problems` found; throws DamagedCatalogueError,
     // with the connection closed, when even the tables cannot be read.
     void reopenDamaged(const std::vector<std::string>& problems);
 
     std::shared_ptr<const NameCollator> names_;
     std::unique_ptr<PageCheck> pageCheck_;
+    StatementCache statements_;
     sqlite3* db_ = nullptr;
     int lockFd_ = -1;
     bool readOnly_ = false;

@@ -1,6 +1,8 @@
 #include "store/PageCheck.h"
 
 #include <sqlite3.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace store {
 
@@ -29,6 +31,8 @@ QuickCheck PageCheck::result() {
 }
 
 void PageCheck::run(const std::string& path, const std::string& vfs) {
+    // The check is housekeeping: the window and the desktop come first for the processor.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY,
                              vfs.empty() ? nullptr : vfs.c_str());

@@ -10,7 +10,7 @@ namespace store {
 
 // One column of the current row, converted on demand the way the readers need it.
 class Field {
-public:
+  public:
     Field(std::string column, Cell cell) : column_(std::move(column)), cell_(std::move(cell)) {}
     bool isNull() const;
     // Text of the value; null reads as "".
@@ -19,7 +19,7 @@ public:
     std::int32_t toInt32() const;
     std::int16_t toInt16() const;
 
-private:
+  private:
     std::string column_;
     Cell cell_;
 };
@@ -27,7 +27,7 @@ private:
 // The rows of one read, taken whole when the read runs (a static cursor): later writes on the
 // same connection neither change it nor wait for it.
 class ResultSet {
-public:
+  public:
     ResultSet() = default;
     ResultSet(std::vector<std::string> columns, std::vector<std::vector<Cell>> rows);
 
@@ -40,7 +40,7 @@ public:
     void close();
     std::size_t rowCount() const { return rows_.size(); }
 
-private:
+  private:
     bool open_ = false;
     std::size_t current_ = 0;
     std::vector<std::string> columns_;
