@@ -1,3 +1,4 @@
+#include "common/ImageLists.h"
 #include "common/QtColour.h"
 #include "fakes/Form1Fixture.h"
 #include "store/Statements.h"
@@ -167,6 +168,51 @@ TEST_F(Form1List, ScrollToItemSelectsAndFocusesTheItem) {
     EXPECT_EQ(list->currentItem(), list->item(29));
     EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(29))));
     EXPECT_THROW(form.ScrollToItem(61), std::exception);
+}
+
+TEST_F(Form1List, EachEntryKeepsItsOwnColourAcrossRunsOfColoursAndKindsOutsideThePictures) {
+    const QColor red(200, 0, 0);
+    const QColor blue(0, 0, 200);
+    store::insertGroup(db(), group("Mixed"));
+    const auto add = [&](const char* caption, std::int16_t kind, const QColor& colour) {
+        store::insertItem(
+            db(), item("Mixed", caption, kind, "/tmp", "", 0, common::codeFromColour(colour)));
+    };
+    add("a red", 1, red);
+    add("b red", 2, red);
+    add("c blue", 3, blue);
+    add("d unreadable", 4, blue);
+    add("e blue", 5, blue);
+    add("f red", 1, red);
+    add("g computer", 0, blue);
+    add("h no picture", 7, red);
+    db().execute("update tblItems set itemtextcolor='dark' where itemcaption='d unreadable'");
+
+    clickCategory("Mixed");
+
+    // A kind with no picture lists no entry; the rows after it are listed as usual.
+    EXPECT_EQ(listCaptions(), (QStringList{"a red", "b red", "c blue", "d unreadable", "e blue",
+                                           "f red", "g computer"}));
+    EXPECT_EQ(colourOf("a red"), red);
+    EXPECT_EQ(colourOf("b red"), red);
+    EXPECT_EQ(colourOf("c blue"), blue);
+    EXPECT_EQ(colourOf("d unreadable"), QColor(0, 0, 0));
+    EXPECT_EQ(colourOf("e blue"), blue);
+    EXPECT_EQ(colourOf("f red"), red);
+    EXPECT_EQ(imageOf("a red"), 2);
+    EXPECT_EQ(imageOf("e blue"), 3);
+    EXPECT_EQ(imageOf("g computer"), 1);
+    const auto iconOf = [&](const QString& caption) {
+        return form.ListView1()->findItems(caption, Qt::MatchExactly).first()->icon().cacheKey();
+    };
+    EXPECT_EQ(iconOf("g computer"), common::imageListIcon(1).cacheKey());
+    EXPECT_EQ(iconOf("c blue"), common::imageListIcon(4).cacheKey());
+    EXPECT_EQ(iconOf("e blue"), common::imageListIcon(3).cacheKey());
+
+    const QStringList texts = platform.messages.texts();
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].contains("Form1.loadItems at line 120")) << texts[0].toStdString();
+    EXPECT_TRUE(texts[1].contains("Form1.loadItems at line 118")) << texts[1].toStdString();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "common/ImageLists.h"
 #include "common/QtColour.h"
 #include "fakes/Form1Fixture.h"
 
@@ -6,6 +7,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QSignalSpy>
 
 namespace {
 
@@ -236,6 +238,93 @@ TEST_F(Form1Tree, OnlyTheUsersClicksAndKeyboardMovesAreNodeClicks) {
     QTest::keyClick(form.TreeView1(), Qt::Key_Up);
     EXPECT_EQ(form.Label1()->text(), "first");
     EXPECT_TRUE(listCaptions().isEmpty());
+}
+
+TEST_F(Form1Tree, ManyCategoriesAllStandUnderTheRootWithTheirPicturesAndCanBeClicked) {
+    for (int i = 0; i < 300; ++i) {
+        const std::string name = QString("Category %1").arg(i, 3, 10, QChar('0')).toStdString();
+        store::insertGroup(db(), group(name, "About " + name,
+                                       common::codeFromColour(QColor(i % 256, i / 256, 7))));
+    }
+    store::insertItem(db(), item("Category 299", "Last tool", 1, "/tmp"));
+
+    form.loadGroups();
+
+    QTreeWidgetItem* root = form.TreeView1()->topLevelItem(0);
+    ASSERT_EQ(root->childCount(), 300);
+    EXPECT_TRUE(root->isExpanded());
+    EXPECT_EQ(root->icon(0).cacheKey(), common::imageListIcon(1).cacheKey());
+    for (int i = 0; i < 300; ++i) {
+        const QString name = QString("Category %1").arg(i, 3, 10, QChar('0'));
+        QTreeWidgetItem* node = root->child(i);
+        ASSERT_EQ(node->text(0), name);
+        EXPECT_EQ(app::Form1::nodeKey(node), "key_" + name);
+        EXPECT_EQ(node->icon(0).cacheKey(), common::imageListIcon(2).cacheKey()) << i;
+        EXPECT_EQ(node->foreground(0).color(), QColor(i % 256, i / 256, 7)) << i;
+        EXPECT_EQ(node->childCount(), 0);
+    }
+
+    // The view knows every node: the last one shows where it is and answers a click.
+    clickNode(findCategory("Category 299"));
+    EXPECT_EQ(form.Label1()->text(), "About Category 299");
+    EXPECT_EQ(listCaptions(), QStringList{"Last tool"});
+}
+
+TEST_F(Form1Tree, TheRootIsExpandedOnlyWhenItHoldsCategories) {
+    form.loadGroups();
+    EXPECT_FALSE(form.TreeView1()->topLevelItem(0)->isExpanded());
+
+    store::insertGroup(db(), group("Only"));
+    form.loadGroups();
+    EXPECT_TRUE(form.TreeView1()->topLevelItem(0)->isExpanded());
+    EXPECT_TRUE(form.TreeView1()->visualItemRect(findCategory("Only")).isValid());
+
+    store::deleteGroup(db(), "Only");
+    form.loadGroups();
+    ASSERT_EQ(form.TreeView1()->topLevelItemCount(), 1);
+    EXPECT_EQ(form.TreeView1()->topLevelItem(0)->childCount(), 0);
+    EXPECT_FALSE(form.TreeView1()->topLevelItem(0)->isExpanded());
+}
+
+TEST_F(Form1Tree, RebuildingTheTreeSendsNoSelectionSignalsAndKeepsTheClickedState) {
+    store::insertGroup(db(), group("Alpha", "first"));
+    store::insertGroup(db(), group("Beta", "second"));
+    store::insertItem(db(), item("Beta", "Ball", 1, "/tmp"));
+    clickCategory("Beta");
+    ASSERT_TRUE(form.mNodeIsGroup);
+    ASSERT_EQ(form.Label1()->text(), "second");
+
+    QSignalSpy current(form.TreeView1(), &QTreeWidget::currentItemChanged);
+    QSignalSpy selection(form.TreeView1(), &QTreeWidget::itemSelectionChanged);
+    QSignalSpy expanded(form.TreeView1(), &QTreeWidget::itemExpanded);
+    form.loadGroups();
+
+    EXPECT_EQ(current.count(), 0);
+    EXPECT_EQ(selection.count(), 0);
+    EXPECT_EQ(expanded.count(), 0);
+    EXPECT_TRUE(form.mNodeIsGroup) << "a rebuild is not a node click";
+    EXPECT_TRUE(form.Label1()->text().isEmpty());
+    EXPECT_EQ(listCaptions(), QStringList{"Ball"});
+}
+
+TEST_F(Form1Tree, ManyBadColoursAreCountedInTheOneMessage) {
+    store::insertGroup(db(), group("Alpha"));
+    for (const char* name : {"Beta", "Delta", "Epsilon", "Gamma"}) {
+        store::insertGroup(db(), group(name));
+    }
+    db().execute("update tblGroups set grouptextcolor='blue' where groupcaption<>'Alpha'");
+
+    try {
+        form.loadGroups();
+        ADD_FAILURE() << "the bad colours were not reported";
+    } catch (const std::exception& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()),
+                  "The category \"Beta\" is shown in the default colour. The value \"blue\" in "
+                  "column grouptextcolor is not a number. 3 more categories are shown in the "
+                  "default colour too.");
+    }
+    EXPECT_EQ(categoryNames(), (QStringList{"Alpha", "Beta", "Delta", "Epsilon", "Gamma"}));
+    EXPECT_TRUE(form.TreeView1()->topLevelItem(0)->isExpanded());
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -45,12 +46,15 @@ void Form1::loadItems() {
     entries.reserve(rs.rowCount());
     int image = 0;
     while (!rs.eof()) {
+        // The kind is read once: the picture step uses the value the test read.
+        std::int16_t kind = 0;
         if (trap.test(112, [&] {
-                return rs.field(store::column::itemtype).toInt16() == store::kind::ShellFile;
+                kind = rs.field(store::column::itemtype).toInt16();
+                return kind == store::kind::ShellFile;
             })) {
             trap.step(114, [&] { image = 2; });
         } else {
-            trap.step(116, [&] { image = rs.field(store::column::itemtype).toInt16(); });
+            trap.step(116, [&] { image = kind; });
         }
         std::optional<Entry> entry;
         trap.step(118, [&] {
@@ -89,13 +93,19 @@ template <class Entries> void Form1::fillList(const Entries& entries) {
         // Pictures and colours change no entry's size, so the view need not hear of each one;
         // it is repainted once below.
         const QSignalBlocker quiet(list_->model());
+        // Entries mostly share a few colours: one brush serves a run of entries of one colour
+        // instead of a new brush per entry.
+        QBrush brush;
         for (int i = 0; i < list_->count(); ++i) {
             const auto& entry = entries[static_cast<std::size_t>(i)];
             QListWidgetItem* item = list_->item(i);
             item->setIcon(common::imageListIcon(entry.image));
             item->setData(kImageRole, entry.image);
             if (entry.colour) {
-                item->setForeground(*entry.colour);
+                if (brush.color() != *entry.colour || brush.style() != Qt::SolidPattern) {
+                    brush = QBrush(*entry.colour);
+                }
+                item->setForeground(brush);
             }
         }
     }

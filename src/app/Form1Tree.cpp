@@ -31,28 +31,46 @@ void Form1::loadGroups() {
     root->setData(0, Qt::UserRole, QString::fromLatin1(kRootKey));
     root->setIcon(0, common::imageListIcon(1));
     rs = store::selectAllGroups(globals_.connection());
+    // The category nodes are made apart from the tree and joined to the root in one step: added
+    // one at a time under an expanded root, each makes the view lay itself out again.
+    QList<QTreeWidgetItem*> nodes;
+    nodes.reserve(static_cast<qsizetype>(rs.rowCount()));
+    const auto joinNodes = [&] {
+        root->addChildren(nodes);
+        if (!nodes.isEmpty()) {
+            root->setExpanded(true);
+        }
+    };
+    const QIcon folder = common::imageListIcon(2);
     // A colour that cannot be read must not hide the categories after it: that category keeps
     // the default colour, and the fault is told once when the whole tree stands.
     QString colourFault;
     int colourFaults = 0;
-    while (!rs.eof()) {
-        const QString caption = common::fieldText(rs, store::column::groupcaption);
-        auto* node = new QTreeWidgetItem(root, QStringList{caption});
-        node->setData(0, Qt::UserRole, QStringLiteral("key_") + caption);
-        node->setIcon(0, common::imageListIcon(2));
-        try {
-            node->setForeground(
-                0, common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
-        } catch (const store::StoreError& e) {
-            if (colourFaults++ == 0) {
-                colourFault =
-                    QStringLiteral("The category \"%1\" is shown in the default colour. %2")
-                        .arg(caption, QString::fromStdString(e.what()));
+    try {
+        while (!rs.eof()) {
+            const QString caption = common::fieldText(rs, store::column::groupcaption);
+            auto* node = new QTreeWidgetItem(QStringList{caption});
+            nodes.append(node);
+            node->setData(0, Qt::UserRole, QStringLiteral("key_") + caption);
+            node->setIcon(0, folder);
+            try {
+                node->setForeground(
+                    0, common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
+            } catch (const store::StoreError& e) {
+                if (colourFaults++ == 0) {
+                    colourFault =
+                        QStringLiteral("The category \"%1\" is shown in the default colour. %2")
+                            .arg(caption, QString::fromStdString(e.what()));
+                }
             }
+            rs.moveNext();
         }
-        root->setExpanded(true);
-        rs.moveNext();
+    } catch (...) {
+        // Any other failure ends the rebuild with the categories read so far in the tree.
+        joinNodes();
+        throw;
     }
+    joinNodes();
     if (rs.isOpen()) {
         rs.close();
     }
