@@ -8,7 +8,8 @@ set(VANTORY_PICTURE_SIZES 16 20 24 32 40 48 64 96 128 256)
 set(VANTORY_PICTURES_OUT ${CMAKE_BINARY_DIR}/pictures)
 
 add_executable(make_icon tools/make_icon.cpp)
-target_link_libraries(make_icon PRIVATE Qt6::Gui Qt6::Svg)
+find_package(PNG REQUIRED)
+target_link_libraries(make_icon PRIVATE Qt6::Gui Qt6::Svg PNG::PNG)
 
 set(VANTORY_PICTURE_PNGS "")
 set(qrc_files "")
