@@ -5,9 +5,7 @@ set(VANTORY_DESKTOP_OUT ${CMAKE_BINARY_DIR}/desktop)
 set(VANTORY_ICON_SIZES 16 24 32 48 64 128 256)
 set(VANTORY_ICON_SVG ${CMAKE_SOURCE_DIR}/resources/icons/vantory.svg)
 
-# The product icon as PNG pictures, drawn from our own SVG.
-add_executable(make_icon tools/make_icon.cpp)
-target_link_libraries(make_icon PRIVATE Qt6::Gui Qt6::Svg)
+# The product icon as PNG pictures, drawn from our own SVG by make_icon (cmake/Pictures.cmake).
 set(VANTORY_ICON_PNGS "")
 foreach(size ${VANTORY_ICON_SIZES})
   list(APPEND VANTORY_ICON_PNGS ${VANTORY_DESKTOP_OUT}/icons/${size}x${size}/apps/${VANTORY_ID}.png)

@@ -3,6 +3,7 @@
 #include "fakes/FakeServices.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
+#include "platform/DesktopImages.h"
 #include "platform/DesktopMessageBoxes.h"
 #include "store/Statements.h"
 
@@ -193,7 +194,8 @@ TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
         ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
+        platform::Services own{boxes,   files,    environment, images,    shell,
+                               dialogs, settings, modal,       entryNames};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -243,7 +245,8 @@ TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened)
         ASSERT_TRUE(place.make());
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
+        platform::Services own{boxes,   files,    environment, images,    shell,
+                               dialogs, settings, modal,       entryNames};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -316,7 +319,8 @@ TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
     // Once the first one has closed, a start goes ahead.
     first.close();
     fakes::FakeMessageBoxes boxes;
-    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
+    platform::Services own{boxes,   files,    environment, images,    shell,
+                           dialogs, settings, modal,       entryNames};
     common::Globals owned;
     app::Form1 window(own, owned);
     EXPECT_TRUE(window.Form_Load());
@@ -328,7 +332,8 @@ TEST_F(Startup, BoxesAtStartUpOpenWhereTheWindowWillOpen) {
     ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(catalogue()), 0600), 0);
     platform::DesktopMessageBoxes boxes;
-    platform::Services own{boxes, files, environment, images, shell, dialogs, settings, modal, entryNames};
+    platform::Services own{boxes,   files,    environment, images,    shell,
+                           dialogs, settings, modal,       entryNames};
     common::Globals owned;
     app::Form1 window(own, owned);
     QRect boxPlace;
@@ -364,6 +369,44 @@ TEST_F(Startup, TheHandPointerComesFromTheFileBesideTheProgram) {
     EXPECT_TRUE(images.loaded.contains(program() + "/HAND-M.CUR"));
     form.setMousePointer(app::MousePointer::Custom);
     EXPECT_EQ(form.cursor().shape(), Qt::CrossCursor);
+}
+
+// The pointer file beside the program, read by the desktop's own image service: a sound file
+// becomes the hand pointer, a cut one is reported where the window loads it and the window
+// still opens.
+TEST_F(Startup, TheRealPointerFileIsReadAndABrokenOneIsReported) {
+    ship("dbBlank.mdb");
+    ship("HAND-M.CUR");
+    platform::DesktopImages desktopImages;
+    platform::Services own{messages, files,    environment, desktopImages, shell,
+                           dialogs,  settings, modal,       entryNames};
+    {
+        common::Globals ownGlobals;
+        app::Form1 window(own, ownGlobals);
+        EXPECT_TRUE(window.Form_Load());
+        EXPECT_TRUE(messages.shown.empty()) << messages.texts().join("|").toStdString();
+        window.setMousePointer(app::MousePointer::Custom);
+        EXPECT_EQ(window.cursor().shape(), Qt::BitmapCursor);
+        EXPECT_EQ(window.cursor().pixmap().size(), QSize(32, 32));
+    }
+    {
+        QFile cursor(program() + "/HAND-M.CUR");
+        ASSERT_TRUE(cursor.resize(100));
+    }
+    common::Globals ownGlobals;
+    app::Form1 window(own, ownGlobals);
+    EXPECT_TRUE(window.Form_Load());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const QString text = messages.shown.front().text;
+    EXPECT_TRUE(
+        text.startsWith("The pointer file " + program() + "/HAND-M.CUR could not be loaded."))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("Form1.Form_Load at line 132")) << text.toStdString();
+    EXPECT_EQ(messages.shown.front().title, "Application Error");
+    // Without its file the pointer over the buttons is the desktop's pointing hand.
+    window.setMousePointer(app::MousePointer::Custom);
+    EXPECT_EQ(window.cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_NE(window.TreeView1()->topLevelItemCount(), 0);
 }
 
 TEST_F(Startup, ASkinFileDressesTheMainWindowButTheDescriptionStaysWhite) {

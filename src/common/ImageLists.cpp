@@ -1,13 +1,26 @@
 #include "common/ImageLists.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+#include <algorithm>
 #include <array>
+#include <map>
+#include <memory>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 // The pictures live in a resource file of a static library, which the linker keeps only when
 // something asks for it.
 static void ensurePictures() {
     static const bool ready = [] {
-        Q_INIT_RESOURCE(vantory);
+        Q_INIT_RESOURCE(pictures);
         return true;
     }();
     (void)ready;
@@ -17,20 +30,149 @@ namespace common {
 
 namespace {
 
-QIcon picture(const char* key) {
-    ensurePictures();
-    const QString file = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(key));
-    // A selected node or shortcut keeps its true colours; the highlight behind it marks it.
-    QIcon icon;
-    icon.addFile(file, QSize(), QIcon::Normal);
-    icon.addFile(file, QSize(), QIcon::Selected);
-    return icon;
+// One picture drawn at several sizes, as :/pictures/NAME/SIZE.png. Nothing is read until a
+// size is asked for; each size is decoded once and kept, shared by every copy of the icon.
+class PictureEngine : public QIconEngine {
+  public:
+    PictureEngine(QString name, std::vector<int> windowSizes)
+        : shared_(std::make_shared<Shared>()) {
+        shared_->folder = QStringLiteral(":/pictures/") + name;
+        shared_->windowSizes = std::move(windowSizes);
+    }
+
+    QIconEngine* clone() const override { return new PictureEngine(*this); }
+
+    QString key() const override { return QStringLiteral("VantoryPicture"); }
+
+    // The drawings scale to any size, so every size asked for is given exactly.
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return side > 0 ? QSize(side, side) : QSize();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0) {
+            return {};
+        }
+        // A selected picture keeps its true colours: the highlight behind it marks it.
+        if (mode != QIcon::Disabled) {
+            return normal(side);
+        }
+        QPixmap& disabled = shared_->disabled[side];
+        if (disabled.isNull()) {
+            disabled = disabledLook(normal(side));
+        }
+        return disabled;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        const int side = std::min(rect.width(), rect.height());
+        QPixmap picture = pixmap(QSize(side, side) * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        QRect place(0, 0, side, side);
+        place.moveCenter(rect.center());
+        painter->drawPixmap(place, picture);
+    }
+
+    // The sizes the window system is offered for a window icon (it asks for each one).
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        const std::vector<int> drawn = drawnSizes();
+        const std::vector<int>& wanted =
+            shared_->windowSizes.empty() ? drawn : shared_->windowSizes;
+        for (const int side : wanted) {
+            if (std::find(drawn.begin(), drawn.end(), side) != drawn.end()) {
+                sizes.append(QSize(side, side));
+            }
+        }
+        return sizes;
+    }
+
+    bool isNull() override { return drawnSizes().empty(); }
+
+  private:
+    struct Shared {
+        QString folder;
+        std::vector<int> windowSizes;
+        std::vector<int> drawn; // ascending; listed on first use
+        bool listed = false;
+        std::map<int, QPixmap> normal;
+        std::map<int, QPixmap> disabled;
+    };
+
+    const std::vector<int>& drawnSizes() {
+        if (!shared_->listed) {
+            shared_->listed = true;
+            ensurePictures();
+            const QStringList files =
+                QDir(shared_->folder).entryList({QStringLiteral("*.png")}, QDir::Files);
+            for (const QString& file : files) {
+                bool number = false;
+                const int side = file.chopped(4).toInt(&number);
+                if (number && side > 0) {
+                    shared_->drawn.push_back(side);
+                }
+            }
+            std::sort(shared_->drawn.begin(), shared_->drawn.end());
+        }
+        return shared_->drawn;
+    }
+
+    QPixmap decoded(int side) const {
+        QImageReader reader(QStringLiteral("%1/%2.png").arg(shared_->folder).arg(side), "png");
+        return QPixmap::fromImage(reader.read());
+    }
+
+    // The drawing made for this size, or the next larger one scaled down (the largest scaled
+    // up when none is large enough).
+    QPixmap normal(int side) {
+        QPixmap& kept = shared_->normal[side];
+        if (!kept.isNull()) {
+            return kept;
+        }
+        const std::vector<int>& drawn = drawnSizes();
+        if (drawn.empty()) {
+            return {};
+        }
+        const auto fit = std::lower_bound(drawn.begin(), drawn.end(), side);
+        const int source = fit != drawn.end() ? *fit : drawn.back();
+        if (source == side) {
+            kept = decoded(side);
+        } else {
+            QPixmap& larger = shared_->normal[source];
+            if (larger.isNull()) {
+                larger = decoded(source);
+            }
+            kept = larger.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        }
+        return kept;
+    }
+
+    // The style's own disabled look, as Qt's icons get it.
+    static QPixmap disabledLook(const QPixmap& picture) {
+        if (picture.isNull() ||
+            qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+            return picture;
+        }
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
+    }
+
+    std::shared_ptr<Shared> shared_;
+};
+
+QIcon picture(const char* name, std::vector<int> windowSizes = {}) {
+    return QIcon(new PictureEngine(QLatin1String(name), std::move(windowSizes)));
 }
 
 } // namespace
 
 QIcon imageListIcon(int number) {
-    // One icon per picture, shared by every node and shortcut, so each size is drawn once.
+    // One icon per picture, shared by every node and shortcut, so each size is decoded once.
     static const std::array<QIcon, 5> icons = {picture("computer"), picture("folder"),
                                                picture("program"), picture("url"),
                                                picture("email")};
@@ -41,7 +183,9 @@ QIcon imageListIcon(int number) {
 }
 
 QIcon productIcon() {
-    return picture("vantory");
+    // The window system is given the sizes it was always given; it scales them as it needs.
+    static const QIcon icon = picture("vantory", {16, 32, 64, 128});
+    return icon;
 }
 
 } // namespace common

@@ -1,15 +1,29 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCursor>
+#include <QImage>
+#include <QPoint>
 #include <QString>
 
 #include <optional>
 
 namespace platform {
 
-// Reads a Windows cursor file: the picture of its first entry, with that entry's hotspot.
-// Qt reads the picture but not the hotspot, so the hotspot is taken from the file's header.
-// Returns nothing when the file is missing, is not a cursor file, or its picture is unreadable.
+// The picture of a Windows cursor file's first entry, and that entry's hotspot.
+struct CurPicture {
+    QImage image; // ARGB32
+    QPoint hotspot;
+};
+
+// Decodes a cursor file held in memory. The entry may be a bitmap of 1, 4, 8, 24 or 32 bits a
+// pixel with its transparency mask, or a PNG. Returns nothing for anything else, for a file
+// that is cut short or whose sizes and offsets do not fit, and for a hotspot off the picture.
+std::optional<CurPicture> decodeCur(const QByteArray& bytes);
+
+// Reads a Windows cursor file into a pointer. The file is decoded here rather than through an
+// image plugin, so that the program's pointer costs no plugin loading while the window opens.
+// Returns nothing when the file is missing or decodeCur refuses it.
 std::optional<QCursor> loadCurCursor(const QString& path);
 
 } // namespace platform
