@@ -60,15 +60,17 @@ struct EndOfCheck {
     std::mutex guard;
     std::condition_variable signal;
     int calls = 0;
-    OpenOptions options() {
+    // Opens `path` with the check left for later, and starts it.
+    void openAndStart(Connection& db, const std::string& path) {
         OpenOptions options;
         options.checkPagesInBackground = true;
-        options.whenPagesChecked = [this] {
+        db.open(path, options);
+        EXPECT_TRUE(db.pageCheckPending());
+        db.startPageCheck([this] {
             const std::lock_guard<std::mutex> lock(guard);
             ++calls;
             signal.notify_all();
-        };
-        return options;
+        });
     }
     bool waitForIt() {
         std::unique_lock<std::mutex> lock(guard);
@@ -87,8 +89,7 @@ TEST(PageCheck, ASoundCatalogueIsCheckedBesideItsUseAndThenTakesChanges) {
     const std::string path = filledCatalogue(folder, "dbData.mdb", 600);
     EndOfCheck end;
     Connection db;
-    db.open(path, end.options());
-    EXPECT_TRUE(db.pageCheckPending());
+    end.openAndStart(db, path);
     EXPECT_FALSE(db.isReadOnly());
     // Reading goes on while the check runs.
     EXPECT_EQ(selectAllGroups(db).rowCount(), 3u);
@@ -120,7 +121,7 @@ TEST(PageCheck, DamageFoundBesideTheWindowEndsAsDamageFoundAtOpen) {
 
     EndOfCheck end;
     Connection db;
-    ASSERT_NO_THROW(db.open(path, end.options()));
+    ASSERT_NO_THROW(end.openAndStart(db, path));
     EXPECT_FALSE(db.isDamaged()) << "nothing is known before the check ends";
     ASSERT_TRUE(end.waitForIt());
     db.settlePageCheck();
@@ -128,7 +129,9 @@ TEST(PageCheck, DamageFoundBesideTheWindowEndsAsDamageFoundAtOpen) {
     EXPECT_TRUE(db.isReadOnly());
     EXPECT_EQ(db.damageReport(), reportAtOpen);
     EXPECT_EQ(selectAllGroups(db).rowCount(), 3u) << "what is left still reads";
-    EXPECT_EQ(errorOf([&] { insertGroup(db, {"New", "", "", 0}); }),
+    EXPECT_EQ(errorOf([&] {
+                  insertGroup(db, {"New", "", "", 0});
+              }),
               "The catalogue is damaged, so the change was not saved.");
     db.close();
     EXPECT_EQ(bytesOf(path), spoiled);
@@ -170,12 +173,12 @@ TEST(PageCheck, ClosingWhileTheCheckRunsStopsItAndLeavesTheFileAsItWas) {
         EndOfCheck end;
         {
             Connection db;
-            db.open(path, end.options());
+            end.openAndStart(db, path);
             db.close(); // at once, most likely mid-check
             EXPECT_FALSE(db.pageCheckPending());
             EXPECT_EQ(end.count(), 1) << "the end is told once, also when cut short";
             // The file is free again: a new open is not refused as in use.
-            ASSERT_NO_THROW(db.open(path, end.options()));
+            ASSERT_NO_THROW(end.openAndStart(db, path));
             db.settlePageCheck();
             EXPECT_FALSE(db.isDamaged()) << "a stopped check finds nothing wrong";
         } // destroyed with its check running or done

@@ -118,6 +118,8 @@ class Form1 : public QWidget, public common::MainWindow {
     // catalogue's pages have been checked.
     bool backupDue_ = false;
     bool painted_ = false;
+    // Once the window has painted: starts the check of the catalogue's pages beside it.
+    void afterFirstPaint();
     // Runs on the window's thread once the catalogue's background page check has ended: takes
     // its result, shows a damaged catalogue again read-only and says so, and lets the backup run.
     void takePageCheck();

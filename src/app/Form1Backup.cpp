@@ -5,7 +5,9 @@
 
 #include "common/ErrorTrap.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -33,8 +35,26 @@ void Form1::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     if (!painted_) {
         painted_ = true;
-        QTimer::singleShot(0, this, &Form1::backUpWhenDue);
+        QTimer::singleShot(0, this, &Form1::afterFirstPaint);
     }
+}
+
+void Form1::afterFirstPaint() {
+    store::Connection* db = globals_.gConnection.get();
+    if (db != nullptr && db->isOpen()) {
+        // The window hears, on its own thread, when the check has ended.
+        db->startPageCheck([window = QPointer<Form1>(this)] {
+            QMetaObject::invokeMethod(
+                qApp,
+                [window] {
+                    if (window) {
+                        window->takePageCheck();
+                    }
+                },
+                Qt::QueuedConnection);
+        });
+    }
+    backUpWhenDue();
 }
 
 void Form1::backUpWhenDue() {

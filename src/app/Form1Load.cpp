@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -75,20 +74,10 @@ bool Form1::Form_Load() {
     bool heldByAnother = false;
     bool damaged = false;
     trap.step(124, [&] {
-        // The pages are read in the background, so a large catalogue's window shows at once;
-        // the window hears when the check has ended.
+        // Every page is read once the window shows, beside it, so that a large catalogue's
+        // window opens at once.
         store::OpenOptions options;
         options.checkPagesInBackground = true;
-        options.whenPagesChecked = [window = QPointer<Form1>(this)] {
-            QMetaObject::invokeMethod(
-                qApp,
-                [window] {
-                    if (window) {
-                        window->takePageCheck();
-                    }
-                },
-                Qt::QueuedConnection);
-        };
         try {
             globals_.connection().open(catalogue.toStdString(), options);
         } catch (const store::CatalogueInUse&) {

@@ -283,9 +283,7 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
     if (writeAheadLog_) {
         tryExec(db, "PRAGMA synchronous=NORMAL");
     }
-    if (options.checkPagesInBackground) {
-        pageCheck_ = std::make_unique<PageCheck>(path, options.vfs, options.whenPagesChecked);
-    }
+    pageCheckDue_ = options.checkPagesInBackground;
 }
 
 void Connection::reopenDamaged(const std::vector<std::string>& problems) {
@@ -315,7 +313,15 @@ void Connection::reopenDamaged(const std::vector<std::string>& problems) {
     damageReport_ = describeDamage(path_, problems);
 }
 
+void Connection::startPageCheck(std::function<void()> whenDone) {
+    if (pageCheckDue_ && !pageCheck_) {
+        pageCheck_ = std::make_unique<PageCheck>(path_, vfs_, std::move(whenDone));
+        pageCheckDue_ = false;
+    }
+}
+
 void Connection::settlePageCheck() {
+    startPageCheck({});
     if (!pageCheck_) {
         return;
     }
@@ -342,6 +348,7 @@ int Connection::compareNames(std::string_view a, std::string_view b) const {
 
 void Connection::close() {
     pageCheck_.reset(); // stops a check still reading the file
+    pageCheckDue_ = false;
     statements_.clear();
     if (db_ != nullptr) {
         if (writeAheadLog_) {

@@ -24,12 +24,10 @@ struct OpenOptions {
     // The SQLite VFS the file is opened through; empty for the default. Tests open through one
     // that fails writes on purpose.
     std::string vfs = {};
-    // Reads every page for SQLite's quick check on a thread of its own instead of before open()
-    // returns, so that a large catalogue opens at once. Until the result is taken the file takes
-    // no change: the first write waits for it. `whenPagesChecked` runs on the check's thread
-    // when settlePageCheck() can take the result without waiting.
+    // Leaves SQLite's quick check of every page for startPageCheck() to run on a thread of its
+    // own, so that a large catalogue opens at once. Until its result is taken the file takes no
+    // change: the first write runs the check (when not started yet) and waits for it.
     bool checkPagesInBackground = false;
-    std::function<void()> whenPagesChecked = {};
 };
 
 // The one connection to the catalogue file. Each statement takes effect on its own.
@@ -49,7 +47,10 @@ class Connection {
     // tables at all is refused with DamagedCatalogueError.
     void open(const std::string& path, const OpenOptions& options = {});
     // With the pages checked in the background: true until settlePageCheck() has taken the result.
-    bool pageCheckPending() const { return pageCheck_ != nullptr; }
+    bool pageCheckPending() const { return pageCheckDue_ || pageCheck_ != nullptr; }
+    // Starts the background check of the pages, once; `whenDone` runs on the check's thread when
+    // settlePageCheck() can take the result without waiting.
+    void startPageCheck(std::function<void()> whenDone);
     // Waits for a background check and takes its result: a damaged file is opened again
     // read-only, exactly as if the damage had been found at open, and isDamaged() tells.
     // Throws DamagedCatalogueError, and closes, when what is left cannot be read.
@@ -86,6 +87,7 @@ class Connection {
 
     std::shared_ptr<const NameCollator> names_;
     std::unique_ptr<PageCheck> pageCheck_;
+    bool pageCheckDue_ = false;
     StatementCache statements_;
     sqlite3* db_ = nullptr;
     int lockFd_ = -1;
