@@ -372,6 +372,85 @@ TEST_F(DropFiles, ACatalogueBusyInAnotherProgramStopsTheDropWithOneMessage) {
     EXPECT_EQ(rowCount("Work"), 0);
 }
 
+TEST_F(DropFiles, HeldCaptionsAreFoundWhateverOrderTheFilesComeIn) {
+    showCategory("Work", {"Beta", "Café", "Delta"});
+
+    // After every held caption, before them, between them, and again in other letter cases.
+    dropFiles({"/in/zeta.txt", "/in/alpha.txt", "/in/DELTA.pdf", "/in/Gamma.txt", "/in/ALPHA.doc",
+               "/in/gamma.md", "/in/beta.txt", "/in/epsilon.txt", "/in/Zeta.md", "/in/Cafe.txt",
+               QString::fromUtf8("/in/Cafe\u0301.txt"), "/in/cafe.md", "/in/cab.txt",
+               "/in/CAB.txt"});
+
+    // A decomposed "é" is the held "Café"; a plain "e" is another caption.
+    EXPECT_EQ(listCaptions(), (QStringList{"Beta", "Café", "Delta", "zeta", "alpha", "Gamma",
+                                           "epsilon", "Cafe", "cab"}));
+    EXPECT_EQ(committedCaptions("Work"), listCaptions());
+    EXPECT_TRUE(platform.messages.shown.empty());
+}
+
+TEST_F(DropFiles, ManyFilesInAndOutOfNameOrderAreEachStoredOnce) {
+    showCategory("Work", {"file 100"});
+    // Name order, then the same names in the other letter case backwards, then every other one
+    // again: only the first of each is stored, in the order dropped.
+    QStringList paths;
+    QStringList expected{"file 100"};
+    for (int i = 0; i < 200; ++i) {
+        const QString name = QStringLiteral("file %1").arg(i, 3, 10, QChar('0'));
+        paths << "/in/" + name + ".txt";
+        if (name != "file 100") {
+            expected << name;
+        }
+    }
+    for (int i = 199; i >= 0; --i) {
+        paths << QStringLiteral("/in/FILE %1.pdf").arg(i, 3, 10, QChar('0'));
+    }
+    for (int i = 0; i < 200; i += 2) {
+        paths << QStringLiteral("/in/File %1").arg(i, 3, 10, QChar('0'));
+    }
+    paths << "/in/file 200.txt"
+          << "/in/file 0995.txt";
+    expected << "file 200"
+             << "file 0995";
+
+    dropFiles(paths);
+
+    EXPECT_EQ(listCaptions(), expected);
+    EXPECT_EQ(committedCaptions("Work"), expected);
+    EXPECT_EQ(rowCount("Work"), 202);
+}
+
+TEST_F(DropFiles, RowsLostWithAFailedCommitCanBeDroppedAgainLater) {
+    showCategory("Work", {});
+    // Counts inserts of c outside any transaction, so the second attempt can be refused.
+    static int insertsOfC = 0;
+    insertsOfC = 0;
+    ASSERT_EQ(sqlite3_create_function_v2(
+                  db().handle(), "count_c", 0, SQLITE_UTF8, nullptr,
+                  [](sqlite3_context* context, int, sqlite3_value**) {
+                      sqlite3_result_int(context, ++insertsOfC);
+                  },
+                  nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    db().execute("create trigger refuse_c before insert on tblItems when new.itempath = "
+                 "'/data/c.txt' and count_c() > 1 begin select raise(fail, 'c again'); end");
+    // d ends the transaction; storing a and c once more fails on c, so neither is kept.
+    db().execute("create trigger refuse_d before insert on tblItems when new.itempath = "
+                 "'/data/d.txt' begin select raise(rollback, 'The path d is refused.'); end");
+
+    dropFiles({"/data/a.txt", "/data/c.txt", "/data/d.txt", "/data/e.txt", "/data/A.md",
+               "/data/C.md", "/data/E.md"});
+
+    EXPECT_EQ(listCaptions(), (QStringList{"e", "A", "C"}));
+    EXPECT_EQ(committedCaptions("Work"), (QStringList{"e", "A", "C"}));
+    const QStringList boxes = platform.messages.texts();
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes[0].contains("The path d is refused."));
+    EXPECT_TRUE(boxes[1].contains("c again"));
+    EXPECT_TRUE(boxes[1].contains("Form1.ListView1_OLEDragDrop at line 112"));
+    EXPECT_NO_THROW(db().execute("begin immediate")) << "no transaction is left open";
+    db().execute("rollback");
+}
+
 TEST_F(MoveEntries, TheDraggedEntryEndsAtThePlaceOfTheEntryItIsDroppedOn) {
     const QStringList six{"1", "2", "3", "4", "5", "6"};
     showCategory("Work", six);

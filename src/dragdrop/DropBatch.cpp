@@ -19,24 +19,51 @@ void DropBatch::begin() {
     }
 }
 
+DropBatch::Captions::iterator DropBatch::placeOf(const std::string& caption) {
+    Captions& held = *captions_;
+    // A file manager hands over its selection in name order, so a dropped caption mostly comes
+    // after every held one: one comparison settles it.
+    if (held.empty() || held.key_comp()(*held.rbegin(), caption)) {
+        return held.end();
+    }
+    return held.lower_bound(caption);
+}
+
 bool DropBatch::groupHolds(const std::string& caption) {
     if (!captions_) {
-        std::set<std::string, IgnoringCase> held(IgnoringCase{&db_});
+        Captions held(IgnoringCase{&db_});
+        // The rows come in caption order, so each goes in at the end without a search.
         for (store::ResultSet rs = store::selectItemsOfGroup(db_, group_); !rs.eof();
              rs.moveNext()) {
-            held.insert(rs.field(store::column::itemcaption).text());
+            held.insert(held.end(), rs.field(store::column::itemcaption).text());
         }
         captions_ = std::move(held);
     }
-    return captions_->count(caption) > 0;
+    const Captions::iterator place = placeOf(caption);
+    lastAsked_ = caption;
+    lastPlace_ = place;
+    return place != captions_->end() && !captions_->key_comp()(caption, *place);
 }
 
 void DropBatch::insert(const std::string& caption, const std::string& path, std::int16_t kind) {
     store::insertDroppedItem(db_, group_, caption, path, kind);
     pending_.push_back({group_, caption, path, kind});
     if (captions_) {
-        captions_->insert(caption);
+        // A wrong hint costs a search but never misplaces the caption.
+        const Captions::iterator hint =
+            lastPlace_ && lastAsked_ == caption ? *lastPlace_ : captions_->end();
+        captions_->insert(hint, caption);
     }
+    lastPlace_.reset();
+}
+
+void DropBatch::forget(const std::vector<DroppedRow>& rows) {
+    if (captions_) {
+        for (const DroppedRow& row : rows) {
+            captions_->erase(row.caption);
+        }
+    }
+    lastPlace_.reset();
 }
 
 void DropBatch::commit() {
@@ -53,11 +80,7 @@ void DropBatch::commit() {
         try {
             storeAgain(rows);
         } catch (const store::StoreError&) {
-            if (captions_) {
-                for (const DroppedRow& row : rows) {
-                    captions_->erase(row.caption);
-                }
-            }
+            forget(rows);
             throw;
         }
     }

@@ -36,8 +36,10 @@ class DropBatch {
     // True when the group already holds a shortcut of this caption, ignoring letter case as the
     // catalogue does. The group's captions are read once, on the first question, and the rows
     // added since are counted in: one lookup per file would read the whole table each time.
+    // Files dropped in name order cost one comparison each.
     bool groupHolds(const std::string& caption);
-    // Adds a row within the open transaction; throws StoreError when the statement fails.
+    // Adds a row within the open transaction; throws StoreError when the statement fails. The
+    // place found by groupHolds() for the same caption is used again.
     void insert(const std::string& caption, const std::string& path, std::int16_t kind);
     // Makes the rows added so far permanent and closes the transaction. A failed statement can
     // end the transaction and undo the rows before it (a full disk, a trigger that rolls back);
@@ -55,11 +57,20 @@ class DropBatch {
         bool operator()(const std::string& a, const std::string& b) const;
     };
 
+    using Captions = std::set<std::string, IgnoringCase>;
+
+    // Where a caption stands among the held ones: the first held caption not before it.
+    Captions::iterator placeOf(const std::string& caption);
+    void forget(const std::vector<DroppedRow>& rows);
     void storeAgain(const std::vector<DroppedRow>& rows);
 
     store::Connection& db_;
     std::string group_;
-    std::optional<std::set<std::string, IgnoringCase>> captions_;
+    std::optional<Captions> captions_;
+    // The caption groupHolds() last looked for and its place, so that its insert needs no
+    // second search. Each comparison goes through the collator, which is the dear part.
+    std::string lastAsked_;
+    std::optional<Captions::iterator> lastPlace_;
     std::unique_ptr<store::Transaction> transaction_;
     std::vector<DroppedRow> pending_;
     std::vector<DroppedRow> stored_;

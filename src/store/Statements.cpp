@@ -83,9 +83,11 @@ void insertShortcutFileItem(Connection& db, const std::string& group, const std:
 
 void insertDroppedItem(Connection& db, const std::string& group, const std::string& caption,
                        const std::string& path, std::int16_t kind) {
-    db.execute("insert into tblItems (groupcaption,itemcaption,itemdescription,itempath,"
-               "itemparameter,itemtype,itemtextcolor,openas) values (?,?,' ',?,' ',?,0,0)",
-               {text(group), text(caption), text(path), number(kind)});
+    // Run once per dropped file: the text is made once, not for every row.
+    static const std::string sql =
+        "insert into tblItems (groupcaption,itemcaption,itemdescription,itempath,"
+        "itemparameter,itemtype,itemtextcolor,openas) values (?,?,' ',?,' ',?,0,0)";
+    db.execute(sql, {text(group), text(caption), text(path), number(kind)});
 }
 
 void updateItem(Connection& db, const std::string& oldCaption, const ItemRow& row) {
