@@ -4,6 +4,7 @@
 #include "store/Statements.h"
 #include "store/StoreError.h"
 
+#include <iterator>
 #include <utility>
 
 namespace dragdrop {
@@ -45,9 +46,9 @@ bool DropBatch::groupHolds(const std::string& caption) {
     return place != captions_->end() && !captions_->key_comp()(caption, *place);
 }
 
-void DropBatch::insert(const std::string& caption, const std::string& path, std::int16_t kind) {
+void DropBatch::insert(const std::string& caption, std::string path, std::int16_t kind) {
     store::insertDroppedItem(db_, group_, caption, path, kind);
-    pending_.push_back({group_, caption, path, kind});
+    pending_.push_back({group_, caption, std::move(path), kind});
     if (captions_) {
         // A wrong hint costs a search but never misplaces the caption.
         const Captions::iterator hint =
@@ -84,7 +85,8 @@ void DropBatch::commit() {
             throw;
         }
     }
-    stored_.insert(stored_.end(), rows.begin(), rows.end());
+    stored_.insert(stored_.end(), std::make_move_iterator(rows.begin()),
+                   std::make_move_iterator(rows.end()));
 }
 
 void DropBatch::storeAgain(const std::vector<DroppedRow>& rows) {

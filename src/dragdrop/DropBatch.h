@@ -40,7 +40,7 @@ class DropBatch {
     bool groupHolds(const std::string& caption);
     // Adds a row within the open transaction; throws StoreError when the statement fails. The
     // place found by groupHolds() for the same caption is used again.
-    void insert(const std::string& caption, const std::string& path, std::int16_t kind);
+    void insert(const std::string& caption, std::string path, std::int16_t kind);
     // Makes the rows added so far permanent and closes the transaction. A failed statement can
     // end the transaction and undo the rows before it (a full disk, a trigger that rolls back);
     // they are then stored once more in a transaction of their own. Throws StoreError when they
