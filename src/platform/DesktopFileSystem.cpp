@@ -8,6 +8,8 @@
 #include <QMimeDatabase>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 namespace platform {
 
 namespace {
@@ -48,7 +50,15 @@ FileKind kindOfInfo(const QFileInfo& info) {
 } // namespace
 
 FileKind DesktopFileSystem::kindOf(const QString& path) {
-    return path.isEmpty() ? FileKind::Missing : kindOfInfo(QFileInfo(path));
+    // One stat() answers all: a drop asks this of every file it brings.
+    struct stat facts {};
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &facts) != 0) {
+        return FileKind::Missing;
+    }
+    if (S_ISDIR(facts.st_mode)) {
+        return FileKind::Folder;
+    }
+    return S_ISREG(facts.st_mode) ? FileKind::File : FileKind::Special;
 }
 
 FileFacts DesktopFileSystem::inspect(const QString& path) {

@@ -10,9 +10,9 @@ StatementCache::InUse::~InUse() {
     if (statement_ == nullptr) {
         return;
     }
+    // Every use binds all of a statement's values, so the old ones need no clearing.
     if (kept_) {
         sqlite3_reset(statement_);
-        sqlite3_clear_bindings(statement_);
     } else {
         sqlite3_finalize(statement_);
     }

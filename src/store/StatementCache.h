@@ -11,8 +11,7 @@ namespace store {
 // row (the inserts of a drop of many files) is compiled once.
 class StatementCache {
   public:
-    // A statement in use: reset and cleared of its values when it ends, finalized when the
-    // cache did not keep it.
+    // A statement in use: reset when it ends, finalized when the cache did not keep it.
     class InUse {
       public:
         InUse(sqlite3_stmt* statement, bool kept) : statement_(statement), kept_(kept) {}
