@@ -143,7 +143,7 @@ TEST(Pictures, EveryUseSharesOnePictureAndUnknownNumbersThrow) {
 // The window system asks the window icon for each size it offers and is given each one.
 TEST(Pictures, TheWindowIconOffersTheUsualSizes) {
     const QList<QSize> offered = common::productIcon().availableSizes();
-    EXPECT_EQ(offered, (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+    EXPECT_EQ(offered, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
     for (const QSize& size : offered) {
         EXPECT_EQ(common::productIcon().pixmap(size).size(), size);
     }

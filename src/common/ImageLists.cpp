@@ -183,8 +183,10 @@ QIcon imageListIcon(int number) {
 }
 
 QIcon productIcon() {
-    // The window system is given the sizes it was always given; it scales them as it needs.
-    static const QIcon icon = picture("vantory", {16, 32, 64, 128});
+    // The window system is given the sizes a task bar and a window switcher draw; larger ones
+    // come from the installed icon theme through the desktop entry. Each size offered is drawn
+    // and sent to the window system when the window opens.
+    static const QIcon icon = picture("vantory", {16, 32, 48});
     return icon;
 }
 
