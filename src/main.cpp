@@ -3,11 +3,15 @@
 #include "platform/DesktopPlatform.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
+#include "store/NameCollator.h"
+#include "store/WarmUp.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 
 int main(int argc, char* argv[]) {
+    // The catalogue's libraries get ready beside the window being built.
+    const store::WarmUp warmUp(store::NameCollator::localeFromEnvironment());
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
