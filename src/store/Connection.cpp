@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -87,8 +88,11 @@ void bind(sqlite3* db, sqlite3_stmt* stmt, const std::vector<Value>& params) {
         const int index = static_cast<int>(i + 1);
         int bound = SQLITE_OK;
         if (const auto* s = std::get_if<std::string>(&params[i])) {
+            // The values outlive every step of the statement (it runs to its end within the
+            // call that bound them, and each use binds all its values anew), so SQLite need
+            // not copy them.
             bound = sqlite3_bind_text(stmt, index, s->data(), static_cast<int>(s->size()),
-                                      SQLITE_TRANSIENT);
+                                      SQLITE_STATIC);
         } else {
             bound = sqlite3_bind_int64(
                 stmt, index, static_cast<sqlite3_int64>(std::get<std::int64_t>(params[i])));
@@ -406,24 +410,28 @@ void Connection::execute(const std::string& sql, const std::vector<Value>& param
     if (db_ == nullptr) {
         throw StoreError("The catalogue is not open.");
     }
-    bool writes = false;
-    {
-        const StatementCache::InUse probe = statement(sql);
-        if (!probe) {
-            bind(db_, nullptr, params); // refuses values given for no statement
-            return;
+    std::optional<StatementCache::InUse> stmt;
+    stmt.emplace(statement(sql));
+    if (!*stmt) {
+        bind(db_, nullptr, params); // refuses values given for no statement
+        return;
+    }
+    if (sqlite3_stmt_readonly(stmt->get()) == 0) {
+        // Taking the page check's verdict may open the file again, and a statement compiled
+        // before belongs to the old handle: it is taken again afterwards.
+        const bool mayReopen = pageCheckPending();
+        if (mayReopen) {
+            stmt.reset();
         }
-        writes = sqlite3_stmt_readonly(probe.get()) == 0;
-    }
-    // Readying the file for a change may open it again, so the statement is taken afterwards.
-    if (writes) {
         prepareToWrite();
+        if (mayReopen) {
+            stmt.emplace(statement(sql));
+        }
     }
-    const StatementCache::InUse stmt = statement(sql);
-    bind(db_, stmt.get(), params);
+    bind(db_, stmt->get(), params);
     int rc = SQLITE_ROW;
     while (rc == SQLITE_ROW) {
-        rc = sqlite3_step(stmt.get());
+        rc = sqlite3_step(stmt->get());
     }
     if (rc != SQLITE_DONE) {
         throw statementError(db_, rc);
