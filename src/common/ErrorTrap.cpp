@@ -17,7 +17,7 @@ QString applicationErrorText(const QString& description, const QString& location
 Trap::Trap(platform::MessageBoxes& boxes, QWidget* owner, QString location)
     : boxes_(boxes), owner_(owner), location_(std::move(location)) {}
 
-bool Trap::step(int label, const std::function<void()>& statement) {
+bool Trap::step(int label, Statement<void> statement) {
     lastLabel_ = label;
     try {
         statement();
@@ -30,7 +30,7 @@ bool Trap::step(int label, const std::function<void()>& statement) {
     return false;
 }
 
-bool Trap::test(int label, const std::function<bool()>& condition) {
+bool Trap::test(int label, Statement<bool> condition) {
     bool result = true;
     step(label, [&] { result = condition(); });
     return result;
