@@ -123,7 +123,8 @@ class Form1 : public QWidget, public common::MainWindow {
     // Runs on the window's thread once the catalogue's background page check has ended: takes
     // its result, shows a damaged catalogue again read-only and says so, and lets the backup run.
     void takePageCheck();
-    // Runs the start-up backup when nothing it waits for is outstanding.
+    // Runs the start-up backup, once the window has painted, when the page check is no longer
+    // outstanding.
     void backUpWhenDue();
     // Rebuilds the tree and shows the root, as start-up does.
     void showCatalogueFromTheRoot();

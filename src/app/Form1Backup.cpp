@@ -6,7 +6,6 @@
 #include "common/ErrorTrap.h"
 
 #include <QApplication>
-#include <QListWidget>
 #include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
@@ -59,7 +58,7 @@ void Form1::afterFirstPaint() {
 
 void Form1::backUpWhenDue() {
     const store::Connection* db = globals_.gConnection.get();
-    if (!backupDue_ || !painted_ || (db != nullptr && db->pageCheckPending())) {
+    if (!backupDue_ || (db != nullptr && db->pageCheckPending())) {
         return;
     }
     backupDue_ = false;
@@ -81,8 +80,7 @@ void Form1::takePageCheck() {
     } else if (!db->isOpen()) {
         // Too damaged to read at all (the trap has told why): nothing is left to show.
         tree_->clear();
-        list_->clear();
-        mNodeIsGroup = false;
+        TreeView1_NodeClick(nullptr);
     }
     backUpWhenDue();
 }

@@ -1,7 +1,6 @@
 #include "common/ImageLists.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
@@ -80,7 +79,7 @@ class PictureEngine : public QIconEngine {
     // The sizes the window system is offered for a window icon (it asks for each one).
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        const std::vector<int> drawn = drawnSizes();
+        const std::vector<int>& drawn = drawnSizes();
         const std::vector<int>& wanted =
             shared_->windowSizes.empty() ? drawn : shared_->windowSizes;
         for (const int side : wanted) {
@@ -97,31 +96,22 @@ class PictureEngine : public QIconEngine {
     struct Shared {
         QString folder;
         std::vector<int> windowSizes;
-        std::vector<int> drawn; // ascending; listed on first use
-        bool listed = false;
         std::map<int, QPixmap> normal;
         std::map<int, QPixmap> disabled;
     };
 
-    const std::vector<int>& drawnSizes() {
-        if (!shared_->listed) {
-            shared_->listed = true;
-            ensurePictures();
-            const QStringList files =
-                QDir(shared_->folder).entryList({QStringLiteral("*.png")}, QDir::Files);
-            for (const QString& file : files) {
-                bool number = false;
-                const int side = file.chopped(4).toInt(&number);
-                if (number && side > 0) {
-                    shared_->drawn.push_back(side);
-                }
-            }
-            std::sort(shared_->drawn.begin(), shared_->drawn.end());
-        }
-        return shared_->drawn;
+    // The sizes every picture is drawn at, ascending, as the build drew them.
+    static const std::vector<int>& drawnSizes() {
+        static const std::vector<int> drawn = [] {
+            std::vector<int> sizes{VANTORY_PICTURE_SIZE_LIST};
+            std::sort(sizes.begin(), sizes.end());
+            return sizes;
+        }();
+        return drawn;
     }
 
     QPixmap decoded(int side) const {
+        ensurePictures();
         QImageReader reader(QStringLiteral("%1/%2.png").arg(shared_->folder).arg(side), "png");
         return QPixmap::fromImage(reader.read());
     }

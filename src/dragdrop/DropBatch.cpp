@@ -41,7 +41,6 @@ bool DropBatch::groupHolds(const std::string& caption) {
         captions_ = std::move(held);
     }
     const Captions::iterator place = placeOf(caption);
-    lastAsked_ = caption;
     lastPlace_ = place;
     return place != captions_->end() && !captions_->key_comp()(caption, *place);
 }
@@ -50,10 +49,9 @@ void DropBatch::insert(const std::string& caption, std::string path, std::int16_
     store::insertDroppedItem(db_, group_, caption, path, kind);
     pending_.push_back({group_, caption, std::move(path), kind});
     if (captions_) {
-        // A wrong hint costs a search but never misplaces the caption.
-        const Captions::iterator hint =
-            lastPlace_ && lastAsked_ == caption ? *lastPlace_ : captions_->end();
-        captions_->insert(hint, caption);
+        // The place groupHolds() found; a hint for another caption costs a search but never
+        // misplaces the caption.
+        captions_->insert(lastPlace_.value_or(captions_->end()), caption);
     }
     lastPlace_.reset();
 }

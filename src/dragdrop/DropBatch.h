@@ -67,9 +67,8 @@ class DropBatch {
     store::Connection& db_;
     std::string group_;
     std::optional<Captions> captions_;
-    // The caption groupHolds() last looked for and its place, so that its insert needs no
-    // second search. Each comparison goes through the collator, which is the dear part.
-    std::string lastAsked_;
+    // Where groupHolds() last found a caption's place, so that its insert needs no second
+    // search. Each comparison goes through the collator, which is the dear part.
     std::optional<Captions::iterator> lastPlace_;
     std::unique_ptr<store::Transaction> transaction_;
     std::vector<DroppedRow> pending_;

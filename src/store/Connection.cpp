@@ -162,6 +162,21 @@ sqlite3* openHandle(const std::string& path, int flags, const std::string& vfs,
     return db;
 }
 
+// True when a page check ended without a verdict: another program held the file, memory ran
+// out, or the check was stopped or could not open the file. None of these is damage.
+bool checkWasCutShort(int code) {
+    switch (code & 0xFF) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_NOMEM:
+    case SQLITE_INTERRUPT:
+    case SQLITE_CANTOPEN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The refusal for a file whose tables cannot be read, worded for the user.
 StoreError unreadableTables(const std::string& path, const TableCheck& check) {
     switch (check.code & 0xFF) {
@@ -263,9 +278,7 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
         throw fail(unreadableTables(path, tables));
     } else if (!options.checkPagesInBackground) {
         QuickCheck check = quickCheck(db);
-        const int code = check.code & 0xFF;
-        if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOMEM) {
-            // Not damage: another program holds the file, or memory ran out.
+        if (checkWasCutShort(check.code)) {
             throw fail(unreadableTables(path, TableCheck{check.code, check.problems.back()}));
         }
         problems = std::move(check.problems);
@@ -331,11 +344,8 @@ void Connection::settlePageCheck() {
     }
     const QuickCheck check = pageCheck_->result();
     pageCheck_.reset();
-    const int code = check.code & 0xFF;
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_NOMEM ||
-        code == SQLITE_INTERRUPT || code == SQLITE_CANTOPEN) {
-        // No verdict (another program held the file, memory ran out): nothing was found wrong,
-        // as when no check runs at all.
+    if (checkWasCutShort(check.code)) {
+        // No verdict: nothing was found wrong, as when no check runs at all.
         return;
     }
     if (!check.problems.empty()) {
