@@ -35,26 +35,6 @@ std::set<std::string> filesIn(const fs::path& folder) {
     return names;
 }
 
-// A catalogue of three groups with `items` shortcuts spread over them.
-std::string filledCatalogue(const TempFolder& folder, const std::string& name, int items) {
-    const std::string path = copyOf(blankTemplate(), folder, name);
-    Connection db;
-    db.open(path);
-    Transaction tx(db);
-    for (const char* group : {"Games", "Office", "Tools"}) {
-        insertGroup(db, {group, std::string(group) + " shortcuts", "", 0x112233});
-    }
-    for (int i = 0; i < items; ++i) {
-        const char* group = i % 3 == 0 ? "Games" : (i % 3 == 1 ? "Office" : "Tools");
-        insertItem(db,
-                   {group, "Shortcut " + std::to_string(i), "Description of " + std::to_string(i),
-                    "/usr/bin/program" + std::to_string(i), "--flag", kind::Application, 0x336699,
-                    windowstate::Normal});
-    }
-    tx.commit();
-    return path;
-}
-
 int rootPage(const std::string& path, const std::string& table) {
     sqlite3* db = nullptr;
     sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);

@@ -26,23 +26,6 @@ namespace {
 
 constexpr std::size_t kPageSize = 4096;
 
-std::string filledCatalogue(const TempFolder& folder, const std::string& name, int items) {
-    const std::string path = copyOf(blankTemplate(), folder, name);
-    Connection db;
-    db.open(path);
-    Transaction tx(db);
-    for (const char* group : {"Games", "Office", "Tools"}) {
-        insertGroup(db, {group, "", "", 0});
-    }
-    for (int i = 0; i < items; ++i) {
-        insertItem(db, {i % 2 ? "Games" : "Tools", "Shortcut " + std::to_string(i),
-                        "Description of " + std::to_string(i), "/usr/bin/true", "",
-                        kind::Application, 0, windowstate::Normal});
-    }
-    tx.commit();
-    return path;
-}
-
 // Overwrites a page in the middle of the file (the shortcuts' rows) with noise.
 std::string spoilAMiddlePage(const std::string& path) {
     std::string bytes = bytesOf(path);

@@ -2,7 +2,11 @@
 
 // Helpers for the store tests: temporary folders, catalogue copies and raw file bytes.
 
+#include "store/Codes.h"
+#include "store/Connection.h"
+#include "store/Statements.h"
 #include "store/StoreError.h"
+#include "store/Transaction.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +95,26 @@ inline std::string errorOf(const std::function<void()>& f) {
         return e.what();
     }
     return "(no StoreError)";
+}
+
+// A catalogue of three groups with `items` shortcuts spread over them.
+inline std::string filledCatalogue(const TempFolder& folder, const std::string& name, int items) {
+    const std::string path = copyOf(blankTemplate(), folder, name);
+    store::Connection db;
+    db.open(path);
+    store::Transaction tx(db);
+    for (const char* group : {"Games", "Office", "Tools"}) {
+        store::insertGroup(db, {group, std::string(group) + " shortcuts", "", 0x112233});
+    }
+    for (int i = 0; i < items; ++i) {
+        const char* group = i % 3 == 0 ? "Games" : (i % 3 == 1 ? "Office" : "Tools");
+        store::insertItem(db, {group, "Shortcut " + std::to_string(i),
+                               "Description of " + std::to_string(i),
+                               "/usr/bin/program" + std::to_string(i), "--flag",
+                               store::kind::Application, 0x336699, store::windowstate::Normal});
+    }
+    tx.commit();
+    return path;
 }
 
 } // namespace fakes
