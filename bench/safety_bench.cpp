@@ -4,6 +4,7 @@
 // 2. A rolling backup: the first copy, the check that finds an unchanged catalogue, and the
 //    copy after one change.
 
+#include "BenchFiles.h"
 #include "store/Backup.h"
 #include "store/Codes.h"
 #include "store/Connection.h"
@@ -81,19 +82,13 @@ double best(double (*f)(const std::string&), const std::string& path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const fs::path blank = argc > 1
-                               ? fs::path(argv[1])
-                               : fs::read_symlink("/proc/self/exe").parent_path() / "dbBlank.mdb";
-    if (!fs::exists(blank)) {
-        std::fprintf(stderr, "blank catalogue %s not found\n", blank.c_str());
+    const std::optional<fs::path> blankFile = benchfiles::blankCatalogue(argc, argv);
+    const std::optional<fs::path> work = benchfiles::newFolder("vantory_safety");
+    if (!blankFile || !work) {
         return 1;
     }
-    std::string pattern = (fs::temp_directory_path() / "vantory_safety_XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path folder = pattern;
+    const fs::path& blank = *blankFile;
+    const fs::path& folder = *work;
     const std::string path = (folder / "dbData.mdb").string();
     fs::copy_file(blank, path);
 

@@ -8,6 +8,7 @@
 // For comparison, (1) also runs on a plain SQLite connection with the rollback journal and full
 // syncing, the settings a catalogue file has at rest.
 
+#include "BenchFiles.h"
 #include "store/Codes.h"
 #include "store/Connection.h"
 #include "store/Statements.h"
@@ -111,23 +112,13 @@ void readLargeGroup(const std::string& path, int count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    fs::path blank;
-    if (argc > 1) {
-        blank = argv[1];
-    } else {
-        blank = fs::read_symlink("/proc/self/exe").parent_path() / "dbBlank.mdb";
-    }
-    if (!fs::exists(blank)) {
-        std::fprintf(stderr, "blank catalogue %s not found\n", blank.c_str());
+    const std::optional<fs::path> blankFile = benchfiles::blankCatalogue(argc, argv);
+    const std::optional<fs::path> work = benchfiles::newFolder("vantory_bench");
+    if (!blankFile || !work) {
         return 1;
     }
-
-    std::string pattern = (fs::temp_directory_path() / "vantory_bench_XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    const fs::path folder = pattern;
+    const fs::path& blank = *blankFile;
+    const fs::path& folder = *work;
     const auto fresh = [&](const char* name) {
         const fs::path copy = folder / name;
         fs::copy_file(blank, copy, fs::copy_options::overwrite_existing);
