@@ -70,6 +70,21 @@ TEST(Form1Layout, ControlsStandWhereTheWindowPutsThemWithNamesAndCaptions) {
         }
     }
     EXPECT_TRUE(form.Label1()->text().isEmpty());
+    EXPECT_TRUE(form.Label1()->autoFillBackground());
+    EXPECT_EQ(form.Label1()->palette().color(QPalette::Window), QColor(Qt::white));
+    // The frames and the description fill with the window's white through the window's own
+    // palette, so that buttons of one size share one palette and the style draws them once.
+    for (QWidget* filled : {form.findChild<QWidget*>("Frame1"), form.findChild<QWidget*>("Frame2"),
+                            static_cast<QWidget*>(form.Label1())}) {
+        SCOPED_TRACE(filled->objectName().toStdString());
+        EXPECT_TRUE(filled->autoFillBackground());
+        EXPECT_FALSE(filled->testAttribute(Qt::WA_SetPalette));
+    }
+    const qint64 sameSize = form.PushButton(4)->palette().cacheKey();
+    for (int number : {5, 6, 9}) {
+        EXPECT_EQ(form.PushButton(number)->size(), form.PushButton(4)->size());
+        EXPECT_EQ(form.PushButton(number)->palette().cacheKey(), sameSize) << number;
+    }
     EXPECT_DOUBLE_EQ(form.Label1()->font().pointSizeF(), 15.75);
     EXPECT_EQ(form.ListView1()->viewMode(), QListView::IconMode);
     EXPECT_EQ(form.ListView1()->iconSize(), QSize(32, 32));
