@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that building, running and testing Vantory need.
 set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
-  libpng-dev sqlite3 libicu-dev libglib2.0-dev libgtest-dev libgmock-dev googletest xvfb xauth fonts-liberation
+  libpng-dev sqlite3 libicu-dev libglib2.0-dev libfontconfig-dev libgtest-dev libgmock-dev googletest xvfb xauth fonts-liberation
   xdg-utils
   # tests/desktop: the program on a private X server, read through the accessibility bus
   dbus-daemon at-spi2-core python3-pyatspi xdotool x11-xkb-utils

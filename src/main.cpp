@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 #include "common/Globals.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/DesktopWarmUp.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
 #include "store/NameCollator.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     // The catalogue's libraries get ready beside the window being built.
     const store::WarmUp warmUp(store::NameCollator::localeFromEnvironment());
     QApplication application(argc, argv);
+    platform::DesktopWarmUp desktopWarmUp;
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
     QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));
@@ -25,6 +27,7 @@ int main(int argc, char* argv[]) {
     }
 
     platform::DesktopPlatform desktop;
+    desktopWarmUp.finish();
 
     common::Globals globals;
     app::Form1 form1(desktop.services, globals);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <thread>
+
+namespace platform {
+
+// Readies what the first window needs from the desktop, two things at once. Qt connects its
+// accessibility bridge to the session bus the first time a widget changes; where no session bus
+// runs yet, that connection starts one and waits for it. Qt also reads the font configuration
+// (dozens of XML files) the first time a widget measures its text, and loads every image format
+// plugin the first time it reads a picture. Here the fonts and plugins are readied on a thread
+// of their own while the program's own thread connects, so that the window's first widgets find
+// all of it done instead of waiting for each in turn.
+class DesktopWarmUp {
+  public:
+    // Starts the thread. Made once the application object exists.
+    DesktopWarmUp();
+    ~DesktopWarmUp();
+    DesktopWarmUp(const DesktopWarmUp&) = delete;
+    DesktopWarmUp& operator=(const DesktopWarmUp&) = delete;
+
+    // Connects the accessibility bridge, then waits for the thread.
+    void finish();
+
+  private:
+    std::thread thread_;
+};
+
+} // namespace platform
