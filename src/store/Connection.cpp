@@ -141,7 +141,10 @@ std::string setJournalMode(sqlite3* db, const char* sql) {
 sqlite3* openHandle(const std::string& path, int flags, const std::string& vfs,
                     const SharedCollator& names, std::string& reason) {
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.c_str(), &db, flags, vfs.empty() ? nullptr : vfs.c_str());
+    // Only the thread that opened the connection uses it (the page check opens its own), so
+    // SQLite need not take a lock around every call.
+    const int rc = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX,
+                                   vfs.empty() ? nullptr : vfs.c_str());
     if (rc != SQLITE_OK) {
         reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
         sqlite3_close(db);
