@@ -30,7 +30,7 @@ void Form1::loadGroups() {
     auto* root = new QTreeWidgetItem(tree_, QStringList{computerName(services_.environment)});
     root->setData(0, Qt::UserRole, QString::fromLatin1(kRootKey));
     root->setIcon(0, common::imageListIcon(1));
-    rs = store::selectAllGroups(globals_.connection());
+    rs = store::selectGroupNamesAndColours(globals_.connection());
     // The category nodes are made apart from the tree and joined to the root in one step: added
     // one at a time under an expanded root, each makes the view lay itself out again.
     QList<QTreeWidgetItem*> nodes;

@@ -20,6 +20,11 @@ ResultSet selectAllGroups(Connection& db) {
     return db.query("select * from [tblGroups] order by [groupcaption]");
 }
 
+ResultSet selectGroupNamesAndColours(Connection& db) {
+    return db.query(
+        "select [groupcaption], [grouptextcolor] from [tblGroups] order by [groupcaption]");
+}
+
 ResultSet selectItemsOfGroup(Connection& db, const std::string& group) {
     return db.query("select * from [tblItems] where groupcaption=? order by [itemcaption]",
                     {text(group)});

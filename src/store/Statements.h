@@ -13,6 +13,8 @@ namespace store {
 
 // R1: all groups, sorted by name.
 ResultSet selectAllGroups(Connection& db);
+// R1 for the category tree: each group's name and colour alone, sorted by name.
+ResultSet selectGroupNamesAndColours(Connection& db);
 // R2: the shortcuts of one group, sorted by caption.
 ResultSet selectItemsOfGroup(Connection& db, const std::string& group);
 // R3: one group by name.
