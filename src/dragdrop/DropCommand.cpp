@@ -75,7 +75,9 @@ void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
     if (!batch) {
         return;
     }
-    for (const QString& path : paths) {
+    const std::vector<std::int16_t> kinds = dropKinds(context.services.files, paths);
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString& path = paths[i];
         if (!batch->isOpen() && !trap.step(104, [&] { batch->begin(); })) {
             // The catalogue takes no changes now; every other path would fail the same way.
             break;
@@ -89,8 +91,7 @@ void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
         const std::string captionText = caption.toStdString();
         if (trap.test(108, [&] { return !batch->groupHolds(captionText); })) {
             trap.step(110, [&] {
-                batch->insert(captionText, path.toStdString(),
-                              dropKind(context.services.files, path));
+                batch->insert(captionText, path.toStdString(), kinds[static_cast<std::size_t>(i)]);
             });
         }
         if (trap.failures() != failuresBefore) {

@@ -45,13 +45,19 @@ bool isStorableCaption(const QString& caption) {
     return !caption.isEmpty() && !common::isTooLong(caption) && !caption.contains(u'\'');
 }
 
-std::int16_t dropKind(platform::FileSystem& files, const QString& path) {
+std::vector<std::int16_t> dropKinds(platform::FileSystem& files, const QStringList& paths) {
     // The file system interface tells files from everything else; what exists and is not a
-    // file is a folder (or a device or pipe, which no file manager offers for dropping).
-    const platform::FileKind kind = files.kindOf(path);
-    return kind != platform::FileKind::Missing && kind != platform::FileKind::File
-               ? store::kind::Folder
-               : store::kind::ShellFile;
+    // file is a folder (or a device or pipe, which no file manager offers for dropping). All
+    // paths are asked at once: the files of one drop mostly share a folder, which is then read
+    // once instead of each file being looked up.
+    std::vector<std::int16_t> kinds;
+    kinds.reserve(static_cast<std::size_t>(paths.size()));
+    for (const platform::FileKind kind : files.kindsOf(paths)) {
+        kinds.push_back(kind != platform::FileKind::Missing && kind != platform::FileKind::File
+                            ? store::kind::Folder
+                            : store::kind::ShellFile);
+    }
+    return kinds;
 }
 
 } // namespace dragdrop

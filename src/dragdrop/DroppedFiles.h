@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QMimeData;
 
@@ -28,7 +29,8 @@ QString dropCaption(const QString& path, const EntryNameLookup& entryNames);
 // True for a caption the catalogue can hold: not empty, shorter than 254 characters and without
 // an apostrophe.
 bool isStorableCaption(const QString& caption);
-// Folder (1) for an existing folder, shell-opened file (5) for anything else.
-std::int16_t dropKind(platform::FileSystem& files, const QString& path);
+// For each path, in order: folder (1) for an existing folder, shell-opened file (5) for
+// anything else.
+std::vector<std::int16_t> dropKinds(platform::FileSystem& files, const QStringList& paths);
 
 } // namespace dragdrop

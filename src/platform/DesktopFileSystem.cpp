@@ -1,5 +1,6 @@
 #include "platform/DesktopFileSystem.h"
 
+#include "platform/FolderScan.h"
 #include "platform/PlatformError.h"
 
 #include <QDir>
@@ -7,8 +8,6 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 #include <QStandardPaths>
-
-#include <sys/stat.h>
 
 namespace platform {
 
@@ -50,15 +49,13 @@ FileKind kindOfInfo(const QFileInfo& info) {
 } // namespace
 
 FileKind DesktopFileSystem::kindOf(const QString& path) {
-    // One stat() answers all: a drop asks this of every file it brings.
-    struct stat facts {};
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &facts) != 0) {
-        return FileKind::Missing;
-    }
-    if (S_ISDIR(facts.st_mode)) {
-        return FileKind::Folder;
-    }
-    return S_ISREG(facts.st_mode) ? FileKind::File : FileKind::Special;
+    // One stat() answers all.
+    return statKind(path);
+}
+
+std::vector<FileKind> DesktopFileSystem::kindsOf(const QStringList& paths) {
+    // A drop asks this of every file it brings, mostly of one folder.
+    return kindsByFolder(paths);
 }
 
 FileFacts DesktopFileSystem::inspect(const QString& path) {

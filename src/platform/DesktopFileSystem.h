@@ -11,6 +11,7 @@ class DesktopFileSystem : public FileSystem {
     // Names the type from the file's name and its first bytes (QMimeDatabase).
     FileFacts inspect(const QString& path) override;
     FileKind kindOf(const QString& path) override;
+    std::vector<FileKind> kindsOf(const QStringList& paths) override;
     void createFolder(const QString& path) override;
     void copyFile(const QString& from, const QString& to) override;
     QString readText(const QString& path) override;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace platform {
 
@@ -40,6 +43,15 @@ class FileSystem {
 
     // What a path is, without looking into the file; follows symbolic links, never throws.
     virtual FileKind kindOf(const QString& path) { return inspect(path).kind; }
+    // kindOf() for each path, in order. A desktop may answer many paths of one folder at once.
+    virtual std::vector<FileKind> kindsOf(const QStringList& paths) {
+        std::vector<FileKind> kinds;
+        kinds.reserve(static_cast<std::size_t>(paths.size()));
+        for (const QString& path : paths) {
+            kinds.push_back(kindOf(path));
+        }
+        return kinds;
+    }
 
     // True for an existing file or folder.
     bool exists(const QString& path) { return kindOf(path) != FileKind::Missing; }
