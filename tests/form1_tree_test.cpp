@@ -1,3 +1,4 @@
+#include "app/CategoryNode.h"
 #include "common/ImageLists.h"
 #include "common/QtColour.h"
 #include "fakes/Form1Fixture.h"
@@ -10,6 +11,31 @@
 #include <QSignalSpy>
 
 namespace {
+
+TEST(CategoryNode, AnswersFromItsFieldsUntilAValueIsSetOnIt) {
+    const QIcon folder = common::imageListIcon(2);
+    app::CategoryNode node(QStringLiteral("Tools"), folder, QBrush(QColor(0x80, 0x40, 0x20)));
+    EXPECT_EQ(node.text(0), QStringLiteral("Tools"));
+    EXPECT_EQ(node.data(0, Qt::UserRole).toString(), QStringLiteral("key_Tools"));
+    EXPECT_EQ(node.foreground(0).color(), QColor(0x80, 0x40, 0x20));
+    EXPECT_EQ(node.icon(0).cacheKey(), folder.cacheKey());
+    EXPECT_FALSE(node.data(1, Qt::UserRole).isValid());
+    EXPECT_FALSE(node.data(0, Qt::ToolTipRole).isValid());
+
+    // A category whose colour could not be read draws in the tree's own colour.
+    const app::CategoryNode plain(QStringLiteral("Games"), folder, std::nullopt);
+    EXPECT_FALSE(plain.data(0, Qt::ForegroundRole).isValid());
+    EXPECT_EQ(plain.data(0, Qt::UserRole).toString(), QStringLiteral("key_Games"));
+
+    node.setForeground(0, QColor(Qt::blue));
+    node.setData(0, Qt::UserRole, QStringLiteral("key_Other"));
+    node.setIcon(0, QIcon());
+    EXPECT_EQ(node.foreground(0).color(), QColor(Qt::blue));
+    EXPECT_EQ(node.data(0, Qt::UserRole).toString(), QStringLiteral("key_Other"));
+    EXPECT_TRUE(node.icon(0).isNull());
+    node.setText(0, QStringLiteral("Renamed"));
+    EXPECT_EQ(node.text(0), QStringLiteral("Renamed"));
+}
 
 using fakes::group;
 using fakes::item;

@@ -1,3 +1,4 @@
+#include "app/CategoryNode.h"
 #include "app/Form1.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
@@ -49,13 +50,10 @@ void Form1::loadGroups() {
     try {
         while (!rs.eof()) {
             const QString caption = common::fieldText(rs, store::column::groupcaption);
-            auto* node = new QTreeWidgetItem(QStringList{caption});
-            nodes.append(node);
-            node->setData(0, Qt::UserRole, QStringLiteral("key_") + caption);
-            node->setIcon(0, folder);
+            std::optional<QBrush> colour;
             try {
-                node->setForeground(
-                    0, common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
+                colour = QBrush(
+                    common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
             } catch (const store::StoreError& e) {
                 if (colourFaults++ == 0) {
                     colourFault =
@@ -63,6 +61,7 @@ void Form1::loadGroups() {
                             .arg(caption, QString::fromStdString(e.what()));
                 }
             }
+            nodes.append(new CategoryNode(caption, folder, std::move(colour)));
             rs.moveNext();
         }
     } catch (...) {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QBrush>
+#include <QIcon>
+#include <QTreeWidgetItem>
+
+#include <optional>
+
+namespace app {
+
+// A category's node in the tree: the category's name, in its colour, beside the folder picture,
+// keyed "key_" and the name. The tree makes every node at once when it is filled, a thousand of
+// them for a large catalogue, so a node keeps just these few fields and answers the view from
+// them instead of holding a value for every role. A value set on the node afterwards wins.
+class CategoryNode : public QTreeWidgetItem {
+  public:
+    CategoryNode(const QString& caption, QIcon picture, std::optional<QBrush> colour)
+        : picture_(std::move(picture)), colour_(std::move(colour)) {
+        setText(0, caption);
+    }
+
+    QVariant data(int column, int role) const override {
+        QVariant stored = QTreeWidgetItem::data(column, role);
+        if (stored.isValid() || column != 0) {
+            return stored;
+        }
+        switch (role) {
+        case Qt::DecorationRole:
+            return picture_;
+        case Qt::ForegroundRole:
+            return colour_ ? QVariant(*colour_) : QVariant();
+        case Qt::UserRole:
+            return QVariant(QStringLiteral("key_") + text(0));
+        default:
+            return stored;
+        }
+    }
+
+  private:
+    QIcon picture_;
+    std::optional<QBrush> colour_;
+};
+
+} // namespace app
