@@ -11,10 +11,10 @@
 #include <QDBusConnection>
 
 int main(int argc, char* argv[]) {
-    // The catalogue's libraries get ready beside the window being built.
-    const store::WarmUp warmUp(store::NameCollator::localeFromEnvironment());
     QApplication application(argc, argv);
-    platform::DesktopWarmUp desktopWarmUp;
+    // The catalogue's libraries get ready beside the connection to the desktop.
+    platform::DesktopWarmUp desktopWarmUp(
+        [locale = store::NameCollator::localeFromEnvironment()] { store::warmUp(locale); });
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
     QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));

@@ -1,9 +1,14 @@
-// The dialog filter as this desktop shows it, and the fakes' refusal of unscripted questions.
+// The dialog filter as this desktop shows it, the start-up warm-up, and the fakes' refusal of
+// unscripted questions.
 
 #include "fakes/FakeServices.h"
+#include "platform/DesktopWarmUp.h"
 #include "platform/FileFilter.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <atomic>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -75,3 +80,21 @@ TEST(Fakes, QuestionsDialogsAndWindowsNobodyScriptedFailTheTest) {
 }
 
 } // namespace
+
+TEST(DesktopWarmUp, FinishingWaitsForTheProgramsOwnWorkAndEndingWithoutFinishingToo) {
+    std::atomic<bool> readied = false;
+    {
+        platform::DesktopWarmUp warmUp([&readied] { readied = true; });
+        warmUp.finish();
+        EXPECT_TRUE(readied);
+        warmUp.finish(); // a second finish has nothing left to wait for
+    }
+    // A start that ends early (a second Vantory hands over and leaves) still waits for it.
+    std::atomic<bool> readiedBeforeTheEnd = false;
+    {
+        const platform::DesktopWarmUp warmUp([&] { readiedBeforeTheEnd = true; });
+    }
+    EXPECT_TRUE(readiedBeforeTheEnd);
+    // Fonts are measured as usual afterwards.
+    EXPECT_GT(QFontMetrics(QApplication::font()).height(), 0);
+}

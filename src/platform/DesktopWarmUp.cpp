@@ -32,10 +32,13 @@ void loadImagePlugins() {
 
 } // namespace
 
-DesktopWarmUp::DesktopWarmUp()
-    : thread_([] {
+DesktopWarmUp::DesktopWarmUp(std::function<void()> alsoReady)
+    : thread_([alsoReady = std::move(alsoReady)] {
           readFontConfiguration();
           loadImagePlugins();
+          if (alsoReady) {
+              alsoReady();
+          }
       }) {}
 
 DesktopWarmUp::~DesktopWarmUp() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <thread>
 
 namespace platform {
@@ -10,11 +11,13 @@ namespace platform {
 // (dozens of XML files) the first time a widget measures its text, and loads every image format
 // plugin the first time it reads a picture. Here the fonts and plugins are readied on a thread
 // of their own while the program's own thread connects, so that the window's first widgets find
-// all of it done instead of waiting for each in turn.
+// all of it done instead of waiting for each in turn. Work of the program's own that its window
+// will need may follow on the same thread; none of it competes with the start of the
+// application, when the program's own thread is busiest.
 class DesktopWarmUp {
   public:
-    // Starts the thread. Made once the application object exists.
-    DesktopWarmUp();
+    // Starts the thread, which runs `alsoReady` last. Made once the application object exists.
+    explicit DesktopWarmUp(std::function<void()> alsoReady = {});
     ~DesktopWarmUp();
     DesktopWarmUp(const DesktopWarmUp&) = delete;
     DesktopWarmUp& operator=(const DesktopWarmUp&) = delete;

@@ -7,19 +7,12 @@
 
 namespace store {
 
-WarmUp::WarmUp(std::string collationLocale)
-    : thread_([locale = std::move(collationLocale)] {
-          sqlite3_initialize();
-          try {
-              const NameCollator names(locale);
-          } catch (const StoreError&) {
-              // The open itself reports a locale that cannot be loaded.
-          }
-      }) {}
-
-WarmUp::~WarmUp() {
-    if (thread_.joinable()) {
-        thread_.join();
+void warmUp(const std::string& collationLocale) {
+    sqlite3_initialize();
+    try {
+        const NameCollator names(collationLocale);
+    } catch (const StoreError&) {
+        // The open itself reports a locale that cannot be loaded.
     }
 }
 

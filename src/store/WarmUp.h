@@ -1,22 +1,12 @@
 #pragma once
 
 #include <string>
-#include <thread>
 
 namespace store {
 
-// Loads what opening the catalogue first needs (ICU's collation rules for the locale, SQLite's
-// own set-up) on a thread of its own while the program builds its window, so that the open does
-// not wait for it. Later collators for the locale come from ICU's cache. Joins when destroyed.
-class WarmUp {
-  public:
-    explicit WarmUp(std::string collationLocale);
-    ~WarmUp();
-    WarmUp(const WarmUp&) = delete;
-    WarmUp& operator=(const WarmUp&) = delete;
-
-  private:
-    std::thread thread_;
-};
+// Loads what opening the catalogue first needs: SQLite's own set-up, and ICU's rules for
+// comparing names in the locale (later collators for the locale come from ICU's cache). Meant
+// for another thread while the program builds its window, so that the open does not wait.
+void warmUp(const std::string& collationLocale);
 
 } // namespace store
