@@ -88,6 +88,9 @@ void Form1::buildControls() {
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
     tree_->setIconSize(QSize(16, 16));
+    // Every node is one line of the tree's font beside a 16-pixel picture, so the view measures
+    // one node instead of each one it lays out or draws.
+    tree_->setUniformRowHeights(true);
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setAccessibleName(frame1_->title());
 
