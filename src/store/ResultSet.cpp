@@ -2,6 +2,7 @@
 
 #include "store/StoreError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -174,6 +175,60 @@ Field ResultSet::field(const std::string& column) const {
         }
     }
     throw StoreError("The catalogue has no column " + column + ".");
+}
+
+void ResultSet::sortBy(const std::string& column,
+                       const std::function<int(std::string_view, std::string_view)>& compareTexts) {
+    std::size_t index = columns_.size();
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (asciiEqualIgnoringCase(columns_[i], column)) {
+            index = i;
+            break;
+        }
+    }
+    if (index == columns_.size()) {
+        throw StoreError("The catalogue has no column " + column + ".");
+    }
+    static const Cell kNoValue{};
+    const auto valueOf = [&](std::size_t row) -> const Cell& {
+        return index < rows_[row].size() ? rows_[row][index] : kNoValue;
+    };
+    // SQL's order of kinds of value: null, then numbers (whole or not, by value), then text.
+    const auto kindOf = [](const Cell& cell) {
+        if (std::holds_alternative<std::monostate>(cell)) {
+            return 0;
+        }
+        return std::holds_alternative<std::string>(cell) ? 2 : 1;
+    };
+    const auto numberOf = [](const Cell& cell) {
+        const auto* i = std::get_if<std::int64_t>(&cell);
+        return i != nullptr ? static_cast<long double>(*i)
+                            : static_cast<long double>(std::get<double>(cell));
+    };
+    std::vector<std::size_t> order(rows_.size());
+    for (std::size_t r = 0; r < order.size(); ++r) {
+        order[r] = r;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const Cell& x = valueOf(a);
+        const Cell& y = valueOf(b);
+        const int kindX = kindOf(x);
+        const int kindY = kindOf(y);
+        if (kindX != kindY) {
+            return kindX < kindY;
+        }
+        if (kindX == 1) {
+            return numberOf(x) < numberOf(y);
+        }
+        return kindX == 2 && compareTexts(std::get<std::string>(x), std::get<std::string>(y)) < 0;
+    });
+    std::vector<std::vector<Cell>> sorted;
+    sorted.reserve(rows_.size());
+    for (const std::size_t row : order) {
+        sorted.push_back(std::move(rows_[row]));
+    }
+    rows_ = std::move(sorted);
+    current_ = 0;
 }
 
 void ResultSet::moveNext() {

@@ -3,7 +3,9 @@
 #include "store/Value.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -38,6 +40,11 @@ class ResultSet {
     Field field(const std::string& column) const;
     void moveNext();
     void close();
+    // Puts the rows in the order of the named column's values as SQL's ORDER BY would with the
+    // texts compared by `compareTexts` (<0, 0 or >0): nulls first, then numbers by value, then
+    // texts; rows with equal values keep their order. Moves back to the first row.
+    void sortBy(const std::string& column,
+                const std::function<int(std::string_view, std::string_view)>& compareTexts);
     std::size_t rowCount() const { return rows_.size(); }
 
   private:
