@@ -41,7 +41,7 @@ void Form1::loadItems() {
     std::vector<Entry> entries;
     trap.step(106, [&] { list_->clear(); });
     trap.step(108, [&] {
-        rs = store::selectItemsOfGroup(globals_.connection(), node->text(0).toStdString());
+        rs = store::selectItemListOfGroup(globals_.connection(), node->text(0).toStdString());
     });
     entries.reserve(rs.rowCount());
     int image = 0;

@@ -40,6 +40,15 @@ ResultSet selectItemsOfGroup(Connection& db, const std::string& group) {
                         column::itemcaption);
 }
 
+ResultSet selectItemListOfGroup(Connection& db, const std::string& group) {
+    return sortedByName(
+        db,
+        db.query("select [itemcaption], [itemtype], [itemtextcolor] from [tblItems] "
+                 "where groupcaption=?",
+                 {text(group)}),
+        column::itemcaption);
+}
+
 ResultSet selectGroup(Connection& db, const std::string& group) {
     return db.query("select * from tblGroups where groupcaption=?", {text(group)});
 }
