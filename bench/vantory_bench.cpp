@@ -269,6 +269,39 @@ std::pair<double, double> measureFill(const QString& folder, int count, int runs
     return {median(v), median(b)};
 }
 
+struct Growth {
+    double vantory50000; // median fill of 50,000, ms
+    double growth;       // median of each 50,000 fill against the 5,000 fill just before it
+    double bare50000;    // median fill of the bare list, ms
+};
+
+// How Vantory's fill grows from 5,000 to 50,000 shortcuts: the two sizes are filled in turn, so
+// that drift hits both alike. The bare list of 50,000 is filled afterwards, on its own: left
+// standing between Vantory's fills, its 50,000 entries would change the heap each of them meets.
+Growth measureGrowth(const QString& smallFolder, const QString& largeFolder, int runs) {
+    std::vector<double> large, ratios, bare;
+    {
+        VantoryList small(smallFolder, 5000);
+        VantoryList big(largeFolder, 50000);
+        small.fill();
+        big.fill();
+        for (int i = 0; i < runs; ++i) {
+            const double fiveThousand = small.fill();
+            const double fiftyThousand = big.fill();
+            large.push_back(fiftyThousand);
+            ratios.push_back(fiftyThousand / fiveThousand);
+        }
+    }
+    {
+        BareList list;
+        list.fill(50000);
+        for (int i = 0; i < runs; ++i) {
+            bare.push_back(list.fill(50000));
+        }
+    }
+    return {median(large), median(ratios), median(bare)};
+}
+
 // Peak resident memory of this process, in KiB.
 long peakMemoryKiB() {
     std::ifstream status("/proc/self/status");
@@ -337,9 +370,10 @@ int main(int argc, char* argv[]) {
     const auto [v5, b5] = measureFill(work.path() + "/fill5000", 5000, runs);
     report(
         {"loadItems of 5,000 shortcuts, with the paint", v5, b5, "ms", v5 <= 1.0 * b5, "<= 1.0x"});
-    const auto [v50, b50] = measureFill(work.path() + "/fill50000", 50000, std::max(3, runs / 2));
+    const auto [v50, growth, b50] =
+        measureGrowth(work.path() + "/grow5000", work.path() + "/grow50000", std::max(3, runs / 2));
     report({"loadItems of 50,000 shortcuts, with the paint", v50, b50, "ms",
-            v50 <= 500 && v50 <= 12 * v5, "<= 500 ms, <= 12x the 5,000"});
+            v50 <= 500 && growth <= 12, "<= 500 ms, <= 12x the 5,000", growth});
 
     {
         // The drop of 1,000 files until the list is laid out again, against raw inserts.
