@@ -164,31 +164,27 @@ bool ResultSet::eof() const {
     return !open_ || current_ >= rows_.size();
 }
 
-Field ResultSet::field(const std::string& column) const {
-    if (eof()) {
-        throw StoreError("No current row.");
-    }
+std::size_t ResultSet::columnIndex(const std::string& column) const {
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         if (asciiEqualIgnoringCase(columns_[i], column)) {
-            const auto& row = rows_[current_];
-            return Field(columns_[i], i < row.size() ? row[i] : Cell{});
+            return i;
         }
     }
     throw StoreError("The catalogue has no column " + column + ".");
 }
 
+Field ResultSet::field(const std::string& column) const {
+    if (eof()) {
+        throw StoreError("No current row.");
+    }
+    const std::size_t i = columnIndex(column);
+    const auto& row = rows_[current_];
+    return Field(columns_[i], i < row.size() ? row[i] : Cell{});
+}
+
 void ResultSet::sortBy(const std::string& column,
                        const std::function<int(std::string_view, std::string_view)>& compareTexts) {
-    std::size_t index = columns_.size();
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        if (asciiEqualIgnoringCase(columns_[i], column)) {
-            index = i;
-            break;
-        }
-    }
-    if (index == columns_.size()) {
-        throw StoreError("The catalogue has no column " + column + ".");
-    }
+    const std::size_t index = columnIndex(column);
     static const Cell kNoValue{};
     const auto valueOf = [&](std::size_t row) -> const Cell& {
         return index < rows_[row].size() ? rows_[row][index] : kNoValue;

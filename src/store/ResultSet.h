@@ -48,6 +48,9 @@ class ResultSet {
     std::size_t rowCount() const { return rows_.size(); }
 
   private:
+    // The named column's place (case-insensitive); throws StoreError for an unknown column.
+    std::size_t columnIndex(const std::string& column) const;
+
     bool open_ = false;
     std::size_t current_ = 0;
     std::vector<std::string> columns_;
