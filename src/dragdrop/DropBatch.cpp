@@ -33,8 +33,9 @@ DropBatch::Captions::iterator DropBatch::placeOf(const std::string& caption) {
 bool DropBatch::groupHolds(const std::string& caption) {
     if (!captions_) {
         Captions held(IgnoringCase{&db_});
-        // The rows come in caption order, so each goes in at the end without a search.
-        for (store::ResultSet rs = store::selectItemsOfGroup(db_, group_); !rs.eof();
+        // The list's short read serves: only captions are wanted. Its rows come in caption
+        // order, so each goes in at the end without a search.
+        for (store::ResultSet rs = store::selectItemListOfGroup(db_, group_); !rs.eof();
              rs.moveNext()) {
             held.insert(held.end(), rs.field(store::column::itemcaption).text());
         }
