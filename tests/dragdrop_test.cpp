@@ -99,6 +99,12 @@ class DragDrop : public fakes::Form1Fixture {
         return store::readItemRow(rs);
     }
 
+    // The list as the drop left it is what a fresh fill of the category shows.
+    void expectListedAsAFreshFill(const QString& category) {
+        const QStringList afterDrop = listCaptions();
+        clickCategory(category);
+        EXPECT_EQ(afterDrop, listCaptions());
+    }
     int rowCount(const std::string& group) {
         return static_cast<int>(store::selectItemsOfGroup(db(), group).rowCount());
     }
@@ -132,7 +138,7 @@ class DragDrop : public fakes::Form1Fixture {
 using DropFiles = DragDrop;
 using MoveEntries = DragDrop;
 
-TEST_F(DropFiles, FilesAndFoldersBecomeShortcutsAppendedWithoutPictures) {
+TEST_F(DropFiles, FilesAndFoldersBecomeShortcutsListedAsAFreshFillShowsThem) {
     showCategory("Work", {"Mail"});
     platform.files.files["/opt/tools/editor"] = "";
     platform.files.folders.insert("/home/me/My.Projects");
@@ -154,16 +160,24 @@ TEST_F(DropFiles, FilesAndFoldersBecomeShortcutsAppendedWithoutPictures) {
     ASSERT_TRUE(storedRow("Work", ".profile"));
     EXPECT_EQ(rowCount("Work"), 5) << "the root gives no caption and is skipped";
 
-    EXPECT_EQ(listCaptions(), (QStringList{"Mail", "editor", "My", "archive.tar", ".profile"}));
-    EXPECT_TRUE(list()->item(1)->icon().isNull());
+    const auto shown = [this] {
+        QStringList entries;
+        for (int i = 0; i < list()->count(); ++i) {
+            entries << list()->item(i)->text() + "/" +
+                           list()->item(i)->data(app::Form1::kImageRole).toString();
+        }
+        return entries;
+    };
+    const QStringList afterDrop = shown();
+    EXPECT_EQ(afterDrop,
+              (QStringList{".profile/3", "archive.tar/3", "editor/3", "Mail/2", "My/2"}));
     EXPECT_TRUE(platform.messages.shown.empty());
     EXPECT_EQ(form.mousePointer(), app::MousePointer::Default);
     EXPECT_EQ(committedCaptions("Work"),
               (QStringList{"Mail", "editor", "My", "archive.tar", ".profile"}));
 
-    // Filling the list again shows the new shortcuts in caption order with their pictures.
     clickCategory("Work");
-    EXPECT_EQ(listCaptions(), (QStringList{".profile", "archive.tar", "editor", "Mail", "My"}));
+    EXPECT_EQ(shown(), afterDrop) << "a drop shows the list as a fresh fill does";
 }
 
 TEST_F(DropFiles, CaptionsTheCatalogueCannotHoldAreSkippedSilently) {
@@ -180,8 +194,9 @@ TEST_F(DropFiles, CaptionsTheCatalogueCannotHoldAreSkippedSilently) {
     dropFiles({"/tmp/Owner's tool.exe", "/tmp/" + longest + ".txt", "/tmp/" + tooLong,
                "/tmp/" + faces, "/tmp/" + tooManyFaces, "/tmp/it's/fine.txt"});
 
-    EXPECT_EQ(listCaptions(), (QStringList{longest, faces, "fine"}));
     EXPECT_EQ(rowCount("Work"), 3);
+    EXPECT_EQ(listCaptions().size(), 3);
+    expectListedAsAFreshFill("Work");
     EXPECT_EQ(storedRow("Work", "fine")->itempath, "/tmp/it's/fine.txt")
         << "an apostrophe in the folder part is stored as it is";
     EXPECT_TRUE(platform.messages.shown.empty());
@@ -232,7 +247,7 @@ TEST_F(DropFiles, ADesktopEntryKeepsItsOwnPathAndTakesItsName) {
     EXPECT_EQ(editor->itempath, entry.toStdString());
     EXPECT_EQ(editor->itemtype, 5);
     EXPECT_TRUE(storedRow("Work", "broken")) << "an entry without a name keeps its file name";
-    EXPECT_EQ(listCaptions(), (QStringList{"Text Editor", "broken", "readme"}));
+    EXPECT_EQ(listCaptions(), (QStringList{"broken", "readme", "Text Editor"}));
     EXPECT_EQ(pointerWhileDropping,
               std::vector<app::MousePointer>(3, app::MousePointer::Hourglass));
     EXPECT_EQ(form.mousePointer(), app::MousePointer::Default);
@@ -251,7 +266,7 @@ TEST_F(DropFiles, PathsWithSpacesAndOtherScriptsArriveDecoded) {
     const auto row = storedRow("Work", caption.toStdString());
     ASSERT_TRUE(row);
     EXPECT_EQ(row->itempath, QString::fromUtf8("/home/me/My Docs/Отчёт 日本.txt").toStdString());
-    EXPECT_EQ(listCaptions(), (QStringList{caption, "a b"}));
+    EXPECT_EQ(listCaptions(), (QStringList{"a b", caption}));
 }
 
 TEST_F(DropFiles, ADragWithoutFilesGetsNoDrop) {
@@ -299,33 +314,34 @@ TEST_F(DropFiles, TheEntryUnderTheDragIsMarkedUntilItLeaves) {
     EXPECT_FALSE(moveOnly.isAccepted());
 }
 
-TEST_F(DropFiles, WithTheRootSelectedNothingIsStoredButTheSelectedEntryStillMoves) {
-    showCategory("Work", {});
+TEST_F(DropFiles, WithTheRootOrNoCategorySelectedTheListTakesNoFiles) {
+    showCategory("Work", {"a"});
+    showCategory("Zoo", {});
+    clickCategory("Work");
+    // The last-but-one category deleted: no node is selected afterwards.
+    platform.messages.answers.push_back(platform::MessageAnswer::Yes);
+    clickButton(3);
+    ASSERT_EQ(form.TreeView1()->currentItem(), nullptr);
+    EXPECT_FALSE(dropFiles({"/tmp/x.txt"}).entered) << "the pointer refuses the drag";
     clickRoot();
-    // Entries on screen with the root selected, as only leftovers of another window could be.
-    list()->addItems({"a", "b", "c"});
-    list()->setCurrentRow(0);
-
-    const DropOutcome outcome = dropFiles({"/tmp/x.txt"}, centreOf(3));
-
-    EXPECT_TRUE(outcome.dropped);
-    EXPECT_EQ(listCaptions(), (QStringList{"b", "c", "a"}));
-    EXPECT_EQ(rowCount("Work"), 0);
-    EXPECT_TRUE(platform.messages.shown.empty());
+    EXPECT_FALSE(dropFiles({"/tmp/y.txt"}).entered);
+    EXPECT_EQ(committedCaptions(""), QStringList());
+    EXPECT_EQ(rowCount("Zoo"), 0);
 }
 
 TEST_F(DropFiles, FilesDroppedOntoAnEntryFirstMoveTheSelectedEntryThere) {
     showCategory("Work", {"a", "b", "c", "d"});
     list()->setCurrentRow(0);
 
-    dropFiles({"/tmp/new.txt"}, centreOf(3));
-    EXPECT_EQ(listCaptions(), (QStringList{"b", "c", "a", "d", "new"}));
+    // A file the category already holds: nothing is stored, and the moved entry stays moved.
+    dropFiles({"/tmp/b.txt"}, centreOf(3));
+    EXPECT_EQ(listCaptions(), (QStringList{"b", "c", "a", "d"}));
     EXPECT_EQ(list()->currentItem()->text(), "a");
 
-    // With nothing selected nothing moves.
+    // With nothing selected nothing moves; a stored file fills the list afresh.
     list()->clearSelection();
     dropFiles({"/tmp/other.txt"}, centreOf(1));
-    EXPECT_EQ(listCaptions(), (QStringList{"b", "c", "a", "d", "new", "other"}));
+    EXPECT_EQ(listCaptions(), (QStringList{"a", "b", "c", "d", "other"}));
     EXPECT_EQ(dragdrop::dropHighlighted(list()), nullptr);
 }
 
@@ -382,9 +398,9 @@ TEST_F(DropFiles, HeldCaptionsAreFoundWhateverOrderTheFilesComeIn) {
                "/in/CAB.txt"});
 
     // A decomposed "é" is the held "Café"; a plain "e" is another caption.
-    EXPECT_EQ(listCaptions(), (QStringList{"Beta", "Café", "Delta", "zeta", "alpha", "Gamma",
-                                           "epsilon", "Cafe", "cab"}));
-    EXPECT_EQ(committedCaptions("Work"), listCaptions());
+    EXPECT_EQ(committedCaptions("Work"), (QStringList{"Beta", "Café", "Delta", "zeta", "alpha",
+                                                      "Gamma", "epsilon", "Cafe", "cab"}));
+    expectListedAsAFreshFill("Work");
     EXPECT_TRUE(platform.messages.shown.empty());
 }
 
@@ -414,8 +430,9 @@ TEST_F(DropFiles, ManyFilesInAndOutOfNameOrderAreEachStoredOnce) {
 
     dropFiles(paths);
 
-    EXPECT_EQ(listCaptions(), expected);
     EXPECT_EQ(committedCaptions("Work"), expected);
+    EXPECT_EQ(listCaptions().size(), expected.size());
+    expectListedAsAFreshFill("Work");
     EXPECT_EQ(rowCount("Work"), 202);
 }
 
@@ -440,7 +457,7 @@ TEST_F(DropFiles, RowsLostWithAFailedCommitCanBeDroppedAgainLater) {
     dropFiles({"/data/a.txt", "/data/c.txt", "/data/d.txt", "/data/e.txt", "/data/A.md",
                "/data/C.md", "/data/E.md"});
 
-    EXPECT_EQ(listCaptions(), (QStringList{"e", "A", "C"}));
+    EXPECT_EQ(listCaptions(), (QStringList{"A", "C", "e"}));
     EXPECT_EQ(committedCaptions("Work"), (QStringList{"e", "A", "C"}));
     const QStringList boxes = platform.messages.texts();
     ASSERT_EQ(boxes.size(), 2);

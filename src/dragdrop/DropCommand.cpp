@@ -27,23 +27,14 @@ class BusyPointer {
     common::MainWindow& window_;
 };
 
-// New entries go at the end, without a picture, until the list is next filled. They are added
-// in one go so that a large drop lays the list out once.
-void appendEntries(QListWidget* list, const std::vector<DroppedRow>& rows) {
-    if (rows.empty()) {
-        return;
-    }
-    QStringList captions;
-    captions.reserve(static_cast<qsizetype>(rows.size()));
-    for (const DroppedRow& row : rows) {
-        captions << QString::fromStdString(row.caption);
-    }
-    list->setUpdatesEnabled(false);
-    list->addItems(captions);
-    list->setUpdatesEnabled(true);
-}
-
 } // namespace
+
+bool dropGoesToACategory(const common::MainWindow& window) {
+    // The tree may show no selection while the last node clicked was a category, as after that
+    // category's deletion: the files then have no category to go to.
+    constexpr int kFirstCategoryPosition = 2;
+    return window.nodeIsGroup() && window.selectedNodePosition() >= kFirstCategoryPosition;
+}
 
 Qt::DropAction dropEffect(const QMimeData* data, Qt::DropActions offered) {
     if (!offersFileList(data)) {
@@ -65,7 +56,7 @@ void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
     common::Trap trap(context.services.messages, context.window.window(),
                       QStringLiteral("Form1.ListView1_OLEDragDrop"));
     trap.step(100, [&] { modLVDrag::MoveDraggedItem(list, at.x(), at.y()); });
-    if (!context.window.nodeIsGroup() || paths.isEmpty()) {
+    if (!dropGoesToACategory(context.window) || paths.isEmpty()) {
         return;
     }
     const BusyPointer busy(context.window);
@@ -100,8 +91,10 @@ void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
         }
     }
     trap.step(114, [&] { batch->commit(); });
-    // Only shortcuts that were stored are listed.
-    trap.step(116, [&] { appendEntries(list, batch->stored()); });
+    // The list shows what the catalogue now holds, as a fresh fill of the category would.
+    if (!batch->stored().empty()) {
+        trap.step(116, [&] { context.window.loadItems(); });
+    }
 }
 
 } // namespace dragdrop

@@ -30,7 +30,7 @@ void setDropHighlight(QListWidget* list, QListWidgetItem* entry) {
 
 void DropHighlightDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
+    entries_->paint(painter, option, index);
     if (!index.data(kDropHighlightRole).toBool()) {
         return;
     }

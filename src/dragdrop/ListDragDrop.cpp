@@ -20,7 +20,7 @@ ListDragDrop::ListDragDrop(QListWidget* list, common::CommandContext& context,
     list_->setDragDropMode(QAbstractItemView::DropOnly);
     list_->setAcceptDrops(true);
     list_->viewport()->setAcceptDrops(true);
-    list_->setItemDelegate(new DropHighlightDelegate(list_));
+    list_->setItemDelegate(new DropHighlightDelegate(list_->itemDelegate(), list_));
     list_->viewport()->installEventFilter(this);
 }
 
@@ -50,8 +50,9 @@ bool ListDragDrop::eventFilter(QObject* watched, QEvent* event) {
 
 bool ListDragDrop::dragOver(QDragMoveEvent* event) {
     const Qt::DropAction effect = dropEffect(event->mimeData(), event->possibleActions());
-    if (effect == Qt::IgnoreAction) {
-        // No file list: no drop.
+    if (effect == Qt::IgnoreAction || !dropGoesToACategory(context_.window)) {
+        // No file list, or no category to take it: no drop, and the pointer says so.
+        setDropHighlight(list_, nullptr);
         event->ignore();
         return true;
     }
@@ -63,7 +64,7 @@ bool ListDragDrop::dragOver(QDragMoveEvent* event) {
 
 bool ListDragDrop::drop(QDropEvent* event) {
     const Qt::DropAction effect = dropEffect(event->mimeData(), event->possibleActions());
-    if (effect == Qt::IgnoreAction) {
+    if (effect == Qt::IgnoreAction || !dropGoesToACategory(context_.window)) {
         setDropHighlight(list_, nullptr);
         event->ignore();
         return true;
