@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QTextDocument>
+#include <QToolTip>
 #include <QTreeWidget>
 
 namespace app {
@@ -18,12 +21,46 @@ class CategoryTree : public QTreeWidget {
     void movedByKeyboard(QTreeWidgetItem* node);
 
   protected:
+    // A name cut short at the tree's edge has itself as its hover text.
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip) {
+            return QTreeWidget::viewportEvent(event);
+        }
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QModelIndex index = indexAt(help->pos());
+        if (index.isValid() && isCut(index)) {
+            QToolTip::showText(
+                help->globalPos(),
+                Qt::convertFromPlainText(index.data().toString(), Qt::WhiteSpaceNormal), viewport(),
+                visualRect(index));
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+
     void keyPressEvent(QKeyEvent* event) override {
         QTreeWidgetItem* before = currentItem();
         QTreeWidget::keyPressEvent(event);
         if (currentItem() != nullptr && currentItem() != before) {
             Q_EMIT movedByKeyboard(currentItem());
         }
+    }
+
+  private:
+    bool isCut(const QModelIndex& index) const {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.rect = visualRect(index);
+        option.text = index.data(Qt::DisplayRole).toString();
+        option.features |= QStyleOptionViewItem::HasDisplay;
+        if (const QVariant picture = index.data(Qt::DecorationRole); picture.isValid()) {
+            option.features |= QStyleOptionViewItem::HasDecoration;
+            option.icon = picture.value<QIcon>();
+        }
+        const QRect text = style()->subElementRect(QStyle::SE_ItemViewItemText, &option, this);
+        return option.fontMetrics.horizontalAdvance(option.text) > text.width() ||
+               text.right() > viewport()->width();
     }
 };
 

@@ -1,6 +1,9 @@
 #include "app/Form1.h"
 
 #include "app/CategoryTree.h"
+#include "app/DescriptionLine.h"
+#include "app/ShortcutList.h"
+#include "common/ColourScheme.h"
 #include "common/Fonts.h"
 #include "common/ImageLists.h"
 #include "common/Painting.h"
@@ -68,7 +71,6 @@ Form1::~Form1() = default;
 void Form1::buildControls() {
     setFixedSize(common::twips(11760), common::twips(6795));
     setFont(common::arialBold(9));
-    common::paintBackground(this, common::kWindowWhite);
 
     frame1_ = new QGroupBox(QStringLiteral("Categories"), this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -78,7 +80,6 @@ void Form1::buildControls() {
     frame2_->setObjectName(QStringLiteral("Frame2"));
     frame2_->setGeometry(common::twipsRect(3840, 600, 7800, 5540));
     for (QGroupBox* frame : {frame1_, frame2_}) {
-        common::paintBackground(frame, common::kWindowWhite);
         frame->setAccessibleName(frame->title());
     }
 
@@ -94,16 +95,17 @@ void Form1::buildControls() {
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setAccessibleName(frame1_->title());
 
-    list_ = new QListWidget(frame2_);
+    auto* shortcuts = new ShortcutList(frame2_);
+    list_ = shortcuts;
     list_->setObjectName(QStringLiteral("ListView1"));
     list_->setGeometry(common::twipsRect(360, 300, 7320, 3495));
     list_->setViewMode(QListView::IconMode);
     list_->setIconSize(QSize(32, 32));
-    list_->setGridSize(QSize(96, 72));
-    list_->setWordWrap(true);
     list_->setMovement(QListView::Static);
-    // Every entry takes one grid cell, so the view measures one entry, not every one.
+    // Every entry takes one cell of the size its fill measured, so the view measures one entry,
+    // not every one.
     list_->setUniformItemSizes(true);
+    shortcuts->fitCellsTo({});
     list_->setResizeMode(QListView::Adjust);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setAccessibleName(frame2_->title());
@@ -122,7 +124,7 @@ void Form1::buildControls() {
         buttons_.at(place.number - 1) = button;
     }
 
-    label_ = new QLabel(this);
+    label_ = new DescriptionLine(this);
     label_->setObjectName(QStringLiteral("Label1"));
     label_->setGeometry(common::twipsRect(120, 6270, 11520, 405));
     label_->setFont(common::arialBold(15.75));
@@ -130,7 +132,7 @@ void Form1::buildControls() {
     // as the label's name.
     label_->setTextFormat(Qt::PlainText);
     label_->setAccessibleDescription(QStringLiteral("Description"));
-    common::paintBackground(label_, common::kWindowWhite);
+    applyColourScheme();
 
     // Tab order: the tree and its buttons, then the list and its buttons, then Help.
     const QList<QWidget*> order = {tree_,         PushButton(1), PushButton(2), PushButton(3),
@@ -173,9 +175,29 @@ void Form1::connectControls() {
             [this](QListWidgetItem* item) { ListView1_ItemClick(item); });
 }
 
+void Form1::applyColourScheme() {
+    // White under a light scheme; the scheme's own colours under a dark one, so that the text
+    // the style draws in the scheme's colours stays readable.
+    const QColor background = common::windowBackground(QApplication::palette());
+    for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(frame1_),
+                          static_cast<QWidget*>(frame2_), static_cast<QWidget*>(label_)}) {
+        common::paintBackground(area, background);
+    }
+    setListBackground(listPicture_);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        applyColourScheme();
+    }
+}
+
 void Form1::setListBackground(const std::optional<QPixmap>& picture) {
+    listPicture_ = picture;
     QPalette palette = list_->palette();
-    palette.setBrush(QPalette::Base, picture ? QBrush(*picture) : QBrush(common::kWindowWhite));
+    palette.setBrush(QPalette::Base, picture ? QBrush(*picture)
+                                             : QBrush(common::viewBase(QApplication::palette())));
     list_->setPalette(palette);
 }
 

@@ -107,6 +107,7 @@ class Form1 : public QWidget, public common::MainWindow {
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -137,6 +138,9 @@ class Form1 : public QWidget, public common::MainWindow {
     bool handleKey(QObject* watched, QKeyEvent* key);
     void handleHover(QObject* watched);
     void setListBackground(const std::optional<QPixmap>& picture);
+    // Fills the window, its frames, the description line and the list as the desktop's colour
+    // scheme asks.
+    void applyColourScheme();
     QString selectedNodeText() const;
     QTreeWidgetItem* selectedNode() const;
 
@@ -157,6 +161,8 @@ class Form1 : public QWidget, public common::MainWindow {
     platform::KeyRepeat keyRepeat_;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> customCursor_;
+    // The list's background picture, kept for a change of colour scheme.
+    std::optional<QPixmap> listPicture_;
     bool centred_ = false;
 };
 

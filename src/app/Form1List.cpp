@@ -1,4 +1,6 @@
 #include "app/Form1.h"
+#include "app/ShortcutList.h"
+#include "common/ColourScheme.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
 #include "common/ImageLists.h"
@@ -11,6 +13,7 @@
 #include "store/Columns.h"
 #include "store/Statements.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -88,22 +91,26 @@ template <class Entries> void Form1::fillList(const Entries& entries) {
         captions << entry.caption;
     }
     list_->setUpdatesEnabled(false);
+    static_cast<ShortcutList*>(list_)->fitCellsTo(captions);
     list_->addItems(captions);
     {
         // Pictures and colours change no entry's size, so the view need not hear of each one;
         // it is repainted once below.
         const QSignalBlocker quiet(list_->model());
         // Entries mostly share a few colours: one brush serves a run of entries of one colour
-        // instead of a new brush per entry.
+        // instead of a new brush per entry, and its colour is made readable once for the run.
         QBrush brush;
+        std::optional<QColor> stored;
+        const QPalette scheme = QApplication::palette();
         for (int i = 0; i < list_->count(); ++i) {
             const auto& entry = entries[static_cast<std::size_t>(i)];
             QListWidgetItem* item = list_->item(i);
             item->setIcon(common::imageListIcon(entry.image));
             item->setData(kImageRole, entry.image);
             if (entry.colour) {
-                if (brush.color() != *entry.colour || brush.style() != Qt::SolidPattern) {
-                    brush = QBrush(*entry.colour);
+                if (stored != entry.colour) {
+                    stored = entry.colour;
+                    brush = QBrush(common::shownColour(*entry.colour, scheme));
                 }
                 item->setForeground(brush);
             }

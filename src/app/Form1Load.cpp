@@ -1,4 +1,5 @@
 #include "app/Form1.h"
+#include "common/ColourScheme.h"
 #include "common/ErrorTrap.h"
 #include "common/ImageLists.h"
 #include "common/MainHelpers.h"
@@ -109,7 +110,9 @@ bool Form1::Form_Load() {
         trap.step(132, [&] { customCursor_ = services_.images.loadCursor(handCursor); });
     }
     showCatalogueFromTheRoot();
-    trap.step(160, [&] { common::paintBackground(label_, common::kWindowWhite); });
+    trap.step(160, [&] {
+        common::paintBackground(label_, common::windowBackground(QApplication::palette()));
+    });
     // The backup waits until the window has been painted and the pages checked, so that it
     // never delays the window and never copies a damaged file.
     backupDue_ = true;

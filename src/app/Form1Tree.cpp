@@ -1,5 +1,6 @@
 #include "app/CategoryNode.h"
 #include "app/Form1.h"
+#include "common/ColourScheme.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
 #include "common/ImageLists.h"
@@ -8,6 +9,7 @@
 #include "store/Statements.h"
 #include "store/StoreError.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -43,6 +45,7 @@ void Form1::loadGroups() {
         }
     };
     const QIcon folder = common::imageListIcon(2);
+    const QPalette scheme = QApplication::palette();
     // A colour that cannot be read must not hide the categories after it: that category keeps
     // the default colour, and the fault is told once when the whole tree stands.
     QString colourFault;
@@ -52,8 +55,9 @@ void Form1::loadGroups() {
             const QString caption = common::fieldText(rs, store::column::groupcaption);
             std::optional<QBrush> colour;
             try {
-                colour = QBrush(
-                    common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
+                colour = QBrush(common::shownColour(
+                    common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()),
+                    scheme));
             } catch (const store::StoreError& e) {
                 if (colourFaults++ == 0) {
                     colourFault =

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+// How a shortcut's caption stands under its icon: wrapped at word boundaries within the cell's
+// width (a word too long for a line is broken where it must be), and cut short with "…" on the
+// last line a cell allows.
+struct WrappedCaption {
+    QStringList lines;
+    bool cut = false; // the caption needed more lines than it was given
+};
+
+// The caption in lines of at most `width` pixels, no more than `maxLines` of them (0: as many as
+// it takes).
+WrappedCaption wrapCaption(const QFont& font, const QString& caption, int width, int maxLines);
+
+// How many lines the caption needs, counted no further than `maxLines`. A caption that fits one
+// line is told from its width alone, so that a long list is measured quickly.
+int captionLineCount(const QFont& font, const QString& caption, int width, int maxLines);
+
+} // namespace app

@@ -1,0 +1,51 @@
+#include "app/DescriptionLine.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QTextDocument>
+#include <QToolTip>
+
+namespace app {
+
+namespace {
+
+// A description is shown from its first line, as far as the window is wide: a long one is
+// never laid out whole.
+constexpr int kShownCharacters = 4096;
+
+QString firstLine(const QString& text) {
+    QString line = text.left(kShownCharacters);
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return line;
+}
+
+} // namespace
+
+bool DescriptionLine::isCut() const {
+    return fontMetrics().horizontalAdvance(firstLine(text())) > contentsRect().width();
+}
+
+void DescriptionLine::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = contentsRect();
+    const QString shown = fontMetrics().elidedText(firstLine(text()), Qt::ElideRight, area.width());
+    style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          palette(), isEnabled(), shown, foregroundRole());
+}
+
+bool DescriptionLine::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (isCut()) {
+            QToolTip::showText(help->globalPos(),
+                               Qt::convertFromPlainText(text(), Qt::WhiteSpaceNormal), this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+} // namespace app

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QListWidget>
+#include <QStyledItemDelegate>
+
+namespace app {
+
+class ShortcutDelegate;
+
+// The shortcut list: large icons in cells of one size, each caption wrapped under its icon.
+// The cells are as tall as the category's longest caption needs, up to three lines; a longer
+// caption is cut short with "…", shown whole while its entry is selected and as its hover text.
+class ShortcutList : public QListWidget {
+    Q_OBJECT
+
+  public:
+    explicit ShortcutList(QWidget* parent = nullptr);
+
+    // Sizes the cells for these captions: called once per fill, before the entries are added.
+    void fitCellsTo(const QStringList& captions);
+
+    // The most lines a caption shows while its entry is not selected.
+    static constexpr int kMaxCaptionLines = 3;
+    // The caption's width within a cell.
+    int captionWidth() const;
+    // Where the caption of the entry in `cell` stands, for this many lines.
+    QRect captionRect(const QRect& cell, int lines) const;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+  private:
+    // Draws the entries, also when another delegate wraps it.
+    ShortcutDelegate* delegate_;
+};
+
+// Draws an entry of the shortcut list: its icon, and its caption wrapped below it.
+class ShortcutDelegate : public QStyledItemDelegate {
+  public:
+    explicit ShortcutDelegate(ShortcutList* list);
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+    void setCellSize(QSize size) { cell_ = size; }
+
+  private:
+    ShortcutList* list_;
+    QSize cell_;
+};
+
+} // namespace app
