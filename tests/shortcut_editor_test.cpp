@@ -6,6 +6,7 @@
 #include "store/Columns.h"
 #include "store/Statements.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -367,6 +368,31 @@ TEST_F(ShortcutEditor, LabelsNameTheirFieldsAndSpaceChoosesAKindAndSaves) {
         QTest::keyClick(save, Qt::Key_Space);
     });
     EXPECT_EQ(row("Write"), item("Tools", "Write", 4, "me@example.org", "", 0));
+}
+
+// Tab comes into the kinds on the chosen one, chosen by the user or by the edit command, so
+// Space there keeps the kind and its target.
+TEST_F(ShortcutEditor, TabEntersTheKindsOnTheChosenOne) {
+    store::insertItem(db(), item("Tools", "Site", 3, "www.example.org"));
+    clickCategory("Tools");
+    form.ListView1()->setCurrentRow(0);
+    for (const auto& [opener, chosen] : {std::pair{5, "Option3"}, std::pair{4, "Option2"}}) {
+        platform.modal.drivers.push_back([chosen](QDialog* editor) {
+            const QString target = textOf(editor, "Text3");
+            QApplication::setActiveWindow(editor);
+            QWidget* at = field(editor, "Text1");
+            for (int i = 0; i < 9 && at && !qobject_cast<QRadioButton*>(at); ++i) {
+                QTest::keyClick(at, Qt::Key_Tab);
+                at = QApplication::focusWidget();
+            }
+            ASSERT_NE(at, nullptr);
+            EXPECT_EQ(at->objectName(), chosen);
+            QTest::keyClick(at, Qt::Key_Space);
+            EXPECT_TRUE(fakes::control<QRadioButton>(editor, chosen)->isChecked());
+            EXPECT_EQ(textOf(editor, "Text3"), target);
+        });
+        clickButton(opener);
+    }
 }
 
 } // namespace
