@@ -261,6 +261,9 @@ TEST_F(GroupEditor, TheColourDialogOpensAtTheSwatchAndACancelKeepsIt) {
         EXPECT_EQ(swatch(editor), QColor(0, 0, 0));
         click(editor, "PushButton2");
         EXPECT_EQ(swatch(editor), red);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field(editor, "Text4"))
+                      ->text(QAccessible::Description),
+                  "Red 255, green 0, blue 0");
         click(editor, "PushButton2");
         EXPECT_EQ(swatch(editor), red) << "a cancel keeps the colour";
         type(editor, "Text1", "Games");

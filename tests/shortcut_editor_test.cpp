@@ -6,6 +6,7 @@
 #include "store/Columns.h"
 #include "store/Statements.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -367,6 +368,55 @@ TEST_F(ShortcutEditor, LabelsNameTheirFieldsAndSpaceChoosesAKindAndSaves) {
         QTest::keyClick(save, Qt::Key_Space);
     });
     EXPECT_EQ(row("Write"), item("Tools", "Write", 4, "me@example.org", "", 0));
+}
+
+// In all three editors Enter in a field saves exactly as the save button does, refusals
+// included, and Enter on a focused button presses that button instead.
+TEST_F(ShortcutEditor, EnterInAFieldSavesAndOnAFocusedButtonPressesIt) {
+    for (const int opener : {1, 4, 9}) { // Add (category), Add Shortcut By EXE, By .lnk
+        platform.dialogs.files = {"/opt/keys"};
+        platform.modal.drivers.push_back([opener](QDialog* editor) {
+            QApplication::setActiveWindow(editor);
+            QTest::keyClick(field(editor, "Text1"), Qt::Key_Return);
+            auto* browse = fakes::control<QPushButton>(editor, "PushButton1");
+            browse->setFocus();
+            QTest::keyClick(browse, Qt::Key_Return);
+            type(editor, "Text1", QStringLiteral("Keys %1").arg(opener));
+            QTest::keyClick(field(editor, "Text2"), Qt::Key_Enter);
+        });
+        clickButton(opener);
+    }
+    EXPECT_EQ(
+        platform.messages.texts(),
+        (QStringList{"Please input Group Name", "Please enter Caption", "Please enter Caption"}));
+    EXPECT_EQ(platform.dialogs.calls.size(), 3u) << "each browse button took its Enter";
+    EXPECT_EQ(db().query("select * from tblGroups where groupcaption = 'Keys 1'").rowCount(), 1u);
+    EXPECT_EQ(db().query("select * from tblItems where itemcaption like 'Keys _'").rowCount(), 2u);
+}
+
+// Tab comes into the kinds on the chosen one, chosen by the user or by the edit command, so
+// Space there keeps the kind and its target.
+TEST_F(ShortcutEditor, TabEntersTheKindsOnTheChosenOne) {
+    store::insertItem(db(), item("Tools", "Site", 3, "www.example.org"));
+    clickCategory("Tools");
+    form.ListView1()->setCurrentRow(0);
+    for (const auto& [opener, chosen] : {std::pair{5, "Option3"}, std::pair{4, "Option2"}}) {
+        platform.modal.drivers.push_back([chosen](QDialog* editor) {
+            const QString target = textOf(editor, "Text3");
+            QApplication::setActiveWindow(editor);
+            QWidget* at = field(editor, "Text1");
+            for (int i = 0; i < 9 && at && !qobject_cast<QRadioButton*>(at); ++i) {
+                QTest::keyClick(at, Qt::Key_Tab);
+                at = QApplication::focusWidget();
+            }
+            ASSERT_NE(at, nullptr);
+            EXPECT_EQ(at->objectName(), chosen);
+            QTest::keyClick(at, Qt::Key_Space);
+            EXPECT_TRUE(fakes::control<QRadioButton>(editor, chosen)->isChecked());
+            EXPECT_EQ(textOf(editor, "Text3"), target);
+        });
+        clickButton(opener);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "common/EditorWindow.h"
 
+#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/Fonts.h"
 #include "common/ImageLists.h"
@@ -28,42 +29,59 @@ EditorWindow::EditorWindow(CommandContext& context, const QString& objectName,
     setMouseTracking(true);
 }
 
-QLabel* EditorWindow::addLabel(const QString& objectName, const QString& text, const QRect& place,
+void EditorWindow::place(QWidget* control, const QString& objectName, const QRect& where) {
+    control->setObjectName(objectName);
+    control->setGeometry(where);
+    // The pointer rule watches every control.
+    control->installEventFilter(this);
+    control->setMouseTracking(true);
+}
+
+QLabel* EditorWindow::addLabel(const QString& objectName, const QString& text, const QRect& where,
                                QWidget* buddy) {
     auto* label = new QLabel(text, this);
-    label->setObjectName(objectName);
+    place(label, objectName, where);
     label->setTextFormat(Qt::PlainText);
-    label->setGeometry(place);
     label->setBuddy(buddy);
-    label->installEventFilter(this);
-    label->setMouseTracking(true);
     return label;
 }
 
 QLineEdit* EditorWindow::addText(const QString& objectName, const QString& accessibleName,
-                                 const QRect& place, bool readOnly) {
+                                 const QRect& where, bool readOnly) {
     auto* text = new QLineEdit(this);
-    text->setObjectName(objectName);
+    place(text, objectName, where);
     text->setAccessibleName(accessibleName);
-    text->setGeometry(place);
     text->setReadOnly(readOnly);
-    text->installEventFilter(this);
-    text->setMouseTracking(true);
     return text;
 }
 
 QPushButton* EditorWindow::addButton(const QString& objectName, const QString& caption,
-                                     const QRect& place) {
+                                     const QRect& where) {
     auto* button = new QPushButton(caption, this);
-    button->setObjectName(objectName);
+    place(button, objectName, where);
     button->setAccessibleName(caption);
-    button->setGeometry(place);
     button->setFont(arialBold(11.25));
-    // Enter in a field does not press whichever button had focus last.
-    button->setAutoDefault(false);
-    button->installEventFilter(this);
-    button->setMouseTracking(true);
+    // A focused button takes Enter for itself; once focus leaves it, Enter goes back to the
+    // save button (the dialog's default), not to whichever button had focus last.
+    button->setAutoDefault(true);
     return button;
+}
+
+QPushButton* EditorWindow::addSaveButton(const QString& objectName, const QString& caption,
+                                         const QRect& where) {
+    QPushButton* save = addButton(objectName, caption, where);
+    // Enter in a field or an option reaches the dialog, which clicks its default button: the
+    // same validation and messages as a click.
+    save->setDefault(true);
+    return save;
+}
+
+ColourSwatch* EditorWindow::addSwatch(const QString& objectName, const QString& accessibleName,
+                                      const QRect& where) {
+    auto* swatch = new ColourSwatch(this);
+    place(swatch, objectName, where);
+    swatch->setAccessibleName(accessibleName);
+    return swatch;
 }
 
 void EditorWindow::finishLoad(const QString& location) {

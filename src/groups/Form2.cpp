@@ -1,5 +1,6 @@
 #include "groups/Form2.h"
 
+#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/Messages.h"
 #include "common/QtColour.h"
@@ -40,13 +41,12 @@ void Form2::buildControls() {
                             twipsRect(4080, 1800, 480, 345));
     // Three dots say little to a screen reader.
     buttons_[0]->setAccessibleName(QStringLiteral("Select Background Image"));
-    text4_ = addText(QStringLiteral("Text4"), QStringLiteral("Group Text Color"),
-                     twipsRect(1680, 2280, 615, 405), true);
-    setSwatchColour(QColor(0, 0, 0));
+    text4_ = addSwatch(QStringLiteral("Text4"), QStringLiteral("Group Text Color"),
+                       twipsRect(1680, 2280, 615, 405));
     buttons_[1] = addButton(QStringLiteral("PushButton2"), QStringLiteral("Select Color"),
                             twipsRect(2400, 2280, 2160, 405));
     buttons_[2] =
-        addButton(QStringLiteral("PushButton3"), kAddCaption, twipsRect(120, 2790, 2160, 405));
+        addSaveButton(QStringLiteral("PushButton3"), kAddCaption, twipsRect(120, 2790, 2160, 405));
     buttons_[3] = addButton(QStringLiteral("PushButton4"), QStringLiteral("Cancel"),
                             twipsRect(2400, 2790, 2160, 405));
 
@@ -76,16 +76,6 @@ void Form2::buildControls() {
     connect(buttons_[1], &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(buttons_[2], &QPushButton::clicked, this, [this] { PushButton3_Click(); });
     connect(buttons_[3], &QPushButton::clicked, this, [this] { PushButton4_Click(); });
-}
-
-QColor Form2::swatchColour() const {
-    return text4_->palette().color(QPalette::Base);
-}
-
-void Form2::setSwatchColour(const QColor& colour) {
-    QPalette palette = text4_->palette();
-    palette.setColor(QPalette::Base, colour);
-    text4_->setPalette(palette);
 }
 
 void Form2::setSaveCaption(const QString& caption) {
@@ -120,10 +110,10 @@ void Form2::PushButton2_Click() {
     // The dialog opens at the swatch's colour; a cancel leaves the swatch alone.
     trap.step(100, [&] {
         chosen = context().services.dialogs.chooseColour(this, QStringLiteral("Select Color"),
-                                                         swatchColour());
+                                                         text4_->colour());
     });
     if (chosen) {
-        setSwatchColour(*chosen);
+        text4_->setColour(*chosen);
     }
 }
 
@@ -158,7 +148,8 @@ void Form2::PushButton3_Click() {
         }
     }
     const store::GroupRow row{name.toStdString(), description.toStdString(),
-                              text3_->text().toStdString(), common::codeFromColour(swatchColour())};
+                              text3_->text().toStdString(),
+                              common::codeFromColour(text4_->colour())};
     const bool written = trap.step(102, [&] {
         if (adding) {
             store::insertGroup(globals.connection(), row);

@@ -2,13 +2,16 @@
 
 #include "common/EditorWindow.h"
 
-#include <QColor>
 #include <QString>
 #include <array>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+namespace common {
+class ColourSwatch;
+}
 
 namespace groups {
 
@@ -29,13 +32,11 @@ class Form2 : public common::EditorWindow {
     QLineEdit* Text1() const { return text1_; }
     QLineEdit* Text2() const { return text2_; }
     QLineEdit* Text3() const { return text3_; }
-    QLineEdit* Text4() const { return text4_; }
+    // The swatch: its background is the category's text colour.
+    common::ColourSwatch* Text4() const { return text4_; }
     QPushButton* PushButton(int number) const { return buttons_.at(number - 1); }
     QLabel* Label1(int index) const { return labels_.at(index); }
 
-    // The colour shown by the swatch Text4: the category's text colour.
-    QColor swatchColour() const;
-    void setSwatchColour(const QColor& colour);
     // Captions the save button, which decides the mode.
     void setSaveCaption(const QString& caption);
     bool isAddMode() const;
@@ -52,7 +53,7 @@ class Form2 : public common::EditorWindow {
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;
-    QLineEdit* text4_ = nullptr;
+    common::ColourSwatch* text4_ = nullptr;
     std::array<QPushButton*, 4> buttons_{};
     std::array<QLabel*, 4> labels_{};
 };

@@ -1,5 +1,6 @@
 #include "groups/GroupCommands.h"
 
+#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
 #include "common/Messages.h"
@@ -81,7 +82,7 @@ void runEditGroup(common::CommandContext& context) {
         form2.Text1()->setText(form2.mGroupName);
         form2.Text2()->setText(common::fieldText(rs, store::column::groupdescription));
         form2.Text3()->setText(common::fieldText(rs, store::column::backgroundimage));
-        form2.setSwatchColour(
+        form2.Text4()->setColour(
             common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
         form2.setSaveCaption(QStringLiteral("Update"));
         form2.setWindowTitle(QStringLiteral("Edit Group"));

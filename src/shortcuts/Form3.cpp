@@ -1,10 +1,10 @@
 #include "shortcuts/Form3.h"
 
+#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/QtColour.h"
 #include "common/Twips.h"
 #include "shortcuts/AddFolder.h"
-#include "shortcuts/ColourSwatch.h"
 #include "store/Codes.h"
 #include "store/Statements.h"
 
@@ -77,6 +77,13 @@ Form3::Form3(common::CommandContext& context)
         option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
         option->installEventFilter(this);
         option->setMouseTracking(true);
+        // Only the chosen kind is a tab stop, so Tab enters the kinds on it and the arrow keys
+        // move among them. (Qt itself keeps the tab stop on the kind that last had focus, and
+        // before any had focus on all four, so Tab came in on "Folder".)
+        option->setFocusPolicy(Qt::ClickFocus);
+        connect(option, &QRadioButton::toggled, option, [option](bool on) {
+            option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
+        });
         options_[i] = option;
     }
     Option(2)->setChecked(true);

@@ -1,10 +1,10 @@
 #include "shortcuts/Form4.h"
 
+#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/MainHelpers.h"
 #include "common/QtColour.h"
 #include "common/Twips.h"
-#include "shortcuts/ColourSwatch.h"
 #include "store/Statements.h"
 
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 #include "shortcuts/ShortcutCommands.h"
 
+#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
 #include "common/Messages.h"
 #include "common/QtColour.h"
-#include "shortcuts/ColourSwatch.h"
 #include "shortcuts/Form3.h"
 #include "shortcuts/Form4.h"
 #include "store/Codes.h"

@@ -1,8 +1,8 @@
 #include "shortcuts/ShortcutEditor.h"
 
+#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/Messages.h"
-#include "shortcuts/ColourSwatch.h"
 #include "shortcuts/ShortcutRules.h"
 
 #include <QGroupBox>
@@ -36,16 +36,12 @@ ShortcutEditor::ShortcutEditor(common::CommandContext& context, const QString& o
     frame2_->setGeometry(places.frame2);
     frame2_->installEventFilter(this);
     frame2_->setMouseTracking(true);
-    text4_ = new ColourSwatch(frame2_);
-    text4_->setObjectName(QStringLiteral("Text4"));
-    text4_->setAccessibleName(QStringLiteral("Font Color"));
-    text4_->setGeometry(places.swatch);
-    text4_->installEventFilter(this);
-    text4_->setMouseTracking(true);
+    text4_ = addSwatch(QStringLiteral("Text4"), QStringLiteral("Font Color"), {});
+    putInFrame(text4_, frame2_, places.swatch);
     pushButton2_ = addButton(QStringLiteral("PushButton2"), QStringLiteral("Select Color"), {});
     putInFrame(pushButton2_, frame2_, places.colourButton);
 
-    pushButton3_ = addButton(QStringLiteral("PushButton3"), kAdd, places.save);
+    pushButton3_ = addSaveButton(QStringLiteral("PushButton3"), kAdd, places.save);
     pushButton4_ =
         addButton(QStringLiteral("PushButton4"), QStringLiteral("Cancel"), places.cancel);
 

@@ -10,13 +10,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace common {
+class ColourSwatch;
+}
+
 namespace store {
 class Connection;
 }
 
 namespace shortcuts {
-
-class ColourSwatch;
 
 // Where the controls both shortcut editors have sit, in pixels; the frame's children relative
 // to the frame.
@@ -42,7 +44,7 @@ class ShortcutEditor : public common::EditorWindow {
     QLineEdit* Text1() const { return text1_; }
     QLineEdit* Text2() const { return text2_; }
     QLineEdit* Text3() const { return text3_; }
-    ColourSwatch* Text4() const { return text4_; }
+    common::ColourSwatch* Text4() const { return text4_; }
     QGroupBox* Frame2() const { return frame2_; }
     QPushButton* PushButton1() const { return pushButton1_; }
     QPushButton* PushButton2() const { return pushButton2_; }
@@ -85,7 +87,7 @@ class ShortcutEditor : public common::EditorWindow {
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;
-    ColourSwatch* text4_ = nullptr;
+    common::ColourSwatch* text4_ = nullptr;
     QGroupBox* frame2_ = nullptr;
     QPushButton* pushButton1_ = nullptr;
     QPushButton* pushButton2_ = nullptr;

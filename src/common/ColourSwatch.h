@@ -3,9 +3,9 @@
 #include <QColor>
 #include <QLineEdit>
 
-namespace shortcuts {
+namespace common {
 
-// A locked, empty text box whose background shows the colour a shortcut's caption takes. It
+// A locked, empty text box whose background shows a colour the user picked for captions. It
 // tells a screen reader the colour too.
 class ColourSwatch : public QLineEdit {
     Q_OBJECT
@@ -20,4 +20,4 @@ class ColourSwatch : public QLineEdit {
     QColor colour_;
 };
 
-} // namespace shortcuts
+} // namespace common

@@ -1,6 +1,6 @@
-#include "shortcuts/ColourSwatch.h"
+#include "common/ColourSwatch.h"
 
-namespace shortcuts {
+namespace common {
 
 ColourSwatch::ColourSwatch(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);
@@ -20,4 +20,4 @@ void ColourSwatch::setColour(const QColor& colour) {
                                  .arg(colour_.blue()));
 }
 
-} // namespace shortcuts
+} // namespace common
