@@ -1,3 +1,4 @@
+#include "common/ImageLists.h"
 #include "dragdrop/DropHighlight.h"
 #include "dragdrop/ListDragDrop.h"
 #include "fakes/Form1Fixture.h"
@@ -132,7 +133,7 @@ class DragDrop : public fakes::Form1Fixture {
 using DropFiles = DragDrop;
 using MoveEntries = DragDrop;
 
-TEST_F(DropFiles, FilesAndFoldersBecomeShortcutsAppendedWithoutPictures) {
+TEST_F(DropFiles, FilesAndFoldersBecomeShortcutsAppendedWithTheirPictures) {
     showCategory("Work", {"Mail"});
     platform.files.files["/opt/tools/editor"] = "";
     platform.files.folders.insert("/home/me/My.Projects");
@@ -155,7 +156,9 @@ TEST_F(DropFiles, FilesAndFoldersBecomeShortcutsAppendedWithoutPictures) {
     EXPECT_EQ(rowCount("Work"), 5) << "the root gives no caption and is skipped";
 
     EXPECT_EQ(listCaptions(), (QStringList{"Mail", "editor", "My", "archive.tar", ".profile"}));
-    EXPECT_TRUE(list()->item(1)->icon().isNull());
+    // The fake desktop knows no icons: the dropped program and folder show their kinds' pictures.
+    EXPECT_EQ(list()->item(1)->icon().cacheKey(), common::imageListIcon(3).cacheKey());
+    EXPECT_EQ(list()->item(2)->icon().cacheKey(), common::imageListIcon(2).cacheKey());
     EXPECT_TRUE(platform.messages.shown.empty());
     EXPECT_EQ(form.mousePointer(), app::MousePointer::Default);
     EXPECT_EQ(committedCaptions("Work"),

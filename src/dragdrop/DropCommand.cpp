@@ -1,6 +1,7 @@
 #include "dragdrop/DropCommand.h"
 
 #include "common/ErrorTrap.h"
+#include "common/ShortcutIcon.h"
 #include "dragdrop/DropBatch.h"
 #include "dragdrop/DropHighlight.h"
 #include "dragdrop/HitTest.h"
@@ -27,9 +28,10 @@ class BusyPointer {
     common::MainWindow& window_;
 };
 
-// New entries go at the end, without a picture, until the list is next filled. They are added
-// in one go so that a large drop lays the list out once.
-void appendEntries(QListWidget* list, const std::vector<DroppedRow>& rows) {
+// New entries go at the end, each with its target's own icon, until the list is next filled and
+// sorts them in. They are added in one go so that a large drop lays the list out once.
+void appendEntries(QListWidget* list, const std::vector<DroppedRow>& rows,
+                   platform::TargetIcons& icons) {
     if (rows.empty()) {
         return;
     }
@@ -39,7 +41,14 @@ void appendEntries(QListWidget* list, const std::vector<DroppedRow>& rows) {
         captions << QString::fromStdString(row.caption);
     }
     list->setUpdatesEnabled(false);
+    const int first = list->count();
     list->addItems(captions);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const DroppedRow& row = rows[i];
+        list->item(first + static_cast<int>(i))
+            ->setIcon(common::shortcutIcon(icons, row.kind, QString::fromStdString(row.path),
+                                           common::kindPicture(row.kind)));
+    }
     list->setUpdatesEnabled(true);
 }
 
@@ -101,7 +110,7 @@ void ListView1_OLEDragDrop(common::CommandContext& context, QListWidget* list,
     }
     trap.step(114, [&] { batch->commit(); });
     // Only shortcuts that were stored are listed.
-    trap.step(116, [&] { appendEntries(list, batch->stored()); });
+    trap.step(116, [&] { appendEntries(list, batch->stored(), context.services.targetIcons); });
 }
 
 } // namespace dragdrop
