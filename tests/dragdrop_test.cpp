@@ -1,3 +1,4 @@
+#include "common/ImageLists.h"
 #include "dragdrop/DropHighlight.h"
 #include "dragdrop/ListDragDrop.h"
 #include "fakes/Form1Fixture.h"

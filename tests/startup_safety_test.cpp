@@ -138,8 +138,9 @@ class StartupSafety : public ::testing::Test {
     fakes::FakeSettings settings;
     fakes::FakeModalWindows modal;
     fakes::FakeDesktopEntryNames entryNames;
-    platform::Services services{messages, files,    environment, images,    shell,
-                                dialogs,  settings, modal,       entryNames};
+    fakes::FakeTargetIcons targetIcons;
+    platform::Services services{messages, files,    environment, images,     shell,
+                                dialogs,  settings, modal,       entryNames, targetIcons};
     std::unique_ptr<common::Globals> globals;
     std::unique_ptr<app::Form1> form;
 };

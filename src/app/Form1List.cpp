@@ -3,8 +3,8 @@
 #include "common/ColourScheme.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
-#include "common/ImageLists.h"
 #include "common/QtColour.h"
+#include "common/ShortcutIcon.h"
 #include "groups/GroupCommands.h"
 #include "launch/HelpCommand.h"
 #include "launch/LaunchCommand.h"
@@ -40,6 +40,7 @@ void Form1::loadItems() {
         QString caption;
         int image = 0;
         std::optional<QColor> colour;
+        QIcon icon;
     };
     std::vector<Entry> entries;
     trap.step(106, [&] { list_->clear(); });
@@ -61,8 +62,12 @@ void Form1::loadItems() {
         }
         std::optional<Entry> entry;
         trap.step(118, [&] {
-            common::imageListIcon(image + 1); // a kind without a picture gets no entry
-            entry = Entry{common::fieldText(rs, store::column::itemcaption), image + 1, {}};
+            // A kind without a picture gets no entry.
+            QIcon icon =
+                common::shortcutIcon(services_.targetIcons, kind,
+                                     common::fieldText(rs, store::column::itempath), image + 1);
+            entry = Entry{
+                common::fieldText(rs, store::column::itemcaption), image + 1, {}, std::move(icon)};
         });
         if (entry) {
             trap.step(120, [&] {
@@ -105,7 +110,7 @@ template <class Entries> void Form1::fillList(const Entries& entries) {
         for (int i = 0; i < list_->count(); ++i) {
             const auto& entry = entries[static_cast<std::size_t>(i)];
             QListWidgetItem* item = list_->item(i);
-            item->setIcon(common::imageListIcon(entry.image));
+            item->setIcon(entry.icon);
             item->setData(kImageRole, entry.image);
             if (entry.colour) {
                 if (stored != entry.colour) {

@@ -1,6 +1,7 @@
 #include "dragdrop/DropCommand.h"
 
 #include "common/ErrorTrap.h"
+#include "common/ShortcutIcon.h"
 #include "dragdrop/DropBatch.h"
 #include "dragdrop/DropHighlight.h"
 #include "dragdrop/HitTest.h"

@@ -10,6 +10,7 @@
 #include "platform/DesktopModalWindows.h"
 #include "platform/DesktopSettings.h"
 #include "platform/DesktopShell.h"
+#include "platform/DesktopTargetIcons.h"
 #include "platform/Services.h"
 
 namespace platform {
@@ -26,8 +27,9 @@ struct DesktopPlatform {
     DesktopSettings settings;
     DesktopModalWindows modal;
     DesktopEntryNamesGio entryNames;
-    Services services{messages, files,    environment, images,    shell,
-                      dialogs,  settings, modal,       entryNames};
+    DesktopTargetIcons targetIcons;
+    Services services{messages, files,    environment, images,     shell,
+                      dialogs,  settings, modal,       entryNames, targetIcons};
 };
 
 } // namespace platform

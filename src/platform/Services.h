@@ -9,6 +9,7 @@
 #include "platform/ModalWindows.h"
 #include "platform/Settings.h"
 #include "platform/Shell.h"
+#include "platform/TargetIcons.h"
 
 namespace platform {
 
@@ -23,6 +24,7 @@ struct Services {
     Settings& settings;
     ModalWindows& modal;
     DesktopEntryNames& entryNames;
+    TargetIcons& targetIcons;
 };
 
 } // namespace platform

@@ -43,7 +43,7 @@ ResultSet selectItemsOfGroup(Connection& db, const std::string& group) {
 ResultSet selectItemListOfGroup(Connection& db, const std::string& group) {
     return sortedByName(
         db,
-        db.query("select [itemcaption], [itemtype], [itemtextcolor] from [tblItems] "
+        db.query("select [itemcaption], [itemtype], [itemtextcolor], [itempath] from [tblItems] "
                  "where groupcaption=?",
                  {text(group)}),
         column::itemcaption);

@@ -17,7 +17,8 @@ ResultSet selectAllGroups(Connection& db);
 ResultSet selectGroupNamesAndColours(Connection& db);
 // R2: the shortcuts of one group, sorted by caption.
 ResultSet selectItemsOfGroup(Connection& db, const std::string& group);
-// R2 for the shortcut list: each shortcut's caption, kind and colour alone, sorted by caption.
+// R2 for the shortcut list: each shortcut's caption, kind, colour and path alone, sorted by
+// caption.
 ResultSet selectItemListOfGroup(Connection& db, const std::string& group);
 // R3: one group by name.
 ResultSet selectGroup(Connection& db, const std::string& group);

@@ -11,6 +11,7 @@
 #include "platform/Services.h"
 #include "platform/Settings.h"
 #include "platform/Shell.h"
+#include "platform/TargetIcons.h"
 
 #include <QColor>
 #include <QDialog>
@@ -265,6 +266,16 @@ class FakeDesktopEntryNames : public platform::DesktopEntryNames {
     QMap<QString, QString> names;
 };
 
+// A desktop that knows no target's icon: every shortcut shows its kind's picture, unless a test
+// hands the question on to real icons.
+class FakeTargetIcons : public platform::TargetIcons {
+  public:
+    QIcon icon(Target target, const QString& path, const QIcon& fallback) override {
+        return handOnTo ? handOnTo->icon(target, path, fallback) : fallback;
+    }
+    platform::TargetIcons* handOnTo = nullptr;
+};
+
 // Every fake, handed out as the program's services.
 struct FakePlatform {
     FakeMessageBoxes messages;
@@ -276,8 +287,9 @@ struct FakePlatform {
     FakeSettings settings;
     FakeModalWindows modal;
     FakeDesktopEntryNames entryNames;
-    platform::Services services{messages, files,    environment, images,    shell,
-                                dialogs,  settings, modal,       entryNames};
+    FakeTargetIcons targetIcons;
+    platform::Services services{messages, files,    environment, images,     shell,
+                                dialogs,  settings, modal,       entryNames, targetIcons};
 };
 
 } // namespace fakes

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+namespace platform {
+
+// The icons of the installed applications (GIO's list of desktop entries), by the program each
+// entry starts. Read when first asked and kept until the desktop reports a change to its
+// application folders.
+class InstalledApplications {
+  public:
+    // The session's one list.
+    static InstalledApplications& instance();
+
+    // The Icon of the installed entry whose TryExec or Exec program is the program at
+    // `canonicalPath` (links resolved); empty when no entry starts it.
+    QString iconOf(const QString& canonicalPath);
+
+  private:
+    InstalledApplications() = default;
+    void read();
+    static void changed(void* monitor, void* self);
+
+    struct Claim {
+        QString icon;
+        bool named = false; // the entry is named after the program, and so wins over the rest
+    };
+    QHash<QString, Claim> byProgram_;
+    bool stale_ = true;
+    bool watching_ = false;
+};
+
+} // namespace platform

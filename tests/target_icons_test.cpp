@@ -1,0 +1,127 @@
+#include "common/ImageLists.h"
+#include "fakes/Form1Fixture.h"
+#include "platform/DesktopTargetIcons.h"
+#include "store/Statements.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+
+namespace {
+
+using fakes::group;
+using fakes::item;
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
+// An icon as the list draws it into a 32-pixel square.
+QImage drawn(const QIcon& icon) {
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    icon.paint(&painter, image.rect());
+    return image;
+}
+
+class TargetIcons : public fakes::Form1Fixture {
+  protected:
+    // A private icon theme of plain coloured squares, an applications folder, a user folder
+    // for documents and a folder of programs on PATH, all in `dir`.
+    TargetIcons() {
+        const QString theme = dir.path() + "/icons/private/32";
+        QDir().mkpath(theme);
+        writeFile(dir.path() + "/icons/private/index.theme",
+                  "[Icon Theme]\nName=Private\nDirectories=32\n[32]\nSize=32\nType=Fixed\n");
+        for (const auto& [name, colour] : colours) {
+            QImage square(32, 32, QImage::Format_ARGB32);
+            square.fill(colour);
+            square.save(theme + "/" + name + ".png");
+        }
+        QIcon::setThemeSearchPaths({dir.path() + "/icons"});
+        QIcon::setThemeName("private");
+        for (const char* folder : {"/apps/applications", "/bin", "/config", "/Documents"}) {
+            QDir().mkpath(dir.path() + folder);
+        }
+        writeFile(dir.path() + "/apps/applications/tool.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Tool\nExec=vantory-tool %F\n"
+                  "Icon=vantory-tool\n");
+        writeFile(dir.path() + "/bin/vantory-tool", "#!/bin/sh\n");
+        QFile::setPermissions(dir.path() + "/bin/vantory-tool", QFile::ReadOwner | QFile::ExeOwner);
+        QFile::link(dir.path() + "/bin/vantory-tool", dir.path() + "/tool-link");
+        writeFile(dir.path() + "/config/user-dirs.dirs",
+                  "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(dir.path()) + "/Documents\"\n");
+        // The applications folder comes first; the system's data folders hold the MIME types.
+        setEnvironment("XDG_DATA_DIRS", dir.path() + "/apps:/usr/local/share:/usr/share");
+        setEnvironment("XDG_DATA_HOME", dir.path() + "/none");
+        setEnvironment("XDG_CONFIG_HOME", dir.path() + "/config");
+        setEnvironment("PATH", dir.path() + "/bin:" + qEnvironmentVariable("PATH"));
+        platform.targetIcons.handOnTo = &desktopIcons;
+    }
+    ~TargetIcons() override {
+        for (const auto& [name, value] : saved) {
+            qputenv(name, value);
+        }
+        QIcon::setThemeName({});
+    }
+    void setEnvironment(const char* name, const QString& value) {
+        saved.emplace_back(name, qgetenv(name));
+        qputenv(name, QFile::encodeName(value));
+    }
+
+    const std::map<QString, QColor> colours{{"vantory-tool", QColor(200, 30, 40)},
+                                            {"vantory-entry", QColor(30, 160, 60)},
+                                            {"text-plain", QColor(20, 60, 210)},
+                                            {"folder-documents", QColor(230, 200, 10)},
+                                            {"folder", QColor(10, 200, 220)}};
+    QTemporaryDir dir;
+    std::vector<std::pair<const char*, QByteArray>> saved;
+    platform::DesktopTargetIcons desktopIcons;
+};
+
+TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
+    const QString d = dir.path();
+    writeFile(d + "/entry.desktop", "[Desktop Entry]\nType=Application\nIcon=vantory-entry\n");
+    writeFile(d + "/notes.txt", "plain text\n");
+    writeFile(d + "/bad.desktop",
+              "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(d) + "/notes.txt\n");
+    QDir().mkpath(d + "/other");
+    struct Row {
+        const char* caption;
+        std::int16_t kind;
+        QString path;
+        QIcon expected;
+    };
+    const auto theme = [&](const char* name) {
+        return QIcon(d + "/icons/private/32/" + name + ".png");
+    };
+    const std::vector<Row> rows{
+        {"a program by its link", 2, d + "/tool-link", theme("vantory-tool")},
+        {"b desktop entry", 5, d + "/entry.desktop", theme("vantory-entry")},
+        {"c text file", 5, d + "/notes.txt", theme("text-plain")},
+        {"d documents", 1, d + "/Documents", theme("folder-documents")},
+        {"e other folder", 1, d + "/other", theme("folder")},
+        {"f web address", 3, "https://example.org", common::imageListIcon(4)},
+        {"g missing file", 5, d + "/missing.txt", common::imageListIcon(3)},
+        {"h icon not a picture", 5, d + "/bad.desktop", common::imageListIcon(3)},
+        {"i program of no entry", 2, "/bin/sh", common::imageListIcon(3)}};
+    store::insertGroup(db(), group("Mixed"));
+    for (const Row& row : rows) {
+        store::insertItem(db(), item("Mixed", row.caption, row.kind, row.path.toStdString()));
+    }
+
+    clickCategory("Mixed");
+
+    ASSERT_EQ(form.ListView1()->count(), static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const QListWidgetItem* entry = form.ListView1()->item(static_cast<int>(i));
+        EXPECT_EQ(entry->text(), rows[i].caption);
+        EXPECT_EQ(drawn(entry->icon()), drawn(rows[i].expected)) << rows[i].caption;
+    }
+}
+
+} // namespace
