@@ -1,13 +1,11 @@
 #include "platform/DesktopLauncher.h"
 
+#include "platform/DesktopEntryExec.h"
+#include "platform/GioLibrary.h"
+
 #include <QDesktopServices>
-#include <QFile>
 #include <QProcess>
 #include <QUrl>
-
-#include <dlfcn.h>
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
 
 namespace platform {
 
@@ -31,80 +29,56 @@ bool DesktopLauncher::openUrl(const QUrl& url) {
 
 namespace {
 
-// GIO starts applications from desktop entries as the desktop does. It is loaded the first time
-// an entry is launched rather than with the program: linking it in costs every start several
-// milliseconds (its libraries and the GObject type system) that most sessions never use.
-struct Gio {
-    decltype(&g_desktop_app_info_new_from_filename) newAppInfo = nullptr;
-    decltype(&g_file_new_for_commandline_arg) fileForArgument = nullptr;
-    decltype(&g_app_launch_context_new) newLaunchContext = nullptr;
-    decltype(&g_app_info_launch) launch = nullptr;
-    decltype(&g_object_unref) unref = nullptr;
-    QString failure; // why GIO could not be loaded; empty when it was
+constexpr char kGroup[] = "Desktop Entry";
 
-    Gio() {
-        void* library = dlopen("libgio-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (library == nullptr) {
-            failure = QStringLiteral("the desktop's application launcher could not be loaded: %1")
-                          .arg(QString::fromLocal8Bit(dlerror()));
-            return;
-        }
-        find(library, newAppInfo, "g_desktop_app_info_new_from_filename");
-        find(library, fileForArgument, "g_file_new_for_commandline_arg");
-        find(library, newLaunchContext, "g_app_launch_context_new");
-        find(library, launch, "g_app_info_launch");
-        find(library, unref, "g_object_unref");
-        // The library stays loaded for the rest of the session.
-    }
-
-    template <class Function> void find(void* library, Function& function, const char* name) {
-        function = reinterpret_cast<Function>(dlsym(library, name));
-        if (function == nullptr && failure.isEmpty()) {
-            failure = QStringLiteral("the desktop's application launcher lacks %1")
-                          .arg(QLatin1String(name));
-        }
-    }
-};
-
-const Gio& gio() {
-    static const Gio loaded;
-    return loaded;
+QString notAnApplication() {
+    return QStringLiteral("it is not a desktop entry that describes an application");
 }
 
 } // namespace
 
-bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QStringList& args,
-                                         QString* error) {
-    const Gio& gio = platform::gio();
+bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
+                                         const QStringList& args, QString* error) {
+    const GioLibrary& gio = gioLibrary();
     if (!gio.failure.isEmpty()) {
         if (error)
             *error = gio.failure;
         return false;
     }
-    GDesktopAppInfo* app = gio.newAppInfo(QFile::encodeName(desktopFile));
-    if (!app) {
+    const std::optional<DesktopEntryCommand> entry = readDesktopEntry(content);
+    GKeyFile* keys = g_key_file_new();
+    if (!entry ||
+        !g_key_file_load_from_data(keys, content.constData(), static_cast<gsize>(content.size()),
+                                   G_KEY_FILE_KEEP_TRANSLATIONS, nullptr)) {
+        g_key_file_free(keys);
         if (error)
-            *error = QStringLiteral("it is not a desktop entry that describes an application");
+            *error = notAnApplication();
         return false;
     }
-
-    // Each argument is a file name or a URI; GIO hands them to the application as its Exec line
-    // asks (%f, %F, %u, %U).
-    GList* files = nullptr;
-    for (const QString& arg : args)
-        files = g_list_append(files, gio.fileForArgument(QFile::encodeName(arg)));
-
+    // The entry starts from the text that was checked, whatever the file holds by now. The
+    // parameters go into its Exec line as typed: handed to GIO as files, a parameter such as
+    // "--x" would arrive as a file of the current folder.
+    if (g_key_file_has_key(keys, kGroup, "Exec", nullptr)) {
+        g_key_file_set_string(keys, kGroup, "Exec",
+                              execWithParameters(*entry, desktopFile, args).toUtf8().constData());
+    }
+    GDesktopAppInfo* app = gio.newAppInfoFromKeyFile(keys);
+    g_key_file_free(keys);
+    if (!app) {
+        if (error)
+            *error = notAnApplication();
+        return false;
+    }
     GAppLaunchContext* context = gio.newLaunchContext();
     GError* failure = nullptr;
     // A desktop application's info is its GAppInfo: GObject interfaces share the instance.
-    const bool started = gio.launch(reinterpret_cast<GAppInfo*>(app), files, context, &failure);
+    const bool started = gio.launch(reinterpret_cast<GAppInfo*>(app), nullptr, context, &failure);
     if (!started && error)
         *error = failure ? QString::fromUtf8(failure->message)
                          : QStringLiteral("the application could not be started");
     if (failure)
         g_error_free(failure);
     gio.unref(context);
-    g_list_free_full(files, reinterpret_cast<GDestroyNotify>(gio.unref));
     gio.unref(app);
     return started;
 }
