@@ -1,10 +1,14 @@
 // The desktop's message boxes: texts as given, and their place over a window not yet shown.
 
+#include "platform/DesktopLaunchQuestion.h"
 #include "platform/DesktopMessageBoxes.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -57,6 +61,26 @@ TEST(DesktopMessageBoxes, ShowNamesAsTypedInTheMiddleOfTheirHiddenOwner) {
     EXPECT_EQ(answer, platform::MessageAnswer::Yes);
     EXPECT_LE((place.center() - owner.geometry().center()).manhattanLength(), 2)
         << place.center().x() << "," << place.center().y();
+}
+
+// The question before an entry runs names it and its program, with Cancel the default.
+TEST(DesktopLaunchQuestion, NamesTheEntryAndItsProgramAndCancelIsTheDefault) {
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->isVisible() && answerer.isActive()) {
+            answerer.stop();
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_TRUE(box->text().contains("\"<b>Photos</b>\"") && box->text().contains("sh x"));
+            EXPECT_EQ(box->defaultButton()->text(), "Cancel");
+            QTest::mouseClick(box->checkBox(), Qt::LeftButton);
+            QTest::mouseClick(box->buttons()[0], Qt::LeftButton);
+        }
+    });
+    answerer.start(10);
+    platform::DesktopLaunchQuestion question;
+    EXPECT_EQ(question.askToLaunch(nullptr, "<b>Photos</b>", "sh x"),
+              (platform::LaunchAnswer{true, true}));
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 // launcher that records instead of starting; and the desktop launcher and file inspection on
 // the real desktop.
 
+#include "fakes/FakeLaunchQuestion.h"
 #include "fakes/FakeServices.h"
+#include "fakes/PrivateApplications.h"
 #include "fakes/RecordingLauncher.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopLauncher.h"
@@ -100,6 +102,7 @@ const QByteArray kEntry = "[Desktop Entry]\nType=Application\nName=Editor\nExec=
 class DesktopShellTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        installed = fakes::privateApplications() + QStringLiteral("/installed.desktop");
         ASSERT_TRUE(dir.isValid());
         ASSERT_NO_FATAL_FAILURE(copyProgram(program));
         ASSERT_NO_FATAL_FAILURE(copyProgram(disguisedProgram));
@@ -135,10 +138,14 @@ class DesktopShellTest : public ::testing::Test {
     const QString untrustedEntry = at(QStringLiteral("downloaded.desktop"));
     const QString folder = at(QStringLiteral("Projects"));
 
+    QString installed;
+
     RecordingMessageBoxes messages;
     DesktopFileSystem files;
     fakes::RecordingLauncher launcher;
-    DesktopShell shell{messages, files, launcher};
+    fakes::FakeLaunchQuestion question;
+    TrustedEntries trusted{at(QStringLiteral("state"))};
+    DesktopShell shell{messages, files, launcher, question, trusted, QStringLiteral("Workstation")};
 };
 
 Launched startedProgram(const QString& path, const QStringList& args = {}) {
@@ -164,32 +171,6 @@ QString notAWebAddress(const QString& path) {
     return QStringLiteral("\"%1\" is a program, not a web address, so Vantory does not start it.")
         .arg(path);
 }
-QString untrusted(const QString& path) {
-    return QStringLiteral("The desktop entry \"%1\" is not marked as trusted (executable), so "
-                          "Vantory does not start it.")
-        .arg(path);
-}
-
-// Points the desktop's own data folder, and so its application menu, at a test's folder for
-// as long as it lives.
-class DataHomeAt {
-  public:
-    explicit DataHomeAt(const QString& folder)
-        : saved_(qgetenv("XDG_DATA_HOME")), wasSet_(qEnvironmentVariableIsSet("XDG_DATA_HOME")) {
-        qputenv("XDG_DATA_HOME", QFile::encodeName(folder));
-    }
-    ~DataHomeAt() {
-        if (wasSet_)
-            qputenv("XDG_DATA_HOME", saved_);
-        else
-            qunsetenv("XDG_DATA_HOME");
-    }
-
-  private:
-    QByteArray saved_;
-    bool wasSet_;
-};
-
 FileFacts factsOf(FileKind kind) {
     FileFacts facts;
     facts.kind = kind;
@@ -242,11 +223,12 @@ TEST_F(DesktopShellTest, EachKindOpensEachFileByWhatItIsNeverByTheExecuteBitAlon
          opened(document)},
         {documentOnFat, opened(dir.path()), startedProgram(documentOnFat), opened(documentOnFat),
          mailTo(documentOnFat), opened(documentOnFat)},
-        // A desktop entry launches only when marked executable, and only as a program or file.
+        // A desktop entry launches only as a program or file, and, not being installed, only
+        // after the user said Launch, executable or not.
         {trustedEntry, opened(dir.path()), launchedEntry(trustedEntry),
          notAWebAddress(trustedEntry), mailTo(trustedEntry), launchedEntry(trustedEntry)},
-        {untrustedEntry, opened(dir.path()), untrusted(untrustedEntry),
-         notAWebAddress(untrustedEntry), mailTo(untrustedEntry), untrusted(untrustedEntry)},
+        {untrustedEntry, opened(dir.path()), launchedEntry(untrustedEntry),
+         notAWebAddress(untrustedEntry), mailTo(untrustedEntry), launchedEntry(untrustedEntry)},
         {projects, opened(projects),
          QStringLiteral("\"%1\" is a folder, not a program.").arg(projects), opened(projects),
          mailTo(projects), opened(projects)},
@@ -259,6 +241,7 @@ TEST_F(DesktopShellTest, EachKindOpensEachFileByWhatItIsNeverByTheExecuteBitAlon
          QStringLiteral("\"%1\" is not a valid address.").arg(mail), mailTo(mail), notFound(mail)},
     };
 
+    question.answers.assign(4, {true, false});
     QWidget owner;
     for (const Row& row : rows) {
         const std::pair<ShellTarget, const Outcome*> columns[] = {
@@ -295,11 +278,14 @@ TEST_F(DesktopShellTest, EachKindOpensEachFileByWhatItIsNeverByTheExecuteBitAlon
             }
         }
     }
+    EXPECT_EQ(question.asked.size(), 4u);
     // Nothing was really started: no script left its mark.
     EXPECT_FALSE(QFileInfo::exists(script + QStringLiteral(".ran")));
 }
 
 TEST_F(DesktopShellTest, OnlyTheApplicationKindEverStartsAScriptOrAnUntrustedEntry) {
+    // Each text of the entry asked about as a shell file or help page, and cancelled.
+    question.answers.assign(6, {});
     for (const ShellTarget target :
          {ShellTarget::Folder, ShellTarget::WebAddress, ShellTarget::EmailAddress,
           ShellTarget::ShellFile, ShellTarget::HelpPage}) {
@@ -313,37 +299,103 @@ TEST_F(DesktopShellTest, OnlyTheApplicationKindEverStartsAScriptOrAnUntrustedEnt
     for (const Launched& l : launcher.launched) {
         EXPECT_EQ(l.kind, Launched::Url) << l.target.toStdString();
     }
+    EXPECT_EQ(question.asked.size(), 6u);
 }
 
-TEST_F(DesktopShellTest, EntriesOfTheApplicationMenuAreTrustedWithoutTheExecuteBit) {
-    const DataHomeAt dataHome(at(QStringLiteral("data")));
-    const QString menu = at(QStringLiteral("data/applications"));
-    ASSERT_TRUE(QDir().mkpath(menu + QStringLiteral("/vendor")));
-    const QString menuEntry = menu + QStringLiteral("/editor.desktop");
-    const QString nestedEntry = menu + QStringLiteral("/vendor/viewer.desktop");
-    ASSERT_NO_FATAL_FAILURE(writeFile(menuEntry, kEntry, false));
-    ASSERT_NO_FATAL_FAILURE(writeFile(nestedEntry, kEntry, false));
-    // A link elsewhere to a menu entry is that entry.
-    const QString link = at(QStringLiteral("editor-link.desktop"));
-    ASSERT_TRUE(QFile::link(menuEntry, link));
-
-    for (const QString& entry : {menuEntry, nestedEntry, link}) {
-        run(request(entry, ShellTarget::ShellFile, QString(), QString()));
-        run(request(entry, ShellTarget::Application, QString(), QString()));
-        // Trusted or not, an entry is never started as an address or a folder.
-        run(request(entry, ShellTarget::WebAddress));
-        run(request(entry, ShellTarget::Folder));
+// Every way of writing a file: address of this machine names that file and gets its rules; a
+// file: address of another computer is refused; a web address needs a scheme a browser opens.
+TEST_F(DesktopShellTest, FileAddressesAreTheirLocalFileAndWebAddressesNeedABrowsersScheme) {
+    const QString e = trustedEntry, other = "file://otherhost" + e,
+                  user = "file://me@localhost" + e;
+    const auto elsewhere = [](const QString& text) {
+        return QString("\"%1\" names a file on another computer, so Vantory does not open it.")
+            .arg(text);
+    };
+    const auto notWeb = [](const QString& text) {
+        return QString("\"%1\" is not a web address. Vantory opens addresses that start with "
+                       "http, https or ftp.")
+            .arg(text);
+    };
+    // Each text as a web address and, where given, as a shell file.
+    const std::vector<std::tuple<QString, Outcome, std::optional<Outcome>>> rows{
+        {"file:" + e, notAWebAddress(e), launchedEntry(e)},
+        {"file://" + e, notAWebAddress(e), launchedEntry(e)},
+        {"FILE://LocalHost" + e, notAWebAddress(e), launchedEntry(e)},
+        {"File://workSTATION" + e, notAWebAddress(e), launchedEntry(e)},
+        {"file://localhost" + QString(e).replace(".desktop", "%2E%64esktop"), notAWebAddress(e),
+         launchedEntry(e)},
+        {" \" file://%6Cocalhost" + e + "?x#y \"", notAWebAddress(e), launchedEntry(e)},
+        {other, elsewhere(other), elsewhere(other)},
+        {user, elsewhere(user), elsewhere(user)},
+        {"javascript:alert(1)", notWeb("javascript:alert(1)"), {}},
+        {"VBScript:msgbox(1)", notWeb("VBScript:msgbox(1)"), {}},
+        {"data:text/html,<b>x</b>", notWeb("data:text/html,<b>x</b>"), {}},
+        {"mailto:a@example.org", notWeb("mailto:a@example.org"), {}},
+        {"HTTP://example.org/x", openedUrl(QUrl("http://example.org/x")), {}},
+    };
+    // The one thing the request set going, or else its messages.
+    const auto outcome = [&](const QString& text, ShellTarget target) -> Outcome {
+        launcher.launched.clear();
+        messages.shown.clear();
+        run(request(text, target));
+        return launcher.launched.size() == 1 ? Outcome(launcher.launched[0])
+                                             : messageTexts().join("|");
+    };
+    for (const auto& [text, web, shellFile] : rows) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(outcome(text, ShellTarget::WebAddress), web);
+        if (shellFile && std::holds_alternative<Launched>(*shellFile))
+            question.answers.push_back({true, false});
+        if (shellFile) {
+            EXPECT_EQ(outcome(text, ShellTarget::ShellFile), *shellFile);
+        }
     }
-    // An entry outside the menu's folders still needs the execute bit.
-    run(request(untrustedEntry, ShellTarget::ShellFile));
+    EXPECT_EQ(outcome("javascript:alert(1)", ShellTarget::EmailAddress),
+              Outcome(QString("\"javascript:alert(1)\" is not a valid address.")));
+}
 
-    EXPECT_EQ(launcher.launched,
-              (std::vector<Launched>{
-                  launchedEntry(menuEntry), launchedEntry(menuEntry), opened(menu),
-                  launchedEntry(nestedEntry), launchedEntry(nestedEntry), opened(menu + "/vendor"),
-                  launchedEntry(link), launchedEntry(link), opened(dir.path())}));
-    EXPECT_EQ(messageTexts(), (QStringList{notAWebAddress(menuEntry), notAWebAddress(nestedEntry),
-                                           notAWebAddress(link), untrusted(untrustedEntry)}));
+// Installed entries launch as they always did; any other asks first, and "Always launch this
+// entry" holds only while the entry stays as it was.
+TEST_F(DesktopShellTest, OnlyInstalledOrRememberedEntriesLaunchWithoutAsking) {
+    const QString link = at("installed-link.desktop");
+    ASSERT_TRUE(QFile::link(installed, link));
+    const QString holiday = at("Holiday photos");
+    writeFile(holiday, "[Desktop Entry]\nType=Application\nName=Holiday photos.jpg\nExec=sh -c x\n",
+              true);
+    const LaunchAnswer cancel{}, once{true, false}, always{true, true};
+    struct Step {
+        QString entry;
+        std::optional<LaunchAnswer> answer; // none: launches without a question
+        std::function<void()> before = [] {};
+    };
+    const std::vector<Step> steps{
+        {installed, {}},
+        {link, {}},
+        {trustedEntry, cancel},
+        {trustedEntry, once},
+        {trustedEntry, cancel},
+        {holiday, always},
+        {holiday, {}},
+        {holiday, cancel, [&] { writeFile(holiday, kEntry, true); }},
+        {holiday, always},
+        {holiday, {}},
+        {holiday, cancel, [&] { writeFile(at("state/trusted-entries.json"), "[{\"pa", false); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.entry.toStdString());
+        step.before();
+        question.asked.clear();
+        if (step.answer)
+            question.answers.push_back(*step.answer);
+        run(request(step.entry, ShellTarget::ShellFile));
+        EXPECT_EQ(question.asked.size(), step.answer ? 1u : 0u);
+        EXPECT_EQ(launcher.launched, !step.answer || step.answer->launch
+                                         ? std::vector<Launched>{launchedEntry(step.entry)}
+                                         : std::vector<Launched>{});
+        launcher.launched.clear();
+    }
+    EXPECT_EQ(question.asked.back(), std::make_pair(QString("Editor"), QString("true %F")));
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(DesktopShellTest, ProgramsStartFromTheirOwnFolderUnlessADirectoryIsGiven) {
@@ -397,8 +449,9 @@ TEST_F(DesktopShellTest, ParametersAreSplitByShellQuotingButNothingIsExpandedOrR
         ASSERT_EQ(launcher.launched.size(), 1u) << c.parameters.toStdString();
         EXPECT_EQ(launcher.launched[0].arguments, c.arguments) << c.parameters.toStdString();
     }
-    // A trusted desktop entry is handed its parameters the same way, as files or addresses.
+    // A desktop entry is handed its parameters the same way.
     launcher.launched.clear();
+    question.answers.push_back({true, false});
     run(request(trustedEntry, ShellTarget::ShellFile,
                 QStringLiteral("'%1' https://example.org").arg(document)));
     EXPECT_EQ(launcher.launched,
@@ -492,6 +545,7 @@ TEST_F(DesktopShellTest, FailedStartsAreReportedWithTheReason) {
     launcher.programFailure = QStringLiteral("Permission denied");
     run(request(program, ShellTarget::Application));
     launcher.entryFailure = QStringLiteral("Failed to execute child process");
+    question.answers.push_back({true, false});
     run(request(trustedEntry, ShellTarget::ShellFile));
     launcher.urlsFail = true;
     run(request(QStringLiteral("mailto:someone@example.org"), ShellTarget::EmailAddress));
@@ -512,14 +566,14 @@ TEST(PlanShellRequest, AFileThatReallyExistsUnderANameLikeAnAddressIsThatFile) {
     fakes::FakeFileSystem files;
     files.files[QStringLiteral("notes:draft")] = QString();
     EXPECT_EQ(
-        planShellRequest(request(QStringLiteral("notes:draft"), ShellTarget::ShellFile), files),
+        planShellRequest(request(QStringLiteral("notes:draft"), ShellTarget::ShellFile), files, {}),
         ShellAction(
             OpenUrl{QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("notes:draft"))),
                     QStringLiteral("notes:draft")}));
     // Missing, the same name is an address with the scheme "notes".
     files.files.clear();
     EXPECT_EQ(
-        planShellRequest(request(QStringLiteral("notes:draft"), ShellTarget::ShellFile), files),
+        planShellRequest(request(QStringLiteral("notes:draft"), ShellTarget::ShellFile), files, {}),
         ShellAction(OpenUrl{QUrl(QStringLiteral("notes:draft")), QStringLiteral("notes:draft")}));
 }
 
@@ -529,7 +583,7 @@ TEST(IsNativeProgram, NeedsTheExecuteBitAndAProgramByNameAndByContent) {
     const QString library = QStringLiteral("application/x-sharedlib");
     const QString script = QStringLiteral("application/x-shellscript");
     auto file = [](bool executable, const QString& type, const QString& content) {
-        return FileFacts{FileKind::File, executable, type, content, false, false};
+        return FileFacts{FileKind::File, executable, type, content, false};
     };
     EXPECT_TRUE(isNativeProgram(file(true, elf, elf)));
     EXPECT_TRUE(isNativeProgram(file(true, pie, pie)));
@@ -540,8 +594,8 @@ TEST(IsNativeProgram, NeedsTheExecuteBitAndAProgramByNameAndByContent) {
     EXPECT_FALSE(isNativeProgram(file(true, library, script)));
     EXPECT_FALSE(isNativeProgram(file(true, QStringLiteral("application/pdf"), elf)));
     EXPECT_FALSE(isNativeProgram(file(true, script, script)));
-    EXPECT_FALSE(isNativeProgram(FileFacts{FileKind::Folder, true, elf, elf, false, false}));
-    EXPECT_FALSE(isNativeProgram(FileFacts{FileKind::File, true, elf, elf, true, true}));
+    EXPECT_FALSE(isNativeProgram(FileFacts{FileKind::Folder, true, elf, elf, false}));
+    EXPECT_FALSE(isNativeProgram(FileFacts{FileKind::File, true, elf, elf, true}));
 }
 
 TEST(SplitParameters, UnclosedQuotesAreErrorsAndNothingIsAComment) {
@@ -602,19 +656,28 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
     const QString document = dir.filePath(QStringLiteral("a b.txt"));
     writeFile(document, "text\n", false);
 
+    QFile entryFile(entry);
+    ASSERT_TRUE(entryFile.open(QIODevice::ReadOnly));
+    const QByteArray content = entryFile.readAll();
+
+    // Parameters arrive as typed, in one start: "--x" is no file of the current folder.
     DesktopLauncher launcher;
     QString error;
-    ASSERT_TRUE(launcher.launchDesktopEntry(entry, {document}, &error)) << error.toStdString();
+    ASSERT_TRUE(
+        launcher.launchDesktopEntry(entry, content, {"--x", document, "100%", "$HOME"}, &error))
+        << error.toStdString();
     QFile report(pipe);
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(report.readAll()),
-              dir.path() + QStringLiteral("\n[--view]\n[%1]\n").arg(document));
+              dir.path() +
+                  QStringLiteral("\n[--view]\n[--x]\n[%1]\n[100%]\n[$HOME]\n").arg(document));
 
     // An entry that describes no application is refused with a reason.
     const QString link = dir.filePath(QStringLiteral("link.desktop"));
     writeFile(link, "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n", true);
     error.clear();
-    EXPECT_FALSE(launcher.launchDesktopEntry(link, {}, &error));
+    EXPECT_FALSE(
+        launcher.launchDesktopEntry(link, "[Desktop Entry]\nType=Link\nURL=x\n", {}, &error));
     EXPECT_FALSE(error.isEmpty());
 }
 
@@ -649,29 +712,10 @@ TEST(DesktopFileSystem, InspectionTellsWhatAPathIsByNameAndContent) {
 
     EXPECT_EQ(files.inspect(document),
               (FileFacts{FileKind::File, false, QStringLiteral("application/pdf"),
-                         QStringLiteral("application/pdf"), false, false}));
+                         QStringLiteral("application/pdf"), false}));
     // A desktop entry is known by its content too, whatever its name.
     EXPECT_TRUE(files.inspect(entry).desktopEntry);
     EXPECT_FALSE(files.inspect(entry).executable);
-    EXPECT_FALSE(files.inspect(entry).menuEntry);
-    {
-        // Entries in the application menu's folders are the menu's own; a folder that merely
-        // shares the start of the name is not one of them.
-        const DataHomeAt dataHome(dir.path());
-        ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("applications"))));
-        ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("applications-old"))));
-        const QString menuEntry = dir.filePath(QStringLiteral("applications/app.desktop"));
-        const QString oldEntry = dir.filePath(QStringLiteral("applications-old/app.desktop"));
-        writeFile(menuEntry, kEntry, false);
-        writeFile(oldEntry, kEntry, false);
-        EXPECT_TRUE(files.inspect(menuEntry).menuEntry);
-        EXPECT_FALSE(files.inspect(oldEntry).menuEntry);
-        // Only desktop entries are menu entries.
-        const QString other = dir.filePath(QStringLiteral("applications/notes.txt"));
-        writeFile(other, "text\n", false);
-        EXPECT_FALSE(files.inspect(other).menuEntry);
-    }
-
     EXPECT_EQ(files.inspect(dir.path()), factsOf(FileKind::Folder));
     EXPECT_EQ(files.inspect(dangling), FileFacts{});
     EXPECT_EQ(files.inspect(QString()), FileFacts{});

@@ -1,4 +1,6 @@
+#include "fakes/FakeLaunchQuestion.h"
 #include "fakes/Form1Fixture.h"
+#include "fakes/PrivateApplications.h"
 #include "fakes/RecordingLauncher.h"
 #include "launch/ShowCommand.h"
 #include "platform/DesktopFileSystem.h"
@@ -168,6 +170,7 @@ TEST_F(Launch, HelpOpensTheShippedPageQuotedWithoutAVerb) {
 class LaunchOnThisDesktop : public Launch {
   protected:
     void SetUp() override {
+        fakes::privateApplications();
         Launch::SetUp();
         ASSERT_TRUE(dir.isValid());
         platform.shell.handOnTo = &desktopShell;
@@ -189,7 +192,9 @@ class LaunchOnThisDesktop : public Launch {
     QTemporaryDir dir;
     ::platform::DesktopFileSystem files;
     fakes::RecordingLauncher launcher;
-    ::platform::DesktopShell desktopShell{platform.messages, files, launcher};
+    fakes::FakeLaunchQuestion question;
+    ::platform::TrustedEntries trusted{dir.filePath("state")};
+    ::platform::DesktopShell desktopShell{platform.messages, files, launcher, question, trusted};
 };
 
 TEST_F(LaunchOnThisDesktop, OnlyAnApplicationShortcutRunsAScriptAndEntriesNeedTrust) {
@@ -202,6 +207,7 @@ TEST_F(LaunchOnThisDesktop, OnlyAnApplicationShortcutRunsAScriptAndEntriesNeedTr
 
     launch(item("All", "Backup notes", 5, script.toStdString(), "--all"));
     launch(item("All", "Backup", 2, script.toStdString(), "--all 'My Files' a\\ b"));
+    question.answers.push_back({});
     launch(item("All", "Game", 5, entry.toStdString()));
     launch(item("All", "Game folder", 1, entry.toStdString()));
     launch(item("All", "Game site", 3, entry.toStdString()));
@@ -215,18 +221,17 @@ TEST_F(LaunchOnThisDesktop, OnlyAnApplicationShortcutRunsAScriptAndEntriesNeedTr
                   {Launched::Program, script, {"--all", "My Files", "a b"}, dir.path()},
                   {Launched::Url, QUrl::fromLocalFile(dir.path()).toString(), {}, {}},
                   {Launched::Program, program, {"-v"}, dir.path()}}));
+    // The entry was asked about, and cancelled.
+    EXPECT_EQ(question.asked, (std::vector<std::pair<QString, QString>>{{"Game", "true"}}));
     const QStringList texts = platform.messages.texts();
-    ASSERT_EQ(texts.size(), 3);
-    EXPECT_EQ(texts[0], QString("The desktop entry \"%1\" is not marked as trusted (executable), "
-                                "so Vantory does not start it.")
-                            .arg(entry));
-    EXPECT_EQ(texts[1],
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_EQ(texts[0],
               QString("\"%1\" is a program, not a web address, so Vantory does not start it.")
                   .arg(entry));
-    EXPECT_TRUE(texts[2].startsWith(
+    EXPECT_TRUE(texts[1].startsWith(
         QString("Vantory does not start \"%1\" because its parameters cannot be split")
             .arg(program)))
-        << texts[2].toStdString();
+        << texts[1].toStdString();
 }
 
 } // namespace

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
-#include <QStandardPaths>
 
 namespace platform {
 
@@ -16,25 +15,6 @@ namespace {
 [[noreturn]] void fail(const QString& message) {
     throw PlatformError(message.toStdString());
 }
-
-// True for a file in or below one of the folders the desktop's application menu reads
-// (XDG_DATA_HOME and each of XDG_DATA_DIRS, followed by "/applications").
-bool inApplicationFolder(const QString& canonicalPath) {
-    const QStringList folders =
-        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
-    for (const QString& folder : folders) {
-        const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
-        if (!canonicalFolder.isEmpty() &&
-            canonicalPath.startsWith(canonicalFolder + QLatin1Char('/'))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
-
-namespace {
 
 FileKind kindOfInfo(const QFileInfo& info) {
     if (!info.exists()) {
@@ -72,7 +52,6 @@ FileFacts DesktopFileSystem::inspect(const QString& path) {
     facts.mimeType = type.name();
     facts.contentType = types.mimeTypeForFile(info, QMimeDatabase::MatchContent).name();
     facts.desktopEntry = type.inherits(QStringLiteral("application/x-desktop"));
-    facts.menuEntry = facts.desktopEntry && inApplicationFolder(info.canonicalFilePath());
     return facts;
 }
 

@@ -1,8 +1,9 @@
 #include "platform/DesktopLauncher.h"
+
+#include "platform/DesktopEntryExec.h"
 #include "platform/GioLibrary.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QProcess>
 #include <QUrl>
 
@@ -26,39 +27,58 @@ bool DesktopLauncher::openUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
 
-bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QStringList& args,
-                                         QString* error) {
-    // GIO starts applications from desktop entries as the desktop does.
+namespace {
+
+constexpr char kGroup[] = "Desktop Entry";
+
+QString notAnApplication() {
+    return QStringLiteral("it is not a desktop entry that describes an application");
+}
+
+} // namespace
+
+bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
+                                         const QStringList& args, QString* error) {
     const GioLibrary& gio = platform::gio();
     if (!gio.failure.isEmpty()) {
         if (error)
             *error = gio.failure;
         return false;
     }
-    GDesktopAppInfo* app = gio.newAppInfo(QFile::encodeName(desktopFile));
-    if (!app) {
+    const std::optional<DesktopEntryCommand> entry = readDesktopEntry(content);
+    GKeyFile* keys = g_key_file_new();
+    if (!entry ||
+        !g_key_file_load_from_data(keys, content.constData(), static_cast<gsize>(content.size()),
+                                   G_KEY_FILE_KEEP_TRANSLATIONS, nullptr)) {
+        g_key_file_free(keys);
         if (error)
-            *error = QStringLiteral("it is not a desktop entry that describes an application");
+            *error = notAnApplication();
         return false;
     }
-
-    // Each argument is a file name or a URI; GIO hands them to the application as its Exec line
-    // asks (%f, %F, %u, %U).
-    GList* files = nullptr;
-    for (const QString& arg : args)
-        files = g_list_append(files, gio.fileForArgument(QFile::encodeName(arg)));
-
+    // The entry starts from the text that was checked, whatever the file holds by now. The
+    // parameters go into its Exec line as typed: handed to GIO as files, a parameter such as
+    // "--x" would arrive as a file of the current folder.
+    if (g_key_file_has_key(keys, kGroup, "Exec", nullptr)) {
+        g_key_file_set_string(keys, kGroup, "Exec",
+                              execWithParameters(*entry, desktopFile, args).toUtf8().constData());
+    }
+    GDesktopAppInfo* app = gio.newAppInfoFromKeyFile(keys);
+    g_key_file_free(keys);
+    if (!app) {
+        if (error)
+            *error = notAnApplication();
+        return false;
+    }
     GAppLaunchContext* context = gio.newLaunchContext();
     GError* failure = nullptr;
     // A desktop application's info is its GAppInfo: GObject interfaces share the instance.
-    const bool started = gio.launch(reinterpret_cast<GAppInfo*>(app), files, context, &failure);
+    const bool started = gio.launch(reinterpret_cast<GAppInfo*>(app), nullptr, context, &failure);
     if (!started && error)
         *error = failure ? QString::fromUtf8(failure->message)
                          : QStringLiteral("the application could not be started");
     if (failure)
         g_error_free(failure);
     gio.unref(context);
-    g_list_free_full(files, reinterpret_cast<GDestroyNotify>(gio.unref));
     gio.unref(app);
     return started;
 }

@@ -5,6 +5,7 @@
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
+#include "platform/DesktopLaunchQuestion.h"
 #include "platform/DesktopLauncher.h"
 #include "platform/DesktopMessageBoxes.h"
 #include "platform/DesktopModalWindows.h"
@@ -22,7 +23,9 @@ struct DesktopPlatform {
     DesktopEnvironment environment;
     DesktopImages images;
     DesktopLauncher launcher;
-    DesktopShell shell{messages, files, launcher};
+    DesktopLaunchQuestion launchQuestion;
+    TrustedEntries trustedEntries{TrustedEntries::defaultFolder()};
+    DesktopShell shell{messages, files, launcher, launchQuestion, trustedEntries};
     DesktopDialogs dialogs;
     DesktopSettings settings;
     DesktopModalWindows modal;

@@ -16,11 +16,13 @@ QString couldNotStart(const QString& path, const QString& reason) {
 
 } // namespace
 
-DesktopShell::DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher)
-    : messages_(messages), files_(files), launcher_(launcher) {}
+DesktopShell::DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher,
+                           LaunchQuestion& question, TrustedEntries& trusted, QString machine)
+    : messages_(messages), files_(files), launcher_(launcher), trust_(question, trusted),
+      machine_(std::move(machine)) {}
 
 void DesktopShell::execute(const ShellRequest& request) {
-    const ShellAction action = planShellRequest(request, files_);
+    const ShellAction action = planShellRequest(request, files_, machine_);
     std::visit(
         Overloaded{
             [&](const StartProgram& start) {
@@ -30,8 +32,14 @@ void DesktopShell::execute(const ShellRequest& request) {
                     report(request.owner, couldNotStart(start.program, error));
             },
             [&](const LaunchDesktopEntry& entry) {
+                const EntryTrust::Decision trusted = trust_.check(request.owner, entry.desktopFile);
+                if (!trusted.refusal.isEmpty())
+                    report(request.owner, trusted.refusal);
+                if (!trusted.content)
+                    return;
                 QString error;
-                if (!launcher_.launchDesktopEntry(entry.desktopFile, entry.arguments, &error))
+                if (!launcher_.launchDesktopEntry(entry.desktopFile, *trusted.content,
+                                                  entry.arguments, &error))
                     report(request.owner, couldNotStart(entry.desktopFile, error));
             },
             [&](const OpenUrl& open) {

@@ -1,18 +1,26 @@
 #pragma once
 
+#include "platform/EntryTrust.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Shell.h"
 
+#include <QSysInfo>
+
 namespace platform {
 
 // Carries out shell requests on a Linux desktop: it looks at the target through files, decides
 // by what the request means to open and what the target is (see planShellRequest), and sets
-// it going through launcher. A request that cannot be carried out is reported in a message box.
+// it going through launcher. A desktop entry that is not an installed application runs only
+// when the user says so (see EntryTrust). A request that cannot be carried out is reported in a
+// message box.
 class DesktopShell : public Shell {
   public:
-    DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher);
+    // machine: this machine's name, which file: addresses of local files may give as their host.
+    DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher,
+                 LaunchQuestion& question, TrustedEntries& trusted,
+                 QString machine = QSysInfo::machineHostName());
 
     void execute(const ShellRequest& request) override;
 
@@ -22,6 +30,8 @@ class DesktopShell : public Shell {
     MessageBoxes& messages_;
     FileSystem& files_;
     Launcher& launcher_;
+    EntryTrust trust_;
+    QString machine_;
 };
 
 } // namespace platform

@@ -21,9 +21,6 @@ struct FileFacts {
     QString mimeType;        // by name and content, as the desktop names the file
     QString contentType;     // by content alone, whatever the name claims
     bool desktopEntry = false;
-    // A desktop entry in one of the folders the desktop's application menu reads, which the
-    // desktop itself trusts whatever its execute bit.
-    bool menuEntry = false;
 
     bool operator==(const FileFacts&) const = default;
 };

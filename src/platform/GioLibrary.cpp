@@ -12,6 +12,8 @@ GioLibrary::GioLibrary() {
         return;
     }
     find(library, newAppInfo, "g_desktop_app_info_new_from_filename");
+    find(library, newAppInfoFromKeyFile, "g_desktop_app_info_new_from_keyfile");
+    find(library, appInfoFile, "g_desktop_app_info_get_filename");
     find(library, fileForArgument, "g_file_new_for_commandline_arg");
     find(library, newLaunchContext, "g_app_launch_context_new");
     find(library, launch, "g_app_info_launch");

@@ -12,6 +12,8 @@ namespace platform {
 // sessions never use. The library stays loaded for the rest of the session.
 struct GioLibrary {
     decltype(&g_desktop_app_info_new_from_filename) newAppInfo = nullptr;
+    decltype(&g_desktop_app_info_new_from_keyfile) newAppInfoFromKeyFile = nullptr;
+    decltype(&g_desktop_app_info_get_filename) appInfoFile = nullptr;
     decltype(&g_file_new_for_commandline_arg) fileForArgument = nullptr;
     decltype(&g_app_launch_context_new) newLaunchContext = nullptr;
     decltype(&g_app_info_launch) launch = nullptr;

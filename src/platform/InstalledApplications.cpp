@@ -39,6 +39,24 @@ QString takeString(gchar* text) {
 
 } // namespace
 
+bool isInstalledApplication(const QString& canonicalPath) {
+    const GioLibrary& gio = platform::gio();
+    if (!gio.failure.isEmpty() || canonicalPath.isEmpty()) {
+        return false;
+    }
+    // GIO keeps the list for the session and follows changes to the folders itself.
+    GList* applications = gio.allApplications();
+    bool installed = false;
+    for (GList* item = applications; item != nullptr && !installed; item = item->next) {
+        // Every application GIO lists on this desktop comes from a desktop entry.
+        const char* file = gio.appInfoFile(static_cast<GDesktopAppInfo*>(item->data));
+        installed = file != nullptr &&
+                    QFileInfo(QFile::decodeName(file)).canonicalFilePath() == canonicalPath;
+    }
+    g_list_free_full(applications, gio.unref);
+    return installed;
+}
+
 InstalledApplications& InstalledApplications::instance() {
     static InstalledApplications applications;
     return applications;

@@ -5,6 +5,11 @@
 
 namespace platform {
 
+// True when the desktop entry at canonicalPath is one of the applications GIO lists from the
+// XDG applications folders, the desktop's own application menu. An entry of the same name that
+// another folder hides, or one that says it is hidden, is not.
+bool isInstalledApplication(const QString& canonicalPath);
+
 // The icons of the installed applications (GIO's list of desktop entries), by the program each
 // entry starts. Read when first asked and kept until the desktop reports a change to its
 // application folders.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -20,10 +21,11 @@ class Launcher {
     // Hands an address or a local file or folder to the application the desktop has chosen
     // for it.
     virtual bool openUrl(const QUrl& url) = 0;
-    // Starts the application a freedesktop.org ".desktop" entry describes; args are file names
-    // or URIs handed to it. On failure returns false and, when error is given, says why.
-    virtual bool launchDesktopEntry(const QString& desktopFile, const QStringList& args,
-                                    QString* error) = 0;
+    // Starts the application a freedesktop.org ".desktop" entry describes, from content, the
+    // entry's text as it was read from desktopFile; args reach the program as they are. On
+    // failure returns false and, when error is given, says why.
+    virtual bool launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
+                                    const QStringList& args, QString* error) = 0;
 };
 
 } // namespace platform

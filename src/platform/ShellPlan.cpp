@@ -5,10 +5,17 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <optional>
 
 namespace platform {
 
 namespace {
+
+// What a request is planned against: the file system and this machine's name.
+struct Planning {
+    FileSystem& files;
+    const QString& machine;
+};
 
 // A scheme of two letters or more: "C:" is a drive letter written for another desktop, not a
 // scheme.
@@ -20,16 +27,6 @@ bool hasScheme(const QString& text) {
 bool isBareWebHost(const QString& text) {
     return text.startsWith(QLatin1String("www."), Qt::CaseInsensitive) && text.size() > 4 &&
            !text.contains(QLatin1Char(' '));
-}
-
-// A file: address without a host names a local file: its path, or "" for any other text.
-QString localFileOf(const QString& text) {
-    if (!text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return {};
-    const QUrl url(text, QUrl::TolerantMode);
-    if (!url.isValid() || !url.isLocalFile() || !url.host().isEmpty())
-        return {};
-    return url.toLocalFile();
 }
 
 QString absolute(const QString& path) {
@@ -58,10 +55,29 @@ RefuseRequest notAWebAddress(const QString& path) {
                 .arg(path)};
 }
 
-RefuseRequest untrustedEntry(const QString& path) {
-    return {QStringLiteral("The desktop entry \"%1\" is not marked as trusted (executable), so "
-                           "Vantory does not start it.")
-                .arg(path)};
+// What a file: address names: its local path, or why it is refused.
+using FileAddress = std::variant<QString, RefuseRequest>;
+
+// Only a file: address whose host is empty, "localhost" or this machine names a local file; it
+// then gets exactly the rules of that file, however the address is written (any case, per cent
+// encoded, "file:/x" or "file:///x"). None for text that is no file: address.
+std::optional<FileAddress> fileAddress(const QString& text, const QString& machine) {
+    if (!text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const QUrl url(text, QUrl::TolerantMode);
+    const QString host = url.host();
+    const bool local = host.isEmpty() || host == QLatin1String("localhost") ||
+                       (!machine.isEmpty() && host.compare(machine, Qt::CaseInsensitive) == 0);
+    if (!url.isValid() || !url.isLocalFile())
+        return notAnAddress(text);
+    if (!local || !url.userInfo().isEmpty() || url.port() != -1)
+        return RefuseRequest{
+            QStringLiteral("\"%1\" names a file on another computer, so Vantory does not open it.")
+                .arg(text)};
+    const QString path = url.path(QUrl::FullyDecoded);
+    if (!path.startsWith(QLatin1Char('/')))
+        return notAnAddress(text);
+    return path;
 }
 
 ShellAction openAddress(const QString& address, const QString& shownAs) {
@@ -103,12 +119,8 @@ ShellAction startProgram(const ShellRequest& request, const QString& path) {
     return StartProgram{path, std::get<QStringList>(std::move(arguments)), directory};
 }
 
-// The desktop's trust rule: an entry runs its Exec line only when it is one of the application
-// menu's own or the user has marked it executable; a downloaded or unpacked one is neither.
-ShellAction launchEntry(const ShellRequest& request, const QString& path, const FileFacts& facts,
-                        const QString& shownAs) {
-    if (!facts.executable && !facts.menuEntry)
-        return untrustedEntry(shownAs);
+// Whether the entry may run is the shell's question, asked just before it runs.
+ShellAction launchEntry(const ShellRequest& request, const QString& path) {
     auto arguments = argumentsFor(request, path);
     if (const auto* refusal = std::get_if<RefuseRequest>(&arguments))
         return *refusal;
@@ -141,27 +153,50 @@ ShellAction openWithoutStarting(const QString& path, FileSystem& files) {
     return openLocal(absolute(path), path);
 }
 
-ShellAction planWebAddress(const QString& target, FileSystem& files) {
-    const QString local = localFileOf(target);
-    if (!local.isEmpty())
-        return openWithoutStarting(local, files);
+// The schemes a browser opens. Any other scheme is handed by the desktop to whatever program
+// claims it, and "javascript:" or "data:" mean nothing good from a shortcut.
+bool isWebScheme(const QString& scheme) {
+    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+           scheme == QLatin1String("ftp");
+}
+
+ShellAction planWebAddress(const QString& target, const Planning& on) {
+    if (const auto address = fileAddress(target, on.machine)) {
+        if (const auto* refusal = std::get_if<RefuseRequest>(&*address))
+            return *refusal;
+        return openWithoutStarting(std::get<QString>(*address), on.files);
+    }
     // Before the scheme test: "www.example.org:8080" is a host and port, not a scheme.
     if (isBareWebHost(target))
         return openAddress(QStringLiteral("https://") + target, target);
-    if (hasScheme(target))
+    if (hasScheme(target)) {
+        if (!isWebScheme(QUrl(target, QUrl::TolerantMode).scheme()))
+            return RefuseRequest{QStringLiteral("\"%1\" is not a web address. Vantory opens "
+                                                "addresses that start with http, https or ftp.")
+                                     .arg(target)};
         return openAddress(target, target);
+    }
     if (QDir::isAbsolutePath(target))
-        return openWithoutStarting(target, files);
+        return openWithoutStarting(target, on.files);
     return notAnAddress(target);
 }
 
+// The path a folder or program shortcut names: the target itself, or the local file a file:
+// address names.
+FileAddress localTarget(const QString& target, const Planning& on) {
+    return fileAddress(target, on.machine).value_or(FileAddress(target));
+}
+
 // The folder opens in the file manager; a file named instead opens the folder that holds it.
-ShellAction planFolder(const QString& target, FileSystem& files) {
-    const QString local = localFileOf(target);
-    const QString path = absolute(local.isEmpty() ? target : local);
-    switch (files.inspect(path).kind) {
+ShellAction planFolder(const QString& target, const Planning& on) {
+    const FileAddress local = localTarget(target, on);
+    if (const auto* refusal = std::get_if<RefuseRequest>(&local))
+        return *refusal;
+    const QString& shownAs = std::get<QString>(local);
+    const QString path = absolute(shownAs);
+    switch (on.files.inspect(path).kind) {
     case FileKind::Missing:
-        return notFound(local.isEmpty() ? target : local);
+        return notFound(shownAs);
     case FileKind::Folder:
         return openLocal(path, target);
     case FileKind::File:
@@ -172,11 +207,14 @@ ShellAction planFolder(const QString& target, FileSystem& files) {
 }
 
 // The user chose to start this file as a program.
-ShellAction planApplication(const ShellRequest& request, const QString& target, FileSystem& files) {
-    const QString local = localFileOf(target);
-    const QString shownAs = local.isEmpty() ? target : local;
+ShellAction planApplication(const ShellRequest& request, const QString& target,
+                            const Planning& on) {
+    const FileAddress local = localTarget(target, on);
+    if (const auto* refusal = std::get_if<RefuseRequest>(&local))
+        return *refusal;
+    const QString& shownAs = std::get<QString>(local);
     const QString path = absolute(shownAs);
-    const FileFacts facts = files.inspect(path);
+    const FileFacts facts = on.files.inspect(path);
     switch (facts.kind) {
     case FileKind::Missing:
         return notFound(shownAs);
@@ -189,21 +227,22 @@ ShellAction planApplication(const ShellRequest& request, const QString& target, 
     // Run directly, an entry's text would fail as an unknown executable format; GIO starts
     // the application it describes.
     if (facts.desktopEntry)
-        return launchEntry(request, path, facts, shownAs);
+        return launchEntry(request, path);
     return startProgram(request, path);
 }
 
 // Opened by what the file is, as the desktop's own file manager would: a native program runs,
-// a trusted desktop entry launches, everything else opens in its default application.
-ShellAction planShellFile(const ShellRequest& request, const QString& target, FileSystem& files) {
+// a desktop entry launches, everything else opens in its default application.
+ShellAction planShellFile(const ShellRequest& request, const QString& target, const Planning& on) {
     QString shownAs = target;
-    FileFacts facts = files.inspect(target);
+    FileFacts facts = on.files.inspect(target);
     if (facts.kind == FileKind::Missing) {
         // A file that really exists under a name that looks like an address is that file.
-        const QString local = localFileOf(target);
-        if (!local.isEmpty()) {
-            shownAs = local;
-            facts = files.inspect(local);
+        if (const auto address = fileAddress(target, on.machine)) {
+            if (const auto* refusal = std::get_if<RefuseRequest>(&*address))
+                return *refusal;
+            shownAs = std::get<QString>(*address);
+            facts = on.files.inspect(shownAs);
         } else if (isBareWebHost(target)) {
             return openAddress(QStringLiteral("https://") + target, target);
         } else if (hasScheme(target)) {
@@ -222,7 +261,7 @@ ShellAction planShellFile(const ShellRequest& request, const QString& target, Fi
         break;
     }
     if (facts.desktopEntry)
-        return launchEntry(request, path, facts, shownAs);
+        return launchEntry(request, path);
     if (isNativeProgram(facts))
         return startProgram(request, path);
     return openLocal(path, shownAs);
@@ -256,7 +295,9 @@ bool isNativeProgram(const FileFacts& facts) {
            isNativeType(facts.mimeType) && isNativeType(facts.contentType);
 }
 
-ShellAction planShellRequest(const ShellRequest& request, FileSystem& files) {
+ShellAction planShellRequest(const ShellRequest& request, FileSystem& files,
+                             const QString& machine) {
+    const Planning on{files, machine};
     // The verb ("open" or none) always means the default action here. The show command has
     // no general counterpart on X11 or Wayland: a started program places its own windows, so
     // it is not carried over.
@@ -269,17 +310,17 @@ ShellAction planShellRequest(const ShellRequest& request, FileSystem& files) {
     case ShellTarget::EmailAddress:
         return planMail(target);
     case ShellTarget::WebAddress:
-        return planWebAddress(target, files);
+        return planWebAddress(target, on);
     case ShellTarget::Folder:
-        return planFolder(target, files);
+        return planFolder(target, on);
     case ShellTarget::Application:
-        return planApplication(request, target, files);
+        return planApplication(request, target, on);
     case ShellTarget::ShellFile:
     case ShellTarget::HelpPage:
-        return planShellFile(request, target, files);
+        return planShellFile(request, target, on);
     }
     // A value outside the list is treated as the one target that never starts anything.
-    return planWebAddress(target, files);
+    return planWebAddress(target, on);
 }
 
 } // namespace platform

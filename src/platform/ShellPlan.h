@@ -50,7 +50,9 @@ bool isNativeProgram(const FileFacts& facts);
 
 // Decides how a shell request is carried out on this desktop, by what the request means to
 // open and what the target is, never by the execute bit alone. Looks at the file system only
-// through files; starts nothing.
-ShellAction planShellRequest(const ShellRequest& request, FileSystem& files);
+// through files; starts nothing. machine: this machine's name, which a file: address may give
+// as its host.
+ShellAction planShellRequest(const ShellRequest& request, FileSystem& files,
+                             const QString& machine);
 
 } // namespace platform

@@ -32,7 +32,7 @@ class RecordingLauncher : public platform::Launcher {
         launched.push_back({Launched::Url, url.toString(), {}, {}});
         return !urlsFail;
     }
-    bool launchDesktopEntry(const QString& desktopFile, const QStringList& args,
+    bool launchDesktopEntry(const QString& desktopFile, const QByteArray&, const QStringList& args,
                             QString* error) override {
         launched.push_back({Launched::DesktopEntry, desktopFile, args, {}});
         return answer(entryFailure, error);

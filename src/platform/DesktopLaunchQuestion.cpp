@@ -1,0 +1,29 @@
+#include "platform/DesktopLaunchQuestion.h"
+
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace platform {
+
+LaunchAnswer DesktopLaunchQuestion::askToLaunch(QWidget* owner, const QString& caption,
+                                                const QString& command) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Vantory"),
+                    QStringLiteral("\"%1\" is a desktop entry that is not installed on this "
+                                   "computer. It starts this program:\n\n%2\n\nLaunch it only "
+                                   "if you trust where it came from.")
+                        .arg(caption, command),
+                    QMessageBox::NoButton, owner);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* launch = box.addButton(QStringLiteral("Launch"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    auto* always = new QCheckBox(QStringLiteral("Always launch this entry"), &box);
+    box.setCheckBox(always);
+    box.exec();
+    const bool launched = box.clickedButton() == launch;
+    return {launched, launched && always->isChecked()};
+}
+
+} // namespace platform

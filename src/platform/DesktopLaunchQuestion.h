@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/LaunchQuestion.h"
+
+namespace platform {
+
+// The question as a message box with "Launch" and "Cancel" and an "Always launch this entry"
+// check box.
+class DesktopLaunchQuestion : public LaunchQuestion {
+  public:
+    LaunchAnswer askToLaunch(QWidget* owner, const QString& caption,
+                             const QString& command) override;
+};
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/LaunchQuestion.h"
+#include "platform/TrustedEntries.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+// Whether a desktop entry may run. The installed applications and the entries the user chose to
+// always launch run; any other entry, wherever it came from and whatever its execute bit, is
+// asked about first.
+class EntryTrust {
+  public:
+    EntryTrust(LaunchQuestion& question, TrustedEntries& remembered);
+
+    struct Decision {
+        std::optional<QByteArray> content; // what to launch from; none: do not launch
+        QString refusal;                   // why not, when the user was not the one to say so
+    };
+    Decision check(QWidget* owner, const QString& path);
+
+  private:
+    LaunchQuestion& question_;
+    TrustedEntries& remembered_;
+};
+
+} // namespace platform

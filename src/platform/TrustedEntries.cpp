@@ -1,0 +1,75 @@
+#include "platform/TrustedEntries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace platform {
+
+namespace {
+
+const QString kPath = QStringLiteral("path");
+const QString kSha256 = QStringLiteral("sha256");
+// Far more than any list of entries a user ticks; a bigger file is not ours.
+constexpr qint64 kMaxSize = 4 * 1024 * 1024;
+
+// The remembered entries; none when the file is missing, too big or not what this writes.
+QJsonArray readEntries(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSize)
+        return {};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    return document.isArray() ? document.array() : QJsonArray();
+}
+
+bool sameEntry(const QJsonValue& value, const QString& path) {
+    return value.toObject().value(kPath).toString() == path;
+}
+
+} // namespace
+
+TrustedEntries::TrustedEntries(QString folder) : folder_(std::move(folder)) {}
+
+QString TrustedEntries::defaultFolder() {
+    // The base folder must be absolute; a relative one is ignored.
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
+    return base + QStringLiteral("/Mellovan/Vantory");
+}
+
+QString TrustedEntries::file() const {
+    return folder_ + QStringLiteral("/trusted-entries.json");
+}
+
+bool TrustedEntries::contains(const QString& canonicalPath, const QByteArray& sha256) const {
+    const QString hash = QString::fromLatin1(sha256.toHex());
+    for (const QJsonValue& value : readEntries(file())) {
+        if (sameEntry(value, canonicalPath) && value.toObject().value(kSha256).toString() == hash)
+            return true;
+    }
+    return false;
+}
+
+bool TrustedEntries::remember(const QString& canonicalPath, const QByteArray& sha256) {
+    QJsonArray entries;
+    for (const QJsonValue& value : readEntries(file())) {
+        if (!sameEntry(value, canonicalPath))
+            entries.append(value);
+    }
+    entries.append(
+        QJsonObject{{kPath, canonicalPath}, {kSha256, QString::fromLatin1(sha256.toHex())}});
+    if (!QDir().mkpath(folder_))
+        return false;
+    // Written whole or not at all: a session that ends half-way leaves the old list.
+    QSaveFile out(file());
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    out.write(QJsonDocument(entries).toJson());
+    return out.commit();
+}
+
+} // namespace platform
