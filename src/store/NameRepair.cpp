@@ -81,6 +81,7 @@ NameRepairPlan planNameRepairs(Connection& db) {
 
     // Shortcuts in order of entry, each category's captions apart.
     std::map<std::string, TakenNames> captionsByGroup;
+    std::unordered_map<std::string, std::string> groupKeys;
     for (ResultSet rs =
              db.query("select rowid, groupcaption, itemcaption from tblItems order by rowid");
          !rs.eof(); rs.moveNext()) {
@@ -90,8 +91,13 @@ NameRepairPlan planNameRepairs(Connection& db) {
         const auto moved = movedGroups.find(storedGroup);
         const std::string group =
             moved != movedGroups.end() ? moved->second : validUtf8(storedGroup, unreadable);
+        // Most shortcuts share a few categories: each category's key is made once.
+        auto key = groupKeys.find(group);
+        if (key == groupKeys.end()) {
+            key = groupKeys.emplace(group, db.nameKey(group)).first;
+        }
         TakenNames& captions =
-            captionsByGroup.try_emplace(db.nameKey(group), TakenNames(db)).first->second;
+            captionsByGroup.try_emplace(key->second, TakenNames(db)).first->second;
         const std::string caption = captions.claim(validUtf8(storedCaption, unreadable));
         if (group == storedGroup && caption == storedCaption) {
             continue;
