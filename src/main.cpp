@@ -1,5 +1,7 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "common/Globals.h"
+#include "platform/DesktopEnvironment.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/ReadyReport.h"
@@ -18,6 +20,16 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
     QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));
+
+    const app::Command command = app::readCommandLine(QApplication::arguments());
+    if (command.action == app::Command::Action::Exit) {
+        return command.exitCode;
+    }
+    if (command.action == app::Command::Action::Restore) {
+        // Refused, through the catalogue's lock, while a Vantory runs.
+        platform::DesktopEnvironment environment;
+        return app::restoreFromCommandLine(environment, command.backup);
+    }
 
     // A second start brings the running window forward and ends before it opens any window.
     platform::SingleInstance instance(platform::SingleInstance::runningSessionBus(),

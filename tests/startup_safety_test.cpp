@@ -94,9 +94,8 @@ class StartupSafety : public ::testing::Test {
         form = std::make_unique<app::Form1>(services, *globals);
         ASSERT_TRUE(form->Form_Load());
         form->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            return !globals->gConnection || !globals->gConnection->pageCheckPending();
-        }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !globals->gConnection || !globals->gConnection->pageCheckPending(); }));
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
         }
@@ -197,6 +196,7 @@ TEST_F(StartupSafety, ATruncatedCatalogueIsToldWithTheNewestBackupAndShownReadOn
     const std::string cut = bytesOf(catalogue());
     messages.shown.clear();
 
+    messages.answers = {platform::MessageAnswer::No};
     start();
 
     ASSERT_EQ(messages.shown.size(), 1u) << messages.texts().join("|").toStdString();
@@ -207,10 +207,12 @@ TEST_F(StartupSafety, ATruncatedCatalogueIsToldWithTheNewestBackupAndShownReadOn
                                 "damage worse."))
         << text.toStdString();
     EXPECT_TRUE(text.contains("Vantory shows what can still be read."));
-    EXPECT_TRUE(text.endsWith("The newest backup is " + QString::fromStdString(made[0].string()) +
-                              ".\nTo restore it, close Vantory and copy the backup over " +
-                              catalogue() + "."))
+    EXPECT_TRUE(text.endsWith("The newest sound backup is " +
+                              QString::fromStdString(made[0].string()) +
+                              ".\n\nRestore it now? The damaged catalogue is kept beside the "
+                              "backups."))
         << text.toStdString();
+    EXPECT_EQ(messages.shown[0].buttons, platform::MessageButtons::YesNo);
     EXPECT_EQ(messages.shown[0].title, "Vantory");
     EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::None);
     EXPECT_TRUE(globals->gConnection->isReadOnly());
@@ -229,6 +231,25 @@ TEST_F(StartupSafety, ATruncatedCatalogueIsToldWithTheNewestBackupAndShownReadOn
     stop();
     EXPECT_EQ(bytesOf(catalogue()), cut) << "nothing was written to the damaged file";
     EXPECT_EQ(store::listBackups(backups()), made) << "a damaged catalogue is never backed up";
+
+    // Yes restores the backup in the running window, and keeps the damaged file.
+    messages.shown.clear();
+    messages.answers = {platform::MessageAnswer::Yes};
+    start();
+    ASSERT_EQ(messages.shown.size(), 2u) << messages.texts().join("|").toStdString();
+    EXPECT_TRUE(messages.shown[1].text.startsWith(
+        "The backup " + QString::fromStdString(made[0].string()) + " has been restored."))
+        << messages.shown[1].text.toStdString();
+    EXPECT_FALSE(globals->gConnection->isDamaged());
+    clickNode(form->TreeView1()->topLevelItem(0)->child(0));
+    EXPECT_EQ(form->ListView1()->count(), 400);
+    stop();
+    int kept = 0;
+    for (const auto& entry : fs::directory_iterator(backups())) {
+        kept += entry.path().filename().string().starts_with("dbData-before-restore-") &&
+                bytesOf(QString::fromStdString(entry.path().string())) == cut;
+    }
+    EXPECT_EQ(kept, 1) << "the damaged catalogue is kept as it was";
 }
 
 TEST_F(StartupSafety, ACatalogueWithAGarbagePageIsToldThatNoBackupExists) {
@@ -250,7 +271,7 @@ TEST_F(StartupSafety, ACatalogueWithAGarbagePageIsToldThatNoBackupExists) {
     const QString text = messages.shown[0].text;
     EXPECT_TRUE(text.startsWith("The catalogue " + catalogue() + " is damaged."));
     EXPECT_TRUE(text.contains("The first problem found: ")) << text.toStdString();
-    EXPECT_TRUE(text.endsWith("There is no backup of the catalogue in " +
+    EXPECT_TRUE(text.endsWith("There is no sound backup of the catalogue in " +
                               QString::fromStdString(backups().string()) + "."))
         << text.toStdString();
     EXPECT_EQ(categoryCount(), 3);

@@ -105,9 +105,9 @@ TEST_F(BackupTest, BacksUpWhenMissingChangedOrADayOldAndKeepsSeven) {
     const auto start = at(2026, 12, 8, 7, 15);
     BackupResult r = makeRollingBackup(db, backups, start);
     EXPECT_TRUE(r.made) << "the first backup";
-    EXPECT_EQ(r.newest, backups / "dbData-2026-12-08-0715.mdb");
+    EXPECT_EQ(r.newest, backups / "dbData-2026-12-08-071500.mdb");
     EXPECT_EQ(r.kept, 1u);
-    EXPECT_EQ(newestBackup(backups), r.newest);
+    EXPECT_EQ(listBackups(backups, "dbData.mdb", start).front(), r.newest);
 
     // The backup is a sound, plain catalogue holding the same rows.
     {
@@ -123,13 +123,13 @@ TEST_F(BackupTest, BacksUpWhenMissingChangedOrADayOldAndKeepsSeven) {
 
     r = makeRollingBackup(db, backups, start + hours(2));
     EXPECT_FALSE(r.made) << "unchanged and fresh";
-    EXPECT_EQ(r.newest, backups / "dbData-2026-12-08-0715.mdb");
+    EXPECT_EQ(r.newest, backups / "dbData-2026-12-08-071500.mdb");
 
     // The catalogue is in write-ahead-log mode now; the change still reaches the backup.
     insertGroup(db, {"Office", "", "", 0});
     r = makeRollingBackup(db, backups, start + hours(3));
     EXPECT_TRUE(r.made) << "changed";
-    EXPECT_EQ(r.newest, backups / "dbData-2026-12-08-1015.mdb");
+    EXPECT_EQ(r.newest, backups / "dbData-2026-12-08-101500.mdb");
     {
         Connection restored;
         restored.open(r.newest.string());
@@ -149,7 +149,7 @@ TEST_F(BackupTest, BacksUpWhenMissingChangedOrADayOldAndKeepsSeven) {
         << "not yet a day after the last one at 12:15";
     r = makeRollingBackup(db, backups, start + hours(29));
     EXPECT_TRUE(r.made) << "a day old";
-    EXPECT_EQ(r.newest, backups / "dbData-2026-12-09-1215.mdb");
+    EXPECT_EQ(r.newest, backups / "dbData-2026-12-09-121500.mdb");
 
     // Files that are not this catalogue's backups are never counted or deleted.
     const std::set<std::string> strangers = {"notes.txt", "dbData-old.mdb",
@@ -164,32 +164,61 @@ TEST_F(BackupTest, BacksUpWhenMissingChangedOrADayOldAndKeepsSeven) {
         EXPECT_LE(r.kept, 7u);
     }
     const std::vector<std::string> expected = {
-        "dbData-2026-12-20-0715.mdb", "dbData-2026-12-19-0715.mdb", "dbData-2026-12-18-0715.mdb",
-        "dbData-2026-12-17-0715.mdb", "dbData-2026-12-16-0715.mdb", "dbData-2026-12-15-0715.mdb",
-        "dbData-2026-12-14-0715.mdb"};
-    EXPECT_EQ(namesOf(listBackups(backups)), expected);
+        "dbData-2026-12-20-071500.mdb", "dbData-2026-12-19-071500.mdb",
+        "dbData-2026-12-18-071500.mdb", "dbData-2026-12-17-071500.mdb",
+        "dbData-2026-12-16-071500.mdb", "dbData-2026-12-15-071500.mdb",
+        "dbData-2026-12-14-071500.mdb"};
+    const auto later = start + hours(24 * 12) + minutes(5);
+    EXPECT_EQ(namesOf(listBackups(backups, "dbData.mdb", later)), expected);
     std::set<std::string> all(expected.begin(), expected.end());
     all.insert(strangers.begin(), strangers.end());
     EXPECT_EQ(filesIn(backups), all);
 
     // A smaller number to keep prunes at once.
-    r = makeRollingBackup(db, backups, start + hours(24 * 12) + minutes(5), 3);
+    r = makeRollingBackup(db, backups, later, 3);
     EXPECT_FALSE(r.made);
     EXPECT_EQ(r.kept, 3u);
-    EXPECT_EQ(namesOf(listBackups(backups)),
+    EXPECT_EQ(namesOf(listBackups(backups, "dbData.mdb", later)),
               std::vector<std::string>(expected.begin(), expected.begin() + 3));
 }
 
-TEST_F(BackupTest, ABackupOfTheSameMinuteIsReplaced) {
+TEST_F(BackupTest, NamedToTheSecondAndFutureDatedBackupsNeverPushOutRealOnes) {
     const auto when = at(2026, 3, 1, 9, 30);
     ASSERT_TRUE(makeRollingBackup(db, backups, when).made);
     insertGroup(db, {"Later", "", "", 0});
-    const BackupResult r = makeRollingBackup(db, backups, when + std::chrono::seconds(20));
-    EXPECT_TRUE(r.made);
-    EXPECT_EQ(filesIn(backups), std::set<std::string>{"dbData-2026-03-01-0930.mdb"});
-    Connection restored;
-    restored.open(r.newest.string());
-    EXPECT_EQ(groupNames(restored), (std::vector<std::string>{"Games", "Later"}));
+    ASSERT_TRUE(makeRollingBackup(db, backups, when + std::chrono::seconds(20)).made);
+    EXPECT_EQ(filesIn(backups), (std::set<std::string>{"dbData-2026-03-01-093000.mdb",
+                                                       "dbData-2026-03-01-093020.mdb"}))
+        << "two backups in one minute are both kept";
+
+    // Made while the clock was set ahead, some in the old names to the minute; and an old real
+    // backup named to the minute.
+    const std::string sound = bytesOf((backups / "dbData-2026-03-01-093020.mdb").string());
+    std::set<std::string> future;
+    for (int i = 1; i <= 7; ++i) {
+        future.insert("dbData-2099-01-0" + std::to_string(i) +
+                      (i % 2 ? "-1200.mdb" : "-120000.mdb"));
+        writeBytes((backups / *future.rbegin()).string(), sound);
+    }
+    writeBytes((backups / "dbData-2026-02-01-0800.mdb").string(), sound);
+    for (int day = 1; day <= 6; ++day) {
+        insertGroup(db, {"Day " + std::to_string(day), "", "", 0});
+        ASSERT_TRUE(makeRollingBackup(db, backups, when + hours(24 * day)).made);
+    }
+    const auto now = when + hours(24 * 6);
+    const auto real = namesOf(listBackups(backups, "dbData.mdb", now));
+    ASSERT_EQ(real.size(), 7u);
+    EXPECT_EQ(real.front(), "dbData-2026-03-07-093000.mdb");
+    EXPECT_EQ(real.back(), "dbData-2026-03-01-093020.mdb")
+        << "the oldest went, the minute name first";
+    std::set<std::string> all(real.begin(), real.end());
+    all.insert(future.begin(), future.end());
+    EXPECT_EQ(filesIn(backups), all) << "future-dated backups are neither counted nor deleted";
+
+    // The newest sound backup dated no later than now; a damaged one is passed over.
+    EXPECT_EQ(newestSoundBackup(backups, "dbData.mdb", now).filename(), real[0]);
+    writeBytes((backups / real[0]).string(), "not a catalogue");
+    EXPECT_EQ(newestSoundBackup(backups, "dbData.mdb", now).filename(), real[1]);
 }
 
 TEST_F(BackupTest, NoBackupOfADamagedCatalogueAndNoneIntoAFile) {
@@ -204,7 +233,7 @@ TEST_F(BackupTest, NoBackupOfADamagedCatalogueAndNoneIntoAFile) {
               }).rfind("The backup folder " + blocked + "/sub cannot be made: ", 0),
               0u);
     EXPECT_FALSE(fs::exists(backups));
-    EXPECT_TRUE(newestBackup(backups).empty()) << "a missing folder holds no backup";
+    EXPECT_TRUE(newestSoundBackup(backups).empty()) << "a missing folder holds no backup";
 
     db.close();
     std::string bytes = bytesOf(path);
@@ -297,7 +326,7 @@ TEST(Backup, AFailedCopyLeavesNoPartialFile) {
         db.open(path, {.collationLocale = "", .vfs = FaultyVfs::name()});
         insertGroup(db, {"First", "", "", 0});
         ASSERT_TRUE(makeRollingBackup(db, backups, start).made);
-        const std::string first = bytesOf((backups / "dbData-2026-06-01-0800.mdb").string());
+        const std::string first = bytesOf((backups / "dbData-2026-06-01-080000.mdb").string());
         insertGroup(db, {"Second", "", "", 0});
 
         int failures = 0;
@@ -314,15 +343,15 @@ TEST(Backup, AFailedCopyLeavesNoPartialFile) {
             }
             ++failures;
             EXPECT_EQ(error.rfind("The catalogue could not be backed up to ", 0), 0u) << error;
-            EXPECT_EQ(filesIn(backups), std::set<std::string>{"dbData-2026-06-01-0800.mdb"})
+            EXPECT_EQ(filesIn(backups), std::set<std::string>{"dbData-2026-06-01-080000.mdb"})
                 << "after failing call " << n;
-            EXPECT_EQ(bytesOf((backups / "dbData-2026-06-01-0800.mdb").string()), first);
+            EXPECT_EQ(bytesOf((backups / "dbData-2026-06-01-080000.mdb").string()), first);
         }
         EXPECT_GT(failures, 0) << "no call was failed";
-        EXPECT_EQ(
-            namesOf(listBackups(backups)),
-            (std::vector<std::string>{"dbData-2026-06-01-0900.mdb", "dbData-2026-06-01-0800.mdb"}));
-        EXPECT_EQ(integrityOf((backups / "dbData-2026-06-01-0900.mdb").string()), "ok");
+        EXPECT_EQ(namesOf(listBackups(backups)),
+                  (std::vector<std::string>{"dbData-2026-06-01-090000.mdb",
+                                            "dbData-2026-06-01-080000.mdb"}));
+        EXPECT_EQ(integrityOf((backups / "dbData-2026-06-01-090000.mdb").string()), "ok");
         db.close();
         fs::remove(path);
         copyOf(blankTemplate(), folder, "dbData.mdb");

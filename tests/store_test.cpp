@@ -374,7 +374,10 @@ std::string unwritableProblems(const std::string& path, bool fileIsReadOnly) {
         if (groups.size() != 1 || groups[0].groupcaption != "Kept") {
             problems += "the group did not read back; ";
         }
-        const std::string refused = "The catalogue file is read-only, so the change was not saved.";
+        const std::string refused =
+            fileIsReadOnly
+                ? "The catalogue file is read-only, so the change was not saved."
+                : "The folder of the catalogue is read-only, so the change was not saved.";
         const std::string insertError = errorOf([&] { insertGroup(db, {"New", "", "", 0}); });
         if (insertError != refused) {
             problems += "insert: " + insertError + "; ";

@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QWidget>
 #include <array>
+#include <filesystem>
 #include <optional>
 
 class QGroupBox;
@@ -132,9 +133,15 @@ class Form1 : public QWidget, public common::MainWindow {
     void connectControls();
     void connectDragDrop();
     void Form_QueryUnload();
-    // Tells the user that the catalogue is damaged and open read-only, and how to restore the
-    // newest backup.
+    // Tells the user that the catalogue is damaged and open read-only, and offers to restore the
+    // newest sound backup.
     void tellDamagedCatalogue();
+    // Closes the catalogue, puts the backup in its place (store::restoreBackup), opens it again
+    // and shows it; tells how it went.
+    void restoreFromBackup(const std::filesystem::path& backup);
+    // At open, after a backup of the catalogue as it was: renames alike or unreadable names so
+    // that nothing is mixed or lost (store::repairNames), and tells what was renamed.
+    void repairNamesAtOpen();
     bool handleKey(QObject* watched, QKeyEvent* key);
     void handleHover(QObject* watched);
     void setListBackground(const std::optional<QPixmap>& picture);

@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 #include "common/Messages.h"
 #include "store/Backup.h"
+#include "store/NameRepair.h"
+#include "store/Restore.h"
 #include "store/StoreError.h"
 
 #include "common/ErrorTrap.h"
@@ -88,7 +90,25 @@ void Form1::takePageCheck() {
 void Form1::showCatalogueFromTheRoot() {
     // Start-up's own steps, reported under start-up's name.
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
-    trap.step(152, [&] { loadGroups(); });
+    trap.step(152, [&] {
+        try {
+            loadGroups();
+        } catch (const store::StoreError&) {
+            // A read that fails before the pages are checked may have met damage: the check
+            // then says so in one message, rather than each failed read in a box of its own.
+            store::Connection* db = globals_.gConnection.get();
+            if (db != nullptr && db->isOpen() && db->pageCheckPending()) {
+                db->settlePageCheck();
+            }
+            if (db == nullptr || !db->isOpen() || !db->isDamaged()) {
+                throw;
+            }
+            try {
+                loadGroups(); // what the damaged file still gives; the damage message follows
+            } catch (const store::StoreError&) {
+            }
+        }
+    });
     if (trap.test(154, [&] { return tree_->topLevelItemCount() >= 1; })) {
         QTreeWidgetItem* root = nullptr;
         trap.step(156, [&] {
@@ -124,20 +144,113 @@ void Form1::backUpCatalogue() {
 
 void Form1::tellDamagedCatalogue() {
     const store::Connection& db = globals_.connection();
-    const std::filesystem::path newest = store::newestBackup(
+    const std::filesystem::path newest = store::newestSoundBackup(
         backupFolderOf(db), std::filesystem::path(db.path()).filename().string());
-    const QString catalogue = QString::fromStdString(db.path());
     QString text = QString::fromStdString(db.damageReport()) +
                    QStringLiteral("\n\nVantory shows what can still be read.\n\n");
     if (newest.empty()) {
-        text += QStringLiteral("There is no backup of the catalogue in %1.")
+        text += QStringLiteral("There is no sound backup of the catalogue in %1.")
                     .arg(fromPath(backupFolderOf(db)));
-    } else {
-        text += QStringLiteral("The newest backup is %1.\nTo restore it, close Vantory and copy "
-                               "the backup over %2.")
-                    .arg(fromPath(newest), catalogue);
+        common::tell(services_, globals_, this, text);
+        return;
     }
-    common::tell(services_, globals_, this, text);
+    text += QStringLiteral("The newest sound backup is %1.\n\nRestore it now? The damaged "
+                           "catalogue is kept beside the backups.")
+                .arg(fromPath(newest));
+    if (common::askYesNo(services_, globals_, this, text)) {
+        restoreFromBackup(newest);
+    }
+}
+
+void Form1::restoreFromBackup(const std::filesystem::path& backup) {
+    const std::string catalogue = globals_.connection().path();
+    const std::filesystem::path folder = backupFolderOf(globals_.connection());
+    // The catalogue's lock is this window's own: it is let go for the restore to take.
+    globals_.gConnection->close();
+    QString told;
+    try {
+        const store::RestoreResult result =
+            store::restoreBackup(catalogue, backup, folder, std::chrono::system_clock::now());
+        told = QStringLiteral("The backup %1 has been restored.").arg(fromPath(backup));
+        if (!result.keptAs.empty()) {
+            told += QStringLiteral(" The catalogue as it was is kept as %1.")
+                        .arg(fromPath(result.keptAs));
+        }
+    } catch (const std::exception& e) {
+        told = QString::fromStdString(e.what());
+    }
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.restoreFromBackup"));
+    trap.step(100, [&] { globals_.connection().open(catalogue); });
+    showCatalogueFromTheRoot();
+    common::tell(services_, globals_, this, told);
+}
+
+void Form1::repairNamesAtOpen() {
+    store::Connection* db = globals_.gConnection.get();
+    if (db == nullptr || !db->isOpen() || db->isReadOnly() || db->isFolderReadOnly()) {
+        return;
+    }
+    QString failure;
+    try {
+        const store::NameRepairPlan plan = store::planNameRepairs(*db);
+        if (plan.empty()) {
+            return;
+        }
+        // The catalogue as it was is backed up first, which needs its pages checked now.
+        db->settlePageCheck();
+        if (db->isDamaged()) {
+            return; // start-up tells of the damage; a damaged file takes no change
+        }
+        const store::BackupResult backup = store::makeRollingBackup(
+            *db, backupFolderOf(*db), std::chrono::system_clock::now(), kBackupsKept);
+        store::repairNames(*db, plan);
+        QStringList lines;
+        for (const store::Rename& rename : plan.renames) {
+            const QString from = QString::fromStdString(rename.from);
+            const QString to = QString::fromStdString(rename.to);
+            const QString what = rename.isCategory
+                                     ? QStringLiteral("The category \"%1\"").arg(from)
+                                     : QStringLiteral("The shortcut \"%1\" in \"%2\"")
+                                           .arg(from, QString::fromStdString(rename.category));
+            lines << (rename.wasUnreadable
+                          ? QStringLiteral("%1, which was not readable text, is now \"%2\".")
+                          : QStringLiteral("%1 is now \"%2\"."))
+                         .arg(what, to);
+        }
+        constexpr qsizetype kLinesShown = 20;
+        if (lines.size() > kLinesShown) {
+            const qsizetype more = lines.size() - kLinesShown;
+            lines.resize(kLinesShown);
+            lines << QStringLiteral("... and %1 more.").arg(more);
+        }
+        common::tell(services_, globals_, this,
+                     QStringLiteral("Some names in the catalogue could not be told apart, or were "
+                                    "not readable text, so Vantory renamed them. The catalogue as "
+                                    "it was is backed up as %1.\n\n%2")
+                         .arg(fromPath(backup.newest), lines.join(QLatin1Char('\n'))));
+        return;
+    } catch (const store::DamagedCatalogueError& e) {
+        common::tell(services_, globals_, this, QString::fromStdString(e.what()));
+        return;
+    } catch (const std::exception& e) {
+        failure = QString::fromStdString(e.what());
+    }
+    // A read that failed on a damaged file is the damage's to tell, in its own message.
+    try {
+        if (db->isOpen() && db->pageCheckPending()) {
+            db->settlePageCheck();
+        }
+    } catch (const std::exception& e) {
+        common::tell(services_, globals_, this, QString::fromStdString(e.what()));
+        return;
+    }
+    if (!db->isOpen() || db->isDamaged()) {
+        return;
+    }
+    common::tell(services_, globals_, this,
+                 QStringLiteral("Vantory could not rename the names in the catalogue that cannot "
+                                "be told apart.\n\n%1\n\nThe catalogue is unchanged.")
+                     .arg(failure));
 }
 
 } // namespace app

@@ -12,6 +12,7 @@
 #include "store/Codes.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
+#include "store/StoreError.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -48,12 +49,29 @@ void Form1::loadItems() {
         rs = store::selectItemListOfGroup(globals_.connection(), node->text(0).toStdString());
     });
     entries.reserve(rs.rowCount());
+    // A kind or colour that is not a number is told once per fill, not once per value: its row
+    // still shows, with the program picture or the default colour.
+    std::string badValue;
+    int badValues = 0;
+    const auto number = [&](auto read) -> std::optional<decltype(read())> {
+        try {
+            return read();
+        } catch (const store::StoreError& e) {
+            if (badValues++ == 0) {
+                badValue = e.what();
+            }
+            return std::nullopt;
+        }
+    };
     int image = 0;
     while (!rs.eof()) {
         // The kind is read once: the picture step uses the value the test read.
         std::int16_t kind = 0;
         if (trap.test(112, [&] {
-                kind = rs.field(store::column::itemtype).toInt16();
+                // A kind that is not a number takes the program picture.
+                kind = number([&] {
+                           return rs.field(store::column::itemtype).toInt16();
+                       }).value_or(store::kind::ShellFile);
                 return kind == store::kind::ShellFile;
             })) {
             trap.step(114, [&] { image = 2; });
@@ -71,8 +89,10 @@ void Form1::loadItems() {
         });
         if (entry) {
             trap.step(120, [&] {
-                entry->colour =
-                    common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32());
+                if (const auto code =
+                        number([&] { return rs.field(store::column::itemtextcolor).toInt32(); })) {
+                    entry->colour = common::colourFromCode(*code);
+                }
             });
             entries.push_back(std::move(*entry));
         }
@@ -84,6 +104,18 @@ void Form1::loadItems() {
         }
     });
     fillList(entries);
+    if (badValues > 0) {
+        trap.step(128, [&] {
+            const int more = badValues - 1;
+            throw store::StoreError(
+                badValue + (more == 0 ? std::string()
+                            : more == 1
+                                ? std::string(" One more value in this category is not a number "
+                                              "either.")
+                                : " " + std::to_string(more) +
+                                      " more values in this category are not numbers either."));
+        });
+    }
 }
 
 template <class Entries> void Form1::fillList(const Entries& entries) {
@@ -146,7 +178,7 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
         });
         trap.step(102, [&] {
             label_->setText(rs.eof() ? QString()
-                                     : common::fieldText(rs, store::column::itemdescription));
+                                     : common::descriptionText(rs, store::column::itemdescription));
         });
         trap.step(104, [&] {
             if (rs.isOpen()) {

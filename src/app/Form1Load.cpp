@@ -1,3 +1,4 @@
+#include "app/DataFolder.h"
 #include "app/Form1.h"
 #include "common/ColourScheme.h"
 #include "common/ErrorTrap.h"
@@ -15,24 +16,13 @@
 
 namespace app {
 
-namespace {
-
-constexpr char kCatalogueFile[] = "/dbData.mdb";
-
-QString dataFolder(platform::Environment& env) {
-    return Main::SpecialFolderPath(env, platform::kCommonAppDataFolder) +
-           QStringLiteral("/Mellovan/") + QStringLiteral("Vantory");
-}
-
-} // namespace
-
 bool Form1::Form_Load() {
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
     platform::FileSystem& files = services_.files;
     platform::Environment& env = services_.environment;
     const QString base = Main::SpecialFolderPath(env, platform::kCommonAppDataFolder);
     const QString data = dataFolder(env);
-    const QString catalogue = data + QLatin1String(kCatalogueFile);
+    const QString catalogue = catalogueFile(env);
     const QString program = env.programFolder();
 
     if (trap.test(100, [&] { return !files.exists(base + QStringLiteral("/Mellovan")); })) {
@@ -90,14 +80,19 @@ bool Form1::Form_Load() {
             throw store::StoreError("The catalogue file " + catalogue.toStdString() +
                                     " is read-only. Vantory shows it, but cannot save changes.");
         }
+        if (globals_.gConnection->isFolderReadOnly() && !damaged) {
+            throw store::StoreError("The folder " + data.toStdString() +
+                                    " that holds the catalogue is read-only. Vantory shows the "
+                                    "catalogue, but cannot save changes.");
+        }
     });
     if (heldByAnother) {
         // The other Vantory is the one in use; this one ends once the user has read why.
         globals_.gConnection.reset();
         return false;
     }
-    if (damaged) {
-        tellDamagedCatalogue();
+    if (!damaged) {
+        repairNamesAtOpen();
     }
     trap.step(126, [&] { Main::ApplySkin(files, program, this); });
     trap.step(128, [&] {
@@ -110,6 +105,9 @@ bool Form1::Form_Load() {
         trap.step(132, [&] { customCursor_ = services_.images.loadCursor(handCursor); });
     }
     showCatalogueFromTheRoot();
+    if (globals_.gConnection && globals_.gConnection->isDamaged()) {
+        tellDamagedCatalogue();
+    }
     trap.step(160, [&] {
         common::paintBackground(label_, common::windowBackground(QApplication::palette()));
     });

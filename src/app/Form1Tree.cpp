@@ -109,8 +109,9 @@ void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
     trap.step(110,
               [&] { rs = store::selectGroup(globals_.connection(), node->text(0).toStdString()); });
     if (trap.test(112, [&] { return !rs.eof(); })) {
-        trap.step(114,
-                  [&] { label_->setText(common::fieldText(rs, store::column::groupdescription)); });
+        trap.step(114, [&] {
+            label_->setText(common::descriptionText(rs, store::column::groupdescription));
+        });
         QString picture;
         if (trap.test(116, [&] {
                 picture = common::fieldText(rs, store::column::backgroundimage);

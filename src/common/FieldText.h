@@ -11,4 +11,19 @@ inline QString fieldText(const store::ResultSet& rs, const char* column) {
     return QString::fromStdString(rs.field(column).text());
 }
 
+// The most characters of a description the one-line description label is given: a line shows
+// far fewer, and laying out megabytes of text costs the window hundreds of megabytes and a pause.
+inline constexpr qsizetype kDescriptionShown = 4000;
+
+// A description column of the current row, cut to what the description line can show.
+inline QString descriptionText(const store::ResultSet& rs, const char* column) {
+    std::string text = rs.field(column).text();
+    // Four bytes hold any character, so the cut keeps at least kDescriptionShown of them.
+    const auto bytes = static_cast<std::size_t>(kDescriptionShown) * 4;
+    if (text.size() > bytes) {
+        text.resize(bytes); // a character cut in two becomes U+FFFD, and is cut off below
+    }
+    return QString::fromStdString(text).left(kDescriptionShown);
+}
+
 } // namespace common

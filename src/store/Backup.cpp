@@ -1,5 +1,6 @@
 #include "store/Backup.h"
 
+#include "store/CatalogueCheck.h"
 #include "store/Connection.h"
 #include "store/SameContent.h"
 #include "store/StoreError.h"
@@ -22,27 +23,53 @@ namespace {
 
 using Clock = std::chrono::system_clock;
 
-// The date and time part of a backup's name: YYYY-MM-DD-HHMM.
-constexpr std::size_t kStampLength = 15;
+// The date and time part of a backup's name: YYYY-MM-DD-HHMMSS. Backups made before seconds
+// were added carry YYYY-MM-DD-HHMM and are still recognised.
+constexpr std::size_t kStampLength = 17;
+constexpr std::size_t kMinuteStampLength = 15;
 
-std::string stampOf(Clock::time_point when) {
+} // namespace
+
+int copyPages(sqlite3* target, sqlite3* source) {
+    sqlite3_backup* backup = sqlite3_backup_init(target, "main", source, "main");
+    if (backup == nullptr) {
+        return sqlite3_errcode(target);
+    }
+    int rc = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    rc = rc == SQLITE_DONE ? finished : rc;
+    // A catalogue in write-ahead-log mode hands that mode on in its header; the copy is to be a
+    // plain single file like the catalogue at rest.
+    return rc == SQLITE_OK
+               ? sqlite3_exec(target, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr)
+               : rc;
+}
+
+std::string backupStamp(Clock::time_point when) {
     const std::time_t t = Clock::to_time_t(when);
     std::tm local{};
     localtime_r(&t, &local);
     char text[kStampLength + 1] = {};
-    std::strftime(text, sizeof text, "%Y-%m-%d-%H%M", &local);
+    std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", &local);
     return text;
 }
+
+namespace {
 
 // The time a backup's name carries, or nothing when the name is not a backup's.
 std::optional<Clock::time_point> timeOfName(const std::string& name, const std::string& stem,
                                             const std::string& extension) {
-    if (name.size() != stem.size() + 1 + kStampLength + extension.size() ||
-        name.compare(0, stem.size(), stem) != 0 || name[stem.size()] != '-' ||
+    const std::size_t fixed = stem.size() + 1 + extension.size();
+    if (name.size() < fixed || name.compare(0, stem.size(), stem) != 0 ||
+        name[stem.size()] != '-' ||
         name.compare(name.size() - extension.size(), extension.size(), extension) != 0) {
         return std::nullopt;
     }
-    const std::string stamp = name.substr(stem.size() + 1, kStampLength);
+    const std::size_t length = name.size() - fixed;
+    if (length != kStampLength && length != kMinuteStampLength) {
+        return std::nullopt;
+    }
+    const std::string stamp = name.substr(stem.size() + 1, length);
     for (std::size_t i = 0; i < stamp.size(); ++i) {
         const bool dash = i == 4 || i == 7 || i == 10;
         if (dash ? stamp[i] != '-' : !std::isdigit(static_cast<unsigned char>(stamp[i]))) {
@@ -55,6 +82,7 @@ std::optional<Clock::time_point> timeOfName(const std::string& name, const std::
     local.tm_mday = std::stoi(stamp.substr(8, 2));
     local.tm_hour = std::stoi(stamp.substr(11, 2));
     local.tm_min = std::stoi(stamp.substr(13, 2));
+    local.tm_sec = length == kStampLength ? std::stoi(stamp.substr(15, 2)) : 0;
     local.tm_isdst = -1;
     const std::time_t t = std::mktime(&local);
     if (t == static_cast<std::time_t>(-1)) {
@@ -68,8 +96,11 @@ struct Found {
     Clock::time_point time;
 };
 
-// Backups newest first; names break ties so the order never depends on the directory's.
-std::vector<Found> findBackups(const fs::path& folder, const std::string& catalogueFileName) {
+// Backups dated no later than `now`, newest first; names break ties so the order never depends
+// on the directory's. Backups dated later (made while the clock was set ahead) are left out:
+// they are never counted, deleted or offered.
+std::vector<Found> findBackups(const fs::path& folder, const std::string& catalogueFileName,
+                               Clock::time_point now) {
     const fs::path catalogue(catalogueFileName);
     const std::string stem = catalogue.stem().string();
     const std::string extension = catalogue.extension().string();
@@ -80,7 +111,8 @@ std::vector<Found> findBackups(const fs::path& folder, const std::string& catalo
             continue;
         }
         const std::string name = it->path().filename().string();
-        if (const auto time = timeOfName(name, stem, extension)) {
+        const auto time = timeOfName(name, stem, extension);
+        if (time && *time <= now) {
             found.push_back({it->path(), *time});
         }
     }
@@ -119,19 +151,7 @@ void copyCatalogue(Connection& db, const fs::path& target) {
                              vfs.empty() ? nullptr : vfs.c_str());
     std::string reason;
     if (rc == SQLITE_OK) {
-        sqlite3_backup* backup = sqlite3_backup_init(copy, "main", db.handle(), "main");
-        if (backup == nullptr) {
-            rc = sqlite3_errcode(copy);
-        } else {
-            rc = sqlite3_backup_step(backup, -1);
-            const int finished = sqlite3_backup_finish(backup);
-            rc = rc == SQLITE_DONE ? finished : rc;
-        }
-        // A catalogue in write-ahead-log mode hands that mode on in its header; the backup is
-        // to be a plain single file like the catalogue at rest.
-        if (rc == SQLITE_OK) {
-            rc = sqlite3_exec(copy, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
-        }
+        rc = copyPages(copy, db.handle());
     }
     if (rc != SQLITE_OK) {
         reason = copy ? sqlite3_errmsg(copy) : sqlite3_errstr(rc);
@@ -172,7 +192,7 @@ BackupResult makeRollingBackup(Connection& db, const fs::path& folder, Clock::ti
                          (error ? error.message() : "a file of that name is in the way") + ".");
     }
     const std::string catalogueFileName = fs::path(db.path()).filename().string();
-    const std::vector<Found> before = findBackups(folder, catalogueFileName);
+    const std::vector<Found> before = findBackups(folder, catalogueFileName, now);
 
     BackupResult result;
     fs::path made;
@@ -184,13 +204,13 @@ BackupResult makeRollingBackup(Connection& db, const fs::path& folder, Clock::ti
     if (due) {
         const fs::path stem = fs::path(catalogueFileName).stem();
         const std::string extension = fs::path(catalogueFileName).extension().string();
-        made = folder / (stem.string() + "-" + stampOf(now) + extension);
+        made = folder / (stem.string() + "-" + backupStamp(now) + extension);
         copyCatalogue(db, made);
         result.made = true;
     }
 
-    // The oldest go first; the copy just made stays even if the clock was once set ahead.
-    std::vector<Found> after = findBackups(folder, catalogueFileName);
+    // The oldest go first; the copy just made always stays.
+    std::vector<Found> after = findBackups(folder, catalogueFileName, now);
     const std::size_t limit = std::max<std::size_t>(keep, 1);
     for (std::size_t i = after.size(); i-- > 0 && after.size() > limit;) {
         if (after[i].path != made) {
@@ -203,17 +223,58 @@ BackupResult makeRollingBackup(Connection& db, const fs::path& folder, Clock::ti
     return result;
 }
 
-std::vector<fs::path> listBackups(const fs::path& folder, const std::string& catalogueFileName) {
+std::vector<fs::path> listBackups(const fs::path& folder, const std::string& catalogueFileName,
+                                  Clock::time_point now) {
     std::vector<fs::path> paths;
-    for (const auto& found : findBackups(folder, catalogueFileName)) {
+    for (const auto& found : findBackups(folder, catalogueFileName, now)) {
         paths.push_back(found.path);
     }
     return paths;
 }
 
-fs::path newestBackup(const fs::path& folder, const std::string& catalogueFileName) {
-    const auto found = findBackups(folder, catalogueFileName);
-    return found.empty() ? fs::path() : found.front().path;
+fs::path newestSoundBackup(const fs::path& folder, const std::string& catalogueFileName,
+                           Clock::time_point now) {
+    for (const auto& found : findBackups(folder, catalogueFileName, now)) {
+        if (checkBackup(found.path).empty()) {
+            return found.path;
+        }
+    }
+    return {};
+}
+
+} // namespace store
+
+namespace store {
+
+std::string checkBackup(const fs::path& backup) {
+    std::error_code error;
+    if (!fs::is_regular_file(backup, error)) {
+        return "it is not a file";
+    }
+    sqlite3* db = nullptr;
+    // Read-only and immutable: nothing is written beside the backup, not even a lock file.
+    const std::string uri = immutableUri(backup.string());
+    int rc = sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    std::string problem;
+    if (rc == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &stmt, nullptr);
+        if (rc == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            problem = text && std::string(text) == "ok" ? "" : (text ? text : "unreadable");
+        } else {
+            problem = sqlite3_errmsg(db);
+        }
+        sqlite3_finalize(stmt);
+        if (problem.empty()) {
+            const TableCheck tables = checkTables(db);
+            problem = tables.code == SQLITE_OK ? "" : tables.reason;
+        }
+    } else {
+        problem = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+    }
+    sqlite3_close(db);
+    return problem;
 }
 
 } // namespace store

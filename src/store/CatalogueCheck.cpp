@@ -42,6 +42,21 @@ TableCheck checkTables(sqlite3* db) {
     return TableCheck{};
 }
 
+std::string immutableUri(const std::string& path) {
+    std::string uri = "file:";
+    for (const char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            static const char kHex[] = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
+            uri += kHex[static_cast<unsigned char>(c) & 0xF];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 QuickCheck quickCheck(sqlite3* db) {
     const std::string sql = "PRAGMA quick_check(" + std::to_string(kProblemsReported) + ")";
     sqlite3_stmt* raw = nullptr;

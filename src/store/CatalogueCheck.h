@@ -25,4 +25,8 @@ struct QuickCheck {
 // a few problems; an error that stops the check (a page that cannot be read) is one of them.
 QuickCheck quickCheck(sqlite3* db);
 
+// An SQLite URI that opens the file at `path` read-only and immutable: SQLite writes nothing
+// beside it, takes no locks and reads no write-ahead log. For backups, which nothing changes.
+std::string immutableUri(const std::string& path);
+
 } // namespace store

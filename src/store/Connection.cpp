@@ -1,6 +1,7 @@
 #include "store/Connection.h"
 
 #include "store/CatalogueCheck.h"
+#include "store/CatalogueLock.h"
 #include "store/NameCollator.h"
 #include "store/PageCheck.h"
 #include "store/StoreError.h"
@@ -12,7 +13,6 @@
 #include <fcntl.h>
 #include <memory>
 #include <optional>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,10 +38,25 @@ void releaseCollator(void* collator) {
     delete static_cast<SharedCollator*>(collator);
 }
 
+// True when the folder holding the file at `path` cannot be written: SQLite cannot make its
+// journal there, so nothing can be saved even into a writable file.
+bool folderIsReadOnly(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    return ::access(folder.c_str(), W_OK) != 0;
+}
+
 // The message for a failed statement, worded for the user.
 StoreError statementError(sqlite3* db, int rc) {
     switch (rc & 0xFF) {
     case SQLITE_READONLY:
+        if (const char* file = sqlite3_db_filename(db, "main");
+            rc == SQLITE_READONLY_DIRECTORY ||
+            (file != nullptr && *file != '\0' && ::access(file, W_OK) == 0 &&
+             folderIsReadOnly(file))) {
+            return StoreError(
+                "The folder of the catalogue is read-only, so the change was not saved.");
+        }
         return StoreError("The catalogue file is read-only, so the change was not saved.");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -165,6 +180,16 @@ sqlite3* openHandle(const std::string& path, int flags, const std::string& vfs,
     return db;
 }
 
+// Closes a handle on a file that is damaged, or not known to be sound, without writing: the last
+// handle to close would otherwise copy a write-ahead log left by a killed session into the file,
+// changing the damaged file and emptying the log a restore or a recovery tool may still need.
+void closeWithoutCheckpoint(sqlite3* db) {
+    if (db != nullptr) {
+        sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
+    sqlite3_close(db);
+}
+
 // True when a page check ended without a verdict: another program held the file, memory ran
 // out, or the check was stopped or could not open the file. None of these is damage.
 bool checkWasCutShort(int code) {
@@ -228,24 +253,9 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
         throw StoreError("The file " + path + " is not a Vantory catalogue: it is a folder.");
     }
 
-    // The lock lives on its own descriptor, taken before SQLite touches the file, so a second
-    // Vantory on the same catalogue is refused before it reads or changes anything.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw StoreError("The catalogue file " + path +
-                         " cannot be opened: " + std::strerror(errno) + ".");
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        if (error == EWOULDBLOCK) {
-            throw CatalogueInUse("The catalogue " + path +
-                                 " is in use by another running Vantory. Close the other Vantory "
-                                 "and start this one again.");
-        }
-        throw StoreError("The catalogue " + path + " cannot be locked: " + std::strerror(error) +
-                         ".");
-    }
+    // The lock is taken before SQLite touches the file, so a second Vantory on the same
+    // catalogue is refused before it reads or changes anything.
+    const int fd = lockCatalogue(path);
 
     // One collator serves every handle on the file and compareNames().
     SharedCollator names;
@@ -261,7 +271,7 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
     // Closing the lock descriptor drops every fcntl lock this process holds on the file,
     // SQLite's included, so it is closed only once SQLite is done with the file.
     const auto fail = [&](auto error) {
-        sqlite3_close(db);
+        closeWithoutCheckpoint(db);
         ::close(fd);
         return error;
     };
@@ -311,9 +321,13 @@ void Connection::reopenDamaged(const std::vector<std::string>& problems) {
     // holds; writable_schema lets SQLite read the pages that are there instead of refusing the
     // whole file, as its own recovery tools do.
     statements_.clear();
-    sqlite3_close(db_);
+    closeWithoutCheckpoint(db_);
     std::string reason;
     db_ = openHandle(path_, SQLITE_OPEN_READONLY, vfs_, names_, reason);
+    if (db_ != nullptr) {
+        // Neither does the read-only handle at its close.
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    }
     if (db_ == nullptr) {
         const std::string path = path_;
         close();
@@ -361,6 +375,17 @@ int Connection::compareNames(std::string_view a, std::string_view b) const {
         throw StoreError("The catalogue is not open.");
     }
     return names_->compare(a, b);
+}
+
+bool Connection::isFolderReadOnly() const {
+    return db_ != nullptr && folderIsReadOnly(path_);
+}
+
+std::string Connection::nameKey(std::string_view name) const {
+    if (!names_) {
+        throw StoreError("The catalogue is not open.");
+    }
+    return names_->sortKey(name);
 }
 
 void Connection::close() {

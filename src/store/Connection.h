@@ -57,6 +57,9 @@ class Connection {
     void settlePageCheck();
     bool isOpen() const { return db_ != nullptr; }
     bool isReadOnly() const { return readOnly_; }
+    // The folder that holds the file cannot be written: SQLite cannot make its journal there,
+    // so no change can be saved even though the file itself is writable.
+    bool isFolderReadOnly() const;
     bool isDamaged() const { return damaged_; }
     // For a damaged catalogue, what was found, worded for the user; "" otherwise.
     const std::string& damageReport() const { return damageReport_; }
@@ -77,6 +80,8 @@ class Connection {
 
     // Compares two names as the catalogue's NOCASE does: <0, 0 or >0.
     int compareNames(std::string_view a, std::string_view b) const;
+    // A key for a valid UTF-8 name: equal keys exactly for names compareNames() calls equal.
+    std::string nameKey(std::string_view name) const;
 
   private:
     // `sql` compiled, or taken from the cache; empty for text without a statement.

@@ -3,6 +3,7 @@
 #include "store/StoreError.h"
 
 #include <unicode/ucol.h>
+#include <unicode/ustring.h>
 #include <unicode/utf8.h>
 
 #include <cstdint>
@@ -100,6 +101,28 @@ int NameCollator::compare(std::string_view a, std::string_view b) const {
         return 0;
     }
     return sign(malformedBytes(a).compare(malformedBytes(b)));
+}
+
+std::string NameCollator::sortKey(std::string_view utf8) const {
+    UErrorCode status = U_ZERO_ERROR;
+    std::u16string text(utf8.size(), u'\0'); // UTF-16 never needs more units than UTF-8 bytes
+    std::int32_t length = 0;
+    u_strFromUTF8WithSub(text.data(), static_cast<std::int32_t>(text.size()), &length, utf8.data(),
+                         static_cast<std::int32_t>(utf8.size()), 0xFFFD, nullptr, &status);
+    if (U_FAILURE(status)) {
+        return std::string(utf8);
+    }
+    std::string key(static_cast<std::size_t>(length) * 4 + 16, '\0');
+    for (;;) {
+        const std::int32_t needed = ucol_getSortKey(collator_, text.data(), length,
+                                                    reinterpret_cast<std::uint8_t*>(key.data()),
+                                                    static_cast<std::int32_t>(key.size()));
+        if (needed <= static_cast<std::int32_t>(key.size())) {
+            key.resize(needed > 0 ? static_cast<std::size_t>(needed) - 1 : 0); // without its NUL
+            return key;
+        }
+        key.resize(static_cast<std::size_t>(needed));
+    }
 }
 
 std::string NameCollator::actualLocale() const {

@@ -24,6 +24,10 @@ class NameCollator {
     // texts that differ only in such bytes are ordered by those bytes.
     int compare(std::string_view a, std::string_view b) const;
 
+    // A key for valid UTF-8 text: two texts have the same key exactly when compare() calls them
+    // equal. For finding alike names among many without comparing each pair.
+    std::string sortKey(std::string_view utf8) const;
+
     // The locale whose rules are in use, "root" when none matched.
     std::string actualLocale() const;
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "common/MainHelpers.h"
+#include "platform/Environment.h"
+
+#include <QString>
+
+namespace app {
+
+// The folder that holds the catalogue: the shared data folder, then Mellovan/Vantory.
+inline QString dataFolder(platform::Environment& env) {
+    return Main::SpecialFolderPath(env, platform::kCommonAppDataFolder) +
+           QStringLiteral("/Mellovan/") + QStringLiteral("Vantory");
+}
+
+// The catalogue file in it.
+inline QString catalogueFile(platform::Environment& env) {
+    return dataFolder(env) + QStringLiteral("/dbData.mdb");
+}
+
+} // namespace app

@@ -1,0 +1,33 @@
+#include "store/CatalogueLock.h"
+
+#include "store/StoreError.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace store {
+
+int lockCatalogue(const std::string& path, bool create) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (create ? O_CREAT : 0), 0600);
+    if (fd < 0) {
+        throw StoreError("The catalogue file " + path +
+                         " cannot be opened: " + std::strerror(errno) + ".");
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK) {
+            throw CatalogueInUse("The catalogue " + path +
+                                 " is in use by another running Vantory. Close the other Vantory "
+                                 "and start this one again.");
+        }
+        throw StoreError("The catalogue " + path + " cannot be locked: " + std::strerror(error) +
+                         ".");
+    }
+    return fd;
+}
+
+} // namespace store
