@@ -10,12 +10,9 @@ namespace app {
 
 namespace {
 
-// A description is shown from its first line, as far as the window is wide: a long one is
-// never laid out whole.
-constexpr int kShownCharacters = 4096;
-
+// A description shows on one line, as far as the window is wide.
 QString firstLine(const QString& text) {
-    QString line = text.left(kShownCharacters);
+    QString line = text;
     line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
     return line;
 }
