@@ -1,5 +1,5 @@
 # Files the desktop and the package need that the build makes: the icon in every size of the
-# icon theme, the software-centre description, the manual page and the package changelog.
+# icon theme, the software-centre description and the manual page.
 
 set(VANTORY_DESKTOP_OUT ${CMAKE_BINARY_DIR}/desktop)
 set(VANTORY_ICON_SIZES 16 24 32 48 64 128 256)
@@ -20,16 +20,19 @@ add_custom_command(OUTPUT ${VANTORY_ICON_PNGS}
 configure_file(resources/desktop/${VANTORY_ID}.metainfo.xml.in
   ${VANTORY_DESKTOP_OUT}/${VANTORY_ID}.metainfo.xml @ONLY)
 configure_file(resources/man/vantory.1 ${VANTORY_DESKTOP_OUT}/vantory.1 @ONLY)
-configure_file(resources/debian/changelog.in ${VANTORY_DESKTOP_OUT}/changelog @ONLY)
 
-# Manual pages and changelogs ship compressed, without name or time stamp, so that two builds
-# of the same source give the same package.
-set(VANTORY_COMPRESSED "")
-foreach(text vantory.1 changelog)
-  add_custom_command(OUTPUT ${VANTORY_DESKTOP_OUT}/${text}.gz
-    COMMAND gzip -9nkf ${VANTORY_DESKTOP_OUT}/${text}
-    DEPENDS ${VANTORY_DESKTOP_OUT}/${text})
-  list(APPEND VANTORY_COMPRESSED ${VANTORY_DESKTOP_OUT}/${text}.gz)
-endforeach()
+# The Debian package's version is the program's: a release changes both.
+file(STRINGS ${CMAKE_SOURCE_DIR}/debian/changelog newest_entry LIMIT_COUNT 1)
+if(NOT newest_entry MATCHES "^vantory \\(${PROJECT_VERSION}[-)]")
+  message(FATAL_ERROR "debian/changelog begins \"${newest_entry}\", "
+    "but the program's version is ${PROJECT_VERSION}: give both the same version.")
+endif()
 
-add_custom_target(vantory_desktop_files ALL DEPENDS ${VANTORY_ICON_PNGS} ${VANTORY_COMPRESSED})
+# Manual pages ship compressed, without name or time stamp, so that two builds of the same
+# source give the same package.
+add_custom_command(OUTPUT ${VANTORY_DESKTOP_OUT}/vantory.1.gz
+  COMMAND gzip -9nkf ${VANTORY_DESKTOP_OUT}/vantory.1
+  DEPENDS ${VANTORY_DESKTOP_OUT}/vantory.1)
+
+add_custom_target(vantory_desktop_files ALL
+  DEPENDS ${VANTORY_ICON_PNGS} ${VANTORY_DESKTOP_OUT}/vantory.1.gz)

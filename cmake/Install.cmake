@@ -1,6 +1,7 @@
 # Installing Vantory with `cmake --install`: the program, the files it reads from its folder,
-# its place on the desktop (menu entry, icon, software-centre description, bus activation),
-# the manual page and the package's documents. Also the tests of the installed program.
+# its place on the desktop (menu entry, icon, software-centre description, bus activation) and
+# the manual page. Also the tests of the installed program. The Debian package (debian/) adds
+# its copyright file and changelog.
 
 include(GNUInstallDirs)
 
@@ -50,15 +51,13 @@ install(CODE "
 install(FILES ${service_out} DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
 
 install(FILES ${VANTORY_DESKTOP_OUT}/vantory.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${VANTORY_DESKTOP_OUT}/changelog.gz ${CMAKE_SOURCE_DIR}/resources/debian/copyright
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vantory)
-
-include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 
 # Tests of the installed program.
+if(BUILD_TESTING)
 add_test(NAME Install.InstalledProgramStartsFromItsSharedFiles
   COMMAND ${CMAKE_SOURCE_DIR}/tests/install_test.sh ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
 add_test(NAME SingleInstance.SecondStartRaisesTheFirstAndEnds
   COMMAND ${CMAKE_SOURCE_DIR}/tests/second_start_test.sh $<TARGET_FILE:vantory>)
 set_tests_properties(Install.InstalledProgramStartsFromItsSharedFiles
   SingleInstance.SecondStartRaisesTheFirstAndEnds PROPERTIES TIMEOUT 120)
+endif()

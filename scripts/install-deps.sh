@@ -1,17 +1,52 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Vantory need.
+# Installs the Debian 12 packages Vantory needs that are missing.
+#   install-deps.sh run     what building and running the program need
+#   install-deps.sh test    that, and what its tests, the benchmark, the desktop checks and
+#                           building and checking the Debian package need (the default)
+# What building needs is listed once, as the source package's Build-Depends in debian/control;
+# those marked <!nocheck> are needed by the tests only.
 set -euo pipefail
-packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libqt6svg6 libsqlite3-dev
-  libpng-dev sqlite3 libicu-dev libglib2.0-dev libfontconfig-dev libgtest-dev libgmock-dev googletest xvfb xauth fonts-liberation
-  xdg-utils
-  # The targets' own icons: the MIME types of files, and a full icon theme with hicolor behind it.
-  shared-mime-info adwaita-icon-theme hicolor-icon-theme
-  # tests/desktop: the program on a private X server, read through the accessibility bus
-  dbus-daemon at-spi2-core python3-pyatspi xdotool x11-xkb-utils
-  # One running Vantory over the session bus, and its tests on a private bus.
-  dbus-bin
-  # Checking the installed desktop entry and metainfo; building and checking the Debian package.
-  desktop-file-utils appstream dpkg-dev lintian)
+cd "$(dirname "$0")/.."
+mode=${1:-test}
+case "$mode" in
+  run | test) ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
+
+# Build-Depends, one entry a line, without versions; debhelper only builds the package.
+build_depends() {
+  awk '/^Build-Depends:/ { on = 1; sub(/^Build-Depends:/, ""); print; next }
+       on && /^[ \t]/    { print; next }
+       { on = 0 }' debian/control |
+    tr ',' '\n' | sed -e 's/([^)]*)//g' -e 's/^[[:space:]]*//' -e 's/[[:space:]]*$//' |
+    grep -v -e '^$' -e '^debhelper-compat'
+}
+
+packages=(build-essential)
+while read -r name profiles; do
+  if [ "$mode" = run ] && [ "$profiles" = "<!nocheck>" ]; then
+    continue
+  fi
+  packages+=("$name")
+done < <(build_depends)
+
+# Running: the desktop's display plugins, and xdg-open for web and mail addresses and documents;
+# the MIME types of files and an icon theme with hicolor behind it, for the targets' own icons.
+packages+=(qt6-qpa-plugins xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme)
+
+if [ "$mode" = test ]; then
+  packages+=(
+    # The benchmark and screenshots on a private X server.
+    xvfb xauth
+    # tests/desktop: the program read through the accessibility bus, driven by keys and clicks.
+    at-spi2-core python3-pyatspi xdotool x11-xkb-utils
+    # Building and checking the Debian package.
+    debhelper dpkg-dev lintian devscripts)
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts Vantory.
+# Installs what building and running need and is missing, builds the program alone and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
+scripts/install-deps.sh run
+scripts/build.sh program
 exec build/vantory "$@"

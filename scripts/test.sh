@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole test suite headless.
+# Installs everything missing, builds the program, its tests and the benchmarks, and runs the
+# whole test suite headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
+scripts/install-deps.sh test
+scripts/build.sh all
 export QT_QPA_PLATFORM=offscreen
 cd build
 ctest --output-on-failure -j"$(nproc)"

@@ -35,7 +35,7 @@ for f in bin/vantory share/vantory/dbBlank.mdb share/vantory/dbApplications.mdb 
   share/vantory/HAND-M.CUR share/vantory/help/index.html share/vantory/help/help.css \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/icons/hicolor/scalable/apps/$id.svg share/dbus-1/services/$id.service \
-  share/man/man1/vantory.1.gz share/doc/vantory/copyright share/doc/vantory/changelog.gz; do
+  share/man/man1/vantory.1.gz; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/vantory" ] || fail "bin/vantory is not executable"
