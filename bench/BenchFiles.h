@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the store benchmarks share: the blank catalogue they copy, and a folder of their own.

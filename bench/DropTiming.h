@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Dropping files onto the shortcut list, timed through the list's real drop handling (the

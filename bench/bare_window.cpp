@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark's baseline: a bare Qt program showing a window with the same controls as
 // Vantory's main window (a tree, an icon list, nine buttons, two frames, a label), with no
 // catalogue behind it. Reports when it is ready exactly as Vantory does.

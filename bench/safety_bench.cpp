@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the catalogue's safety checks on a catalogue of 100,000 shortcuts:
 //   safety_bench [dbBlank.mdb]
 // 1. Opening the catalogue, which runs SQLite's quick check, against the quick check alone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the catalogue store on a fresh copy of the blank catalogue:
 //   store_bench [dbBlank.mdb]
 // Without an argument the blank catalogue beside this program is used.

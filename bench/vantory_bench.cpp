@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures Vantory against baselines taken in the same run, so that a shared, noisy machine
 // slows both alike. Each pair is measured interleaved, several times, and the medians compared;
 // for start-up, whose baseline drifts most, the ratio is the median of each pair's own ratio.

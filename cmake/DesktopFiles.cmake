@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Files the desktop and the package need that the build makes: the icon in every size of the
 # icon theme, the software-centre description and the manual page.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every build but a Debug one is hardened the way Debian hardens its packages (dpkg-buildflags
 # with hardening=+all), whether it is built for a package or by hand: checked string and memory
 # functions, stack protector, stack-clash probes, control-flow protection, a position-independent

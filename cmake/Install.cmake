@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Vantory with `cmake --install`: the program, the files it reads from its folder,
 # its place on the desktop (menu entry, icon, software-centre description, bus activation) and
 # the manual page. Also the tests of the installed program. The Debian package (debian/) adds

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's pictures (the five image-list pictures and the product icon) are drawn from our
 # SVGs into PNGs at build time and compiled into the program, so that nothing has to parse or
 # render SVG while the window opens. The tree shows them at 16 pixels and the list at 32; the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts an SPDX licence line at the top of every source file that has none, in the comment form
 # of the file's language: after a "#!" line, an XML declaration or an HTML doctype, which must
 # come first. Files that have one are left alone, so it can run again after every merge.

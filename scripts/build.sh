@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Vantory into build/.
 #   build.sh            everything: the program, its tests, the benchmarks and developer tools
 #   build.sh program    the program alone, with the files it reads beside it

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Vantory needs that are missing.
 #   install-deps.sh run     what building and running the program need
 #   install-deps.sh test    that, and what its tests, the benchmark, the desktop checks and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what building and running need and is missing, builds the program alone and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs everything missing, builds the program, its tests and the benchmarks, and runs the
 # whole test suite headless.
 set -euo pipefail

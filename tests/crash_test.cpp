@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crashes lose nothing: the real main window drops 1,000 files onto a category and is killed
 // with SIGKILL at random moments, during start-up, its backup or the drop. After every kill the
 // catalogue opens, passes SQLite's integrity check, and every row in it is whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/CurCursor.h"
 #include "platform/DesktopImages.h"
 #include "platform/PlatformError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of desktop entries read from real files.
 
 #include "platform/DesktopEntryNamesGio.h"

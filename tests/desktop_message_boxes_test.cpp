@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's message boxes: texts as given, and their place over a window not yet shown.
 
 #include "platform/DesktopLaunchQuestion.h"

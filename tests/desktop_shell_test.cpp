@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop shell: what each kind of request starts or opens, decided on real files, with a
 // launcher that records instead of starting; and the desktop launcher and file inspection on
 // the real desktop.

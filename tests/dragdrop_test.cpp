@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ImageLists.h"
 #include "dragdrop/DropHighlight.h"
 #include "dragdrop/ListDragDrop.h"

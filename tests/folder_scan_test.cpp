@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling files from folders for many paths at once must answer exactly what one stat() per
 // path answers, whatever the folder holds and however the paths are written.
 

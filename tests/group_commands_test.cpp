@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Add, Edit and Delete buttons under the category tree, and Delete pressed in the tree.
 
 #include "fakes/GroupEditorFixture.h"

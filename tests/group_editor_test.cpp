@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The group editor, driven through its fields and buttons from the main window's commands.
 
 #include "common/QtColour.h"

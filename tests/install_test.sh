@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs Vantory into a temporary prefix and starts the installed program headless: it must
 # find its catalogue templates in share/vantory and make the catalogue from them. Also checks
 # that everything the desktop reads is installed and valid.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog filter as this desktop shows it, the start-up warm-up, and the fakes' refusal of
 // unscripted questions.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program twice on a private session bus: the second start must hand over to
 # the first (which brings its window to the front) and end at once with success, without opening
 # the catalogue or any window of its own.

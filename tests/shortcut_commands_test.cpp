@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Add Shortcut By EXE", "Add Shortcut By .lnk", "Edit Selected" and "Delete Selected".
 
 #include "common/QtColour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortcut editor, opened by "Add Shortcut By EXE" and driven through its controls.
 
 #include "common/QtColour.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shortcut-file editor, opened by "Add Shortcut By .lnk".
 
 #include "common/QtColour.h"

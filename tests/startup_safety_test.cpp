@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and the catalogue's safety, on a real file system: the rolling backup made once the
 // window shows, a damaged catalogue told plainly and shown read-only, and a session that only
 // looks leaving the catalogue file exactly as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rolling backups of the catalogue.
 
 #include "store/Backup.h"

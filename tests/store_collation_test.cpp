@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the catalogue compares and sorts names: ICU rules for the reader's language.
 
 #include "store/Connection.h"

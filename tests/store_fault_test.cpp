@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failed writes lose nothing: every writing statement and transaction is run while the Nth write
 // or sync of the file fails, for N = 1, 2, ... until the operation runs without a fault. After
 // each failure the catalogue must be sound and hold exactly the rows it held before the

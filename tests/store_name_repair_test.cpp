@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names that only the program's comparison calls equal, and names that are not UTF-8, repaired
 // at open so that nothing is mixed or lost.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the catalogue safely: a session that only reads leaves the file untouched, and a
 // damaged file opens read-only instead of being changed further.
 

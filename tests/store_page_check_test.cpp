@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of every page run beside the window: until its result is taken the file takes no
 // change, and a damaged file found this way ends exactly as one found at open.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Restoring a backup after a crash, and a damaged catalogue with a killed session's log, over
 // real files.
 

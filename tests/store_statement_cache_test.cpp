@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Statements are compiled once and used again: each use must see only its own values, a failed
 // use must not spoil the next, and nothing may outlive the file it was compiled for.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue store on real SQLite files in a temporary folder.
 
 #include "store/Codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one main() for every test: widgets, pixmaps and cursors need a running QApplication.
 // Tests run headless unless QT_QPA_PLATFORM asks for a real display.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failed writes lose nothing, seen from the window: every command that writes is driven through
 // the real buttons and editors while the Nth write or sync of the catalogue file fails, for
 // N = 1, 2, ... until the command runs without a fault. After each failure the catalogue must be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The hand pointer's hotspot: the tip of the index finger in resources/cursors/hand.svg.

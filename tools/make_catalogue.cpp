@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds a catalogue template: make_catalogue OUT.mdb SQLFILE...
 //
 // OUT is a build output, so any old copy is removed first; the SQL files then run in order on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_cursor IN.svg OUT.cur
 //
 // Draws a 32x32 pointer picture with Qt's SVG renderer and writes it as a Windows cursor file:

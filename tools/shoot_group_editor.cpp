@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program on a fresh sample catalogue, presses the category Add and Edit buttons of
 // its main window and saves a picture of the group editor each opens, as it shows on screen.
 //

@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- Sample categories and shortcuts for a new catalogue on a Debian desktop.
 -- Kinds: 1 folder, 2 application, 3 web address, 4 e-mail address, 5 document.
 -- Colours are red + 256 * green + 65536 * blue.

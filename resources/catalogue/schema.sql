@@ -1,3 +1,4 @@
+-- SPDX-License-Identifier: GPL-3.0-or-later
 -- The two tables of a Vantory catalogue.
 --
 -- Vantory replaces NOCASE on its own connection with a collation that ignores case for every

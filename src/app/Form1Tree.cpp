@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CategoryNode.h"
 #include "app/Form1.h"
 #include "common/ColourScheme.h"

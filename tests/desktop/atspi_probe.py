@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a running Vantory the way a screen reader does, through AT-SPI.
 
     atspi_probe.py PID where ROLE NAME   centre of the first element with this role and name

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real Vantory on a private X server and checks, as a user and a screen reader would:
 #   - a first start on an account whose data home does not exist yet opens the sample catalogue
 #     without any message box;

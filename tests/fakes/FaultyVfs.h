@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // An SQLite VFS for tests that passes everything to the default VFS but fails the Nth write or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Helpers for the store tests: temporary folders, catalogue copies and raw file bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vantory's real main window on the catalogue in $XDG_DATA_HOME, dropping the files listed in
 // the file named on the command line onto the first category, as a file manager would. The
 // crash test runs it and kills it at random moments; it prints "dropping" just before the drop
