@@ -3,6 +3,7 @@
 #include "store/StoreError.h"
 
 #include <unicode/ucol.h>
+#include <unicode/ustring.h>
 #include <unicode/utf8.h>
 
 #include <cstdint>
@@ -100,6 +101,28 @@ int NameCollator::compare(std::string_view a, std::string_view b) const {
         return 0;
     }
     return sign(malformedBytes(a).compare(malformedBytes(b)));
+}
+
+std::string NameCollator::sortKey(std::string_view utf8) const {
+    std::u16string text(utf8.size(), u'\0');
+    UErrorCode status = U_ZERO_ERROR;
+    std::int32_t length = 0;
+    u_strFromUTF8WithSub(text.data(), static_cast<std::int32_t>(text.size()), &length, utf8.data(),
+                         static_cast<std::int32_t>(utf8.size()), 0xFFFD, nullptr, &status);
+    if (U_FAILURE(status)) {
+        return std::string(utf8);
+    }
+    std::string key(static_cast<std::size_t>(length) * 4 + 16, '\0');
+    auto* bytes = reinterpret_cast<std::uint8_t*>(key.data());
+    std::int32_t size = ucol_getSortKey(collator_, text.data(), length, bytes,
+                                        static_cast<std::int32_t>(key.size()));
+    if (size > static_cast<std::int32_t>(key.size())) {
+        key.resize(static_cast<std::size_t>(size));
+        bytes = reinterpret_cast<std::uint8_t*>(key.data());
+        size = ucol_getSortKey(collator_, text.data(), length, bytes, size);
+    }
+    key.resize(static_cast<std::size_t>(size));
+    return key;
 }
 
 std::string NameCollator::actualLocale() const {

@@ -24,6 +24,10 @@ class NameCollator {
     // texts that differ only in such bytes are ordered by those bytes.
     int compare(std::string_view a, std::string_view b) const;
 
+    // A key whose bytes order as compare() orders the UTF-8 texts (malformed bytes aside), for
+    // sorting many names once.
+    std::string sortKey(std::string_view utf8) const;
+
     // The locale whose rules are in use, "root" when none matched.
     std::string actualLocale() const;
 
