@@ -94,9 +94,8 @@ class StartupSafety : public ::testing::Test {
         form = std::make_unique<app::Form1>(services, *globals);
         ASSERT_TRUE(form->Form_Load());
         form->show();
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            return !globals->gConnection || !globals->gConnection->pageCheckPending();
-        }));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return !globals->gConnection || !globals->gConnection->pageCheckPending(); }));
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents();
         }
@@ -138,8 +137,9 @@ class StartupSafety : public ::testing::Test {
     fakes::FakeSettings settings;
     fakes::FakeModalWindows modal;
     fakes::FakeDesktopEntryNames entryNames;
-    platform::Services services{messages, files,    environment, images,    shell,
-                                dialogs,  settings, modal,       entryNames};
+    fakes::FakeLaunchCounts launchCounts;
+    platform::Services services{messages, files,    environment, images,     shell,
+                                dialogs,  settings, modal,       entryNames, launchCounts};
     std::unique_ptr<common::Globals> globals;
     std::unique_ptr<app::Form1> form;
 };

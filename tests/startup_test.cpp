@@ -86,8 +86,9 @@ class Startup : public ::testing::Test {
     fakes::FakeSettings settings;
     fakes::FakeModalWindows modal;
     fakes::FakeDesktopEntryNames entryNames;
-    platform::Services services{messages, files,    environment, images,    shell,
-                                dialogs,  settings, modal,       entryNames};
+    fakes::FakeLaunchCounts launchCounts;
+    platform::Services services{messages, files,    environment, images,     shell,
+                                dialogs,  settings, modal,       entryNames, launchCounts};
     common::Globals globals;
     app::Form1 form{services, globals};
 };
@@ -194,8 +195,8 @@ TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
         ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,   files,    environment, images,    shell,
-                               dialogs, settings, modal,       entryNames};
+        platform::Services own{boxes,   files,    environment, images,     shell,
+                               dialogs, settings, modal,       entryNames, launchCounts};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -245,8 +246,8 @@ TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened)
         ASSERT_TRUE(place.make());
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,   files,    environment, images,    shell,
-                               dialogs, settings, modal,       entryNames};
+        platform::Services own{boxes,   files,    environment, images,     shell,
+                               dialogs, settings, modal,       entryNames, launchCounts};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -319,8 +320,8 @@ TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
     // Once the first one has closed, a start goes ahead.
     first.close();
     fakes::FakeMessageBoxes boxes;
-    platform::Services own{boxes,   files,    environment, images,    shell,
-                           dialogs, settings, modal,       entryNames};
+    platform::Services own{boxes,   files,    environment, images,     shell,
+                           dialogs, settings, modal,       entryNames, launchCounts};
     common::Globals owned;
     app::Form1 window(own, owned);
     EXPECT_TRUE(window.Form_Load());
@@ -332,8 +333,8 @@ TEST_F(Startup, BoxesAtStartUpOpenWhereTheWindowWillOpen) {
     ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(catalogue()), 0600), 0);
     platform::DesktopMessageBoxes boxes;
-    platform::Services own{boxes,   files,    environment, images,    shell,
-                           dialogs, settings, modal,       entryNames};
+    platform::Services own{boxes,   files,    environment, images,     shell,
+                           dialogs, settings, modal,       entryNames, launchCounts};
     common::Globals owned;
     app::Form1 window(own, owned);
     QRect boxPlace;
@@ -379,7 +380,7 @@ TEST_F(Startup, TheRealPointerFileIsReadAndABrokenOneIsReported) {
     ship("HAND-M.CUR");
     platform::DesktopImages desktopImages;
     platform::Services own{messages, files,    environment, desktopImages, shell,
-                           dialogs,  settings, modal,       entryNames};
+                           dialogs,  settings, modal,       entryNames,    launchCounts};
     {
         common::Globals ownGlobals;
         app::Form1 window(own, ownGlobals);

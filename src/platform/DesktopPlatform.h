@@ -5,6 +5,7 @@
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
+#include "platform/DesktopLaunchCounts.h"
 #include "platform/DesktopLauncher.h"
 #include "platform/DesktopMessageBoxes.h"
 #include "platform/DesktopModalWindows.h"
@@ -26,8 +27,9 @@ struct DesktopPlatform {
     DesktopSettings settings;
     DesktopModalWindows modal;
     DesktopEntryNamesGio entryNames;
-    Services services{messages, files,    environment, images,    shell,
-                      dialogs,  settings, modal,       entryNames};
+    DesktopLaunchCounts launchCounts;
+    Services services{messages, files,    environment, images,     shell,
+                      dialogs,  settings, modal,       entryNames, launchCounts};
 };
 
 } // namespace platform

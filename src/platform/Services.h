@@ -5,6 +5,7 @@
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Images.h"
+#include "platform/LaunchCounts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ModalWindows.h"
 #include "platform/Settings.h"
@@ -23,6 +24,7 @@ struct Services {
     Settings& settings;
     ModalWindows& modal;
     DesktopEntryNames& entryNames;
+    LaunchCounts& launchCounts;
 };
 
 } // namespace platform

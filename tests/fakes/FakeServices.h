@@ -265,6 +265,16 @@ class FakeDesktopEntryNames : public platform::DesktopEntryNames {
     QMap<QString, QString> names;
 };
 
+// Launch counts kept in memory.
+class FakeLaunchCounts : public platform::LaunchCounts {
+  public:
+    QHash<QString, int> all() override { return counts; }
+    void noteLaunch(const QString& category, const QString& caption) override {
+        ++counts[key(category, caption)];
+    }
+    QHash<QString, int> counts;
+};
+
 // Every fake, handed out as the program's services.
 struct FakePlatform {
     FakeMessageBoxes messages;
@@ -276,8 +286,9 @@ struct FakePlatform {
     FakeSettings settings;
     FakeModalWindows modal;
     FakeDesktopEntryNames entryNames;
-    platform::Services services{messages, files,    environment, images,    shell,
-                                dialogs,  settings, modal,       entryNames};
+    FakeLaunchCounts launchCounts;
+    platform::Services services{messages, files,    environment, images,     shell,
+                                dialogs,  settings, modal,       entryNames, launchCounts};
 };
 
 } // namespace fakes
