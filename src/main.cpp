@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "common/Globals.h"
 #include "platform/DesktopPlatform.h"
@@ -9,8 +10,14 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
+    // --help, --version and mistakes end here, without a window or the desktop.
+    const app::CommandLine commandLine = app::readCommandLine(argc, argv);
+    if (commandLine.exitCode) {
+        return *commandLine.exitCode;
+    }
     QApplication application(argc, argv);
     // The catalogue's libraries get ready beside the connection to the desktop.
     platform::DesktopWarmUp desktopWarmUp(
@@ -22,7 +29,7 @@ int main(int argc, char* argv[]) {
     // A second start brings the running window forward and ends before it opens any window.
     platform::SingleInstance instance(platform::SingleInstance::runningSessionBus(),
                                       QApplication::desktopFileName());
-    if (instance.handOverToRunning()) {
+    if (instance.handOverToRunning(commandLine.find)) {
         return 0;
     }
 
@@ -38,5 +45,11 @@ int main(int argc, char* argv[]) {
     platform::reportWhenReady(&form1);
     form1.show();
     instance.raiseOnActivate(&form1);
+    instance.onFind([&form1](const QString& text) { form1.openFinder(text); });
+    if (commandLine.find) {
+        // Once the window is placed, so that the finder opens over it.
+        QTimer::singleShot(0, &form1,
+                           [&form1, text = *commandLine.find] { form1.openFinder(text); });
+    }
     return QApplication::exec();
 }

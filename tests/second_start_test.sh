@@ -70,6 +70,18 @@ grep -q "brought the main window to the front" "$work/first.log" ||
 kill -0 "$first_pid" 2>/dev/null || fail "the first start ended"
 [ "$(owner)" = "$first_owner" ] || fail "the name changed hands"
 
+# --find hands its text to the running one, which opens its finder, and ends at once.
+status=0
+timeout 20 "$program" --find "calc" >"$work/second.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "the second start with --find ended with status $status"
+for _ in $(seq 50); do
+  grep -q 'opened the finder for "calc"' "$work/first.log" && break
+  sleep 0.1
+done
+grep -q 'opened the finder for "calc"' "$work/first.log" ||
+  fail "the running one did not open its finder"
+[ "$(owner)" = "$first_owner" ] || fail "the name changed hands"
+
 # Once the first has ended, the next start runs by itself.
 kill -TERM "$first_pid"
 wait "$first_pid" 2>/dev/null || true

@@ -1,0 +1,90 @@
+#include "app/CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace app {
+
+namespace {
+
+void print(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+CommandLine readCommandLine(int argc, char* argv[]) {
+    CommandLine line;
+    if (argc <= 1) {
+        // Nothing to read: a plain start spends nothing here.
+        return line;
+    }
+    // The parser's help names the program from the application object, which the desktop's
+    // is not yet allowed to be: a plain one serves while the command line is read.
+    QCoreApplication reader(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vantory"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTORY_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Open your programs, folders, web addresses and files with one click."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption find(
+        QStringLiteral("find"),
+        QStringLiteral("Open the window with the finder open, and TEXT typed in it. A running "
+                       "Vantory opens its own finder."));
+    parser.addOption(find);
+    // Qt's own options (-platform xcb, -style fusion, -reverse, …) are the application
+    // object's, taken after this: they pass here unseen.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "name", "title", "visual", "geometry", "style", "stylesheet"}) {
+        QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qt(QString::fromLatin1(name));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+    parser.addPositionalArgument(QStringLiteral("TEXT"),
+                                 QStringLiteral("What to type into the finder (with --find)."),
+                                 QStringLiteral("[TEXT]"));
+
+    const QString program = QStringLiteral("vantory");
+    const auto refuse = [&](const QString& error) {
+        print(stderr, program + QStringLiteral(": ") + error + QLatin1Char('\n') +
+                          QStringLiteral("Try '%1 --help' for more information.\n").arg(program));
+        line.exitCode = 2;
+        return line;
+    };
+    if (!parser.parse(QCoreApplication::arguments())) {
+        return refuse(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        line.exitCode = 0;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        print(stdout,
+              program + QLatin1Char(' ') + QStringLiteral(VANTORY_VERSION) + QLatin1Char('\n'));
+        line.exitCode = 0;
+        return line;
+    }
+    const QStringList words = parser.positionalArguments();
+    if (!parser.isSet(find)) {
+        return words.isEmpty()
+                   ? line
+                   : refuse(QStringLiteral("Unexpected argument '%1'.").arg(words.first()));
+    }
+    line.find = words.join(QLatin1Char(' '));
+    return line;
+}
+
+} // namespace app

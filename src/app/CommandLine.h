@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace app {
+
+// What the command line asks of this start.
+struct CommandLine {
+    // --find: open the window with the finder open, this text typed in it ("" for none).
+    std::optional<QString> find;
+    // Set when the program ends at once with this status: 0 after --help or --version, 2 after
+    // a command line it does not understand.
+    std::optional<int> exitCode;
+};
+
+// Reads the command line the GNU way, before any window or desktop connection exists: --help
+// and --version print to standard output, a mistake prints one line and a hint to --help on
+// standard error.
+CommandLine readCommandLine(int argc, char* argv[]);
+
+} // namespace app
