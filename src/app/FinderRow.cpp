@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <algorithm>
 
 namespace app {
 
@@ -15,7 +16,12 @@ constexpr int kMargin = 4;
 
 QFont FinderRow::detailFont(const QFont& font) {
     QFont smaller = font;
-    smaller.setPointSizeF(font.pointSizeF() * 0.85);
+    // A font may be sized in points or in pixels.
+    if (font.pointSizeF() > 0) {
+        smaller.setPointSizeF(font.pointSizeF() * 0.85);
+    } else {
+        smaller.setPixelSize(std::max(1, font.pixelSize() * 85 / 100));
+    }
     smaller.setBold(false);
     return smaller;
 }
