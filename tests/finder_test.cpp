@@ -2,9 +2,12 @@
 #include "app/FinderCatalogue.h"
 #include "fakes/Form1Fixture.h"
 #include "launch/FinderIndex.h"
+#include "platform/DesktopLaunchCounts.h"
 #include "store/Statements.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -154,6 +157,37 @@ TEST(FinderRanking, OrdersByWhereTheTextStandsThenLaunchesThenCaption) {
         }
         EXPECT_EQ(captions, row.expected) << row.text;
         EXPECT_EQ(found.total, static_cast<std::size_t>(row.expected.size())) << row.text;
+    }
+}
+
+TEST(LaunchCountsFile, KeepsCountsAcrossStartsAndADamagedFileOnlyLosesThem) {
+    QTemporaryDir state;
+    const QByteArray before = qgetenv("XDG_STATE_HOME");
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    const auto key = &platform::LaunchCounts::key;
+    {
+        platform::DesktopLaunchCounts first;
+        first.noteLaunch("Tools", "Calculator");
+        first.noteLaunch("Tools", "Calculator");
+        first.noteLaunch("Web", "News");
+    }
+    platform::DesktopLaunchCounts next;
+    EXPECT_EQ(next.all(),
+              (QHash<QString, int>{{key("Tools", "Calculator"), 2}, {key("Web", "News"), 1}}));
+
+    QFile file(platform::DesktopLaunchCounts::filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[{\"category\": \"Tools\", \"capt");
+    file.close();
+    platform::DesktopLaunchCounts afterDamage;
+    EXPECT_TRUE(afterDamage.all().isEmpty());
+    afterDamage.noteLaunch("Web", "News");
+    EXPECT_EQ(platform::DesktopLaunchCounts().all(),
+              (QHash<QString, int>{{key("Web", "News"), 1}}));
+    if (before.isEmpty()) {
+        qunsetenv("XDG_STATE_HOME");
+    } else {
+        qputenv("XDG_STATE_HOME", before);
     }
 }
 
