@@ -59,6 +59,9 @@ add_test(NAME Install.InstalledProgramStartsFromItsSharedFiles
   COMMAND ${CMAKE_SOURCE_DIR}/tests/install_test.sh ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
 add_test(NAME SingleInstance.SecondStartRaisesTheFirstAndEnds
   COMMAND ${CMAKE_SOURCE_DIR}/tests/second_start_test.sh $<TARGET_FILE:vantory>)
+add_test(NAME CommandLine.HelpVersionAndMistakes
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/command_line_test.sh $<TARGET_FILE:vantory>)
 set_tests_properties(Install.InstalledProgramStartsFromItsSharedFiles
-  SingleInstance.SecondStartRaisesTheFirstAndEnds PROPERTIES TIMEOUT 120)
+  SingleInstance.SecondStartRaisesTheFirstAndEnds CommandLine.HelpVersionAndMistakes
+  PROPERTIES TIMEOUT 120)
 endif()

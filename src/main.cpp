@@ -12,8 +12,19 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
+    // --help, --version and mistakes end here, without a window or the desktop.
+    const app::CommandLine commandLine = app::readCommandLine(argc, argv);
+    if (commandLine.exitCode) {
+        return *commandLine.exitCode;
+    }
+    if (commandLine.restore) {
+        // Needs no window. Refused, through the catalogue's lock, while a Vantory runs.
+        platform::DesktopEnvironment environment;
+        return app::restoreFromCommandLine(environment, *commandLine.restore);
+    }
     QApplication application(argc, argv);
     // The catalogue's libraries get ready beside the connection to the desktop.
     platform::DesktopWarmUp desktopWarmUp(
@@ -22,20 +33,10 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
     QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));
 
-    const app::Command command = app::readCommandLine(QApplication::arguments());
-    if (command.action == app::Command::Action::Exit) {
-        return command.exitCode;
-    }
-    if (command.action == app::Command::Action::Restore) {
-        // Refused, through the catalogue's lock, while a Vantory runs.
-        platform::DesktopEnvironment environment;
-        return app::restoreFromCommandLine(environment, command.backup);
-    }
-
     // A second start brings the running window forward and ends before it opens any window.
     platform::SingleInstance instance(platform::SingleInstance::runningSessionBus(),
                                       QApplication::desktopFileName());
-    if (instance.handOverToRunning()) {
+    if (instance.handOverToRunning(commandLine.find)) {
         return 0;
     }
 
@@ -51,5 +52,11 @@ int main(int argc, char* argv[]) {
     platform::reportWhenReady(&form1);
     form1.show();
     instance.raiseOnActivate(&form1);
+    instance.onFind([&form1](const QString& text) { form1.openFinder(text); });
+    if (commandLine.find) {
+        // Once the window is placed, so that the finder opens over it.
+        QTimer::singleShot(0, &form1,
+                           [&form1, text = *commandLine.find] { form1.openFinder(text); });
+    }
     return QApplication::exec();
 }

@@ -62,13 +62,24 @@ timeout 20 "$program" >"$work/second.log" 2>&1 || status=$?
 grep -q "handed over to the running Vantory" "$work/second.log" ||
   fail "the second start did not hand over"
 
-for _ in $(seq 50); do
-  grep -q "brought the main window to the front" "$work/first.log" && break
-  sleep 0.1
-done
-grep -q "brought the main window to the front" "$work/first.log" ||
+# True once the first start's log says this, within five seconds.
+first_says() {
+  for _ in $(seq 50); do
+    grep -q "$1" "$work/first.log" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+first_says "brought the main window to the front" ||
   fail "the first start was not brought to the front"
 kill -0 "$first_pid" 2>/dev/null || fail "the first start ended"
+[ "$(owner)" = "$first_owner" ] || fail "the name changed hands"
+
+# --find hands its text to the running one, which opens its finder, and ends at once.
+status=0
+timeout 20 "$program" --find "calc" >"$work/second.log" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "the second start with --find ended with status $status"
+first_says 'opened the finder for "calc"' || fail "the running one did not open its finder"
 [ "$(owner)" = "$first_owner" ] || fail "the name changed hands"
 
 # Once the first has ended, the next start runs by itself.

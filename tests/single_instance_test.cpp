@@ -93,6 +93,26 @@ TEST_F(SingleInstanceTest, SecondStartBringsTheFirstForwardAndEnds) {
     EXPECT_EQ(ownerOfName(), firstBus.baseService());
 }
 
+TEST_F(SingleInstanceTest, FindHandsItsTextToTheRunningOnesFinder) {
+    platform::SingleInstance first(firstBus, kId);
+    ASSERT_FALSE(first.handOverToRunning());
+    first.raiseOnActivate(&window);
+    QStringList asked;
+    first.onFind([&](const QString& text) { asked << text; });
+    minimiseBehindAnother();
+
+    platform::SingleInstance second(secondBus, kId);
+    EXPECT_TRUE(second.handOverToRunning(QStringLiteral("calc")));
+    EXPECT_FALSE(window.isMinimized());
+
+    // The desktop's menu action carries no text.
+    QDBusMessage action = QDBusMessage::createMethodCall(
+        kId, "/org/mellovan/Vantory", "org.freedesktop.Application", "ActivateAction");
+    action << QStringLiteral("find") << QVariantList() << QVariantMap();
+    EXPECT_EQ(callAndWait(observer, action).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(asked, (QStringList{"calc", ""}));
+}
+
 TEST_F(SingleInstanceTest, AMaximisedWindowComesBackMaximised) {
     platform::SingleInstance first(firstBus, kId);
     ASSERT_FALSE(first.handOverToRunning());

@@ -139,8 +139,9 @@ class StartupSafety : public ::testing::Test {
     fakes::FakeModalWindows modal;
     fakes::FakeDesktopEntryNames entryNames;
     fakes::FakeTargetIcons targetIcons;
-    platform::Services services{messages, files,    environment, images,     shell,
-                                dialogs,  settings, modal,       entryNames, targetIcons};
+    fakes::FakeLaunchCounts launchCounts;
+    platform::Services services{messages, files, environment, images,      shell,       dialogs,
+                                settings, modal, entryNames,  targetIcons, launchCounts};
     std::unique_ptr<common::Globals> globals;
     std::unique_ptr<app::Form1> form;
 };

@@ -88,8 +88,9 @@ class Startup : public ::testing::Test {
     fakes::FakeModalWindows modal;
     fakes::FakeDesktopEntryNames entryNames;
     fakes::FakeTargetIcons targetIcons;
-    platform::Services services{messages, files,    environment, images,     shell,
-                                dialogs,  settings, modal,       entryNames, targetIcons};
+    fakes::FakeLaunchCounts launchCounts;
+    platform::Services services{messages, files, environment, images,      shell,       dialogs,
+                                settings, modal, entryNames,  targetIcons, launchCounts};
     common::Globals globals;
     app::Form1 form{services, globals};
 };
@@ -196,8 +197,8 @@ TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
         ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,   files,    environment, images,     shell,
-                               dialogs, settings, modal,       entryNames, targetIcons};
+        platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
+                               settings, modal, entryNames,  targetIcons, launchCounts};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -247,8 +248,8 @@ TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened)
         ASSERT_TRUE(place.make());
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,   files,    environment, images,     shell,
-                               dialogs, settings, modal,       entryNames, targetIcons};
+        platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
+                               settings, modal, entryNames,  targetIcons, launchCounts};
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -321,8 +322,8 @@ TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
     // Once the first one has closed, a start goes ahead.
     first.close();
     fakes::FakeMessageBoxes boxes;
-    platform::Services own{boxes,   files,    environment, images,     shell,
-                           dialogs, settings, modal,       entryNames, targetIcons};
+    platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
+                           settings, modal, entryNames,  targetIcons, launchCounts};
     common::Globals owned;
     app::Form1 window(own, owned);
     EXPECT_TRUE(window.Form_Load());
@@ -334,8 +335,8 @@ TEST_F(Startup, BoxesAtStartUpOpenWhereTheWindowWillOpen) {
     ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(catalogue()), 0600), 0);
     platform::DesktopMessageBoxes boxes;
-    platform::Services own{boxes,   files,    environment, images,     shell,
-                           dialogs, settings, modal,       entryNames, targetIcons};
+    platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
+                           settings, modal, entryNames,  targetIcons, launchCounts};
     common::Globals owned;
     app::Form1 window(own, owned);
     QRect boxPlace;
@@ -380,8 +381,8 @@ TEST_F(Startup, TheRealPointerFileIsReadAndABrokenOneIsReported) {
     ship("dbBlank.mdb");
     ship("HAND-M.CUR");
     platform::DesktopImages desktopImages;
-    platform::Services own{messages, files,    environment, desktopImages, shell,
-                           dialogs,  settings, modal,       entryNames,    targetIcons};
+    platform::Services own{messages, files, environment, desktopImages, shell,       dialogs,
+                           settings, modal, entryNames,  targetIcons,   launchCounts};
     {
         common::Globals ownGlobals;
         app::Form1 window(own, ownGlobals);

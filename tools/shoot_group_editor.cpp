@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
     platform::Services services{desktop.messages,   desktop.files, desktop.environment,
                                 desktop.images,     desktop.shell, desktop.dialogs,
                                 desktop.settings,   modal,         desktop.entryNames,
-                                desktop.targetIcons};
+                                desktop.targetIcons, desktop.launchCounts};
     common::Globals globals;
     app::Form1 form1(services, globals);
     form1.Form_Load();

@@ -6,6 +6,7 @@
 #include "store/StoreError.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <chrono>
@@ -17,34 +18,95 @@ namespace app {
 namespace {
 
 void print(std::FILE* stream, const QString& text) {
-    std::fputs(qPrintable(text + QLatin1Char('\n')), stream);
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
 }
 
 } // namespace
 
-Command readCommandLine(const QStringList& arguments) {
+CommandLine readCommandLine(int argc, char* argv[]) {
+    CommandLine line;
+    if (argc <= 1) {
+        // Nothing to read: a plain start spends nothing here.
+        return line;
+    }
+    // The parser's help names the program from the application object, which the desktop's
+    // is not yet allowed to be: a plain one serves while the command line is read.
+    QCoreApplication reader(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vantory"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VANTORY_VERSION));
+
     QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Open your programs, folders, web addresses and files with one click."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption find(
+        QStringLiteral("find"),
+        QStringLiteral("Open the window with the finder open, and TEXT typed in it. A running "
+                       "Vantory opens its own finder."));
+    parser.addOption(find);
     const QCommandLineOption restore(
         QStringLiteral("restore"),
         QStringLiteral("Put BACKUP in place of the catalogue (with no Vantory running); the "
                        "catalogue as it was is kept beside the backups."),
         QStringLiteral("BACKUP"));
     parser.addOption(restore);
-    Command command;
-    if (!parser.parse(arguments)) {
-        print(stderr, QStringLiteral("vantory: ") + parser.errorText());
-        command.action = Command::Action::Exit;
-        command.exitCode = 2;
-    } else if (!parser.positionalArguments().isEmpty()) {
-        print(stderr, QStringLiteral("vantory: unexpected argument: ") +
-                          parser.positionalArguments().constFirst());
-        command.action = Command::Action::Exit;
-        command.exitCode = 2;
-    } else if (parser.isSet(restore)) {
-        command.action = Command::Action::Restore;
-        command.backup = parser.value(restore);
+    // Qt's own options (-platform xcb, -style fusion, -reverse, …) are the application
+    // object's, taken after this: they pass here unseen.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                             "name", "title", "visual", "geometry", "style", "stylesheet"}) {
+        QCommandLineOption qt(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
     }
-    return command;
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qt(QString::fromLatin1(name));
+        qt.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt);
+    }
+    parser.addPositionalArgument(QStringLiteral("TEXT"),
+                                 QStringLiteral("What to type into the finder (with --find)."),
+                                 QStringLiteral("[TEXT]"));
+
+    const QString program = QStringLiteral("vantory");
+    const auto refuse = [&](const QString& error) {
+        print(stderr, program + QStringLiteral(": ") + error + QLatin1Char('\n') +
+                          QStringLiteral("Try '%1 --help' for more information.\n").arg(program));
+        line.exitCode = 2;
+        return line;
+    };
+    if (!parser.parse(QCoreApplication::arguments())) {
+        return refuse(parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        print(stdout, parser.helpText());
+        line.exitCode = 0;
+        return line;
+    }
+    if (parser.isSet(version)) {
+        print(stdout,
+              program + QLatin1Char(' ') + QStringLiteral(VANTORY_VERSION) + QLatin1Char('\n'));
+        line.exitCode = 0;
+        return line;
+    }
+    const QStringList words = parser.positionalArguments();
+    if (parser.isSet(restore)) {
+        if (!words.isEmpty()) {
+            return refuse(QStringLiteral("Unexpected argument '%1'.").arg(words.first()));
+        }
+        line.restore = parser.value(restore);
+        return line;
+    }
+    if (!parser.isSet(find)) {
+        return words.isEmpty()
+                   ? line
+                   : refuse(QStringLiteral("Unexpected argument '%1'.").arg(words.first()));
+    }
+    line.find = words.join(QLatin1Char(' '));
+    return line;
 }
 
 int restoreFromCommandLine(platform::Environment& env, const QString& backup) {
@@ -61,13 +123,14 @@ int restoreFromCommandLine(platform::Environment& env, const QString& backup) {
             told += QStringLiteral(" The catalogue as it was is kept as %1.")
                         .arg(QString::fromStdString(result.keptAs.string()));
         }
-        print(stdout, told);
+        print(stdout, told + QLatin1Char('\n'));
         return 0;
     } catch (const store::CatalogueInUse&) {
         print(stderr, QStringLiteral("vantory: Vantory is running. Close it, then restore again. "
-                                     "Nothing was changed."));
+                                     "Nothing was changed.\n"));
     } catch (const std::exception& e) {
-        print(stderr, QStringLiteral("vantory: ") + QString::fromStdString(e.what()));
+        print(stderr,
+              QStringLiteral("vantory: ") + QString::fromStdString(e.what()) + QLatin1Char('\n'));
     }
     return 1;
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <optional>
 
 namespace platform {
 class Environment;
@@ -10,17 +10,21 @@ class Environment;
 
 namespace app {
 
-// What Vantory was asked to do on its command line.
-struct Command {
-    enum class Action { OpenWindow, Restore, Exit };
-    Action action = Action::OpenWindow;
-    QString backup;   // Restore: the backup to put in place of the catalogue
-    int exitCode = 0; // Exit: the program's exit status
+// What the command line asks of this start.
+struct CommandLine {
+    // --find: open the window with the finder open, this text typed in it ("" for none).
+    std::optional<QString> find;
+    // --restore: put this backup in place of the catalogue, with no Vantory running.
+    std::optional<QString> restore;
+    // Set when the program ends at once with this status: 0 after --help or --version, 2 after
+    // a command line it does not understand.
+    std::optional<int> exitCode;
 };
 
-// Reads the arguments (the program's name first). An unknown option, or one without its value,
-// is told on stderr and gives Exit with status 2: no window opens.
-Command readCommandLine(const QStringList& arguments);
+// Reads the command line the GNU way, before any window or desktop connection exists: --help
+// and --version print to standard output, a mistake prints one line and a hint to --help on
+// standard error.
+CommandLine readCommandLine(int argc, char* argv[]);
 
 // `vantory --restore BACKUP`: puts the backup in place of the catalogue, with no Vantory
 // running, and says how it went on stdout or stderr. Returns the exit status: 0 when restored.

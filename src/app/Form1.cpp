@@ -3,6 +3,7 @@
 
 #include "app/CategoryTree.h"
 #include "app/DescriptionLine.h"
+#include "app/Finder.h"
 #include "app/ShortcutList.h"
 #include "common/ColourScheme.h"
 #include "common/Fonts.h"
@@ -67,7 +68,10 @@ void Form1::centreOnScreen() {
     }
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The finder tells the window when it closes: it goes while the window is still whole.
+    delete finder_;
+}
 
 void Form1::buildControls() {
     setFixedSize(common::twips(11760), common::twips(6795));

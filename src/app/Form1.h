@@ -8,6 +8,7 @@
 #include "platform/Services.h"
 
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -26,6 +27,9 @@ class ListDragDrop;
 }
 
 namespace app {
+
+class Finder;
+class FinderCatalogue;
 
 // The main window's pointer: the default arrow, the hourglass of a running command, or the hand.
 enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
@@ -54,6 +58,14 @@ class Form1 : public QWidget, public common::MainWindow {
     // Backs the open catalogue up into the backups folder beside it, keeping the newest seven;
     // start-up runs it once the window shows. A failure is told, never fatal.
     void backUpCatalogue();
+
+    // Opens the finder over the window with `text` typed in it.
+    void openFinder(const QString& text);
+    // The finder, none until it first opens; and its copy of the catalogue.
+    Finder* finder() const { return finder_; }
+    FinderCatalogue* finderCatalogue() const { return finderCatalogue_; }
+    // Selects the category in the tree and the shortcut in the list; false when either is gone.
+    bool showShortcut(const QString& category, const QString& caption);
 
     bool mNodeIsGroup = false;
 
@@ -144,6 +156,10 @@ class Form1 : public QWidget, public common::MainWindow {
     // that nothing is mixed or lost (store::repairNames), and tells what was renamed.
     void repairNamesAtOpen();
     bool handleKey(QObject* watched, QKeyEvent* key);
+    // Ctrl+F, or text typed in the tree or the list, opens the finder.
+    bool handleFinderKey(QObject* watched, QKeyEvent* key);
+    // Shows, and when asked launches, the shortcut chosen in the finder.
+    void takeFinderChoice(std::size_t shortcut, bool launch);
     void handleHover(QObject* watched);
     void setListBackground(const std::optional<QPixmap>& picture);
     // Fills the window, its frames, the description line and the list as the desktop's colour
@@ -172,6 +188,9 @@ class Form1 : public QWidget, public common::MainWindow {
     // The list's background picture, kept for a change of colour scheme.
     std::optional<QPixmap> listPicture_;
     bool centred_ = false;
+    Finder* finder_ = nullptr;
+    FinderCatalogue* finderCatalogue_ = nullptr;
+    QPointer<QWidget> focusBeforeFinder_;
 };
 
 } // namespace app

@@ -69,6 +69,9 @@ bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
             return true;
         }
     }
+    if (handleFinderKey(watched, key)) {
+        return true;
+    }
     // Enter on a shortcut does what a click on it does, once per press.
     if (watched == list_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
         list_->currentItem()) {

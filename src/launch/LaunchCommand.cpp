@@ -66,6 +66,9 @@ void runLaunchCommand(common::CommandContext& context) {
             return;
         }
         context.services.shell.execute(request);
+        // Counted as the row spells its names, whatever case the list showed.
+        context.services.launchCounts.noteLaunch(common::fieldText(rs, store::column::groupcaption),
+                                                 common::fieldText(rs, store::column::itemcaption));
     });
     trap.step(104, [&] {
         if (rs.isOpen()) {

@@ -6,6 +6,7 @@
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
+#include "platform/DesktopLaunchCounts.h"
 #include "platform/DesktopLaunchQuestion.h"
 #include "platform/DesktopLauncher.h"
 #include "platform/DesktopMessageBoxes.h"
@@ -32,8 +33,9 @@ struct DesktopPlatform {
     DesktopModalWindows modal;
     DesktopEntryNamesGio entryNames;
     DesktopTargetIcons targetIcons;
-    Services services{messages, files,    environment, images,     shell,
-                      dialogs,  settings, modal,       entryNames, targetIcons};
+    DesktopLaunchCounts launchCounts;
+    Services services{messages, files, environment, images,      shell,       dialogs,
+                      settings, modal, entryNames,  targetIcons, launchCounts};
 };
 
 } // namespace platform

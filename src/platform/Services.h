@@ -6,6 +6,7 @@
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 #include "platform/Images.h"
+#include "platform/LaunchCounts.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ModalWindows.h"
 #include "platform/Settings.h"
@@ -26,6 +27,7 @@ struct Services {
     ModalWindows& modal;
     DesktopEntryNames& entryNames;
     TargetIcons& targetIcons;
+    LaunchCounts& launchCounts;
 };
 
 } // namespace platform

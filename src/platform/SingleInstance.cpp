@@ -7,9 +7,11 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusReply>
+#include <QDBusVariant>
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QWidget>
+#include <utility>
 
 namespace platform {
 
@@ -84,7 +86,7 @@ QString SingleInstance::objectPath(const QString& applicationId) {
     return path;
 }
 
-bool SingleInstance::handOverToRunning() {
+bool SingleInstance::handOverToRunning(const std::optional<QString>& findText) {
     if (!bus_.isConnected() || bus_.interface() == nullptr) {
         qCInfo(lcInstance) << "no session bus; this start runs on its own";
         return false;
@@ -95,7 +97,7 @@ bool SingleInstance::handOverToRunning() {
             qCInfo(lcInstance) << "this start owns" << applicationId_;
             return false;
         }
-        switch (askRunningToActivate()) {
+        switch (askRunning(findText)) {
         case Answer::CameForward:
             return true;
         case Answer::OwnerGone:
@@ -124,9 +126,15 @@ bool SingleInstance::claimName() {
     return owner_;
 }
 
-SingleInstance::Answer SingleInstance::askRunningToActivate() {
+SingleInstance::Answer SingleInstance::askRunning(const std::optional<QString>& findText) {
     QDBusMessage call = QDBusMessage::createMethodCall(
-        applicationId_, path_, QLatin1String(kInterface), QStringLiteral("Activate"));
+        applicationId_, path_, QLatin1String(kInterface),
+        findText ? QStringLiteral("ActivateAction") : QStringLiteral("Activate"));
+    if (findText) {
+        // An action's parameter is a list of at most one variant.
+        call << QStringLiteral("find")
+             << QVariantList{QVariant::fromValue(QDBusVariant(*findText))};
+    }
     call << platformDataOfThisStart();
     // Never let the bus start a Vantory of its own for this call.
     call.setAutoStartService(false);
@@ -167,10 +175,30 @@ void SingleInstance::Open(const QStringList& uris, const QVariantMap& platformDa
     Activate(platformData);
 }
 
+void SingleInstance::onFind(std::function<void(const QString&)> openFinder) {
+    openFinder_ = std::move(openFinder);
+    if (openFinder_ && pendingFind_) {
+        openFinder_(*std::exchange(pendingFind_, std::nullopt));
+    }
+}
+
 void SingleInstance::ActivateAction(const QString& actionName, const QVariantList& parameter,
                                     const QVariantMap& platformData) {
-    Q_UNUSED(parameter);
-    Q_UNUSED(platformData);
+    if (actionName == QLatin1String("find")) {
+        // The desktop's menu sends no parameter; `vantory --find TEXT` sends the text.
+        QVariant text = parameter.value(0);
+        if (text.canConvert<QDBusVariant>()) {
+            text = text.value<QDBusVariant>().variant();
+        }
+        Activate(platformData);
+        if (openFinder_) {
+            openFinder_(text.toString());
+        } else {
+            pendingFind_ = text.toString();
+        }
+        qCInfo(lcInstance) << "opened the finder for" << text.toString();
+        return;
+    }
     if (calledFromDBus()) {
         sendErrorReply(QDBusError::InvalidArgs,
                        QStringLiteral("Vantory has no action named %1").arg(actionName));

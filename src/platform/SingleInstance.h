@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVariantList>
 #include <QVariantMap>
+#include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -26,11 +28,15 @@ class SingleInstance : public QObject, protected QDBusContext {
     SingleInstance(QDBusConnection bus, QString applicationId);
     ~SingleInstance() override;
 
-    // True when a running Vantory took the request to come forward: this start should end.
-    // False when this start now owns the name, or when there is no bus to ask.
-    bool handOverToRunning();
+    // True when a running Vantory took the request to come forward (with its finder open and
+    // `findText` typed, when given): this start should end. False when this start now owns the
+    // name, or when there is no bus to ask.
+    bool handOverToRunning(const std::optional<QString>& findText = std::nullopt);
     // The window that Activate brings to the front from now on.
     void raiseOnActivate(QWidget* window);
+    // What the action "find" does once the window is forward, with the text asked for; a
+    // request that came earlier is handed on now.
+    void onFind(std::function<void(const QString&)> openFinder);
 
     // The session bus when the desktop runs one; otherwise a connection that is not connected,
     // rather than letting the bus library start a bus daemon of its own for a launcher.
@@ -49,7 +55,7 @@ class SingleInstance : public QObject, protected QDBusContext {
   private:
     enum class Answer { CameForward, OwnerGone, NoAnswer };
     bool claimName();
-    Answer askRunningToActivate();
+    Answer askRunning(const std::optional<QString>& findText);
 
     QDBusConnection bus_;
     QString applicationId_;
@@ -57,6 +63,8 @@ class SingleInstance : public QObject, protected QDBusContext {
     bool exported_ = false;
     bool owner_ = false;
     QPointer<QWidget> window_;
+    std::function<void(const QString&)> openFinder_;
+    std::optional<QString> pendingFind_;
 };
 
 } // namespace platform

@@ -371,6 +371,10 @@ void Connection::settlePageCheck() {
     }
 }
 
+std::pair<const void*, std::int64_t> Connection::changeStamp() const {
+    return {db_, db_ ? sqlite3_total_changes64(db_) : 0};
+}
+
 int Connection::compareNames(std::string_view a, std::string_view b) const {
     if (!names_) {
         throw StoreError("The catalogue is not open.");

@@ -7,11 +7,13 @@
 #include "store/StatementCache.h"
 #include "store/Value.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -83,6 +85,11 @@ class Connection {
     int compareNames(std::string_view a, std::string_view b) const;
     // A key for a valid UTF-8 name: equal keys exactly for names compareNames() calls equal.
     std::string nameKey(std::string_view name) const;
+    // The collator compareNames() uses, for work on another thread that sorts names alike.
+    std::shared_ptr<const NameCollator> nameCollator() const { return names_; }
+    // Grows with every row this connection changes and differs once the file is opened again,
+    // so a copy of the rows taken at one value is still current while the value is unchanged.
+    std::pair<const void*, std::int64_t> changeStamp() const;
 
   private:
     // `sql` compiled, or taken from the cache; empty for text without a statement.

@@ -25,8 +25,9 @@ class NameCollator {
     // texts that differ only in such bytes are ordered by those bytes.
     int compare(std::string_view a, std::string_view b) const;
 
-    // A key for valid UTF-8 text: two texts have the same key exactly when compare() calls them
-    // equal. For finding alike names among many without comparing each pair.
+    // A key for valid UTF-8 text whose bytes order as compare() orders the texts: two texts
+    // have the same key exactly when compare() calls them equal. For sorting many names once,
+    // and for finding alike names among many without comparing each pair.
     std::string sortKey(std::string_view utf8) const;
 
     // The locale whose rules are in use, "root" when none matched.

@@ -277,6 +277,16 @@ class FakeTargetIcons : public platform::TargetIcons {
     platform::TargetIcons* handOnTo = nullptr;
 };
 
+// Launch counts kept in memory.
+class FakeLaunchCounts : public platform::LaunchCounts {
+  public:
+    QHash<QString, int> all() override { return counts; }
+    void noteLaunch(const QString& category, const QString& caption) override {
+        ++counts[key(category, caption)];
+    }
+    QHash<QString, int> counts;
+};
+
 // Every fake, handed out as the program's services.
 struct FakePlatform {
     FakeMessageBoxes messages;
@@ -289,8 +299,9 @@ struct FakePlatform {
     FakeModalWindows modal;
     FakeDesktopEntryNames entryNames;
     FakeTargetIcons targetIcons;
-    platform::Services services{messages, files,    environment, images,     shell,
-                                dialogs,  settings, modal,       entryNames, targetIcons};
+    FakeLaunchCounts launchCounts;
+    platform::Services services{messages, files, environment, images,      shell,       dialogs,
+                                settings, modal, entryNames,  targetIcons, launchCounts};
 };
 
 } // namespace fakes

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/Finder.h"
+#include "app/FinderCatalogue.h"
+#include "app/Form1.h"
+#include "common/ErrorTrap.h"
+#include "common/Messages.h"
+#include "platform/PhysicalKeys.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTreeWidget>
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+// A key that types something other than white space, with no Ctrl, Alt or Meta held.
+bool typesText(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    const QString text = key.text();
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(),
+                                          [](QChar c) { return c.isPrint() && !c.isSpace(); });
+}
+
+} // namespace
+
+bool Form1::handleFinderKey(QObject* watched, QKeyEvent* key) {
+    const Qt::KeyboardModifiers shift = key->modifiers() & ~Qt::KeypadModifier;
+    if (shift == Qt::ControlModifier && platform::isLetterKey(*key, Qt::Key_F)) {
+        openFinder(QString());
+        return true;
+    }
+    if ((watched == tree_ || watched == list_) && typesText(*key)) {
+        openFinder(key->text());
+        return true;
+    }
+    return false;
+}
+
+void Form1::openFinder(const QString& text) {
+    if (finder_ == nullptr) {
+        // Made when first wanted, so that start-up does nothing for it.
+        finder_ = new Finder(this, services_.targetIcons);
+        finderCatalogue_ = new FinderCatalogue(this);
+        connect(finderCatalogue_, &FinderCatalogue::built, this, [this](const QString& failure) {
+            if (!failure.isEmpty()) {
+                finder_->close();
+                common::tell(services_, globals_, this, failure);
+                return;
+            }
+            if (launch::FinderIndex* index = finderCatalogue_->index()) {
+                index->setLaunchCounts(services_.launchCounts.all());
+            }
+            finder_->setIndex(finderCatalogue_->index());
+        });
+        connect(finder_, &Finder::closed, this, [this] {
+            if (focusBeforeFinder_) {
+                focusBeforeFinder_->setFocus();
+            }
+        });
+        connect(finder_, &Finder::chosen, this,
+                [this](std::size_t shortcut, bool launch) { takeFinderChoice(shortcut, launch); });
+    }
+    // The control of this window that had the focus, whether or not the window is active.
+    focusBeforeFinder_ = focusWidget();
+
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.openFinder"));
+    if (!trap.step(100, [&] { finderCatalogue_->refresh(globals_.connection()); })) {
+        return;
+    }
+    launch::FinderIndex* index = finderCatalogue_->index();
+    if (index != nullptr) {
+        index->setLaunchCounts(services_.launchCounts.all());
+    }
+    finder_->setIndex(index);
+    finder_->open(text);
+}
+
+void Form1::takeFinderChoice(std::size_t shortcut, bool launch) {
+    launch::FinderIndex* index = finderCatalogue_->index();
+    if (index == nullptr || shortcut >= index->size()) {
+        return;
+    }
+    const store::ShortcutSummary& chosen = index->shortcut(shortcut);
+    // Launching goes through the list as a click would, so the same checks and messages apply;
+    // a shortcut no longer in the catalogue is neither shown nor launched.
+    if (showShortcut(QString::fromStdString(chosen.category),
+                     QString::fromStdString(chosen.caption)) &&
+        launch) {
+        PushButton7_Click();
+    }
+}
+
+bool Form1::showShortcut(const QString& category, const QString& caption) {
+    QTreeWidgetItem* root = tree_->topLevelItem(0);
+    QTreeWidgetItem* node = nullptr;
+    for (int i = 0; root != nullptr && i < root->childCount() && node == nullptr; ++i) {
+        if (root->child(i)->text(0) == category) {
+            node = root->child(i);
+        }
+    }
+    if (node == nullptr) {
+        return false;
+    }
+    tree_->setCurrentItem(node);
+    tree_->scrollToItem(node);
+    TreeView1_NodeClick(node);
+    for (int i = 0; i < list_->count(); ++i) {
+        QListWidgetItem* entry = list_->item(i);
+        if (entry->text() == caption) {
+            list_->setCurrentItem(entry);
+            list_->scrollToItem(entry);
+            list_->setFocus();
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace app

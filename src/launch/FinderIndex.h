@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "store/NameCollator.h"
+#include "store/SearchText.h"
+
+#include <QHash>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace launch {
+
+// Every shortcut of the catalogue, folded once for searching, and the search the finder runs
+// on each keystroke. Building it takes a while for a large catalogue and may run on any thread;
+// searching runs on one thread at a time.
+class FinderIndex {
+  public:
+    // Folds every text and orders the shortcuts by caption, as `names` sorts them.
+    FinderIndex(std::vector<store::ShortcutSummary> shortcuts, const store::NameCollator& names);
+
+    // How often each shortcut was launched, by platform::LaunchCounts::key().
+    void setLaunchCounts(const QHash<QString, int>& counts);
+
+    struct Found {
+        std::size_t total = 0;         // shortcuts that match
+        std::vector<std::size_t> best; // the first of them in rank order, as shortcut()s
+    };
+    // The shortcuts each of whose words the text's every word is found in (caption, description,
+    // category or the target's file name), best first: the caption starts with the text, then a
+    // word of the caption starts with it, then the caption holds it, then another text does;
+    // among equals the more launched first, then by caption. An empty text finds nothing.
+    Found find(const QString& text, std::size_t limit);
+
+    const store::ShortcutSummary& shortcut(std::size_t index) const { return shortcuts_[index]; }
+    std::size_t size() const { return shortcuts_.size(); }
+
+  private:
+    // Where a shortcut's folded texts stand in texts_: its caption from `start` to
+    // `captionEnd`, then its description and the file name of its target, parted by U+0001.
+    struct Entry {
+        std::uint32_t start = 0;
+        std::uint32_t captionEnd = 0;
+        std::uint32_t end = 0;
+        std::uint32_t category = 0;
+        int launches = 0;
+    };
+    int tier(const Entry& entry, std::string_view text) const;
+    bool holds(const Entry& entry, std::string_view word) const;
+    // The shortcuts that hold `word` or whose category does (bit 0 of categoryWords), in order.
+    std::vector<std::uint32_t> scan(std::string_view word,
+                                    const std::vector<std::uint64_t>& categoryWords) const;
+
+    std::vector<store::ShortcutSummary> shortcuts_;
+    // Every shortcut's folded texts one after the other, so that a search reads one block of
+    // memory from start to end.
+    std::string texts_;
+    std::vector<Entry> entries_;
+    std::vector<std::string> categories_;
+    QHash<QString, std::size_t> byKey_;
+    // The last search's folded text and all it found: a text that goes on from it can only find
+    // fewer, so the next search looks among those alone.
+    std::string lastText_;
+    std::vector<std::uint32_t> lastFound_;
+};
+
+} // namespace launch

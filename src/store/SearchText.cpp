@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "store/SearchText.h"
+
+#include "store/StoreError.h"
+
+#include <sqlite3.h>
+#include <unicode/uchar.h>
+#include <unicode/unorm2.h>
+#include <unicode/ustring.h>
+#include <unicode/utf8.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace store {
+
+namespace {
+
+std::u16string toUtf16(std::string_view utf8) {
+    std::u16string out(utf8.size(), u'\0');
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strFromUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, utf8.data(),
+                         static_cast<int32_t>(utf8.size()), 0xFFFD, nullptr, &status);
+    out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
+    return out;
+}
+
+std::string toUtf8(const std::u16string& text) {
+    std::string out(text.size() * 3, '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t length = 0;
+    u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
+                       static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
+    out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
+    return out;
+}
+
+std::u16string normalized(const UNormalizer2* form, const std::u16string& text) {
+    UErrorCode status = U_ZERO_ERROR;
+    std::u16string out(text.size() * 2 + 8, u'\0');
+    int32_t length = unorm2_normalize(form, text.data(), static_cast<int32_t>(text.size()),
+                                      out.data(), static_cast<int32_t>(out.size()), &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) {
+        status = U_ZERO_ERROR;
+        out.resize(static_cast<std::size_t>(length));
+        length = unorm2_normalize(form, text.data(), static_cast<int32_t>(text.size()), out.data(),
+                                  length, &status);
+    }
+    out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
+    return out;
+}
+
+} // namespace
+
+std::string foldForSearch(std::string_view utf8) {
+    // Most names are plain ASCII, whose folding is lower case alone.
+    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+        std::string out(utf8);
+        for (char& c : out) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        return out;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    const UNormalizer2* decompose = unorm2_getNFDInstance(&status);
+    const UNormalizer2* caseless = unorm2_getNFKCCasefoldInstance(&status);
+    if (U_FAILURE(status)) {
+        return std::string(utf8);
+    }
+    // Accents come apart from their letters and are dropped; then width, case and compatibility
+    // forms fold in one step.
+    std::u16string bare = normalized(decompose, toUtf16(utf8));
+    std::erase_if(bare, [](char16_t c) { return u_charType(c) == U_NON_SPACING_MARK; });
+    return toUtf8(normalized(caseless, bare));
+}
+
+bool startsWord(std::string_view folded, std::size_t position) {
+    if (position == 0) {
+        return true;
+    }
+    UChar32 before = 0;
+    auto at = static_cast<int32_t>(position);
+    U8_PREV(reinterpret_cast<const uint8_t*>(folded.data()), 0, at, before);
+    return before < 0 || !u_isalnum(before);
+}
+
+std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs) {
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY,
+                                       vfs.empty() ? nullptr : vfs.c_str());
+    const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, sqlite3_close);
+    const auto fail = [&](int rc) {
+        return StoreError("The shortcuts cannot be read: " +
+                          std::string(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + ".");
+    };
+    if (opened != SQLITE_OK) {
+        throw fail(opened);
+    }
+    sqlite3_busy_timeout(raw, 2000);
+    sqlite3_stmt* rawStatement = nullptr;
+    const char* sql = "select [groupcaption], [itemcaption], [itemdescription], [itempath], "
+                      "[itemtype] from [tblItems]";
+    const int prepared = sqlite3_prepare_v2(raw, sql, -1, &rawStatement, nullptr);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(rawStatement,
+                                                                          sqlite3_finalize);
+    if (prepared != SQLITE_OK) {
+        throw fail(prepared);
+    }
+    const auto text = [&](int column) {
+        const auto* bytes =
+            reinterpret_cast<const char*>(sqlite3_column_text(rawStatement, column));
+        return bytes ? std::string(bytes, static_cast<std::size_t>(
+                                              sqlite3_column_bytes(rawStatement, column)))
+                     : std::string();
+    };
+    std::vector<ShortcutSummary> shortcuts;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(rawStatement)) == SQLITE_ROW) {
+        shortcuts.push_back({text(0), text(1), text(2), text(3),
+                             static_cast<std::int16_t>(sqlite3_column_int(rawStatement, 4))});
+    }
+    if (rc != SQLITE_DONE) {
+        throw fail(rc);
+    }
+    return shortcuts;
+}
+
+} // namespace store
