@@ -1,16 +1,10 @@
 #include "groups/GroupCommands.h"
 
-#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
-#include "common/FieldText.h"
 #include "common/Messages.h"
-#include "common/QtColour.h"
 #include "groups/Form2.h"
 #include "groups/GroupStore.h"
-#include "store/Columns.h"
 #include "store/Statements.h"
-
-#include <QLineEdit>
 
 namespace groups {
 
@@ -78,14 +72,7 @@ void runEditGroup(common::CommandContext& context) {
     }
     trap.step(104, [&] {
         Form2 form2(context);
-        form2.mGroupName = common::fieldText(rs, store::column::groupcaption);
-        form2.Text1()->setText(form2.mGroupName);
-        form2.Text2()->setText(common::fieldText(rs, store::column::groupdescription));
-        form2.Text3()->setText(common::fieldText(rs, store::column::backgroundimage));
-        form2.Text4()->setColour(
-            common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
-        form2.setSaveCaption(QStringLiteral("Update"));
-        form2.setWindowTitle(QStringLiteral("Edit Group"));
+        form2.loadGroup(rs);
         context.services.modal.showModal(&form2);
     });
     rs.close();
