@@ -138,10 +138,11 @@ QTreeWidgetItem* Form1::nodeAt(int position) const {
         return nullptr;
     }
     QTreeWidgetItem* root = tree_->topLevelItem(0);
-    if (position == 1) {
+    if (position == kRootPosition) {
         return root;
     }
-    return position - 2 < root->childCount() ? root->child(position - 2) : nullptr;
+    const int child = position - kRootPosition - 1;
+    return child < root->childCount() ? root->child(child) : nullptr;
 }
 
 int Form1::nodeCount() const {
@@ -154,7 +155,7 @@ int Form1::selectedNodePosition() const {
         return 0;
     }
     QTreeWidgetItem* parent = node->parent();
-    return parent ? 2 + parent->indexOfChild(node) : 1;
+    return parent ? kRootPosition + 1 + parent->indexOfChild(node) : kRootPosition;
 }
 
 QString Form1::nodeText(int position) const {

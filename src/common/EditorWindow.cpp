@@ -4,6 +4,7 @@
 #include "common/Fonts.h"
 #include "common/ImageLists.h"
 #include "common/MainHelpers.h"
+#include "common/Messages.h"
 
 #include <QEvent>
 #include <QPushButton>
@@ -31,6 +32,10 @@ void EditorWindow::prepareControls() {
             control->setMouseTracking(true);
         }
     }
+}
+
+void EditorWindow::tell(const QString& text) {
+    common::tell(context_.services, context_.globals, this, text);
 }
 
 void EditorWindow::finishLoad(const QString& location) {

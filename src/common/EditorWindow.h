@@ -23,6 +23,9 @@ class EditorWindow : public QDialog {
     CommandContext& context() { return context_; }
 
   protected:
+    // Tells the user something in the program's plain OK box over the editor.
+    void tell(const QString& text);
+
     // Gives the form's controls their exact fonts and lets the pointer rule watch each of them.
     void prepareControls();
 

@@ -3,7 +3,6 @@
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
-#include "common/Messages.h"
 #include "common/QtColour.h"
 #include "groups/GroupRules.h"
 #include "groups/GroupStore.h"
@@ -66,10 +65,6 @@ void Form2::setSaveCaption(const QString& caption) {
 
 bool Form2::isAddMode() const {
     return buttons_[2]->text() == kAddCaption;
-}
-
-void Form2::tell(const QString& text) {
-    common::tell(context().services, context().globals, this, text);
 }
 
 void Form2::PushButton1_Click() {

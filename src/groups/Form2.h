@@ -55,8 +55,6 @@ class Form2 : public common::EditorWindow {
     void PushButton4_Click();
 
   private:
-    void tell(const QString& text);
-
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;

@@ -12,26 +12,19 @@ namespace shortcuts {
 
 namespace {
 
-// The root node comes first in the tree.
-constexpr int kRootPosition = 1;
-
-void tell(common::CommandContext& context, const QString& text) {
-    common::tell(context.services, context.globals, context.window.window(), text);
-}
-
 // The checks both add commands make before they open an editor.
 bool mayAdd(common::CommandContext& context) {
     if (!context.window.nodeIsGroup()) {
-        tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QStringLiteral("Please select Categories"));
         return false;
     }
     const int node = context.window.selectedNodePosition();
     if (node == 0) {
-        tell(context, QStringLiteral("You must select a group first to add."));
+        common::tell(context, QStringLiteral("You must select a group first to add."));
         return false;
     }
-    if (node == kRootPosition) {
-        tell(context, QStringLiteral("Cannot add in the root group."));
+    if (node == common::MainWindow::kRootPosition) {
+        common::tell(context, QStringLiteral("Cannot add in the root group."));
         return false;
     }
     return true;
@@ -72,7 +65,7 @@ void runEditSelected(common::CommandContext& context) {
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton5_Click"));
     if (!window.nodeIsGroup()) {
-        tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QStringLiteral("Please select Categories"));
         return;
     }
     const std::optional<QString> caption = window.selectedCaption();
@@ -107,12 +100,12 @@ void runDeleteSelected(common::CommandContext& context) {
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton6_Click"));
     if (!window.nodeIsGroup()) {
-        tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QStringLiteral("Please select Categories"));
         return;
     }
     const int node = window.selectedNodePosition();
-    if (node == 0 || node == kRootPosition) {
-        tell(context, QStringLiteral("You must select a group first to delete item."));
+    if (node == 0 || node == common::MainWindow::kRootPosition) {
+        common::tell(context, QStringLiteral("You must select a group first to delete item."));
         return;
     }
     const std::optional<QString> caption = window.selectedCaption();

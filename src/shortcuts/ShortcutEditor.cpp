@@ -2,7 +2,6 @@
 
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
-#include "common/Messages.h"
 #include "shortcuts/ShortcutRules.h"
 
 #include <QGroupBox>
@@ -53,10 +52,6 @@ void ShortcutEditor::setCaption(QLabel* label, const QString& text) {
     label->setText(text);
     // Captions may need more room in this desktop's fonts than the design gave them.
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-}
-
-void ShortcutEditor::tell(const QString& text) {
-    common::tell(context().services, context().globals, this, text);
 }
 
 bool ShortcutEditor::isAddMode() const {

@@ -65,9 +65,6 @@ class ShortcutEditor : public common::EditorWindow {
     void takeSharedControls();
     // Gives a control a new caption and widens it when the caption needs more room.
     static void setCaption(QLabel* label, const QString& text);
-    // Tells the user something in the program's plain OK box.
-    void tell(const QString& text);
-
     // The row each mode writes.
     virtual void insertRow(store::Connection& db) = 0;
     virtual void updateRow(store::Connection& db) = 0;
