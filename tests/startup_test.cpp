@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 #include "common/Globals.h"
-#include "fakes/FakeServices.h"
+#include "fakes/TempMachine.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
@@ -53,20 +53,8 @@ QByteArray digest(const QString& path) {
 }
 
 // A machine with a real file system: the data home and the program folder are temporary.
-class Startup : public ::testing::Test {
+class Startup : public ::testing::Test, protected fakes::TempMachine {
   protected:
-    Startup() {
-        QDir(root.path()).mkpath("xdg");
-        QDir(root.path()).mkpath("program");
-        qputenv("XDG_DATA_HOME", xdg().toLocal8Bit());
-        environment.dataHome = platform::DesktopEnvironment().specialFolderPath(35);
-        environment.program = program();
-        environment.variables["COMPUTERNAME"] = "DESK";
-    }
-    ~Startup() override { qunsetenv("XDG_DATA_HOME"); }
-
-    QString xdg() const { return root.filePath("xdg"); }
-    QString program() const { return root.filePath("program"); }
     QString catalogue() const { return xdg() + "/Mellovan/Vantory/dbData.mdb"; }
     void ship(const QString& name) const {
         ASSERT_TRUE(QFile::copy(kBuild + "/" + name, program() + "/" + name));
@@ -76,18 +64,6 @@ class Startup : public ::testing::Test {
         return tree->topLevelItemCount() == 0 ? -1 : tree->topLevelItem(0)->childCount();
     }
 
-    QTemporaryDir root;
-    fakes::FakeMessageBoxes messages;
-    platform::DesktopFileSystem files;
-    fakes::FakeEnvironment environment;
-    fakes::FakeImages images;
-    fakes::FakeShell shell;
-    fakes::FakeDialogs dialogs;
-    fakes::FakeSettings settings;
-    fakes::FakeModalWindows modal;
-    fakes::FakeDesktopEntryNames entryNames;
-    platform::Services services{messages, files,    environment, images,    shell,
-                                dialogs,  settings, modal,       entryNames};
     common::Globals globals;
     app::Form1 form{services, globals};
 };
@@ -194,8 +170,7 @@ TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
         ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,   files,    environment, images,    shell,
-                               dialogs, settings, modal,       entryNames};
+        platform::Services own = servicesWith(boxes, images);
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -245,8 +220,7 @@ TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened)
         ASSERT_TRUE(place.make());
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,   files,    environment, images,    shell,
-                               dialogs, settings, modal,       entryNames};
+        platform::Services own = servicesWith(boxes, images);
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -319,8 +293,7 @@ TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
     // Once the first one has closed, a start goes ahead.
     first.close();
     fakes::FakeMessageBoxes boxes;
-    platform::Services own{boxes,   files,    environment, images,    shell,
-                           dialogs, settings, modal,       entryNames};
+    platform::Services own = servicesWith(boxes, images);
     common::Globals owned;
     app::Form1 window(own, owned);
     EXPECT_TRUE(window.Form_Load());
@@ -332,8 +305,7 @@ TEST_F(Startup, BoxesAtStartUpOpenWhereTheWindowWillOpen) {
     ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(catalogue()), 0600), 0);
     platform::DesktopMessageBoxes boxes;
-    platform::Services own{boxes,   files,    environment, images,    shell,
-                           dialogs, settings, modal,       entryNames};
+    platform::Services own = servicesWith(boxes, images);
     common::Globals owned;
     app::Form1 window(own, owned);
     QRect boxPlace;
@@ -378,8 +350,7 @@ TEST_F(Startup, TheRealPointerFileIsReadAndABrokenOneIsReported) {
     ship("dbBlank.mdb");
     ship("HAND-M.CUR");
     platform::DesktopImages desktopImages;
-    platform::Services own{messages, files,    environment, desktopImages, shell,
-                           dialogs,  settings, modal,       entryNames};
+    platform::Services own = servicesWith(messages, desktopImages);
     {
         common::Globals ownGlobals;
         app::Form1 window(own, ownGlobals);

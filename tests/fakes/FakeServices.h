@@ -265,10 +265,10 @@ class FakeDesktopEntryNames : public platform::DesktopEntryNames {
     QMap<QString, QString> names;
 };
 
-// Every fake, handed out as the program's services.
-struct FakePlatform {
+// Every fake but the file system, which is FileSystem, handed out as the program's services.
+template <class FileSystem> struct FakeServicesOn {
     FakeMessageBoxes messages;
-    FakeFileSystem files;
+    FileSystem files;
     FakeEnvironment environment;
     FakeImages images;
     FakeShell shell;
@@ -278,6 +278,14 @@ struct FakePlatform {
     FakeDesktopEntryNames entryNames;
     platform::Services services{messages, files,    environment, images,    shell,
                                 dialogs,  settings, modal,       entryNames};
+
+    // The same services with other message boxes and pictures, for a window of its own.
+    platform::Services servicesWith(platform::MessageBoxes& boxes, platform::Images& pictures) {
+        return {boxes, files, environment, pictures, shell, dialogs, settings, modal, entryNames};
+    }
 };
+
+// Every fake, handed out as the program's services.
+using FakePlatform = FakeServicesOn<FakeFileSystem>;
 
 } // namespace fakes
