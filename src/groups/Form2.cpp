@@ -111,15 +111,15 @@ void Form2::PushButton3_Click() {
     if (adding || name != mGroupName) {
         const std::optional<QString> editedName =
             adding ? std::nullopt : std::optional<QString>(mGroupName);
-        bool taken = false;
+        std::optional<QString> refusal;
         // When the lookup fails the error box has been shown: nothing is written and the editor
         // stays open.
-        if (!trap.step(100,
-                       [&] { taken = groupNameTaken(globals.connection(), name, editedName); })) {
+        if (!trap.step(
+                100, [&] { refusal = takenNameRefusal(globals.connection(), name, editedName); })) {
             return;
         }
-        if (taken) {
-            tell(QStringLiteral("Group Name already exists."));
+        if (refusal) {
+            tell(*refusal);
             return;
         }
     }
