@@ -5,8 +5,8 @@
 
 namespace {
 
-using fakes::group;
-using fakes::item;
+using namespace fakes;
+
 using platform::MessageAnswer;
 
 class GroupCommands : public fakes::GroupEditorFixture {

@@ -9,8 +9,7 @@
 
 namespace {
 
-using fakes::group;
-using fakes::item;
+using namespace fakes;
 
 class GroupEditor : public fakes::GroupEditorFixture {
   protected:
@@ -149,7 +148,7 @@ TEST_F(GroupEditor, EditingMayChangeLetterCaseButNotTakeAnotherCategorysName) {
 
     whenEditorOpens([&](QDialog* editor) {
         EXPECT_EQ(editor->windowTitle(), "Edit Group");
-        EXPECT_EQ(button(editor, "PushButton3")->text(), "Update");
+        EXPECT_EQ(fakes::control<QPushButton>(editor, "PushButton3")->text(), "Update");
         EXPECT_EQ(field(editor, "Text1")->text(), "Games");
         EXPECT_EQ(field(editor, "Text2")->text(), "Play");
         type(editor, "Text1", "mUSIC");
@@ -297,7 +296,7 @@ TEST_F(GroupEditor, EveryFieldIsNamedAndReachedInTabOrder) {
         EXPECT_EQ(editor->objectName(), "Form2");
         EXPECT_EQ(editor->windowTitle(), "Add Group");
         EXPECT_EQ(editor->size(), QSize(312, 220));
-        EXPECT_EQ(button(editor, "PushButton3")->text(), "Add");
+        EXPECT_EQ(fakes::control<QPushButton>(editor, "PushButton3")->text(), "Add");
         const char* labels[][3] = {{"Label1_0", "Group Name:", "Text1"},
                                    {"Label1_1", "Description:", "Text2"},
                                    {"Label1_2", "Background Image:", "Text3"},

@@ -2,8 +2,7 @@
 // "Add Shortcut By EXE", "Add Shortcut By .lnk", "Edit Selected" and "Delete Selected".
 
 #include "common/QtColour.h"
-#include "fakes/EditorInput.h"
-#include "fakes/Form1Fixture.h"
+#include "fakes/ShortcutFixture.h"
 #include "store/Statements.h"
 
 #include <QLabel>
@@ -11,27 +10,15 @@
 
 namespace {
 
-using fakes::click;
-using fakes::field;
-using fakes::group;
-using fakes::item;
-using fakes::textOf;
-using fakes::type;
+using namespace fakes;
+
 using platform::MessageAnswer;
 
-class ShortcutCommands : public fakes::Form1Fixture {
+class ShortcutCommands : public fakes::ShortcutFixture {
   protected:
     void SetUp() override {
         store::insertGroup(db(), group("Tools"));
         store::insertGroup(db(), group("Web"));
-    }
-
-    std::optional<store::ItemRow> row(const std::string& caption, const std::string& category) {
-        store::ResultSet rs = store::selectItemInGroup(db(), caption, category);
-        if (rs.eof()) {
-            return std::nullopt;
-        }
-        return store::readItemRow(rs);
     }
 
     // Selects the shortcut in the shown category and clicks "Edit Selected"; the driver sees
@@ -40,9 +27,7 @@ class ShortcutCommands : public fakes::Form1Fixture {
         const auto found = form.ListView1()->findItems(caption, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         form.ListView1()->setCurrentItem(found.first());
-        platform.modal.drivers.push_back(std::move(driver));
-        clickButton(5);
-        EXPECT_TRUE(platform.modal.drivers.empty()) << "no editor opened";
+        openEditor(5, std::move(driver));
     }
 
     QString selectedCaption() const {

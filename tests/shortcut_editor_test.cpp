@@ -2,8 +2,7 @@
 // The shortcut editor, opened by "Add Shortcut By EXE" and driven through its controls.
 
 #include "common/QtColour.h"
-#include "fakes/EditorInput.h"
-#include "fakes/Form1Fixture.h"
+#include "fakes/ShortcutFixture.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
 
@@ -13,15 +12,9 @@
 
 namespace {
 
-using fakes::choose;
-using fakes::click;
-using fakes::field;
-using fakes::group;
-using fakes::item;
-using fakes::textOf;
-using fakes::type;
+using namespace fakes;
 
-class ShortcutEditor : public fakes::Form1Fixture {
+class ShortcutEditor : public fakes::ShortcutFixture {
   protected:
     void SetUp() override {
         store::insertGroup(db(), group("Tools"));
@@ -30,20 +23,7 @@ class ShortcutEditor : public fakes::Form1Fixture {
     }
 
     // Opens the editor with "Add Shortcut By EXE" and lets the driver fill it.
-    void add(std::function<void(QDialog*)> driver) {
-        platform.modal.drivers.push_back(std::move(driver));
-        clickButton(4);
-        EXPECT_TRUE(platform.modal.drivers.empty()) << "the editor did not open";
-    }
-
-    std::optional<store::ItemRow> row(const std::string& caption,
-                                      const std::string& category = "Tools") {
-        store::ResultSet rs = store::selectItemInGroup(db(), caption, category);
-        if (rs.eof()) {
-            return std::nullopt;
-        }
-        return store::readItemRow(rs);
-    }
+    void add(std::function<void(QDialog*)> driver) { openEditor(4, std::move(driver)); }
 
     int rowCount() { return static_cast<int>(db().query("select * from tblItems").rowCount()); }
 };

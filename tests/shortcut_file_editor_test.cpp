@@ -2,41 +2,23 @@
 // The shortcut-file editor, opened by "Add Shortcut By .lnk".
 
 #include "common/QtColour.h"
-#include "fakes/EditorInput.h"
-#include "fakes/Form1Fixture.h"
+#include "fakes/ShortcutFixture.h"
 #include "store/Statements.h"
 
 #include <QLabel>
 
 namespace {
 
-using fakes::click;
-using fakes::field;
-using fakes::group;
-using fakes::item;
-using fakes::textOf;
-using fakes::type;
+using namespace fakes;
 
-class ShortcutFileEditor : public fakes::Form1Fixture {
+class ShortcutFileEditor : public fakes::ShortcutFixture {
   protected:
     void SetUp() override {
         store::insertGroup(db(), group("Tools"));
         clickCategory("Tools");
     }
 
-    void add(std::function<void(QDialog*)> driver) {
-        platform.modal.drivers.push_back(std::move(driver));
-        clickButton(9);
-        EXPECT_TRUE(platform.modal.drivers.empty()) << "the editor did not open";
-    }
-
-    std::optional<store::ItemRow> row(const std::string& caption) {
-        store::ResultSet rs = store::selectItemInGroup(db(), caption, "Tools");
-        if (rs.eof()) {
-            return std::nullopt;
-        }
-        return store::readItemRow(rs);
-    }
+    void add(std::function<void(QDialog*)> driver) { openEditor(9, std::move(driver)); }
 };
 
 TEST_F(ShortcutFileEditor, BrowseNamesTheShortcutAfterTheFileOrTheDesktopEntry) {

@@ -5,7 +5,7 @@
 
 #include "app/Form1.h"
 #include "common/Globals.h"
-#include "fakes/FakeServices.h"
+#include "fakes/TempMachine.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "store/Backup.h"
@@ -46,22 +46,11 @@ void writeBytes(const QString& path, const std::string& bytes) {
 
 // A machine with a real file system whose data home is temporary; each start() is one run of
 // Vantory on it, up to the point where the event loop has run dry.
-class StartupSafety : public ::testing::Test {
+class StartupSafety : public ::testing::Test, protected fakes::TempMachine {
   protected:
-    StartupSafety() {
-        QDir(root.path()).mkpath("xdg");
-        QDir(root.path()).mkpath("program");
-        qputenv("XDG_DATA_HOME", root.filePath("xdg").toLocal8Bit());
-        environment.dataHome = platform::DesktopEnvironment().specialFolderPath(35);
-        environment.program = root.filePath("program");
-        environment.variables["COMPUTERNAME"] = "DESK";
-    }
-    ~StartupSafety() override {
-        stop();
-        qunsetenv("XDG_DATA_HOME");
-    }
+    ~StartupSafety() override { stop(); }
 
-    QString data() const { return root.filePath("xdg") + "/Mellovan/Vantory"; }
+    QString data() const { return xdg() + "/Mellovan/Vantory"; }
     QString catalogue() const { return data() + "/dbData.mdb"; }
     fs::path backups() const { return fs::path(data().toStdString()) / "backups"; }
 
@@ -128,20 +117,6 @@ class StartupSafety : public ::testing::Test {
                           list->visualItemRect(entry).center());
     }
 
-    QTemporaryDir root;
-    fakes::FakeMessageBoxes messages;
-    platform::DesktopFileSystem files;
-    fakes::FakeEnvironment environment;
-    fakes::FakeImages images;
-    fakes::FakeShell shell;
-    fakes::FakeDialogs dialogs;
-    fakes::FakeSettings settings;
-    fakes::FakeModalWindows modal;
-    fakes::FakeDesktopEntryNames entryNames;
-    fakes::FakeTargetIcons targetIcons;
-    fakes::FakeLaunchCounts launchCounts;
-    platform::Services services{messages, files, environment, images,      shell,       dialogs,
-                                settings, modal, entryNames,  targetIcons, launchCounts};
     std::unique_ptr<common::Globals> globals;
     std::unique_ptr<app::Form1> form;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 #include "common/Globals.h"
-#include "fakes/FakeServices.h"
+#include "fakes/TempMachine.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopImages.h"
@@ -54,20 +54,8 @@ QByteArray digest(const QString& path) {
 }
 
 // A machine with a real file system: the data home and the program folder are temporary.
-class Startup : public ::testing::Test {
+class Startup : public ::testing::Test, protected fakes::TempMachine {
   protected:
-    Startup() {
-        QDir(root.path()).mkpath("xdg");
-        QDir(root.path()).mkpath("program");
-        qputenv("XDG_DATA_HOME", xdg().toLocal8Bit());
-        environment.dataHome = platform::DesktopEnvironment().specialFolderPath(35);
-        environment.program = program();
-        environment.variables["COMPUTERNAME"] = "DESK";
-    }
-    ~Startup() override { qunsetenv("XDG_DATA_HOME"); }
-
-    QString xdg() const { return root.filePath("xdg"); }
-    QString program() const { return root.filePath("program"); }
     QString catalogue() const { return xdg() + "/Mellovan/Vantory/dbData.mdb"; }
     void ship(const QString& name) const {
         ASSERT_TRUE(QFile::copy(kBuild + "/" + name, program() + "/" + name));
@@ -77,20 +65,6 @@ class Startup : public ::testing::Test {
         return tree->topLevelItemCount() == 0 ? -1 : tree->topLevelItem(0)->childCount();
     }
 
-    QTemporaryDir root;
-    fakes::FakeMessageBoxes messages;
-    platform::DesktopFileSystem files;
-    fakes::FakeEnvironment environment;
-    fakes::FakeImages images;
-    fakes::FakeShell shell;
-    fakes::FakeDialogs dialogs;
-    fakes::FakeSettings settings;
-    fakes::FakeModalWindows modal;
-    fakes::FakeDesktopEntryNames entryNames;
-    fakes::FakeTargetIcons targetIcons;
-    fakes::FakeLaunchCounts launchCounts;
-    platform::Services services{messages, files, environment, images,      shell,       dialogs,
-                                settings, modal, entryNames,  targetIcons, launchCounts};
     common::Globals globals;
     app::Form1 form{services, globals};
 };
@@ -197,8 +171,7 @@ TEST_F(Startup, ANewAccountWithoutADataHomeStartsWithTheSampleCatalogue) {
         ASSERT_FALSE(QFileInfo::exists(environment.dataHome));
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
-                               settings, modal, entryNames,  targetIcons, launchCounts};
+        platform::Services own = servicesWith(boxes, images);
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -248,8 +221,7 @@ TEST_F(Startup, SomethingThatIsNoRegularFileInTheCataloguesPlaceIsToldNotOpened)
         ASSERT_TRUE(place.make());
 
         fakes::FakeMessageBoxes boxes;
-        platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
-                               settings, modal, entryNames,  targetIcons, launchCounts};
+        platform::Services own = servicesWith(boxes, images);
         common::Globals owned;
         app::Form1 window(own, owned);
         EXPECT_TRUE(window.Form_Load());
@@ -322,8 +294,7 @@ TEST_F(Startup, ASecondVantoryOnTheSameCatalogueTellsWhyAndEndsWithoutAWindow) {
     // Once the first one has closed, a start goes ahead.
     first.close();
     fakes::FakeMessageBoxes boxes;
-    platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
-                           settings, modal, entryNames,  targetIcons, launchCounts};
+    platform::Services own = servicesWith(boxes, images);
     common::Globals owned;
     app::Form1 window(own, owned);
     EXPECT_TRUE(window.Form_Load());
@@ -335,8 +306,7 @@ TEST_F(Startup, BoxesAtStartUpOpenWhereTheWindowWillOpen) {
     ASSERT_TRUE(QDir().mkpath(xdg() + "/Mellovan/Vantory"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(catalogue()), 0600), 0);
     platform::DesktopMessageBoxes boxes;
-    platform::Services own{boxes,    files, environment, images,      shell,       dialogs,
-                           settings, modal, entryNames,  targetIcons, launchCounts};
+    platform::Services own = servicesWith(boxes, images);
     common::Globals owned;
     app::Form1 window(own, owned);
     QRect boxPlace;
@@ -381,8 +351,7 @@ TEST_F(Startup, TheRealPointerFileIsReadAndABrokenOneIsReported) {
     ship("dbBlank.mdb");
     ship("HAND-M.CUR");
     platform::DesktopImages desktopImages;
-    platform::Services own{messages, files, environment, desktopImages, shell,       dialogs,
-                           settings, modal, entryNames,  targetIcons,   launchCounts};
+    platform::Services own = servicesWith(messages, desktopImages);
     {
         common::Globals ownGlobals;
         app::Form1 window(own, ownGlobals);

@@ -322,18 +322,10 @@ class WindowFaults : public fakes::Form1Fixture, public ::testing::WithParamInte
 };
 
 TEST_P(WindowFaults, LoseNothing) {
-    using Call = FaultyVfs::Call;
-    using Mode = FaultyVfs::Mode;
     Tally total;
-    for (const Mode mode : {Mode::Once, Mode::FromThenOn}) {
-        for (const Call call : {Call::Write, Call::Sync}) {
-            int n = 1;
-            while (runWithFault(call, mode, n, total)) {
-                ASSERT_LT(++n, 500) << "the command never ran without a fault";
-            }
-            EXPECT_GT(n, 1) << nameOf(command()) << ": no call was ever failed";
-        }
-    }
+    fakes::forEveryFault(nameOf(command()), 500, [&](auto call, auto mode, int n) {
+        return runWithFault(call, mode, n, total);
+    });
     std::cout << "[ faults   ] window, " << nameOf(command()) << ": " << total.faultsInjected
               << " runs with a failing write or sync, " << total.reported
               << " showed \"Application Error\", " << total.lostOrChanged

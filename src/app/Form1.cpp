@@ -9,7 +9,7 @@
 #include "common/Fonts.h"
 #include "common/ImageLists.h"
 #include "common/Painting.h"
-#include "common/Twips.h"
+#include "ui_Form1.h"
 
 #include <QApplication>
 #include <QFont>
@@ -21,30 +21,6 @@
 #include <QTreeWidget>
 
 namespace app {
-
-namespace {
-
-struct ButtonPlace {
-    int number;
-    const char* caption;
-    int frame; // 0 the window, 1 or 2 the frame
-    QRect geometry;
-};
-
-// The command buttons as the window lays them out.
-const ButtonPlace kButtons[] = {
-    {1, "Add", 1, common::twipsRect(240, 3900, 3120, 405)},
-    {2, "Edit", 1, common::twipsRect(240, 4410, 3120, 405)},
-    {3, "Delete", 1, common::twipsRect(240, 4920, 3120, 405)},
-    {4, "Add Shortcut By EXE", 2, common::twipsRect(240, 4410, 3600, 405)},
-    {5, "Edit Selected", 2, common::twipsRect(3960, 4920, 3600, 405)},
-    {6, "Delete Selected", 2, common::twipsRect(240, 4920, 3600, 405)},
-    {7, "Launch Selected (Ctrl+L)", 2, common::twipsRect(240, 3900, 7320, 405)},
-    {8, "Help", 0, common::twipsRect(120, 120, 11520, 405)},
-    {9, "Add Shortcut By .lnk", 2, common::twipsRect(3960, 4410, 3600, 405)},
-};
-
-} // namespace
 
 Form1::Form1(platform::Services& services, common::Globals& globals, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -74,78 +50,24 @@ Form1::~Form1() {
 }
 
 void Form1::buildControls() {
-    setFixedSize(common::twips(11760), common::twips(6795));
-    setFont(common::arialBold(9));
+    Ui::Form1 form;
+    form.setupUi(this);
+    frame1_ = form.Frame1;
+    frame2_ = form.Frame2;
+    tree_ = form.TreeView1;
+    list_ = form.ListView1;
+    label_ = form.Label1;
+    buttons_ = {form.PushButton1, form.PushButton2, form.PushButton3,
+                form.PushButton4, form.PushButton5, form.PushButton6,
+                form.PushButton7, form.PushButton8, form.PushButton9};
+    common::applyFormFonts(this);
+    label_->setFont(common::arialBold(15.75));
 
-    frame1_ = new QGroupBox(QStringLiteral("Categories"), this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(common::twipsRect(120, 600, 3600, 5540));
-    frame2_ = new QGroupBox(
-        QStringLiteral("Shortcuts To Applications, Folders, URLs or E-mail Addresses"), this);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame2_->setGeometry(common::twipsRect(3840, 600, 7800, 5540));
-    for (QGroupBox* frame : {frame1_, frame2_}) {
-        frame->setAccessibleName(frame->title());
-    }
-
-    tree_ = new CategoryTree(frame1_);
-    tree_->setObjectName(QStringLiteral("TreeView1"));
-    tree_->setGeometry(common::twipsRect(240, 300, 3120, 3495));
-    tree_->setHeaderHidden(true);
-    tree_->setColumnCount(1);
-    tree_->setIconSize(QSize(16, 16));
-    // Every node is one line of the tree's font beside a 16-pixel picture, so the view measures
-    // one node instead of each one it lays out or draws.
-    tree_->setUniformRowHeights(true);
-    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tree_->setAccessibleName(frame1_->title());
-
-    auto* shortcuts = new ShortcutList(frame2_);
-    list_ = shortcuts;
-    list_->setObjectName(QStringLiteral("ListView1"));
-    list_->setGeometry(common::twipsRect(360, 300, 7320, 3495));
-    list_->setViewMode(QListView::IconMode);
-    list_->setIconSize(QSize(32, 32));
-    list_->setMovement(QListView::Static);
     // Every entry takes one cell of the size its fill measured, so the view measures one entry,
     // not every one.
-    list_->setUniformItemSizes(true);
-    shortcuts->fitCellsTo({});
-    list_->setResizeMode(QListView::Adjust);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setAccessibleName(frame2_->title());
+    static_cast<ShortcutList*>(list_)->fitCellsTo({});
     setListBackground(std::nullopt);
-
-    for (const ButtonPlace& place : kButtons) {
-        QWidget* parent = place.frame == 1   ? static_cast<QWidget*>(frame1_)
-                          : place.frame == 2 ? static_cast<QWidget*>(frame2_)
-                                             : static_cast<QWidget*>(this);
-        auto* button = new QPushButton(QString::fromLatin1(place.caption), parent);
-        button->setObjectName(QStringLiteral("PushButton%1").arg(place.number));
-        button->setGeometry(place.geometry);
-        button->setFont(common::arialBold(11.25));
-        button->setAccessibleName(button->text());
-        button->setAutoDefault(false);
-        buttons_.at(place.number - 1) = button;
-    }
-
-    label_ = new DescriptionLine(this);
-    label_->setObjectName(QStringLiteral("Label1"));
-    label_->setGeometry(common::twipsRect(120, 6270, 11520, 405));
-    label_->setFont(common::arialBold(15.75));
-    // Descriptions are the user's text, shown as typed; a screen reader reads the text itself
-    // as the label's name.
-    label_->setTextFormat(Qt::PlainText);
-    label_->setAccessibleDescription(QStringLiteral("Description"));
     applyColourScheme();
-
-    // Tab order: the tree and its buttons, then the list and its buttons, then Help.
-    const QList<QWidget*> order = {tree_,         PushButton(1), PushButton(2), PushButton(3),
-                                   list_,         PushButton(4), PushButton(5), PushButton(6),
-                                   PushButton(7), PushButton(8), PushButton(9)};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
 
     // The window sees key presses before the focused control, and every area reports the
     // pointer passing over it.
@@ -221,10 +143,11 @@ QTreeWidgetItem* Form1::nodeAt(int position) const {
         return nullptr;
     }
     QTreeWidgetItem* root = tree_->topLevelItem(0);
-    if (position == 1) {
+    if (position == kRootPosition) {
         return root;
     }
-    return position - 2 < root->childCount() ? root->child(position - 2) : nullptr;
+    const int child = position - kRootPosition - 1;
+    return child < root->childCount() ? root->child(child) : nullptr;
 }
 
 int Form1::nodeCount() const {
@@ -237,7 +160,7 @@ int Form1::selectedNodePosition() const {
         return 0;
     }
     QTreeWidgetItem* parent = node->parent();
-    return parent ? 2 + parent->indexOfChild(node) : 1;
+    return parent ? kRootPosition + 1 + parent->indexOfChild(node) : kRootPosition;
 }
 
 QString Form1::nodeText(int position) const {

@@ -12,8 +12,4 @@ void Form1::connectDragDrop() {
     listDragDrop_ = new dragdrop::ListDragDrop(list_, commands_, entryName);
 }
 
-void Form1::showBusyPointer(bool busy) {
-    setMousePointer(busy ? MousePointer::Hourglass : MousePointer::Default);
-}
-
 } // namespace app

@@ -7,24 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <algorithm>
 
 namespace app {
-
-void Form1::setMousePointer(MousePointer pointer) {
-    pointer_ = pointer;
-    switch (pointer) {
-    case MousePointer::Default:
-        unsetCursor();
-        break;
-    case MousePointer::Hourglass:
-        setCursor(Qt::WaitCursor);
-        break;
-    case MousePointer::Custom:
-        setCursor(customCursor_.value_or(QCursor(Qt::PointingHandCursor)));
-        break;
-    }
-}
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
@@ -81,17 +65,6 @@ bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
         return true;
     }
     return false;
-}
-
-void Form1::handleHover(QObject* watched) {
-    if (pointer_ == MousePointer::Hourglass) {
-        return;
-    }
-    const bool overButton = std::find(buttons_.begin(), buttons_.end(), watched) != buttons_.end();
-    const MousePointer wanted = overButton ? MousePointer::Custom : MousePointer::Default;
-    if (wanted != pointer_) {
-        setMousePointer(wanted);
-    }
 }
 
 } // namespace app

@@ -1,88 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/EditorWindow.h"
 
-#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/Fonts.h"
 #include "common/ImageLists.h"
 #include "common/MainHelpers.h"
+#include "common/Messages.h"
 
 #include <QEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
 namespace common {
 
-EditorWindow::EditorWindow(CommandContext& context, const QString& objectName,
-                           const QString& caption, int widthTwips, int heightTwips)
+EditorWindow::EditorWindow(CommandContext& context)
     : QDialog(context.window.window(), Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint |
                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                            Qt::WindowCloseButtonHint),
       context_(context) {
-    setObjectName(objectName);
-    setWindowTitle(caption);
     setModal(true);
-    setFixedSize(widthTwips / 15, heightTwips / 15);
-    setFont(arialBold(9));
     installEventFilter(this);
     setMouseTracking(true);
 }
 
-void EditorWindow::place(QWidget* control, const QString& objectName, const QRect& where) {
-    control->setObjectName(objectName);
-    control->setGeometry(where);
-    // The pointer rule watches every control.
-    control->installEventFilter(this);
-    control->setMouseTracking(true);
+void EditorWindow::prepareControls() {
+    applyFormFonts(this);
+    // The pointer rule watches every control of the form; Qt's own inner widgets ("qt_...")
+    // are left alone.
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_")) {
+            control->installEventFilter(this);
+            control->setMouseTracking(true);
+        }
+    }
 }
 
-QLabel* EditorWindow::addLabel(const QString& objectName, const QString& text, const QRect& where,
-                               QWidget* buddy) {
-    auto* label = new QLabel(text, this);
-    place(label, objectName, where);
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QLineEdit* EditorWindow::addText(const QString& objectName, const QString& accessibleName,
-                                 const QRect& where, bool readOnly) {
-    auto* text = new QLineEdit(this);
-    place(text, objectName, where);
-    text->setAccessibleName(accessibleName);
-    text->setReadOnly(readOnly);
-    return text;
-}
-
-QPushButton* EditorWindow::addButton(const QString& objectName, const QString& caption,
-                                     const QRect& where) {
-    auto* button = new QPushButton(caption, this);
-    place(button, objectName, where);
-    button->setAccessibleName(caption);
-    button->setFont(arialBold(11.25));
-    // A focused button takes Enter for itself; once focus leaves it, Enter goes back to the
-    // save button (the dialog's default), not to whichever button had focus last.
-    button->setAutoDefault(true);
-    return button;
-}
-
-QPushButton* EditorWindow::addSaveButton(const QString& objectName, const QString& caption,
-                                         const QRect& where) {
-    QPushButton* save = addButton(objectName, caption, where);
-    // Enter in a field or an option reaches the dialog, which clicks its default button: the
-    // same validation and messages as a click.
-    save->setDefault(true);
-    return save;
-}
-
-ColourSwatch* EditorWindow::addSwatch(const QString& objectName, const QString& accessibleName,
-                                      const QRect& where) {
-    auto* swatch = new ColourSwatch(this);
-    place(swatch, objectName, where);
-    swatch->setAccessibleName(accessibleName);
-    return swatch;
+void EditorWindow::tell(const QString& text) {
+    common::tell(context_.services, context_.globals, this, text);
 }
 
 void EditorWindow::finishLoad(const QString& location) {

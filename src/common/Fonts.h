@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QFont>
+#include <QPushButton>
+#include <QWidget>
 
 namespace common {
 
@@ -12,6 +14,15 @@ inline QFont arialBold(double points) {
     font.setPointSizeF(points);
     font.setBold(true);
     return font;
+}
+
+// Designer forms keep whole points and no stand-in: a form's window gets its bold Arial again
+// with the stand-in, and its push buttons their captions at 11.25 pt.
+inline void applyFormFonts(QWidget* window) {
+    window->setFont(arialBold(window->font().pointSizeF()));
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        button->setFont(arialBold(11.25));
+    }
 }
 
 } // namespace common

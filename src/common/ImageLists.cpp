@@ -32,6 +32,8 @@ namespace {
 
 // One picture drawn at several sizes, as :/pictures/NAME/SIZE.png. Nothing is read until a
 // size is asked for; each size is decoded once and kept, shared by every copy of the icon.
+// QIcon::addFile per drawn size would not do: its engine tints a selected picture, gives no
+// size larger than the largest drawing, and offers the window system every drawn size.
 class PictureEngine : public QIconEngine {
   public:
     PictureEngine(QString name, std::vector<int> windowSizes)

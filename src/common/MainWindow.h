@@ -13,6 +13,9 @@ namespace common {
 // the categories in the order they were filled; the list's entries in the order they show.
 class MainWindow {
   public:
+    // The tree's root node stands for the whole catalogue and comes first; categories follow.
+    static constexpr int kRootPosition = 1;
+
     virtual ~MainWindow() = default;
 
     // The window that owns message boxes and editors.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QRect>
-
 namespace common {
 
 // Window layouts are designed in twips, 15 to a pixel at normal resolution; Qt scales pixels
@@ -11,10 +9,6 @@ inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int twips(int value) {
     return value / kTwipsPerPixel;
-}
-
-constexpr QRect twipsRect(int left, int top, int width, int height) {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
 }
 
 } // namespace common

@@ -3,12 +3,13 @@
 
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
-#include "common/Messages.h"
+#include "common/FieldText.h"
 #include "common/QtColour.h"
-#include "common/Twips.h"
 #include "groups/GroupRules.h"
 #include "groups/GroupStore.h"
+#include "store/Columns.h"
 #include "store/Statements.h"
+#include "ui_Form2.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -23,53 +24,21 @@ const QString kAddCaption = QStringLiteral("Add");
 
 } // namespace
 
-Form2::Form2(common::CommandContext& context)
-    : common::EditorWindow(context, QStringLiteral("Form2"), QStringLiteral("Add Group"), 4680,
-                           3300) {
-    buildControls();
-    finishLoad(QStringLiteral("Form2.Form_Load"));
-}
-
-void Form2::buildControls() {
-    using common::twipsRect;
-    text1_ = addText(QStringLiteral("Text1"), QStringLiteral("Group Name"),
-                     twipsRect(120, 360, 4440, 345), false);
-    text2_ = addText(QStringLiteral("Text2"), QStringLiteral("Description"),
-                     twipsRect(120, 1080, 4440, 345), false);
-    text3_ = addText(QStringLiteral("Text3"), QStringLiteral("Background Image"),
-                     twipsRect(120, 1800, 3840, 345), true);
-    buttons_[0] = addButton(QStringLiteral("PushButton1"), QStringLiteral("..."),
-                            twipsRect(4080, 1800, 480, 345));
-    // Three dots say little to a screen reader.
-    buttons_[0]->setAccessibleName(QStringLiteral("Select Background Image"));
-    text4_ = addSwatch(QStringLiteral("Text4"), QStringLiteral("Group Text Color"),
-                       twipsRect(1680, 2280, 615, 405));
-    buttons_[1] = addButton(QStringLiteral("PushButton2"), QStringLiteral("Select Color"),
-                            twipsRect(2400, 2280, 2160, 405));
-    buttons_[2] =
-        addSaveButton(QStringLiteral("PushButton3"), kAddCaption, twipsRect(120, 2790, 2160, 405));
-    buttons_[3] = addButton(QStringLiteral("PushButton4"), QStringLiteral("Cancel"),
-                            twipsRect(2400, 2790, 2160, 405));
-
-    labels_[0] = addLabel(QStringLiteral("Label1_0"), QStringLiteral("Group Name:"),
-                          twipsRect(120, 120, 1095, 225), text1_);
-    labels_[1] = addLabel(QStringLiteral("Label1_1"), QStringLiteral("Description:"),
-                          twipsRect(120, 840, 1020, 225), text2_);
-    labels_[2] = addLabel(QStringLiteral("Label1_2"), QStringLiteral("Background Image:"),
-                          twipsRect(120, 1560, 1650, 225), text3_);
-    labels_[3] = addLabel(QStringLiteral("Label1_3"), QStringLiteral("Group Text Color:"),
-                          twipsRect(120, 2345, 1470, 225), text4_);
+Form2::Form2(common::CommandContext& context) : common::EditorWindow(context) {
+    Ui::Form2 form;
+    form.setupUi(this);
+    text1_ = form.Text1;
+    text2_ = form.Text2;
+    text3_ = form.Text3;
+    text4_ = form.Text4;
+    buttons_ = {form.PushButton1, form.PushButton2, form.PushButton3, form.PushButton4};
+    labels_ = {form.Label1_0, form.Label1_1, form.Label1_2, form.Label1_3};
+    prepareControls();
 
     // The design widths fit the captions in the designer's font; where this desktop's font runs
     // wider, a label grows to the right rather than cut its colon off.
     for (QLabel* label : labels_) {
         label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-    }
-
-    QWidget* const order[] = {text1_, text2_,      text3_,      buttons_[0],
-                              text4_, buttons_[1], buttons_[2], buttons_[3]};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        setTabOrder(order[i - 1], order[i]);
     }
     text1_->setFocus();
 
@@ -77,6 +46,17 @@ void Form2::buildControls() {
     connect(buttons_[1], &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(buttons_[2], &QPushButton::clicked, this, [this] { PushButton3_Click(); });
     connect(buttons_[3], &QPushButton::clicked, this, [this] { PushButton4_Click(); });
+    finishLoad(QStringLiteral("Form2.Form_Load"));
+}
+
+void Form2::loadGroup(const store::ResultSet& rs) {
+    mGroupName = common::fieldText(rs, store::column::groupcaption);
+    text1_->setText(mGroupName);
+    text2_->setText(common::fieldText(rs, store::column::groupdescription));
+    text3_->setText(common::fieldText(rs, store::column::backgroundimage));
+    text4_->setColour(common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
+    setSaveCaption(QStringLiteral("Update"));
+    setWindowTitle(QStringLiteral("Edit Group"));
 }
 
 void Form2::setSaveCaption(const QString& caption) {
@@ -86,10 +66,6 @@ void Form2::setSaveCaption(const QString& caption) {
 
 bool Form2::isAddMode() const {
     return buttons_[2]->text() == kAddCaption;
-}
-
-void Form2::tell(const QString& text) {
-    common::tell(context().services, context().globals, this, text);
 }
 
 void Form2::PushButton1_Click() {
@@ -136,15 +112,15 @@ void Form2::PushButton3_Click() {
     if (adding || name != mGroupName) {
         const std::optional<QString> editedName =
             adding ? std::nullopt : std::optional<QString>(mGroupName);
-        bool taken = false;
+        std::optional<QString> refusal;
         // When the lookup fails the error box has been shown: nothing is written and the editor
         // stays open.
-        if (!trap.step(100,
-                       [&] { taken = groupNameTaken(globals.connection(), name, editedName); })) {
+        if (!trap.step(
+                100, [&] { refusal = takenNameRefusal(globals.connection(), name, editedName); })) {
             return;
         }
-        if (taken) {
-            tell(QStringLiteral("Group Name already exists."));
+        if (refusal) {
+            tell(*refusal);
             return;
         }
     }

@@ -14,6 +14,10 @@ namespace common {
 class ColourSwatch;
 }
 
+namespace store {
+class ResultSet;
+}
+
 namespace groups {
 
 // The group editor: a category's name, description, background picture and text colour. The
@@ -38,6 +42,10 @@ class Form2 : public common::EditorWindow {
     QPushButton* PushButton(int number) const { return buttons_.at(number - 1); }
     QLabel* Label1(int index) const { return labels_.at(index); }
 
+    // Turns the editor into the editor of the category in the row: its fields, "Update" and the
+    // title "Edit Group".
+    void loadGroup(const store::ResultSet& rs);
+
     // Captions the save button, which decides the mode.
     void setSaveCaption(const QString& caption);
     bool isAddMode() const;
@@ -48,9 +56,6 @@ class Form2 : public common::EditorWindow {
     void PushButton4_Click();
 
   private:
-    void buildControls();
-    void tell(const QString& text);
-
     QLineEdit* text1_ = nullptr;
     QLineEdit* text2_ = nullptr;
     QLineEdit* text3_ = nullptr;

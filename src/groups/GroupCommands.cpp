@@ -1,27 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groups/GroupCommands.h"
 
-#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
-#include "common/FieldText.h"
 #include "common/Messages.h"
-#include "common/QtColour.h"
 #include "groups/Form2.h"
 #include "groups/GroupStore.h"
-#include "store/Columns.h"
 #include "store/Statements.h"
-
-#include <QLineEdit>
 
 namespace groups {
 
 namespace {
 
-// The tree's root node stands for the whole catalogue; categories follow it.
-constexpr int kRootPosition = 1;
-
-void tell(common::CommandContext& context, const QString& text) {
-    common::tell(context.services, context.globals, context.window.window(), text);
+// The selected category's position; 0 after telling the user why nothing may be changed: no
+// node is selected, or the root is.
+int categoryToChange(common::CommandContext& context, const QString& noneSelected,
+                     const QString& rootSelected) {
+    const int position = context.window.selectedNodePosition();
+    if (position == 0 || position == common::MainWindow::kRootPosition) {
+        common::tell(context, position == 0 ? noneSelected : rootSelected);
+        return 0;
+    }
+    return position;
 }
 
 // Selects the node at a position as a click on it would.
@@ -48,7 +47,7 @@ void runAddGroup(common::CommandContext& context) {
         return;
     }
     const int count = window.nodeCount();
-    for (int position = kRootPosition + 1; position <= count; ++position) {
+    for (int position = common::MainWindow::kRootPosition + 1; position <= count; ++position) {
         if (window.nodeText(position) == submitted) {
             trap.step(102, [&] { selectAndShow(window, position); });
             return;
@@ -57,18 +56,15 @@ void runAddGroup(common::CommandContext& context) {
 }
 
 void runEditGroup(common::CommandContext& context) {
+    const int position =
+        categoryToChange(context, QStringLiteral("You must select a group to edit."),
+                         QStringLiteral("Cannot edit the selected root group"));
+    if (position == 0) {
+        return;
+    }
     common::MainWindow& window = context.window;
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton2_Click"));
-    const int position = window.selectedNodePosition();
-    if (position == 0) {
-        tell(context, QStringLiteral("You must select a group to edit."));
-        return;
-    }
-    if (position == kRootPosition) {
-        tell(context, QStringLiteral("Cannot edit the selected root group"));
-        return;
-    }
     store::ResultSet rs;
     trap.step(100, [&] {
         rs = store::selectGroup(context.globals.connection(),
@@ -79,14 +75,7 @@ void runEditGroup(common::CommandContext& context) {
     }
     trap.step(104, [&] {
         Form2 form2(context);
-        form2.mGroupName = common::fieldText(rs, store::column::groupcaption);
-        form2.Text1()->setText(form2.mGroupName);
-        form2.Text2()->setText(common::fieldText(rs, store::column::groupdescription));
-        form2.Text3()->setText(common::fieldText(rs, store::column::backgroundimage));
-        form2.Text4()->setColour(
-            common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
-        form2.setSaveCaption(QStringLiteral("Update"));
-        form2.setWindowTitle(QStringLiteral("Edit Group"));
+        form2.loadGroup(rs);
         context.services.modal.showModal(&form2);
     });
     rs.close();
@@ -100,13 +89,10 @@ void runDeleteGroup(common::CommandContext& context) {
     common::MainWindow& window = context.window;
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton3_Click"));
-    const int position = window.selectedNodePosition();
+    const int position =
+        categoryToChange(context, QStringLiteral("You must select a group to delete."),
+                         QStringLiteral("You cannot delete the selected root group."));
     if (position == 0) {
-        tell(context, QStringLiteral("You must select a group to delete."));
-        return;
-    }
-    if (position == kRootPosition) {
-        tell(context, QStringLiteral("You cannot delete the selected root group."));
         return;
     }
     const QString name = window.selectedCategory();

@@ -1,24 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groups/GroupStore.h"
 
-#include "common/FieldText.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
 #include "store/Transaction.h"
 
 namespace groups {
-
-bool groupNameTaken(store::Connection& db, const QString& name,
-                    const std::optional<QString>& editedName) {
-    store::ResultSet rs = store::selectGroup(db, name.toStdString());
-    bool taken = false;
-    while (!taken && !rs.eof()) {
-        taken = !editedName || common::fieldText(rs, store::column::groupcaption) != *editedName;
-        rs.moveNext();
-    }
-    rs.close();
-    return taken;
-}
 
 void updateGroupWithShortcuts(store::Connection& db, const QString& oldName,
                               const store::GroupRow& row) {

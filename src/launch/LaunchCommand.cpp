@@ -14,10 +14,6 @@ namespace launch {
 
 namespace {
 
-void tell(common::CommandContext& context, const QString& text) {
-    common::tell(context.services, context.globals, context.window.window(), text);
-}
-
 QString quoted(const QString& text) {
     return QStringLiteral("\"") + text + QStringLiteral("\"");
 }
@@ -28,7 +24,7 @@ void runLaunchCommand(common::CommandContext& context) {
     QWidget* owner = context.window.window();
     common::Trap trap(context.services.messages, owner, QStringLiteral("Form1.PushButton7_Click"));
     if (!context.window.nodeIsGroup()) {
-        tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QStringLiteral("Please select Categories"));
         return;
     }
     const std::optional<QString> caption = context.window.selectedCaption();
@@ -59,10 +55,12 @@ void runLaunchCommand(common::CommandContext& context) {
             request.file = QStringLiteral("mailto:") + path;
             request.parameters = QString();
         } else if (kind == store::kind::Folder && !context.services.files.exists(path)) {
-            tell(context, QStringLiteral("Path does not exists.\r\nPlease check the path."));
+            common::tell(context,
+                         QStringLiteral("Path does not exists.\r\nPlease check the path."));
             return;
         } else if (kind == store::kind::Application && !context.services.files.isNormalFile(path)) {
-            tell(context, QStringLiteral("File does not exists.\r\nPlease check the file path."));
+            common::tell(context,
+                         QStringLiteral("File does not exists.\r\nPlease check the file path."));
             return;
         }
         context.services.shell.execute(request);

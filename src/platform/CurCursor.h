@@ -22,9 +22,10 @@ struct CurPicture {
 // that is cut short or whose sizes and offsets do not fit, and for a hotspot off the picture.
 std::optional<CurPicture> decodeCur(const QByteArray& bytes);
 
-// Reads a Windows cursor file into a pointer. The file is decoded here rather than through an
-// image plugin, so that the program's pointer costs no plugin loading while the window opens.
-// Returns nothing when the file is missing or decodeCur refuses it.
+// Reads a Windows cursor file into a pointer. The file is decoded here rather than by Qt's icon
+// reader (which reads cursor files too): in Qt 6.4 that reader ignores the mask of a 24-bit
+// entry, so its transparent pixels come out opaque, and rounds a 32-bit entry's colours through
+// premultiplied alpha. Returns nothing when the file is missing or decodeCur refuses it.
 std::optional<QCursor> loadCurCursor(const QString& path);
 
 } // namespace platform

@@ -3,11 +3,14 @@
 
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
+#include "common/FieldText.h"
 #include "common/QtColour.h"
 #include "common/Twips.h"
 #include "shortcuts/AddFolder.h"
 #include "store/Codes.h"
+#include "store/Columns.h"
 #include "store/Statements.h"
+#include "ui_Form3.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,31 +23,7 @@
 
 namespace shortcuts {
 
-using common::twipsRect;
-
 namespace {
-
-EditorPlaces form3Places() {
-    return {twipsRect(120, 960, 690, 225),   twipsRect(120, 1200, 7800, 345),
-            twipsRect(120, 1680, 1020, 225), twipsRect(120, 1920, 7800, 345),
-            twipsRect(120, 2400, 1005, 225), twipsRect(120, 2640, 6960, 345),
-            twipsRect(7200, 2640, 720, 345), twipsRect(120, 4500, 7800, 855),
-            twipsRect(240, 300, 3600, 405),  twipsRect(3960, 300, 3600, 405),
-            twipsRect(120, 5460, 3840, 405), twipsRect(4080, 5460, 3840, 405)};
-}
-
-struct OptionPlace {
-    const char* caption;
-    QRect place; // in Frame1
-};
-
-// Option1 to Option4.
-const OptionPlace kOptions[] = {
-    {"Folder", twipsRect(1680, 300, 855, 255)},
-    {"Application", twipsRect(240, 300, 1335, 255)},
-    {"URL", twipsRect(2640, 300, 735, 255)},
-    {"Mail", twipsRect(3600, 300, 735, 255)},
-};
 
 const QStringList kOpenAs = {QStringLiteral("Normal"), QStringLiteral("Minimized"),
                              QStringLiteral("Maximized")};
@@ -62,45 +41,24 @@ struct Form3::KindLayout {
     bool normal; // chooses "Normal" in the "Open As:" list
 };
 
-Form3::Form3(common::CommandContext& context)
-    : ShortcutEditor(context, QStringLiteral("Form3"), 8040, 5970, form3Places()) {
-    frame1_ = new QGroupBox(QStringLiteral("Type"), this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(twipsRect(120, 120, 7800, 735));
-    frame1_->installEventFilter(this);
-    frame1_->setMouseTracking(true);
-    for (int i = 0; i < 4; ++i) {
-        auto* option = new QRadioButton(QString::fromLatin1(kOptions[i].caption), frame1_);
-        option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        option->setAccessibleName(option->text());
-        option->setAccessibleDescription(QStringLiteral("Shortcut type"));
-        option->setGeometry(kOptions[i].place);
+Form3::Form3(common::CommandContext& context) : ShortcutEditor(context) {
+    Ui::Form3 form;
+    form.setupUi(this);
+    frame1_ = form.Frame1;
+    options_ = {form.Option1, form.Option2, form.Option3, form.Option4};
+    text5_ = form.Text5;
+    combo1_ = form.Combo1;
+    takeSharedControls();
+    for (QRadioButton* option : options_) {
         option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
-        option->installEventFilter(this);
-        option->setMouseTracking(true);
         // Only the chosen kind is a tab stop, so Tab enters the kinds on it and the arrow keys
         // move among them. (Qt itself keeps the tab stop on the kind that last had focus, and
         // before any had focus on all four, so Tab came in on "Folder".)
-        option->setFocusPolicy(Qt::ClickFocus);
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
         connect(option, &QRadioButton::toggled, option, [option](bool on) {
             option->setFocusPolicy(on ? Qt::StrongFocus : Qt::ClickFocus);
         });
-        options_[i] = option;
     }
-    Option(2)->setChecked(true);
-
-    text5_ = addText(QStringLiteral("Text5"), QStringLiteral("Application Parameters"),
-                     twipsRect(120, 3360, 7800, 345), true);
-    addLabel1(4, QStringLiteral("Application Parameters:"), twipsRect(120, 3120, 2055, 225),
-              text5_);
-    combo1_ = new QComboBox(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setAccessibleName(QStringLiteral("Open As"));
-    combo1_->setGeometry(twipsRect(120, 4080, 7800, 345));
-    combo1_->setEditable(false);
-    combo1_->installEventFilter(this);
-    combo1_->setMouseTracking(true);
-    addLabel1(5, QStringLiteral("Open As:"), twipsRect(120, 3840, 765, 225), combo1_);
 
     // The kind buttons act when they become selected, by mouse, keyboard or from code.
     void (Form3::*handlers[])() = {&Form3::Option1_Click, &Form3::Option2_Click,
@@ -113,12 +71,6 @@ Form3::Form3(common::CommandContext& context)
         });
     }
 
-    const QList<QWidget*> order = {Text1(),       Text2(),       Text3(), PushButton1(), text5_,
-                                   PushButton3(), PushButton4(), combo1_, Option(1),     Option(2),
-                                   Option(3),     Option(4),     Text4(), PushButton2()};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
     Text1()->setFocus();
 
     Form_Load();
@@ -218,6 +170,25 @@ void Form3::PushButton1_Click() {
             trap.step(112, [&] { Text3()->setText(file); });
         }
     }
+}
+
+void Form3::loadShortcut(const store::ResultSet& rs, common::Trap& trap) {
+    const auto text = [&rs](const char* column) { return common::fieldText(rs, column); };
+    trap.step(130, [&] { mGroupSelected = text(store::column::groupcaption); });
+    trap.step(132, [&] { mItemCaption = text(store::column::itemcaption); });
+    trap.step(134, [&] { setOpenAs(rs.field(store::column::openas).toInt16()); });
+    // The kind's layout clears the target, so the kind comes before the fields; URL and Mail
+    // choose "Normal" here, whatever window state was stored.
+    trap.step(136, [&] { selectKind(rs.field(store::column::itemtype).toInt16()); });
+    trap.step(138, [&] { Text1()->setText(text(store::column::itemcaption)); });
+    trap.step(140, [&] { Text2()->setText(text(store::column::itemdescription)); });
+    trap.step(142, [&] { Text3()->setText(text(store::column::itempath)); });
+    trap.step(144, [&] { text5_->setText(text(store::column::itemparameter)); });
+    trap.step(146, [&] {
+        Text4()->setColour(
+            common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
+    });
+    trap.step(148, [&] { showAsEdit(); });
 }
 
 namespace {

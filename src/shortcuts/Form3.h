@@ -9,6 +9,10 @@
 class QComboBox;
 class QRadioButton;
 
+namespace common {
+class Trap;
+}
+
 namespace shortcuts {
 
 // The shortcut editor: a folder, program, web address or e-mail address with its caption,
@@ -33,6 +37,10 @@ class Form3 : public ShortcutEditor {
     // Chooses the "Open As:" entry of a stored window state; -1 chooses none. Throws
     // std::out_of_range for a state the list does not hold.
     void setOpenAs(int state);
+
+    // Turns the editor into the editor of the shortcut in the row. Each field is a step of the
+    // edit command's trap: a value the editor cannot show is reported and the rest still load.
+    void loadShortcut(const store::ResultSet& rs, common::Trap& trap);
 
     // The kind handlers.
     void Option1_Click();

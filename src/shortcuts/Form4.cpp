@@ -3,40 +3,38 @@
 
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
+#include "common/FieldText.h"
 #include "common/MainHelpers.h"
 #include "common/QtColour.h"
-#include "common/Twips.h"
+#include "store/Columns.h"
 #include "store/Statements.h"
+#include "ui_Form4.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace shortcuts {
 
-using common::twipsRect;
-
-namespace {
-
-EditorPlaces form4Places() {
-    return {twipsRect(120, 60, 690, 225),    twipsRect(120, 300, 7800, 345),
-            twipsRect(120, 780, 1020, 225),  twipsRect(120, 1020, 7800, 345),
-            twipsRect(120, 1500, 1005, 225), twipsRect(120, 1740, 6960, 345),
-            twipsRect(7200, 1740, 720, 345), twipsRect(120, 2220, 7800, 855),
-            twipsRect(240, 300, 3600, 405),  twipsRect(3960, 300, 3600, 405),
-            twipsRect(120, 3180, 3840, 405), twipsRect(4080, 3180, 3840, 405)};
-}
-
-} // namespace
-
-Form4::Form4(common::CommandContext& context)
-    : ShortcutEditor(context, QStringLiteral("Form4"), 8040, 3750, form4Places()) {
-    const QList<QWidget*> order = {Text1(),       Text2(),       Text3(), PushButton1(),
-                                   PushButton3(), PushButton4(), Text4(), PushButton2()};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order[i - 1], order[i]);
-    }
+Form4::Form4(common::CommandContext& context) : ShortcutEditor(context) {
+    Ui::Form4 form;
+    form.setupUi(this);
+    takeSharedControls();
     Text1()->setFocus();
     finishLoad(QStringLiteral("Form4.Form_Load"));
+}
+
+void Form4::loadShortcut(const store::ResultSet& rs, common::Trap& trap) {
+    const auto text = [&rs](const char* column) { return common::fieldText(rs, column); };
+    trap.step(110, [&] { mGroupSelected = text(store::column::groupcaption); });
+    trap.step(112, [&] { mItemCaption = text(store::column::itemcaption); });
+    trap.step(114, [&] { Text1()->setText(text(store::column::itemcaption)); });
+    trap.step(116, [&] { Text2()->setText(text(store::column::itemdescription)); });
+    trap.step(118, [&] { Text3()->setText(text(store::column::itempath)); });
+    trap.step(120, [&] {
+        Text4()->setColour(
+            common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
+    });
+    trap.step(122, [&] { showAsEdit(); });
 }
 
 void Form4::PushButton1_Click() {

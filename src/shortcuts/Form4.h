@@ -3,6 +3,10 @@
 
 #include "shortcuts/ShortcutEditor.h"
 
+namespace common {
+class Trap;
+}
+
 namespace shortcuts {
 
 // The shortcut-file editor: a shortcut whose target is a shortcut file the desktop shell opens.
@@ -12,6 +16,10 @@ class Form4 : public ShortcutEditor {
 
   public:
     explicit Form4(common::CommandContext& context);
+
+    // Turns the editor into the editor of the shortcut in the row, each field a step of the edit
+    // command's trap.
+    void loadShortcut(const store::ResultSet& rs, common::Trap& trap);
 
     void PushButton1_Click() override;
 

@@ -1,43 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shortcuts/ShortcutCommands.h"
 
-#include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
-#include "common/FieldText.h"
 #include "common/Messages.h"
-#include "common/QtColour.h"
 #include "shortcuts/Form3.h"
 #include "shortcuts/Form4.h"
 #include "store/Codes.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
 
-#include <QLineEdit>
-
 namespace shortcuts {
 
 namespace {
 
-// The root node comes first in the tree.
-constexpr int kRootPosition = 1;
-
-void tell(common::CommandContext& context, const QString& text) {
-    common::tell(context.services, context.globals, context.window.window(), text);
-}
-
 // The checks both add commands make before they open an editor.
 bool mayAdd(common::CommandContext& context) {
     if (!context.window.nodeIsGroup()) {
-        tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QStringLiteral("Please select Categories"));
         return false;
     }
     const int node = context.window.selectedNodePosition();
     if (node == 0) {
-        tell(context, QStringLiteral("You must select a group first to add."));
+        common::tell(context, QStringLiteral("You must select a group first to add."));
         return false;
     }
-    if (node == kRootPosition) {
-        tell(context, QStringLiteral("Cannot add in the root group."));
+    if (node == common::MainWindow::kRootPosition) {
+        common::tell(context, QStringLiteral("Cannot add in the root group."));
         return false;
     }
     return true;
@@ -53,49 +41,14 @@ template <class Editor> void runAdd(common::CommandContext& context, const QStri
     trap.step(100, [&] { context.services.modal.showModal(&editor); });
 }
 
-QString text(const store::ResultSet& rs, const char* column) {
-    return common::fieldText(rs, column);
-}
-
-// Fills the shortcut-file editor with the row, shows it and reselects the list position.
-void editShortcutFile(common::CommandContext& context, common::Trap& trap,
-                      const store::ResultSet& rs, int position) {
-    Form4 editor(context);
-    trap.step(110, [&] { editor.mGroupSelected = text(rs, store::column::groupcaption); });
-    trap.step(112, [&] { editor.mItemCaption = text(rs, store::column::itemcaption); });
-    trap.step(114, [&] { editor.Text1()->setText(text(rs, store::column::itemcaption)); });
-    trap.step(116, [&] { editor.Text2()->setText(text(rs, store::column::itemdescription)); });
-    trap.step(118, [&] { editor.Text3()->setText(text(rs, store::column::itempath)); });
-    trap.step(120, [&] {
-        editor.Text4()->setColour(
-            common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
-    });
-    trap.step(122, [&] { editor.showAsEdit(); });
-    trap.step(124, [&] { context.services.modal.showModal(&editor); });
-    trap.step(126, [&] { context.window.ScrollToItem(position); });
-}
-
-// Fills the shortcut editor with the row in the order that lets the kind's layout clear the
-// target before it is filled, shows it and reselects the list position.
-void editShortcut(common::CommandContext& context, common::Trap& trap, const store::ResultSet& rs,
-                  int position) {
-    Form3 editor(context);
-    trap.step(130, [&] { editor.mGroupSelected = text(rs, store::column::groupcaption); });
-    trap.step(132, [&] { editor.mItemCaption = text(rs, store::column::itemcaption); });
-    trap.step(134, [&] { editor.setOpenAs(rs.field(store::column::openas).toInt16()); });
-    // URL and Mail choose "Normal" here, whatever window state was stored.
-    trap.step(136, [&] { editor.selectKind(rs.field(store::column::itemtype).toInt16()); });
-    trap.step(138, [&] { editor.Text1()->setText(text(rs, store::column::itemcaption)); });
-    trap.step(140, [&] { editor.Text2()->setText(text(rs, store::column::itemdescription)); });
-    trap.step(142, [&] { editor.Text3()->setText(text(rs, store::column::itempath)); });
-    trap.step(144, [&] { editor.Text5()->setText(text(rs, store::column::itemparameter)); });
-    trap.step(146, [&] {
-        editor.Text4()->setColour(
-            common::colourFromCode(rs.field(store::column::itemtextcolor).toInt32()));
-    });
-    trap.step(148, [&] { editor.showAsEdit(); });
-    trap.step(150, [&] { context.services.modal.showModal(&editor); });
-    trap.step(152, [&] { context.window.ScrollToItem(position); });
+// Opens the editor of the row's kind on the row, shows it and reselects the list position.
+template <class Editor>
+void editInEditor(common::CommandContext& context, common::Trap& trap, const store::ResultSet& rs,
+                  int position, int showLabel) {
+    Editor editor(context);
+    editor.loadShortcut(rs, trap);
+    trap.step(showLabel, [&] { context.services.modal.showModal(&editor); });
+    trap.step(showLabel + 2, [&] { context.window.ScrollToItem(position); });
 }
 
 } // namespace
@@ -113,7 +66,7 @@ void runEditSelected(common::CommandContext& context) {
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton5_Click"));
     if (!window.nodeIsGroup()) {
-        tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QStringLiteral("Please select Categories"));
         return;
     }
     const std::optional<QString> caption = window.selectedCaption();
@@ -131,9 +84,9 @@ void runEditSelected(common::CommandContext& context) {
         if (trap.test(104, [&] {
                 return rs.field(store::column::itemtype).toInt16() == store::kind::ShellFile;
             })) {
-            editShortcutFile(context, trap, rs, position);
+            editInEditor<Form4>(context, trap, rs, position, 124);
         } else {
-            editShortcut(context, trap, rs, position);
+            editInEditor<Form3>(context, trap, rs, position, 150);
         }
     }
     trap.step(160, [&] {
@@ -148,12 +101,12 @@ void runDeleteSelected(common::CommandContext& context) {
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton6_Click"));
     if (!window.nodeIsGroup()) {
-        tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QStringLiteral("Please select Categories"));
         return;
     }
     const int node = window.selectedNodePosition();
-    if (node == 0 || node == kRootPosition) {
-        tell(context, QStringLiteral("You must select a group first to delete item."));
+    if (node == 0 || node == common::MainWindow::kRootPosition) {
+        common::tell(context, QStringLiteral("You must select a group first to delete item."));
         return;
     }
     const std::optional<QString> caption = window.selectedCaption();

@@ -3,7 +3,6 @@
 
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
-#include "common/Messages.h"
 #include "shortcuts/ShortcutRules.h"
 
 #include <QGroupBox>
@@ -20,31 +19,29 @@ const QString kAdd = QStringLiteral("Add");
 
 } // namespace
 
-ShortcutEditor::ShortcutEditor(common::CommandContext& context, const QString& objectName,
-                               int widthTwips, int heightTwips, const EditorPlaces& places)
-    : EditorWindow(context, objectName, QStringLiteral("Add Shortcut"), widthTwips, heightTwips) {
-    text1_ = addText(QStringLiteral("Text1"), QStringLiteral("Caption"), places.text1, false);
-    addLabel1(0, QStringLiteral("Caption:"), places.label0, text1_);
-    text2_ = addText(QStringLiteral("Text2"), QStringLiteral("Description"), places.text2, false);
-    addLabel1(1, QStringLiteral("Description:"), places.label1, text2_);
-    text3_ = addText(QStringLiteral("Text3"), QStringLiteral("Folder Path"), places.text3, true);
-    addLabel1(2, QStringLiteral("Folder Path:"), places.label2, text3_);
-    pushButton1_ = addButton(QStringLiteral("PushButton1"), QStringLiteral("..."), places.browse);
-    pushButton1_->setAccessibleName(QStringLiteral("Browse"));
+ShortcutEditor::ShortcutEditor(common::CommandContext& context) : EditorWindow(context) {}
 
-    frame2_ = new QGroupBox(QStringLiteral("Font Color"), this);
-    frame2_->setObjectName(QStringLiteral("Frame2"));
-    frame2_->setGeometry(places.frame2);
-    frame2_->installEventFilter(this);
-    frame2_->setMouseTracking(true);
-    text4_ = addSwatch(QStringLiteral("Text4"), QStringLiteral("Font Color"), {});
-    putInFrame(text4_, frame2_, places.swatch);
-    pushButton2_ = addButton(QStringLiteral("PushButton2"), QStringLiteral("Select Color"), {});
-    putInFrame(pushButton2_, frame2_, places.colourButton);
-
-    pushButton3_ = addSaveButton(QStringLiteral("PushButton3"), kAdd, places.save);
-    pushButton4_ =
-        addButton(QStringLiteral("PushButton4"), QStringLiteral("Cancel"), places.cancel);
+void ShortcutEditor::takeSharedControls() {
+    const auto control = [this]<class Control>(Control*& into, const char* name) {
+        into = findChild<Control*>(QString::fromLatin1(name));
+        Q_ASSERT(into);
+    };
+    control(text1_, "Text1");
+    control(text2_, "Text2");
+    control(text3_, "Text3");
+    control(text4_, "Text4");
+    control(frame2_, "Frame2");
+    control(pushButton1_, "PushButton1");
+    control(pushButton2_, "PushButton2");
+    control(pushButton3_, "PushButton3");
+    control(pushButton4_, "PushButton4");
+    prepareControls();
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->objectName().startsWith(u"Label1_")) {
+            setCaption(label, label->text());
+            labels_.insert(label->objectName().mid(7).toInt(), label);
+        }
+    }
 
     connect(pushButton1_, &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(pushButton2_, &QPushButton::clicked, this, [this] { PushButton2_Click(); });
@@ -52,27 +49,10 @@ ShortcutEditor::ShortcutEditor(common::CommandContext& context, const QString& o
     connect(pushButton4_, &QPushButton::clicked, this, [this] { PushButton4_Click(); });
 }
 
-QLabel* ShortcutEditor::addLabel1(int index, const QString& text, const QRect& place,
-                                  QWidget* buddy) {
-    QLabel* label = addLabel(QStringLiteral("Label1_%1").arg(index), text, place, buddy);
-    setCaption(label, text);
-    labels_.insert(index, label);
-    return label;
-}
-
 void ShortcutEditor::setCaption(QLabel* label, const QString& text) {
     label->setText(text);
     // Captions may need more room in this desktop's fonts than the design gave them.
     label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-}
-
-void ShortcutEditor::putInFrame(QWidget* control, QGroupBox* frame, const QRect& place) {
-    control->setParent(frame);
-    control->setGeometry(place);
-}
-
-void ShortcutEditor::tell(const QString& text) {
-    common::tell(context().services, context().globals, this, text);
 }
 
 bool ShortcutEditor::isAddMode() const {

@@ -17,17 +17,10 @@ class ColourSwatch;
 
 namespace store {
 class Connection;
-}
+class ResultSet;
+} // namespace store
 
 namespace shortcuts {
-
-// Where the controls both shortcut editors have sit, in pixels; the frame's children relative
-// to the frame.
-struct EditorPlaces {
-    QRect label0, text1, label1, text2, label2, text3, browse;
-    QRect frame2, swatch, colourButton;
-    QRect save, cancel;
-};
 
 // What the shortcut editor and the shortcut-file editor share: caption, description and target
 // fields, the browse button, the font colour frame, the save and cancel buttons, and the save
@@ -66,19 +59,13 @@ class ShortcutEditor : public common::EditorWindow {
     void PushButton4_Click();
 
   protected:
-    ShortcutEditor(common::CommandContext& context, const QString& objectName, int widthTwips,
-                   int heightTwips, const EditorPlaces& places);
+    explicit ShortcutEditor(common::CommandContext& context);
 
-    // A member of the Label1 array: a label named "Label1_<index>" for its buddy field, as
-    // wide as its text needs.
-    QLabel* addLabel1(int index, const QString& text, const QRect& place, QWidget* buddy);
+    // Takes the controls both editors have from the form just set up (by their names), widens
+    // their labels as their captions need and connects the buttons.
+    void takeSharedControls();
     // Gives a control a new caption and widens it when the caption needs more room.
     static void setCaption(QLabel* label, const QString& text);
-    // Moves a control built on the window into a frame, placed relative to the frame.
-    static void putInFrame(QWidget* control, QGroupBox* frame, const QRect& place);
-    // Tells the user something in the program's plain OK box.
-    void tell(const QString& text);
-
     // The row each mode writes.
     virtual void insertRow(store::Connection& db) = 0;
     virtual void updateRow(store::Connection& db) = 0;

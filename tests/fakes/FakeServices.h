@@ -287,10 +287,10 @@ class FakeLaunchCounts : public platform::LaunchCounts {
     QHash<QString, int> counts;
 };
 
-// Every fake, handed out as the program's services.
-struct FakePlatform {
+// Every fake but the file system, which is FileSystem, handed out as the program's services.
+template <class FileSystem> struct FakeServicesOn {
     FakeMessageBoxes messages;
-    FakeFileSystem files;
+    FileSystem files;
     FakeEnvironment environment;
     FakeImages images;
     FakeShell shell;
@@ -302,6 +302,15 @@ struct FakePlatform {
     FakeLaunchCounts launchCounts;
     platform::Services services{messages, files, environment, images,      shell,       dialogs,
                                 settings, modal, entryNames,  targetIcons, launchCounts};
+
+    // The same services with other message boxes and pictures, for a window of its own.
+    platform::Services servicesWith(platform::MessageBoxes& boxes, platform::Images& pictures) {
+        return {boxes,    files, environment, pictures,    shell,       dialogs,
+                settings, modal, entryNames,  targetIcons, launchCounts};
+    }
 };
+
+// Every fake, handed out as the program's services.
+using FakePlatform = FakeServicesOn<FakeFileSystem>;
 
 } // namespace fakes

@@ -4,6 +4,9 @@
 // An SQLite VFS for tests that passes everything to the default VFS but fails the Nth write or
 // sync on purpose, the way SQLite's own tests inject I/O errors, and counts both.
 
+#include <gtest/gtest.h>
+#include <string>
+
 namespace fakes {
 
 class FaultyVfs {
@@ -43,5 +46,19 @@ class FaultyVfs {
     int syncs_ = 0;
     int faults_ = 0;
 };
+
+// Runs an operation with its n-th write or sync failing, once or from then on, for n = 1, 2, ...
+// until a run meets no fault (run returns false), at most `limit` runs for each kind of fault.
+template <class Run> void forEveryFault(const std::string& what, int limit, Run run) {
+    for (const FaultyVfs::Mode mode : {FaultyVfs::Mode::Once, FaultyVfs::Mode::FromThenOn}) {
+        for (const FaultyVfs::Call call : {FaultyVfs::Call::Write, FaultyVfs::Call::Sync}) {
+            int n = 1;
+            while (run(call, mode, n)) {
+                ASSERT_LT(++n, limit) << what << " never ran without a fault";
+            }
+            EXPECT_GT(n, 1) << what << ": no call was ever failed";
+        }
+    }
+}
 
 } // namespace fakes

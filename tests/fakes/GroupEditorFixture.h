@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/FieldText.h"
+#include "fakes/EditorInput.h"
 #include "fakes/Form1Fixture.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
@@ -21,29 +22,9 @@ class GroupEditorFixture : public Form1Fixture {
   protected:
     using Driver = std::function<void(QDialog*)>;
 
-    static QLineEdit* field(QDialog* editor, const char* name) {
-        auto* found = editor->findChild<QLineEdit*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    static QPushButton* button(QDialog* editor, const char* name) {
-        auto* found = editor->findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    // Replaces a field's text by typing it.
-    static void type(QDialog* editor, const char* name, const QString& text) {
-        QLineEdit* edit = field(editor, name);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
     // Long texts are pasted in, as typing them key by key would take long.
     static void paste(QDialog* editor, const char* name, const QString& text) {
         field(editor, name)->setText(text);
-    }
-    static void click(QDialog* editor, const char* name) {
-        QTest::mouseClick(button(editor, name), Qt::LeftButton);
     }
     static QColor swatch(QDialog* editor) {
         return field(editor, "Text4")->palette().color(QPalette::Base);
