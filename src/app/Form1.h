@@ -152,7 +152,7 @@ class Form1 : public QWidget, public common::MainWindow {
     // Closes the catalogue, puts the backup in its place (store::restoreBackup), opens it again
     // and shows it; tells how it went.
     void restoreFromBackup(const std::filesystem::path& backup);
-    // At open, after a backup of the catalogue as it was: renames alike or unreadable names so
+    // Once the window shows, after the start-up backup: renames alike or unreadable names so
     // that nothing is mixed or lost (store::repairNames), and tells what was renamed.
     void repairNamesAtOpen();
     bool handleKey(QObject* watched, QKeyEvent* key);

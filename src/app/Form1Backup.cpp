@@ -66,6 +66,9 @@ void Form1::backUpWhenDue() {
     }
     backupDue_ = false;
     backUpCatalogue();
+    // Names are checked once the window shows and the catalogue is backed up: reading every
+    // name of a large catalogue must not hold the window back.
+    repairNamesAtOpen();
 }
 
 void Form1::takePageCheck() {
@@ -205,6 +208,7 @@ void Form1::repairNamesAtOpen() {
         const store::BackupResult backup = store::makeRollingBackup(
             *db, backupFolderOf(*db), std::chrono::system_clock::now(), kBackupsKept);
         store::repairNames(*db, plan);
+        showCatalogueFromTheRoot();
         QStringList lines;
         for (const store::Rename& rename : plan.renames) {
             const QString from = QString::fromStdString(rename.from);

@@ -92,9 +92,6 @@ bool Form1::Form_Load() {
         globals_.gConnection.reset();
         return false;
     }
-    if (!damaged) {
-        repairNamesAtOpen();
-    }
     trap.step(126, [&] { Main::ApplySkin(files, program, this); });
     trap.step(128, [&] {
         setWindowTitle(QStringLiteral("Vantory"));
