@@ -49,29 +49,30 @@ bool ListDragDrop::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool ListDragDrop::dragOver(QDragMoveEvent* event) {
+bool ListDragDrop::accept(QDropEvent* event) {
     const Qt::DropAction effect = dropEffect(event->mimeData(), event->possibleActions());
     if (effect == Qt::IgnoreAction || !dropGoesToACategory(context_.window)) {
         // No file list, or no category to take it: no drop, and the pointer says so.
         setDropHighlight(list_, nullptr);
         event->ignore();
-        return true;
+        return false;
     }
-    ListView1_OLEDragOver(list_, event->position().toPoint());
     event->setDropAction(effect);
     event->accept();
     return true;
 }
 
+bool ListDragDrop::dragOver(QDragMoveEvent* event) {
+    if (accept(event)) {
+        ListView1_OLEDragOver(list_, event->position().toPoint());
+    }
+    return true;
+}
+
 bool ListDragDrop::drop(QDropEvent* event) {
-    const Qt::DropAction effect = dropEffect(event->mimeData(), event->possibleActions());
-    if (effect == Qt::IgnoreAction || !dropGoesToACategory(context_.window)) {
-        setDropHighlight(list_, nullptr);
-        event->ignore();
+    if (!accept(event)) {
         return true;
     }
-    event->setDropAction(effect);
-    event->accept();
     ListView1_OLEDragDrop(context_, list_, droppedPaths(event->mimeData()),
                           event->position().toPoint(), entryNames_);
     return true;

@@ -37,6 +37,8 @@ class ListDragDrop : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Takes a drag or drop of files while a category can take them, and refuses it otherwise.
+    bool accept(QDropEvent* event);
     bool dragOver(QDragMoveEvent* event);
     bool drop(QDropEvent* event);
     bool mousePress(QMouseEvent* event);

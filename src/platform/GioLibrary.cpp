@@ -12,20 +12,9 @@ GioLibrary::GioLibrary() {
                       .arg(QString::fromLocal8Bit(dlerror()));
         return;
     }
-    find(library, newAppInfo, "g_desktop_app_info_new_from_filename");
-    find(library, newAppInfoFromKeyFile, "g_desktop_app_info_new_from_keyfile");
-    find(library, appInfoFile, "g_desktop_app_info_get_filename");
-    find(library, fileForArgument, "g_file_new_for_commandline_arg");
-    find(library, newLaunchContext, "g_app_launch_context_new");
-    find(library, launch, "g_app_info_launch");
-    find(library, allApplications, "g_app_info_get_all");
-    find(library, applicationId, "g_app_info_get_id");
-    find(library, executable, "g_app_info_get_executable");
-    find(library, entryString, "g_desktop_app_info_get_string");
-    find(library, applicationMonitor, "g_app_info_monitor_get");
-    // GObject comes with GIO, which depends on it.
-    find(library, connectSignal, "g_signal_connect_data");
-    find(library, unref, "g_object_unref");
+#define VANTORY_GIO_FIND(member, function) find(library, member, #function);
+    VANTORY_GIO_CALLS(VANTORY_GIO_FIND)
+#undef VANTORY_GIO_FIND
 }
 
 template <class Function>

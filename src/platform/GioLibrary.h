@@ -11,20 +11,24 @@ namespace platform {
 // GIO, loaded the first time it is needed rather than with the program: linking it in costs
 // every start several milliseconds (its libraries and the GObject type system) that most
 // sessions never use. The library stays loaded for the rest of the session.
+// The GIO calls the program makes: each member's name and the function it is found by.
+#define VANTORY_GIO_CALLS(CALL)                                                                    \
+    CALL(newAppInfoFromKeyFile, g_desktop_app_info_new_from_keyfile)                               \
+    CALL(appInfoFile, g_desktop_app_info_get_filename)                                             \
+    CALL(newLaunchContext, g_app_launch_context_new)                                               \
+    CALL(launch, g_app_info_launch)                                                                \
+    CALL(allApplications, g_app_info_get_all)                                                      \
+    CALL(applicationId, g_app_info_get_id)                                                         \
+    CALL(executable, g_app_info_get_executable)                                                    \
+    CALL(entryString, g_desktop_app_info_get_string)                                               \
+    CALL(applicationMonitor, g_app_info_monitor_get)                                               \
+    CALL(connectSignal, g_signal_connect_data) /* GObject comes with GIO */                        \
+    CALL(unref, g_object_unref)
+
 struct GioLibrary {
-    decltype(&g_desktop_app_info_new_from_filename) newAppInfo = nullptr;
-    decltype(&g_desktop_app_info_new_from_keyfile) newAppInfoFromKeyFile = nullptr;
-    decltype(&g_desktop_app_info_get_filename) appInfoFile = nullptr;
-    decltype(&g_file_new_for_commandline_arg) fileForArgument = nullptr;
-    decltype(&g_app_launch_context_new) newLaunchContext = nullptr;
-    decltype(&g_app_info_launch) launch = nullptr;
-    decltype(&g_app_info_get_all) allApplications = nullptr;
-    decltype(&g_app_info_get_id) applicationId = nullptr;
-    decltype(&g_app_info_get_executable) executable = nullptr;
-    decltype(&g_desktop_app_info_get_string) entryString = nullptr;
-    decltype(&g_app_info_monitor_get) applicationMonitor = nullptr;
-    decltype(&g_signal_connect_data) connectSignal = nullptr;
-    decltype(&g_object_unref) unref = nullptr;
+#define VANTORY_GIO_MEMBER(member, function) decltype(&function) member = nullptr;
+    VANTORY_GIO_CALLS(VANTORY_GIO_MEMBER)
+#undef VANTORY_GIO_MEMBER
     QString failure; // why GIO could not be loaded; empty when it was
 
     GioLibrary();

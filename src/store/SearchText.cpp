@@ -16,24 +16,25 @@ namespace store {
 
 namespace {
 
-std::u16string toUtf16(std::string_view utf8) {
-    std::u16string out(utf8.size(), u'\0');
+// Converts between UTF-8 and UTF-16 with ICU, malformed input becoming U+FFFD. `Out` has room
+// for the longest result: a UTF-16 unit per UTF-8 byte, three UTF-8 bytes per UTF-16 unit.
+template <class Out, class In, class Convert>
+Out converted(const In& text, std::size_t room, Convert convert) {
+    Out out(room, typename Out::value_type{});
     UErrorCode status = U_ZERO_ERROR;
     int32_t length = 0;
-    u_strFromUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, utf8.data(),
-                         static_cast<int32_t>(utf8.size()), 0xFFFD, nullptr, &status);
+    convert(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
+            static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
     out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
     return out;
 }
 
+std::u16string toUtf16(std::string_view utf8) {
+    return converted<std::u16string>(utf8, utf8.size(), u_strFromUTF8WithSub);
+}
+
 std::string toUtf8(const std::u16string& text) {
-    std::string out(text.size() * 3, '\0');
-    UErrorCode status = U_ZERO_ERROR;
-    int32_t length = 0;
-    u_strToUTF8WithSub(out.data(), static_cast<int32_t>(out.size()), &length, text.data(),
-                       static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
-    out.resize(U_SUCCESS(status) ? static_cast<std::size_t>(length) : 0);
-    return out;
+    return converted<std::string>(text, text.size() * 3, u_strToUTF8WithSub);
 }
 
 std::u16string normalized(const UNormalizer2* form, const std::u16string& text) {
