@@ -8,10 +8,6 @@
 
 #include "common/ErrorTrap.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QTimer>
-#include <QTreeWidget>
 
 #include <chrono>
 #include <filesystem>
@@ -32,97 +28,6 @@ QString fromPath(const std::filesystem::path& path) {
 }
 
 } // namespace
-
-void Form1::paintEvent(QPaintEvent* event) {
-    QWidget::paintEvent(event);
-    if (!painted_) {
-        painted_ = true;
-        QTimer::singleShot(0, this, &Form1::afterFirstPaint);
-    }
-}
-
-void Form1::afterFirstPaint() {
-    store::Connection* db = globals_.gConnection.get();
-    if (db != nullptr && db->isOpen()) {
-        // The window hears, on its own thread, when the check has ended.
-        db->startPageCheck([window = QPointer<Form1>(this)] {
-            QMetaObject::invokeMethod(
-                qApp,
-                [window] {
-                    if (window) {
-                        window->takePageCheck();
-                    }
-                },
-                Qt::QueuedConnection);
-        });
-    }
-    backUpWhenDue();
-}
-
-void Form1::backUpWhenDue() {
-    const store::Connection* db = globals_.gConnection.get();
-    if (!backupDue_ || (db != nullptr && db->pageCheckPending())) {
-        return;
-    }
-    backupDue_ = false;
-    backUpCatalogue();
-    // Names are checked once the window shows and the catalogue is backed up: reading every
-    // name of a large catalogue must not hold the window back.
-    repairNamesAtOpen();
-}
-
-void Form1::takePageCheck() {
-    store::Connection* db = globals_.gConnection.get();
-    if (db == nullptr || !db->pageCheckPending()) {
-        return; // closed meanwhile, or a write already took the result
-    }
-    common::Trap trap(services_.messages, this, QStringLiteral("Form1.takePageCheck"));
-    trap.step(100, [&] { db->settlePageCheck(); });
-    if (db->isDamaged()) {
-        // What was shown came from a file now known to be damaged: show again what the
-        // read-only file still gives, then say why.
-        showCatalogueFromTheRoot();
-        tellDamagedCatalogue();
-    } else if (!db->isOpen()) {
-        // Too damaged to read at all (the trap has told why): nothing is left to show.
-        tree_->clear();
-        TreeView1_NodeClick(nullptr);
-    }
-    backUpWhenDue();
-}
-
-void Form1::showCatalogueFromTheRoot() {
-    // Start-up's own steps, reported under start-up's name.
-    common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
-    trap.step(152, [&] {
-        try {
-            loadGroups();
-        } catch (const store::StoreError&) {
-            // A read that fails before the pages are checked may have met damage: the check
-            // then says so in one message, rather than each failed read in a box of its own.
-            store::Connection* db = globals_.gConnection.get();
-            if (db != nullptr && db->isOpen() && db->pageCheckPending()) {
-                db->settlePageCheck();
-            }
-            if (db == nullptr || !db->isOpen() || !db->isDamaged()) {
-                throw;
-            }
-            try {
-                loadGroups(); // what the damaged file still gives; the damage message follows
-            } catch (const store::StoreError&) {
-            }
-        }
-    });
-    if (trap.test(154, [&] { return tree_->topLevelItemCount() >= 1; })) {
-        QTreeWidgetItem* root = nullptr;
-        trap.step(156, [&] {
-            root = tree_->topLevelItem(0);
-            const QSignalBlocker quiet(tree_);
-            tree_->setCurrentItem(root);
-        });
-        trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
-    }
-}
 
 void Form1::backUpCatalogue() {
     store::Connection* db = globals_.gConnection.get();

@@ -138,4 +138,37 @@ void Form1::TreeView1_NodeClick(QTreeWidgetItem* node) {
     trap.step(132, [&] { loadItems(); });
 }
 
+void Form1::showCatalogueFromTheRoot() {
+    // Start-up's own steps, reported under start-up's name.
+    common::Trap trap(services_.messages, this, QStringLiteral("Form1.Form_Load"));
+    trap.step(152, [&] {
+        try {
+            loadGroups();
+        } catch (const store::StoreError&) {
+            // A read that fails before the pages are checked may have met damage: the check
+            // then says so in one message, rather than each failed read in a box of its own.
+            store::Connection* db = globals_.gConnection.get();
+            if (db != nullptr && db->isOpen() && db->pageCheckPending()) {
+                db->settlePageCheck();
+            }
+            if (db == nullptr || !db->isOpen() || !db->isDamaged()) {
+                throw;
+            }
+            try {
+                loadGroups(); // what the damaged file still gives; the damage message follows
+            } catch (const store::StoreError&) {
+            }
+        }
+    });
+    if (trap.test(154, [&] { return tree_->topLevelItemCount() >= 1; })) {
+        QTreeWidgetItem* root = nullptr;
+        trap.step(156, [&] {
+            root = tree_->topLevelItem(0);
+            const QSignalBlocker quiet(tree_);
+            tree_->setCurrentItem(root);
+        });
+        trap.step(158, [&] { TreeView1_NodeClick(selectedNode()); });
+    }
+}
+
 } // namespace app
