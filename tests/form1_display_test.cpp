@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/CaptionLayout.h"
 #include "app/ShortcutList.h"
 #include "common/ColourScheme.h"
 #include "common/QtColour.h"
@@ -48,6 +49,19 @@ TEST_F(Form1Display, EveryCaptionGetsTheRoomItsWrappedLinesNeed) {
             << entry->text().toStdString();
         EXPECT_TRUE(hoverText(list->viewport(), cell.center()).isEmpty())
             << "a caption shown whole needs no hover text";
+    }
+}
+
+TEST(CaptionLines, MoreLinesThanTheCellsHaveIsToldAsACountWould) {
+    const QFont font = QApplication::font();
+    for (const QString& caption : {QStringLiteral("Calendar"), QStringLiteral("a 42 "), kLong}) {
+        for (int width = 20; width <= 200; width += 30) {
+            for (int lines = 1; lines <= 2; ++lines) {
+                EXPECT_EQ(app::captionNeedsMoreLines(font, caption, width, lines),
+                          app::captionLineCount(font, caption, width, lines + 1) > lines)
+                    << caption.toStdString() << " " << width << " " << lines;
+            }
+        }
     }
 }
 

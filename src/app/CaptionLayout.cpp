@@ -45,13 +45,32 @@ WrappedCaption wrapCaption(const QFont& font, const QString& caption, int width,
     return wrapped;
 }
 
-int captionLineCount(const QFont& font, const QString& caption, int width, int maxLines) {
-    if (QFontMetrics(font).horizontalAdvance(caption) <= width) {
-        return 1;
-    }
+namespace {
+
+bool fitsOneLine(const QFont& font, const QString& caption, int width) {
+    return QFontMetrics(font).horizontalAdvance(caption) <= width;
+}
+
+int wrappedLineCount(const QFont& font, const QString& caption, int width, int maxLines) {
     int lines = 0;
     layOut(font, caption, width, [&](int, int) { return ++lines < maxLines; });
     return lines;
+}
+
+} // namespace
+
+int captionLineCount(const QFont& font, const QString& caption, int width, int maxLines) {
+    return fitsOneLine(font, caption, width) ? 1 : wrappedLineCount(font, caption, width, maxLines);
+}
+
+bool captionNeedsMoreLines(const QFont& font, const QString& caption, int width, int lines) {
+    if (lines < 2) {
+        return !fitsOneLine(font, caption, width);
+    }
+    // A caption that fits one line counts one line whatever its layout says, so the width
+    // decides only where the layout found more lines than `lines`.
+    return wrappedLineCount(font, caption, width, lines + 1) > lines &&
+           !fitsOneLine(font, caption, width);
 }
 
 } // namespace app

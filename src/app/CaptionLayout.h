@@ -23,4 +23,9 @@ WrappedCaption wrapCaption(const QFont& font, const QString& caption, int width,
 // line is told from its width alone, so that a long list is measured quickly.
 int captionLineCount(const QFont& font, const QString& caption, int width, int maxLines);
 
+// Whether the caption needs more than `lines` lines (1 or more), counted as captionLineCount
+// counts them. Once a list's cells hold two lines, a caption is laid out once and its width is
+// measured only when the layout finds more lines: most captions are then shaped once, not twice.
+bool captionNeedsMoreLines(const QFont& font, const QString& caption, int width, int lines);
+
 } // namespace app

@@ -16,12 +16,14 @@
 #include "store/StoreError.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace app {
@@ -65,6 +67,7 @@ void Form1::loadItems() {
         }
     };
     int image = 0;
+    QHash<std::pair<std::int16_t, QString>, QIcon> iconsByTarget;
     while (!rs.eof()) {
         // The kind is read once: the picture step uses the value the test read.
         std::int16_t kind = 0;
@@ -82,9 +85,16 @@ void Form1::loadItems() {
         std::optional<Entry> entry;
         trap.step(118, [&] {
             // A kind without a picture gets no entry.
-            QIcon icon =
-                common::shortcutIcon(services_.targetIcons, kind,
-                                     common::fieldText(rs, store::column::itempath), image + 1);
+            // Entries of one kind and target share one icon, which is looked up once.
+            const std::pair<std::int16_t, QString> target{
+                kind, common::fieldText(rs, store::column::itempath)};
+            auto shared = iconsByTarget.constFind(target);
+            if (shared == iconsByTarget.constEnd()) {
+                shared =
+                    iconsByTarget.insert(target, common::shortcutIcon(services_.targetIcons, kind,
+                                                                      target.second, image + 1));
+            }
+            QIcon icon = *shared;
             entry = Entry{
                 common::fieldText(rs, store::column::itemcaption), image + 1, {}, std::move(icon)};
         });

@@ -65,9 +65,12 @@ QRect ShortcutList::captionRect(const QRect& cell, int lines) const {
 
 void ShortcutList::fitCellsTo(const QStringList& captions) {
     int lines = 1;
+    const int width = captionWidth();
     for (const QString& caption : captions) {
-        lines =
-            std::max(lines, captionLineCount(font(), caption, captionWidth(), kMaxCaptionLines));
+        // Only a caption that needs more lines than the cells have so far is counted in full.
+        if (captionNeedsMoreLines(font(), caption, width, lines)) {
+            lines = captionLineCount(font(), caption, width, kMaxCaptionLines);
+        }
         if (lines == kMaxCaptionLines) {
             break;
         }
