@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>URL</source>
-        <translation>عنوان ويب</translation>
+        <translation>رابط</translation>
     </message>
     <message>
         <source>Mail</source>

@@ -135,7 +135,7 @@
     </message>
     <message>
         <source>URL</source>
-        <translation>Веб-адрес</translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Mail</source>
