@@ -35,8 +35,10 @@ while read -r name profiles; do
 done < <(build_depends)
 
 # Running: the desktop's display plugins, and xdg-open for web and mail addresses and documents;
-# the MIME types of files and an icon theme with hicolor behind it, for the targets' own icons.
-packages+=(qt6-qpa-plugins xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme)
+# the MIME types of files and an icon theme with hicolor behind it, for the targets' own icons;
+# Qt's own translations, so that its dialogs and buttons speak the language the program does.
+packages+=(qt6-qpa-plugins xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme
+  qt6-translations-l10n)
 
 if [ "$mode" = test ]; then
   packages+=(

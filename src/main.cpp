@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "app/Translations.h"
 #include "common/Globals.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopPlatform.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDBusConnection>
+#include <QLocale>
 #include <QTimer>
 
 int main(int argc, char* argv[]) {
@@ -29,6 +31,8 @@ int main(int argc, char* argv[]) {
     // The catalogue's libraries get ready beside the connection to the desktop.
     platform::DesktopWarmUp desktopWarmUp(
         [locale = store::NameCollator::localeFromEnvironment()] { store::warmUp(locale); });
+    // The desktop's language, as its LANGUAGE list orders them; English when none is shipped.
+    app::loadTranslations(QLocale::system().uiLanguages());
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
     QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));

@@ -13,6 +13,8 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include <QCoreApplication>
+
 namespace app {
 
 namespace {
@@ -46,8 +48,8 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons)
 
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("FinderField"));
-    field_->setAccessibleName(QStringLiteral("Find a shortcut"));
-    field_->setPlaceholderText(QStringLiteral("Find a shortcut"));
+    field_->setAccessibleName(QCoreApplication::translate("Vantory", "Find a shortcut"));
+    field_->setPlaceholderText(QCoreApplication::translate("Vantory", "Find a shortcut"));
     field_->setClearButtonEnabled(false);
     field_->installEventFilter(this);
 
@@ -61,7 +63,7 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons)
     results_->setUniformItemSizes(true);
     // The keys stay in the field: Up and Down reach the list through it.
     results_->setFocusPolicy(Qt::NoFocus);
-    results_->setAccessibleName(QStringLiteral("Shortcuts found"));
+    results_->setAccessibleName(QCoreApplication::translate("Vantory", "Shortcuts found"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -117,14 +119,16 @@ void Finder::search() {
     }
     QString count;
     if (found.total == 0) {
-        auto* none = new QListWidgetItem(QStringLiteral("No shortcut matches."));
+        auto* none =
+            new QListWidgetItem(QCoreApplication::translate("Vantory", "No shortcut matches."));
         none->setFlags(Qt::ItemIsEnabled);
         results_->addItem(none);
         count = none->text();
     } else {
         results_->setCurrentRow(0);
-        count = found.total == 1 ? QStringLiteral("1 shortcut found")
-                                 : QStringLiteral("%1 shortcuts found").arg(found.total);
+        count = found.total == 1
+                    ? QCoreApplication::translate("Vantory", "1 shortcut found")
+                    : QCoreApplication::translate("Vantory", "%1 shortcuts found").arg(found.total);
     }
     // Screen readers hear the count as the list's description changes.
     results_->setAccessibleDescription(count);

@@ -8,6 +8,7 @@
 #include "common/ColourScheme.h"
 #include "common/Fonts.h"
 #include "common/ImageLists.h"
+#include "common/LayoutDirection.h"
 #include "common/Painting.h"
 #include "ui_Form1.h"
 
@@ -52,6 +53,7 @@ Form1::~Form1() {
 void Form1::buildControls() {
     Ui::Form1 form;
     form.setupUi(this);
+    common::mirrorForLayoutDirection(this);
     frame1_ = form.Frame1;
     frame2_ = form.Frame2;
     tree_ = form.TreeView1;

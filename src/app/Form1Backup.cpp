@@ -12,6 +12,8 @@
 #include <chrono>
 #include <filesystem>
 
+#include <QCoreApplication>
+
 namespace app {
 
 namespace {
@@ -46,7 +48,8 @@ void Form1::backUpCatalogue() {
         failure = QString::fromStdString(e.what());
     }
     common::tell(services_, globals_, this,
-                 QStringLiteral("Vantory could not back up the catalogue into %1.\n\n%2\n\nThe "
+                 QCoreApplication::translate(
+                     "Vantory", "Vantory could not back up the catalogue into %1.\n\n%2\n\nThe "
                                 "catalogue itself is unchanged.")
                      .arg(fromPath(backupFolderOf(*db)), failure));
 }
@@ -55,15 +58,18 @@ void Form1::tellDamagedCatalogue() {
     const store::Connection& db = globals_.connection();
     const std::filesystem::path newest = store::newestSoundBackup(
         backupFolderOf(db), std::filesystem::path(db.path()).filename().string());
-    QString text = QString::fromStdString(db.damageReport()) +
-                   QStringLiteral("\n\nVantory shows what can still be read.\n\n");
+    QString text =
+        QString::fromStdString(db.damageReport()) +
+        QCoreApplication::translate("Vantory", "\n\nVantory shows what can still be read.\n\n");
     if (newest.empty()) {
-        text += QStringLiteral("There is no sound backup of the catalogue in %1.")
+        text += QCoreApplication::translate("Vantory",
+                                            "There is no sound backup of the catalogue in %1.")
                     .arg(fromPath(backupFolderOf(db)));
         common::tell(services_, globals_, this, text);
         return;
     }
-    text += QStringLiteral("The newest sound backup is %1.\n\nRestore it now? The damaged "
+    text += QCoreApplication::translate(
+                "Vantory", "The newest sound backup is %1.\n\nRestore it now? The damaged "
                            "catalogue is kept beside the backups.")
                 .arg(fromPath(newest));
     if (common::askYesNo(services_, globals_, this, text)) {
@@ -80,10 +86,12 @@ void Form1::restoreFromBackup(const std::filesystem::path& backup) {
     try {
         const store::RestoreResult result =
             store::restoreBackup(catalogue, backup, folder, std::chrono::system_clock::now());
-        told = QStringLiteral("The backup %1 has been restored.").arg(fromPath(backup));
+        told = QCoreApplication::translate("Vantory", "The backup %1 has been restored.")
+                   .arg(fromPath(backup));
         if (!result.keptAs.empty()) {
-            told += QStringLiteral(" The catalogue as it was is kept as %1.")
-                        .arg(fromPath(result.keptAs));
+            told +=
+                QCoreApplication::translate("Vantory", " The catalogue as it was is kept as %1.")
+                    .arg(fromPath(result.keptAs));
         }
     } catch (const std::exception& e) {
         told = QString::fromStdString(e.what());
@@ -118,23 +126,26 @@ void Form1::repairNamesAtOpen() {
         for (const store::Rename& rename : plan.renames) {
             const QString from = QString::fromStdString(rename.from);
             const QString to = QString::fromStdString(rename.to);
-            const QString what = rename.isCategory
-                                     ? QStringLiteral("The category \"%1\"").arg(from)
-                                     : QStringLiteral("The shortcut \"%1\" in \"%2\"")
-                                           .arg(from, QString::fromStdString(rename.category));
+            const QString what =
+                rename.isCategory
+                    ? QCoreApplication::translate("Vantory", "The category \"%1\"").arg(from)
+                    : QCoreApplication::translate("Vantory", "The shortcut \"%1\" in \"%2\"")
+                          .arg(from, QString::fromStdString(rename.category));
             lines << (rename.wasUnreadable
-                          ? QStringLiteral("%1, which was not readable text, is now \"%2\".")
-                          : QStringLiteral("%1 is now \"%2\"."))
+                          ? QCoreApplication::translate(
+                                "Vantory", "%1, which was not readable text, is now \"%2\".")
+                          : QCoreApplication::translate("Vantory", "%1 is now \"%2\"."))
                          .arg(what, to);
         }
         constexpr qsizetype kLinesShown = 20;
         if (lines.size() > kLinesShown) {
             const qsizetype more = lines.size() - kLinesShown;
             lines.resize(kLinesShown);
-            lines << QStringLiteral("... and %1 more.").arg(more);
+            lines << QCoreApplication::translate("Vantory", "... and %1 more.").arg(more);
         }
         common::tell(services_, globals_, this,
-                     QStringLiteral("Some names in the catalogue could not be told apart, or were "
+                     QCoreApplication::translate(
+                         "Vantory", "Some names in the catalogue could not be told apart, or were "
                                     "not readable text, so Vantory renamed them. The catalogue as "
                                     "it was is backed up as %1.\n\n%2")
                          .arg(fromPath(backup.newest), lines.join(QLatin1Char('\n'))));
@@ -158,7 +169,8 @@ void Form1::repairNamesAtOpen() {
         return;
     }
     common::tell(services_, globals_, this,
-                 QStringLiteral("Vantory could not rename the names in the catalogue that cannot "
+                 QCoreApplication::translate(
+                     "Vantory", "Vantory could not rename the names in the catalogue that cannot "
                                 "be told apart.\n\n%1\n\nThe catalogue is unchanged.")
                      .arg(failure));
 }

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <QCoreApplication>
+
 namespace app {
 
 bool Form1::Form_Load() {
@@ -45,7 +47,8 @@ bool Form1::Form_Load() {
         trap.step(120, [&] {
             services_.messages.show(
                 this,
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "Vantory",
                     "Database file does not exist. Please contact author for more info."),
                 globals_.applicationTitle, platform::MessageButtons::Ok,
                 platform::MessageIcon::None);
@@ -56,7 +59,8 @@ bool Form1::Form_Load() {
     // a socket or a device is no catalogue either.
     if (!files.isNormalFile(catalogue)) {
         common::tell(services_, globals_, this,
-                     QStringLiteral("The catalogue %1 is not a regular file, so Vantory cannot "
+                     QCoreApplication::translate(
+                         "Vantory", "The catalogue %1 is not a regular file, so Vantory cannot "
                                     "open it. Move it out of the way and start Vantory again.")
                          .arg(catalogue));
         return true;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ColourSwatch.h"
 
+#include <QCoreApplication>
+
 namespace common {
 
 ColourSwatch::ColourSwatch(QWidget* parent) : QLineEdit(parent) {
@@ -15,7 +17,7 @@ void ColourSwatch::setColour(const QColor& colour) {
         palette.setColor(group, QPalette::Base, colour_);
     }
     setPalette(palette);
-    setAccessibleDescription(QStringLiteral("Red %1, green %2, blue %3")
+    setAccessibleDescription(QCoreApplication::translate("Vantory", "Red %1, green %2, blue %3")
                                  .arg(colour_.red())
                                  .arg(colour_.green())
                                  .arg(colour_.blue()));

@@ -3,16 +3,21 @@
 
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 
 namespace common {
 
 QString applicationErrorText(const QString& description, const QString& location, int label) {
-    return description + QStringLiteral("\r\n") + QStringLiteral("in Vantory2021/08/31.") +
-           location + QStringLiteral(" ") + QStringLiteral("at line ") + QString::number(label) +
+    // The title with its date stamp and the procedure's name are data, never translated.
+    const QString where = QStringLiteral("Vantory2021/08/31.") + location;
+    return description + QStringLiteral("\r\n") +
+           QCoreApplication::translate("Vantory", "in %1 at line %2")
+               .arg(where, QString::number(label)) +
            QStringLiteral("\r\n\r\n") +
-           QStringLiteral("Please email screenshot of this message to ") +
-           QString::fromLatin1(kSupportAddress);
+           QCoreApplication::translate("Vantory", "Please email screenshot of this message to %1")
+               .arg(QString::fromLatin1(kSupportAddress));
 }
 
 Trap::Trap(platform::MessageBoxes& boxes, QWidget* owner, QString location)
@@ -26,7 +31,7 @@ bool Trap::step(int label, Statement<void> statement) {
     } catch (const std::exception& e) {
         report(QString::fromStdString(e.what()));
     } catch (...) {
-        report(QStringLiteral("Unexpected error"));
+        report(QCoreApplication::translate("Vantory", "Unexpected error"));
     }
     return false;
 }
@@ -40,8 +45,8 @@ bool Trap::test(int label, Statement<bool> condition) {
 void Trap::report(const QString& description) {
     ++failures_;
     boxes_.show(owner_, applicationErrorText(description, location_, lastLabel_),
-                QStringLiteral("Application Error"), platform::MessageButtons::Ok,
-                platform::MessageIcon::Exclamation);
+                QCoreApplication::translate("Vantory", "Application Error"),
+                platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
 }
 
 } // namespace common

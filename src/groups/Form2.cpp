@@ -4,6 +4,7 @@
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
+#include "common/LayoutDirection.h"
 #include "common/QtColour.h"
 #include "groups/GroupRules.h"
 #include "groups/GroupStore.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include <QCoreApplication>
+
 namespace groups {
 
 namespace {
@@ -27,6 +30,7 @@ const QString kAddCaption = QStringLiteral("Add");
 Form2::Form2(common::CommandContext& context) : common::EditorWindow(context) {
     Ui::Form2 form;
     form.setupUi(this);
+    common::mirrorForLayoutDirection(this);
     text1_ = form.Text1;
     text2_ = form.Text2;
     text3_ = form.Text3;
@@ -55,8 +59,8 @@ void Form2::loadGroup(const store::ResultSet& rs) {
     text2_->setText(common::fieldText(rs, store::column::groupdescription));
     text3_->setText(common::fieldText(rs, store::column::backgroundimage));
     text4_->setColour(common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()));
-    setSaveCaption(QStringLiteral("Update"));
-    setWindowTitle(QStringLiteral("Edit Group"));
+    setSaveCaption(QCoreApplication::translate("Vantory", "Update"));
+    setWindowTitle(QCoreApplication::translate("Vantory", "Edit Group"));
 }
 
 void Form2::setSaveCaption(const QString& caption) {
@@ -73,8 +77,9 @@ void Form2::PushButton1_Click() {
     QString picture;
     trap.step(100, [&] {
         picture = context().services.dialogs.openFile(
-            this, QStringLiteral("Select Background Image"),
-            QStringLiteral("Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|"));
+            this, QCoreApplication::translate("Vantory", "Select Background Image"),
+            QCoreApplication::translate("Vantory",
+                                        "Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|"));
     });
     if (!picture.isEmpty()) {
         text3_->setText(picture);
@@ -86,8 +91,8 @@ void Form2::PushButton2_Click() {
     std::optional<QColor> chosen;
     // The dialog opens at the swatch's colour; a cancel leaves the swatch alone.
     trap.step(100, [&] {
-        chosen = context().services.dialogs.chooseColour(this, QStringLiteral("Select Color"),
-                                                         text4_->colour());
+        chosen = context().services.dialogs.chooseColour(
+            this, QCoreApplication::translate("Vantory", "Select Color"), text4_->colour());
     });
     if (chosen) {
         text4_->setColour(*chosen);

@@ -7,6 +7,8 @@
 #include "groups/GroupStore.h"
 #include "store/Statements.h"
 
+#include <QCoreApplication>
+
 namespace groups {
 
 namespace {
@@ -56,9 +58,9 @@ void runAddGroup(common::CommandContext& context) {
 }
 
 void runEditGroup(common::CommandContext& context) {
-    const int position =
-        categoryToChange(context, QStringLiteral("You must select a group to edit."),
-                         QStringLiteral("Cannot edit the selected root group"));
+    const int position = categoryToChange(
+        context, QCoreApplication::translate("Vantory", "You must select a group to edit."),
+        QCoreApplication::translate("Vantory", "Cannot edit the selected root group"));
     if (position == 0) {
         return;
     }
@@ -89,16 +91,17 @@ void runDeleteGroup(common::CommandContext& context) {
     common::MainWindow& window = context.window;
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton3_Click"));
-    const int position =
-        categoryToChange(context, QStringLiteral("You must select a group to delete."),
-                         QStringLiteral("You cannot delete the selected root group."));
+    const int position = categoryToChange(
+        context, QCoreApplication::translate("Vantory", "You must select a group to delete."),
+        QCoreApplication::translate("Vantory", "You cannot delete the selected root group."));
     if (position == 0) {
         return;
     }
     const QString name = window.selectedCategory();
-    if (!common::askYesNo(context.services, context.globals, window.window(),
-                          QStringLiteral("Are you sure you want to delete ") + name +
-                              QStringLiteral("?"))) {
+    if (!common::askYesNo(
+            context.services, context.globals, window.window(),
+            QCoreApplication::translate("Vantory", "Are you sure you want to delete %1?")
+                .arg(name))) {
         return;
     }
     // The category and its shortcuts go together or not at all; after a failure nothing changed.

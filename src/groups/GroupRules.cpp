@@ -6,6 +6,8 @@
 #include "store/Columns.h"
 #include "store/Statements.h"
 
+#include <QCoreApplication>
+
 namespace groups {
 
 namespace {
@@ -27,21 +29,21 @@ bool groupNameTaken(store::Connection& db, const QString& name,
 std::optional<QString> takenNameRefusal(store::Connection& db, const QString& name,
                                         const std::optional<QString>& editedName) {
     if (groupNameTaken(db, name, editedName)) {
-        return QStringLiteral("Group Name already exists.");
+        return QCoreApplication::translate("Vantory", "Group Name already exists.");
     }
     return std::nullopt;
 }
 
 std::optional<QString> groupInputRefusal(const QString& name, const QString& description) {
     if (common::isTooLong(name) || common::isTooLong(description)) {
-        return QStringLiteral("Field input too long.");
+        return QCoreApplication::translate("Vantory", "Field input too long.");
     }
     // Spaces make a name; only the empty text does not.
     if (name.isEmpty()) {
-        return QStringLiteral("Please input Group Name");
+        return QCoreApplication::translate("Vantory", "Please input Group Name");
     }
     if (name.contains(u'\'') || description.contains(u'\'')) {
-        return QStringLiteral("Please do not use quote marks.");
+        return QCoreApplication::translate("Vantory", "Please do not use quote marks.");
     }
     return std::nullopt;
 }

@@ -9,6 +9,7 @@
 #include "store/Columns.h"
 #include "store/Statements.h"
 
+#include <QCoreApplication>
 #include <cstdint>
 
 namespace launch {
@@ -42,7 +43,7 @@ void runLaunchCommand(common::CommandContext& context) {
     QWidget* owner = context.window.window();
     common::Trap trap(context.services.messages, owner, QStringLiteral("Form1.PushButton7_Click"));
     if (!context.window.nodeIsGroup()) {
-        common::tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
         return;
     }
     const std::optional<QString> caption = context.window.selectedCaption();
@@ -74,11 +75,13 @@ void runLaunchCommand(common::CommandContext& context) {
             request.parameters = QString();
         } else if (kind == store::kind::Folder && !context.services.files.exists(path)) {
             common::tell(context,
-                         QStringLiteral("Path does not exists.\r\nPlease check the path."));
+                         QCoreApplication::translate(
+                             "Vantory", "Path does not exists.\r\nPlease check the path."));
             return;
         } else if (kind == store::kind::Application && !context.services.files.isNormalFile(path)) {
             common::tell(context,
-                         QStringLiteral("File does not exists.\r\nPlease check the file path."));
+                         QCoreApplication::translate(
+                             "Vantory", "File does not exists.\r\nPlease check the file path."));
             return;
         }
         context.services.shell.execute(request);

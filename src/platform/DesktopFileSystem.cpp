@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QMimeDatabase>
 
+#include <QCoreApplication>
+
 namespace platform {
 
 namespace {
@@ -59,17 +61,18 @@ FileFacts DesktopFileSystem::inspect(const QString& path) {
 void DesktopFileSystem::createFolder(const QString& path) {
     // The folders above it are made too: a new account may not have its data home yet.
     if (path.isEmpty() || !QDir().mkpath(path)) {
-        fail(QStringLiteral("The folder %1 could not be created.").arg(path));
+        fail(QCoreApplication::translate("Vantory", "The folder %1 could not be created.")
+                 .arg(path));
     }
 }
 
 void DesktopFileSystem::copyFile(const QString& from, const QString& to) {
     if (QFileInfo::exists(to)) {
-        fail(QStringLiteral("The file %1 already exists.").arg(to));
+        fail(QCoreApplication::translate("Vantory", "The file %1 already exists.").arg(to));
     }
     QFile source(from);
     if (!source.copy(to)) {
-        fail(QStringLiteral("The file %1 could not be copied to %2: %3")
+        fail(QCoreApplication::translate("Vantory", "The file %1 could not be copied to %2: %3")
                  .arg(from, to, source.errorString()));
     }
     // A template may ship read-only; the working catalogue must be writable.
@@ -79,7 +82,8 @@ void DesktopFileSystem::copyFile(const QString& from, const QString& to) {
 QString DesktopFileSystem::readText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        fail(QStringLiteral("The file %1 could not be read: %2").arg(path, file.errorString()));
+        fail(QCoreApplication::translate("Vantory", "The file %1 could not be read: %2")
+                 .arg(path, file.errorString()));
     }
     return QString::fromUtf8(file.readAll());
 }

@@ -5,12 +5,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <QCoreApplication>
+
 namespace platform {
 
 LaunchAnswer DesktopLaunchQuestion::askToLaunch(QWidget* owner, const QString& caption,
                                                 const QString& command) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Vantory"),
-                    QStringLiteral("\"%1\" is a desktop entry that is not installed on this "
+                    QCoreApplication::translate(
+                        "Vantory", "\"%1\" is a desktop entry that is not installed on this "
                                    "computer. It starts this program:\n\n%2\n\nLaunch it only "
                                    "if you trust where it came from.")
                         .arg(caption, command),
@@ -20,7 +23,8 @@ LaunchAnswer DesktopLaunchQuestion::askToLaunch(QWidget* owner, const QString& c
     QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
-    auto* always = new QCheckBox(QStringLiteral("Always launch this entry"), &box);
+    auto* always =
+        new QCheckBox(QCoreApplication::translate("Vantory", "Always launch this entry"), &box);
     box.setCheckBox(always);
     box.exec();
     const bool launched = box.clickedButton() == launch;

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <optional>
 
+#include <QCoreApplication>
+
 namespace platform {
 
 namespace {
@@ -35,24 +37,27 @@ QString absolute(const QString& path) {
 }
 
 RefuseRequest notFound(const QString& path) {
-    return {QStringLiteral("The file or folder \"%1\" could not be found.").arg(path)};
+    return {QCoreApplication::translate("Vantory", "The file or folder \"%1\" could not be found.")
+                .arg(path)};
 }
 
 RefuseRequest notAnAddress(const QString& text) {
-    return {QStringLiteral("\"%1\" is not a valid address.").arg(text)};
+    return {QCoreApplication::translate("Vantory", "\"%1\" is not a valid address.").arg(text)};
 }
 
 RefuseRequest notAFileOrFolder(const QString& path) {
-    return {QStringLiteral("\"%1\" is neither a file nor a folder, so Vantory does not open it.")
+    return {QCoreApplication::translate(
+                "Vantory", "\"%1\" is neither a file nor a folder, so Vantory does not open it.")
                 .arg(path)};
 }
 
 RefuseRequest notAProgram(const QString& path) {
-    return {QStringLiteral("\"%1\" is a folder, not a program.").arg(path)};
+    return {QCoreApplication::translate("Vantory", "\"%1\" is a folder, not a program.").arg(path)};
 }
 
 RefuseRequest notAWebAddress(const QString& path) {
-    return {QStringLiteral("\"%1\" is a program, not a web address, so Vantory does not start it.")
+    return {QCoreApplication::translate(
+                "Vantory", "\"%1\" is a program, not a web address, so Vantory does not start it.")
                 .arg(path)};
 }
 
@@ -73,7 +78,8 @@ std::optional<FileAddress> fileAddress(const QString& text, const QString& machi
         return notAnAddress(text);
     if (!local || !url.userInfo().isEmpty() || url.port() != -1)
         return RefuseRequest{
-            QStringLiteral("\"%1\" names a file on another computer, so Vantory does not open it.")
+            QCoreApplication::translate(
+                "Vantory", "\"%1\" names a file on another computer, so Vantory does not open it.")
                 .arg(text)};
     const QString path = url.path(QUrl::FullyDecoded);
     if (!path.startsWith(QLatin1Char('/')))
@@ -103,7 +109,8 @@ std::variant<QStringList, RefuseRequest> argumentsFor(const ShellRequest& reques
         return QStringList();
     auto split = splitParameters(*request.parameters);
     if (const auto* error = std::get_if<ParameterError>(&split))
-        return RefuseRequest{QStringLiteral("Vantory does not start \"%1\" because its parameters "
+        return RefuseRequest{QCoreApplication::translate(
+                                 "Vantory", "Vantory does not start \"%1\" because its parameters "
                                             "cannot be split into arguments: %2")
                                  .arg(path, error->reason)};
     return std::get<QStringList>(std::move(split));
@@ -172,7 +179,8 @@ ShellAction planWebAddress(const QString& target, const Planning& on) {
         return openAddress(QStringLiteral("https://") + target, target);
     if (hasScheme(target)) {
         if (!isWebScheme(QUrl(target, QUrl::TolerantMode).scheme()))
-            return RefuseRequest{QStringLiteral("\"%1\" is not a web address. Vantory opens "
+            return RefuseRequest{QCoreApplication::translate(
+                                     "Vantory", "\"%1\" is not a web address. Vantory opens "
                                                 "addresses that start with http, https or ftp.")
                                      .arg(target)};
         return openAddress(target, target);
@@ -304,8 +312,8 @@ ShellAction planShellRequest(const ShellRequest& request, FileSystem& files,
     // it is not carried over.
     const QString target = unquoteShellText(request.file);
     if (target.isEmpty())
-        return RefuseRequest{
-            QStringLiteral("There is nothing to open: no file, folder or address was given.")};
+        return RefuseRequest{QCoreApplication::translate(
+            "Vantory", "There is nothing to open: no file, folder or address was given.")};
 
     switch (request.target) {
     case ShellTarget::EmailAddress:

@@ -4,6 +4,7 @@
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
+#include "common/LayoutDirection.h"
 #include "common/QtColour.h"
 #include "common/Twips.h"
 #include "shortcuts/AddFolder.h"
@@ -21,12 +22,16 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <QCoreApplication>
+
 namespace shortcuts {
 
 namespace {
 
-const QStringList kOpenAs = {QStringLiteral("Normal"), QStringLiteral("Minimized"),
-                             QStringLiteral("Maximized")};
+// The window states in the order they are stored.
+const char* const kOpenAs[] = {QT_TRANSLATE_NOOP("Vantory", "Normal"),
+                               QT_TRANSLATE_NOOP("Vantory", "Minimized"),
+                               QT_TRANSLATE_NOOP("Vantory", "Maximized")};
 
 } // namespace
 
@@ -44,13 +49,15 @@ struct Form3::KindLayout {
 Form3::Form3(common::CommandContext& context) : ShortcutEditor(context) {
     Ui::Form3 form;
     form.setupUi(this);
+    common::mirrorForLayoutDirection(this);
     frame1_ = form.Frame1;
     options_ = {form.Option1, form.Option2, form.Option3, form.Option4};
     text5_ = form.Text5;
     combo1_ = form.Combo1;
     takeSharedControls();
     for (QRadioButton* option : options_) {
-        option->resize(std::max(option->width(), option->sizeHint().width()), option->height());
+        common::resizeKeepingLeadingEdge(
+            option, {std::max(option->width(), option->sizeHint().width()), option->height()});
         // Only the chosen kind is a tab stop, so Tab enters the kinds on it and the arrow keys
         // move among them. (Qt itself keeps the tab stop on the kind that last had focus, and
         // before any had focus on all four, so Tab came in on "Folder".)
@@ -80,18 +87,23 @@ void Form3::Form_Load() {
     const QString location = QStringLiteral("Form3.Form_Load");
     finishLoad(location);
     common::Trap trap(context().services.messages, this, location);
-    trap.step(108, [&] { combo1_->addItems(kOpenAs); });
+    trap.step(108, [&] {
+        for (const char* state : kOpenAs) {
+            combo1_->addItem(QCoreApplication::translate("Vantory", state));
+        }
+    });
     trap.step(110, [&] { combo1_->setCurrentIndex(-1); });
     trap.step(112, [&] { Option2_Click(); });
 }
 
 void Form3::applyKind(const KindLayout& layout) {
-    const QString caption = QString::fromLatin1(layout.targetCaption);
+    const QString caption = QCoreApplication::translate("Vantory", layout.targetCaption);
     setCaption(Label1(2), caption);
     // The target box is announced by its label's words.
     Text3()->setAccessibleName(caption.chopped(1));
     PushButton1()->setVisible(layout.browse);
-    Text3()->resize(common::twips(layout.targetWidthTwips), Text3()->height());
+    common::resizeKeepingLeadingEdge(Text3(),
+                                     {common::twips(layout.targetWidthTwips), Text3()->height()});
     Text3()->setReadOnly(layout.targetLocked);
     Text3()->clear();
     Label1(4)->setEnabled(layout.parameters);
@@ -103,19 +115,21 @@ void Form3::applyKind(const KindLayout& layout) {
 }
 
 void Form3::Option1_Click() {
-    applyKind({"Folder Path:", true, 3855, true, false, true, false});
+    applyKind({QT_TRANSLATE_NOOP("Vantory", "Folder Path:"), true, 3855, true, false, true, false});
 }
 
 void Form3::Option2_Click() {
-    applyKind({"File Path:", true, 3855, true, true, true, false});
+    applyKind({QT_TRANSLATE_NOOP("Vantory", "File Path:"), true, 3855, true, true, true, false});
 }
 
 void Form3::Option3_Click() {
-    applyKind({"URL Address:", false, 4455, false, false, false, true});
+    applyKind(
+        {QT_TRANSLATE_NOOP("Vantory", "URL Address:"), false, 4455, false, false, false, true});
 }
 
 void Form3::Option4_Click() {
-    applyKind({"Email Address:", false, 4455, false, false, false, true});
+    applyKind(
+        {QT_TRANSLATE_NOOP("Vantory", "Email Address:"), false, 4455, false, false, false, true});
 }
 
 std::int16_t Form3::selectedKind() const {
@@ -148,8 +162,9 @@ void Form3::PushButton1_Click() {
     if (Option(1)->isChecked()) {
         QString folder;
         trap.step(100, [&] {
-            folder = AddFolder::BrowseForFolder(services.dialogs, this,
-                                                QStringLiteral("Save Folder"), QString());
+            folder = AddFolder::BrowseForFolder(
+                services.dialogs, this, QCoreApplication::translate("Vantory", "Save Folder"),
+                QString());
         });
         if (folder.isEmpty()) {
             return;
@@ -163,8 +178,9 @@ void Form3::PushButton1_Click() {
     } else if (Option(2)->isChecked()) {
         QString file;
         trap.step(108, [&] {
-            file = services.dialogs.openFile(this, QStringLiteral("Select Application File"),
-                                             QStringLiteral("Application Files (*.exe)|*.exe|"));
+            file = services.dialogs.openFile(
+                this, QCoreApplication::translate("Vantory", "Select Application File"),
+                QCoreApplication::translate("Vantory", "Application Files (*.exe)|*.exe|"));
         });
         if (!file.isEmpty()) {
             trap.step(112, [&] { Text3()->setText(file); });

@@ -4,6 +4,7 @@
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
+#include "common/LayoutDirection.h"
 #include "common/MainHelpers.h"
 #include "common/QtColour.h"
 #include "store/Columns.h"
@@ -13,11 +14,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <QCoreApplication>
+
 namespace shortcuts {
 
 Form4::Form4(common::CommandContext& context) : ShortcutEditor(context) {
     Ui::Form4 form;
     form.setupUi(this);
+    common::mirrorForLayoutDirection(this);
     takeSharedControls();
     Text1()->setFocus();
     finishLoad(QStringLiteral("Form4.Form_Load"));
@@ -42,9 +46,9 @@ void Form4::PushButton1_Click() {
     common::Trap trap(services.messages, this, QStringLiteral("Form4.PushButton1_Click"));
     QString path;
     trap.step(100, [&] {
-        path =
-            services.dialogs.openFile(this, QStringLiteral("Select Application Shortcut File"),
-                                      QStringLiteral("Application Shortcut Files (*.lnk)|*.lnk|"));
+        path = services.dialogs.openFile(
+            this, QCoreApplication::translate("Vantory", "Select Application Shortcut File"),
+            QCoreApplication::translate("Vantory", "Application Shortcut Files (*.lnk)|*.lnk|"));
     });
     if (path.isEmpty()) {
         return;

@@ -9,6 +9,8 @@
 #include "store/Columns.h"
 #include "store/Statements.h"
 
+#include <QCoreApplication>
+
 namespace shortcuts {
 
 namespace {
@@ -16,16 +18,18 @@ namespace {
 // The checks both add commands make before they open an editor.
 bool mayAdd(common::CommandContext& context) {
     if (!context.window.nodeIsGroup()) {
-        common::tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
         return false;
     }
     const int node = context.window.selectedNodePosition();
     if (node == 0) {
-        common::tell(context, QStringLiteral("You must select a group first to add."));
+        common::tell(context, QCoreApplication::translate("Vantory",
+                                                          "You must select a group first to add."));
         return false;
     }
     if (node == common::MainWindow::kRootPosition) {
-        common::tell(context, QStringLiteral("Cannot add in the root group."));
+        common::tell(context,
+                     QCoreApplication::translate("Vantory", "Cannot add in the root group."));
         return false;
     }
     return true;
@@ -66,7 +70,7 @@ void runEditSelected(common::CommandContext& context) {
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton5_Click"));
     if (!window.nodeIsGroup()) {
-        common::tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
         return;
     }
     const std::optional<QString> caption = window.selectedCaption();
@@ -101,12 +105,13 @@ void runDeleteSelected(common::CommandContext& context) {
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton6_Click"));
     if (!window.nodeIsGroup()) {
-        common::tell(context, QStringLiteral("Please select Categories"));
+        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
         return;
     }
     const int node = window.selectedNodePosition();
     if (node == 0 || node == common::MainWindow::kRootPosition) {
-        common::tell(context, QStringLiteral("You must select a group first to delete item."));
+        common::tell(context, QCoreApplication::translate(
+                                  "Vantory", "You must select a group first to delete item."));
         return;
     }
     const std::optional<QString> caption = window.selectedCaption();
@@ -115,9 +120,9 @@ void runDeleteSelected(common::CommandContext& context) {
     }
     const platform::MessageAnswer answer = context.services.messages.show(
         window.window(),
-        QStringLiteral("Are you sure you want to delete ") + *caption + QStringLiteral("?"),
-        QStringLiteral("Delete Application"), platform::MessageButtons::YesNo,
-        platform::MessageIcon::None);
+        QCoreApplication::translate("Vantory", "Are you sure you want to delete %1?").arg(*caption),
+        QCoreApplication::translate("Vantory", "Delete Application"),
+        platform::MessageButtons::YesNo, platform::MessageIcon::None);
     if (answer != platform::MessageAnswer::Yes) {
         return;
     }

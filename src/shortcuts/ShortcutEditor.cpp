@@ -3,6 +3,7 @@
 
 #include "common/ColourSwatch.h"
 #include "common/ErrorTrap.h"
+#include "common/LayoutDirection.h"
 #include "shortcuts/ShortcutRules.h"
 
 #include <QGroupBox>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+
+#include <QCoreApplication>
 
 namespace shortcuts {
 
@@ -52,7 +55,8 @@ void ShortcutEditor::takeSharedControls() {
 void ShortcutEditor::setCaption(QLabel* label, const QString& text) {
     label->setText(text);
     // Captions may need more room in this desktop's fonts than the design gave them.
-    label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    common::resizeKeepingLeadingEdge(
+        label, {std::max(label->width(), label->sizeHint().width()), label->height()});
 }
 
 bool ShortcutEditor::isAddMode() const {
@@ -60,9 +64,9 @@ bool ShortcutEditor::isAddMode() const {
 }
 
 void ShortcutEditor::showAsEdit() {
-    pushButton3_->setText(QStringLiteral("Update"));
+    pushButton3_->setText(QCoreApplication::translate("Vantory", "Update"));
     pushButton3_->setAccessibleName(pushButton3_->text());
-    setWindowTitle(QStringLiteral("Edit Shortcut"));
+    setWindowTitle(QCoreApplication::translate("Vantory", "Edit Shortcut"));
 }
 
 void ShortcutEditor::PushButton2_Click() {
@@ -71,8 +75,8 @@ void ShortcutEditor::PushButton2_Click() {
     std::optional<QColor> chosen;
     // The dialog opens at the swatch's colour; a cancel leaves the swatch as it was.
     trap.step(100, [&] {
-        chosen = context().services.dialogs.chooseColour(this, QStringLiteral("Select Color"),
-                                                         text4_->colour());
+        chosen = context().services.dialogs.chooseColour(
+            this, QCoreApplication::translate("Vantory", "Select Color"), text4_->colour());
     });
     if (chosen) {
         trap.step(102, [&] { text4_->setColour(*chosen); });
@@ -93,8 +97,8 @@ void ShortcutEditor::PushButton3_Click() {
         if (trap.test(110, [&] {
                 return captionTakenInCategory(globals.connection(), caption, mGroupSelected);
             })) {
-            tell(QStringLiteral("Caption already exists in [") + mGroupSelected +
-                 QStringLiteral("] group."));
+            tell(QCoreApplication::translate("Vantory", "Caption already exists in [%1] group.")
+                     .arg(mGroupSelected));
             return;
         }
         // A write that fails keeps the editor open with everything the user typed.
@@ -106,7 +110,7 @@ void ShortcutEditor::PushButton3_Click() {
                 return captionTakenByAnother(globals.connection(), caption, mGroupSelected,
                                              mItemCaption);
             })) {
-            tell(QStringLiteral("Caption already exists."));
+            tell(QCoreApplication::translate("Vantory", "Caption already exists."));
             return;
         }
         if (!trap.step(116, [&] { updateRow(globals.connection()); })) {

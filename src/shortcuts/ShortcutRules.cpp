@@ -8,6 +8,8 @@
 
 #include <QList>
 
+#include <QCoreApplication>
+
 namespace shortcuts {
 
 namespace {
@@ -21,16 +23,16 @@ bool sameName(store::Connection& db, const std::string& a, const QString& b) {
 std::optional<QString> inputRefusal(const QString& caption, const QString& description,
                                     const QString& path) {
     if (common::isTooLong(caption) || common::isTooLong(description)) {
-        return QStringLiteral("Field input too long.");
+        return QCoreApplication::translate("Vantory", "Field input too long.");
     }
     if (caption.isEmpty()) {
-        return QStringLiteral("Please enter Caption");
+        return QCoreApplication::translate("Vantory", "Please enter Caption");
     }
     if (path.isEmpty()) {
-        return QStringLiteral("Please enter Folder Path");
+        return QCoreApplication::translate("Vantory", "Please enter Folder Path");
     }
     if (caption.contains(u'\'') || path.contains(u'\'')) {
-        return QStringLiteral("Please do not use quote marks.");
+        return QCoreApplication::translate("Vantory", "Please do not use quote marks.");
     }
     return std::nullopt;
 }

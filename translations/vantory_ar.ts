@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Help</source>
+        <translation>مساعدة</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>الفئات</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Shortcuts To Applications, Folders, URLs or E-mail Addresses</source>
+        <translation>اختصارات إلى التطبيقات أو المجلدات أو عناوين الويب أو عناوين البريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Launch Selected (Ctrl+L)</source>
+        <translation>تشغيل المحدد (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By EXE</source>
+        <translation>إضافة برنامج</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By .lnk</source>
+        <translation>إضافة من مُشغِّل</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>حذف المحدد</translation>
+    </message>
+    <message>
+        <source>Edit Selected</source>
+        <translation>تحرير المحدد</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Add Group</source>
+        <translation>إضافة مجموعة</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>اسم المجموعة:</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>اسم المجموعة</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>الوصف:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>Background Image:</source>
+        <translation>صورة الخلفية:</translation>
+    </message>
+    <message>
+        <source>Background Image</source>
+        <translation>صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>اختيار صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Group Text Color:</source>
+        <translation>لون نص المجموعة:</translation>
+    </message>
+    <message>
+        <source>Group Text Color</source>
+        <translation>لون نص المجموعة</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>اختيار اللون</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>إضافة اختصار</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>Shortcut type</source>
+        <translation>نوع الاختصار</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>تطبيق</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>رابط</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>بريد</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>العنوان:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>الوصف:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>مسار المجلد:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>مسار المجلد</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>استعراض</translation>
+    </message>
+    <message>
+        <source>Application Parameters:</source>
+        <translation>معاملات التطبيق:</translation>
+    </message>
+    <message>
+        <source>Application Parameters</source>
+        <translation>معاملات التطبيق</translation>
+    </message>
+    <message>
+        <source>Open As:</source>
+        <translation>الفتح كـ:</translation>
+    </message>
+    <message>
+        <source>Open As</source>
+        <translation>الفتح كـ</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>لون الخط</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>اختيار اللون</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>إضافة اختصار</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>العنوان:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>الوصف:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>مسار المجلد:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>مسار المجلد</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>استعراض</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>لون الخط</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>اختيار اللون</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>Vantory</name>
+    <message>
+        <source>Select Application Shortcut File</source>
+        <translation>اختيار مُشغِّل سطح المكتب</translation>
+    </message>
+    <message>
+        <source>Application Shortcut Files (*.lnk)|*.lnk|</source>
+        <translation>مُشغِّلات سطح المكتب (*.lnk)|*.lnk|</translation>
+    </message>
+    <message>
+        <source>Please select Categories</source>
+        <translation>يُرجى اختيار فئة.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to add.</source>
+        <translation>يجب اختيار مجموعة أولًا للإضافة إليها.</translation>
+    </message>
+    <message>
+        <source>Cannot add in the root group.</source>
+        <translation>لا يمكن الإضافة إلى المجموعة الجذر.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to delete item.</source>
+        <translation>يجب اختيار مجموعة أولًا لحذف عنصر منها.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>هل تريد بالتأكيد حذف «%1»؟</translation>
+    </message>
+    <message>
+        <source>Delete Application</source>
+        <translation>حذف الاختصار</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>عادي</translation>
+    </message>
+    <message>
+        <source>Minimized</source>
+        <translation>مُصغَّر</translation>
+    </message>
+    <message>
+        <source>Maximized</source>
+        <translation>مُكبَّر</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>مسار المجلد:</translation>
+    </message>
+    <message>
+        <source>File Path:</source>
+        <translation>مسار الملف:</translation>
+    </message>
+    <message>
+        <source>URL Address:</source>
+        <translation>عنوان الويب:</translation>
+    </message>
+    <message>
+        <source>Email Address:</source>
+        <translation>عنوان البريد الإلكتروني:</translation>
+    </message>
+    <message>
+        <source>Save Folder</source>
+        <translation>اختيار مجلد</translation>
+    </message>
+    <message>
+        <source>Select Application File</source>
+        <translation>اختيار ملف التطبيق</translation>
+    </message>
+    <message>
+        <source>Application Files (*.exe)|*.exe|</source>
+        <translation>التطبيقات (*.exe)|*.exe|</translation>
+    </message>
+    <message>
+        <source>Field input too long.</source>
+        <translation>النص المُدخَل طويل جدًا.</translation>
+    </message>
+    <message>
+        <source>Please enter Caption</source>
+        <translation>يُرجى إدخال العنوان.</translation>
+    </message>
+    <message>
+        <source>Please enter Folder Path</source>
+        <translation>يُرجى إدخال مسار المجلد.</translation>
+    </message>
+    <message>
+        <source>Please do not use quote marks.</source>
+        <translation>يُرجى عدم استخدام علامات الاقتباس.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Edit Shortcut</source>
+        <translation>تحرير الاختصار</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>اختيار اللون</translation>
+    </message>
+    <message>
+        <source>Caption already exists in [%1] group.</source>
+        <translation>العنوان موجود مسبقًا في المجموعة [%1].</translation>
+    </message>
+    <message>
+        <source>Caption already exists.</source>
+        <translation>العنوان موجود مسبقًا.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
+
+%2
+
+Launch it only if you trust where it came from.</source>
+        <translation>«%1» مُشغِّل سطح مكتب غير مُثبَّت على هذا الحاسوب. وهو يشغّل هذا البرنامج:
+
+%2
+
+لا تشغّله إلا إذا كنت تثق بمصدره.</translation>
+    </message>
+    <message>
+        <source>Always launch this entry</source>
+        <translation>تشغيل هذا المُشغِّل دائمًا</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>تعذّر إنشاء المجلد %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists.</source>
+        <translation>الملف %1 موجود مسبقًا.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be copied to %2: %3</source>
+        <translation>تعذّر نسخ الملف %1 إلى %2: %3</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>تعذّرت قراءة الملف %1: %2</translation>
+    </message>
+    <message>
+        <source>The file or folder &quot;%1&quot; could not be found.</source>
+        <translation>تعذّر العثور على الملف أو المجلد «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid address.</source>
+        <translation>«%1» ليس عنوانًا صالحًا.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a file nor a folder, so Vantory does not open it.</source>
+        <translation>«%1» ليس ملفًا ولا مجلدًا، لذا لا يفتحه Vantory.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a program.</source>
+        <translation>«%1» مجلد وليس برنامجًا.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a program, not a web address, so Vantory does not start it.</source>
+        <translation>«%1» برنامج وليس عنوان ويب، لذا لا يشغّله Vantory.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a file on another computer, so Vantory does not open it.</source>
+        <translation>«%1» يشير إلى ملف على حاسوب آخر، لذا لا يفتحه Vantory.</translation>
+    </message>
+    <message>
+        <source>Vantory does not start &quot;%1&quot; because its parameters cannot be split into arguments: %2</source>
+        <translation>لا يشغّل Vantory «%1» لأنه تعذّر تقسيم معاملاته إلى وسائط: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address. Vantory opens addresses that start with http, https or ftp.</source>
+        <translation>«%1» ليس عنوان ويب. يفتح Vantory العناوين التي تبدأ بـ http أو https أو ftp.</translation>
+    </message>
+    <message>
+        <source>There is nothing to open: no file, folder or address was given.</source>
+        <translation>لا شيء لفتحه: لم يُحدَّد ملف أو مجلد أو عنوان.</translation>
+    </message>
+    <message>
+        <source>Find a shortcut</source>
+        <translation>البحث عن اختصار</translation>
+    </message>
+    <message>
+        <source>Shortcuts found</source>
+        <translation>الاختصارات التي عُثر عليها</translation>
+    </message>
+    <message>
+        <source>No shortcut matches.</source>
+        <translation>لا يوجد اختصار مطابق.</translation>
+    </message>
+    <message>
+        <source>1 shortcut found</source>
+        <translation>عُثر على اختصار واحد</translation>
+    </message>
+    <message>
+        <source>%1 shortcuts found</source>
+        <translation>عدد الاختصارات التي عُثر عليها: %1</translation>
+    </message>
+    <message>
+        <source>Database file does not exist. Please contact author for more info.</source>
+        <translation>ملف قاعدة البيانات غير موجود. يُرجى التواصل مع المؤلف لمزيد من المعلومات.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not a regular file, so Vantory cannot open it. Move it out of the way and start Vantory again.</source>
+        <translation>الفهرس %1 ليس ملفًا عاديًا، لذا لا يستطيع Vantory فتحه. انقله إلى مكان آخر ثم شغّل Vantory من جديد.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2
+
+The catalogue itself is unchanged.</source>
+        <translation>تعذّر على Vantory نسخ الفهرس احتياطيًا إلى %1.
+
+%2
+
+لم يتغيّر الفهرس نفسه.</translation>
+    </message>
+    <message>
+        <source>
+
+Vantory shows what can still be read.
+
+</source>
+        <translation>
+
+يعرض Vantory ما زال قابلًا للقراءة.
+
+</translation>
+    </message>
+    <message>
+        <source>There is no sound backup of the catalogue in %1.</source>
+        <translation>لا توجد نسخة احتياطية سليمة من الفهرس في %1.</translation>
+    </message>
+    <message>
+        <source>The newest sound backup is %1.
+
+Restore it now? The damaged catalogue is kept beside the backups.</source>
+        <translation>أحدث نسخة احتياطية سليمة هي %1.
+
+هل تريد استعادتها الآن؟ سيُحفَظ الفهرس التالف بجانب النسخ الاحتياطية.</translation>
+    </message>
+    <message>
+        <source>The backup %1 has been restored.</source>
+        <translation>استُعيدت النسخة الاحتياطية %1.</translation>
+    </message>
+    <message>
+        <source> The catalogue as it was is kept as %1.</source>
+        <translation> حُفِظ الفهرس كما كان باسم %1.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot;</source>
+        <translation>الفئة «%1»</translation>
+    </message>
+    <message>
+        <source>The shortcut &quot;%1&quot; in &quot;%2&quot;</source>
+        <translation>الاختصار «%1» في «%2»</translation>
+    </message>
+    <message>
+        <source>%1, which was not readable text, is now &quot;%2&quot;.</source>
+        <translation>%1، ولم يكن نصًا مقروءًا، أصبح الآن «%2».</translation>
+    </message>
+    <message>
+        <source>%1 is now &quot;%2&quot;.</source>
+        <translation>%1 أصبح الآن «%2».</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>… و%1 غيرها.</translation>
+    </message>
+    <message>
+        <source>Some names in the catalogue could not be told apart, or were not readable text, so Vantory renamed them. The catalogue as it was is backed up as %1.
+
+%2</source>
+        <translation>تعذّر التمييز بين بعض الأسماء في الفهرس، أو لم تكن نصًا مقروءًا، لذا أعاد Vantory تسميتها. نُسخ الفهرس كما كان احتياطيًا باسم %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Vantory could not rename the names in the catalogue that cannot be told apart.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>تعذّر على Vantory إعادة تسمية الأسماء التي لا يمكن التمييز بينها في الفهرس.
+
+%1
+
+لم يتغيّر الفهرس.</translation>
+    </message>
+    <message>
+        <source>in %1 at line %2</source>
+        <translation>في %1 عند السطر %2</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>يُرجى إرسال لقطة شاشة لهذه الرسالة بالبريد الإلكتروني إلى %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>خطأ غير متوقع</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>خطأ في التطبيق</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>أحمر %1، أخضر %2، أزرق %3</translation>
+    </message>
+    <message>
+        <source>Group Name already exists.</source>
+        <translation>اسم المجموعة موجود مسبقًا.</translation>
+    </message>
+    <message>
+        <source>Please input Group Name</source>
+        <translation>يُرجى إدخال اسم المجموعة.</translation>
+    </message>
+    <message>
+        <source>You must select a group to edit.</source>
+        <translation>يجب اختيار مجموعة لتحريرها.</translation>
+    </message>
+    <message>
+        <source>Cannot edit the selected root group</source>
+        <translation>لا يمكن تحرير المجموعة الجذر المحددة.</translation>
+    </message>
+    <message>
+        <source>You must select a group to delete.</source>
+        <translation>يجب اختيار مجموعة لحذفها.</translation>
+    </message>
+    <message>
+        <source>You cannot delete the selected root group.</source>
+        <translation>لا يمكنك حذف المجموعة الجذر المحددة.</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>تحرير المجموعة</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>اختيار صورة الخلفية</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</source>
+        <translation>ملفات الصور (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</translation>
+    </message>
+    <message>
+        <source>Path does not exists.<byte value="xd"/>
+Please check the path.</source>
+        <translation>المسار غير موجود.<byte value="xd"/>
+يُرجى التحقق من المسار.</translation>
+    </message>
+    <message>
+        <source>File does not exists.<byte value="xd"/>
+Please check the file path.</source>
+        <translation>الملف غير موجود.<byte value="xd"/>
+يُرجى التحقق من مسار الملف.</translation>
+    </message>
+</context>
+</TS>

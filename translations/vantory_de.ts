@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Shortcuts To Applications, Folders, URLs or E-mail Addresses</source>
+        <translation>Verknüpfungen zu Programmen, Ordnern, Webadressen oder E-Mail-Adressen</translation>
+    </message>
+    <message>
+        <source>Launch Selected (Ctrl+L)</source>
+        <translation>Auswahl starten (Strg+L)</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By EXE</source>
+        <translation>Programm hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By .lnk</source>
+        <translation>Aus Starter hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>Edit Selected</source>
+        <translation>Auswahl bearbeiten</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Gruppe hinzufügen</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Gruppenname:</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Gruppenname</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Background Image:</source>
+        <translation>Hintergrundbild:</translation>
+    </message>
+    <message>
+        <source>Background Image</source>
+        <translation>Hintergrundbild</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Hintergrundbild auswählen</translation>
+    </message>
+    <message>
+        <source>Group Text Color:</source>
+        <translation>Textfarbe der Gruppe:</translation>
+    </message>
+    <message>
+        <source>Group Text Color</source>
+        <translation>Textfarbe der Gruppe</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Verknüpfung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Shortcut type</source>
+        <translation>Art der Verknüpfung</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Beschriftung:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Ordnerpfad:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Ordnerpfad</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Application Parameters:</source>
+        <translation>Programmparameter:</translation>
+    </message>
+    <message>
+        <source>Application Parameters</source>
+        <translation>Programmparameter</translation>
+    </message>
+    <message>
+        <source>Open As:</source>
+        <translation>Öffnen als:</translation>
+    </message>
+    <message>
+        <source>Open As</source>
+        <translation>Öffnen als</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Verknüpfung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Beschriftung:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Ordnerpfad:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Ordnerpfad</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Schriftfarbe</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Vantory</name>
+    <message>
+        <source>Select Application Shortcut File</source>
+        <translation>Starter auswählen</translation>
+    </message>
+    <message>
+        <source>Application Shortcut Files (*.lnk)|*.lnk|</source>
+        <translation>Starter (*.lnk)|*.lnk|</translation>
+    </message>
+    <message>
+        <source>Please select Categories</source>
+        <translation>Bitte wählen Sie eine Kategorie aus.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to add.</source>
+        <translation>Wählen Sie zuerst eine Gruppe aus, in die hinzugefügt werden soll.</translation>
+    </message>
+    <message>
+        <source>Cannot add in the root group.</source>
+        <translation>In die oberste Gruppe kann nichts hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to delete item.</source>
+        <translation>Wählen Sie zuerst eine Gruppe aus, um einen Eintrag zu löschen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Delete Application</source>
+        <translation>Verknüpfung löschen</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Minimized</source>
+        <translation>Minimiert</translation>
+    </message>
+    <message>
+        <source>Maximized</source>
+        <translation>Maximiert</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Ordnerpfad:</translation>
+    </message>
+    <message>
+        <source>File Path:</source>
+        <translation>Dateipfad:</translation>
+    </message>
+    <message>
+        <source>URL Address:</source>
+        <translation>Webadresse:</translation>
+    </message>
+    <message>
+        <source>Email Address:</source>
+        <translation>E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Save Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Select Application File</source>
+        <translation>Programmdatei auswählen</translation>
+    </message>
+    <message>
+        <source>Application Files (*.exe)|*.exe|</source>
+        <translation>Programme (*.exe)|*.exe|</translation>
+    </message>
+    <message>
+        <source>Field input too long.</source>
+        <translation>Die Eingabe ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Please enter Caption</source>
+        <translation>Bitte geben Sie eine Beschriftung ein.</translation>
+    </message>
+    <message>
+        <source>Please enter Folder Path</source>
+        <translation>Bitte geben Sie einen Ordnerpfad ein.</translation>
+    </message>
+    <message>
+        <source>Please do not use quote marks.</source>
+        <translation>Bitte verwenden Sie keine Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Edit Shortcut</source>
+        <translation>Verknüpfung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Farbe auswählen</translation>
+    </message>
+    <message>
+        <source>Caption already exists in [%1] group.</source>
+        <translation>Die Beschriftung gibt es in der Gruppe [%1] bereits.</translation>
+    </message>
+    <message>
+        <source>Caption already exists.</source>
+        <translation>Die Beschriftung gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
+
+%2
+
+Launch it only if you trust where it came from.</source>
+        <translation>„%1“ ist ein Starter, der auf diesem Rechner nicht installiert ist. Er startet dieses Programm:
+
+%2
+
+Starten Sie ihn nur, wenn Sie seiner Herkunft vertrauen.</translation>
+    </message>
+    <message>
+        <source>Always launch this entry</source>
+        <translation>Diesen Starter immer ausführen</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists.</source>
+        <translation>Die Datei %1 existiert bereits.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be copied to %2: %3</source>
+        <translation>Die Datei %1 konnte nicht nach %2 kopiert werden: %3</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The file or folder &quot;%1&quot; could not be found.</source>
+        <translation>Die Datei oder der Ordner „%1“ wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid address.</source>
+        <translation>„%1“ ist keine gültige Adresse.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a file nor a folder, so Vantory does not open it.</source>
+        <translation>„%1“ ist weder eine Datei noch ein Ordner, daher öffnet Vantory es nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a program.</source>
+        <translation>„%1“ ist ein Ordner, kein Programm.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a program, not a web address, so Vantory does not start it.</source>
+        <translation>„%1“ ist ein Programm, keine Webadresse, daher startet Vantory es nicht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a file on another computer, so Vantory does not open it.</source>
+        <translation>„%1“ bezeichnet eine Datei auf einem anderen Rechner, daher öffnet Vantory sie nicht.</translation>
+    </message>
+    <message>
+        <source>Vantory does not start &quot;%1&quot; because its parameters cannot be split into arguments: %2</source>
+        <translation>Vantory startet „%1“ nicht, weil sich seine Parameter nicht in Argumente zerlegen lassen: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address. Vantory opens addresses that start with http, https or ftp.</source>
+        <translation>„%1“ ist keine Webadresse. Vantory öffnet Adressen, die mit http, https oder ftp beginnen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to open: no file, folder or address was given.</source>
+        <translation>Es gibt nichts zu öffnen: Es wurde keine Datei, kein Ordner und keine Adresse angegeben.</translation>
+    </message>
+    <message>
+        <source>Find a shortcut</source>
+        <translation>Verknüpfung suchen</translation>
+    </message>
+    <message>
+        <source>Shortcuts found</source>
+        <translation>Gefundene Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>No shortcut matches.</source>
+        <translation>Keine Verknüpfung passt.</translation>
+    </message>
+    <message>
+        <source>1 shortcut found</source>
+        <translation>1 Verknüpfung gefunden</translation>
+    </message>
+    <message>
+        <source>%1 shortcuts found</source>
+        <translation>%1 Verknüpfungen gefunden</translation>
+    </message>
+    <message>
+        <source>Database file does not exist. Please contact author for more info.</source>
+        <translation>Die Datenbankdatei existiert nicht. Bitte wenden Sie sich für weitere Informationen an den Autor.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not a regular file, so Vantory cannot open it. Move it out of the way and start Vantory again.</source>
+        <translation>Der Katalog %1 ist keine reguläre Datei, daher kann Vantory ihn nicht öffnen. Verschieben Sie ihn an einen anderen Ort und starten Sie Vantory erneut.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2
+
+The catalogue itself is unchanged.</source>
+        <translation>Vantory konnte den Katalog nicht nach %1 sichern.
+
+%2
+
+Der Katalog selbst ist unverändert.</translation>
+    </message>
+    <message>
+        <source>
+
+Vantory shows what can still be read.
+
+</source>
+        <translation>
+
+Vantory zeigt an, was sich noch lesen lässt.
+
+</translation>
+    </message>
+    <message>
+        <source>There is no sound backup of the catalogue in %1.</source>
+        <translation>In %1 gibt es keine intakte Sicherung des Katalogs.</translation>
+    </message>
+    <message>
+        <source>The newest sound backup is %1.
+
+Restore it now? The damaged catalogue is kept beside the backups.</source>
+        <translation>Die neueste intakte Sicherung ist %1.
+
+Jetzt wiederherstellen? Der beschädigte Katalog wird neben den Sicherungen aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The backup %1 has been restored.</source>
+        <translation>Die Sicherung %1 wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source> The catalogue as it was is kept as %1.</source>
+        <translation> Der bisherige Katalog wird als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot;</source>
+        <translation>Die Kategorie „%1“</translation>
+    </message>
+    <message>
+        <source>The shortcut &quot;%1&quot; in &quot;%2&quot;</source>
+        <translation>Die Verknüpfung „%1“ in „%2“</translation>
+    </message>
+    <message>
+        <source>%1, which was not readable text, is now &quot;%2&quot;.</source>
+        <translation>%1, kein lesbarer Text, heißt jetzt „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 is now &quot;%2&quot;.</source>
+        <translation>%1 heißt jetzt „%2“.</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>… und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>Some names in the catalogue could not be told apart, or were not readable text, so Vantory renamed them. The catalogue as it was is backed up as %1.
+
+%2</source>
+        <translation>Einige Namen im Katalog waren nicht voneinander zu unterscheiden oder kein lesbarer Text, daher hat Vantory sie umbenannt. Der bisherige Katalog ist als %1 gesichert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Vantory could not rename the names in the catalogue that cannot be told apart.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory konnte die nicht unterscheidbaren Namen im Katalog nicht umbenennen.
+
+%1
+
+Der Katalog ist unverändert.</translation>
+    </message>
+    <message>
+        <source>in %1 at line %2</source>
+        <translation>in %1 in Zeile %2</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Bitte senden Sie ein Bildschirmfoto dieser Meldung per E-Mail an %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unerwarteter Fehler</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Programmfehler</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>Rot %1, Grün %2, Blau %3</translation>
+    </message>
+    <message>
+        <source>Group Name already exists.</source>
+        <translation>Den Gruppennamen gibt es bereits.</translation>
+    </message>
+    <message>
+        <source>Please input Group Name</source>
+        <translation>Bitte geben Sie einen Gruppennamen ein.</translation>
+    </message>
+    <message>
+        <source>You must select a group to edit.</source>
+        <translation>Wählen Sie eine Gruppe aus, die bearbeitet werden soll.</translation>
+    </message>
+    <message>
+        <source>Cannot edit the selected root group</source>
+        <translation>Die oberste Gruppe kann nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>You must select a group to delete.</source>
+        <translation>Wählen Sie eine Gruppe aus, die gelöscht werden soll.</translation>
+    </message>
+    <message>
+        <source>You cannot delete the selected root group.</source>
+        <translation>Die oberste Gruppe kann nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Gruppe bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Hintergrundbild auswählen</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</source>
+        <translation>Bilddateien (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</translation>
+    </message>
+    <message>
+        <source>Path does not exists.<byte value="xd"/>
+Please check the path.</source>
+        <translation>Der Pfad existiert nicht.<byte value="xd"/>
+Bitte überprüfen Sie den Pfad.</translation>
+    </message>
+    <message>
+        <source>File does not exists.<byte value="xd"/>
+Please check the file path.</source>
+        <translation>Die Datei existiert nicht.<byte value="xd"/>
+Bitte überprüfen Sie den Dateipfad.</translation>
+    </message>
+</context>
+</TS>

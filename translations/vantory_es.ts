@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Shortcuts To Applications, Folders, URLs or E-mail Addresses</source>
+        <translation>Accesos directos a aplicaciones, carpetas, direcciones web o direcciones de correo electrónico</translation>
+    </message>
+    <message>
+        <source>Launch Selected (Ctrl+L)</source>
+        <translation>Abrir selección (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By EXE</source>
+        <translation>Añadir un programa</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By .lnk</source>
+        <translation>Añadir desde un lanzador</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Eliminar selección</translation>
+    </message>
+    <message>
+        <source>Edit Selected</source>
+        <translation>Editar selección</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Añadir grupo</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Nombre del grupo:</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Nombre del grupo</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Background Image:</source>
+        <translation>Imagen de fondo:</translation>
+    </message>
+    <message>
+        <source>Background Image</source>
+        <translation>Imagen de fondo</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Seleccionar imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Group Text Color:</source>
+        <translation>Color del texto del grupo:</translation>
+    </message>
+    <message>
+        <source>Group Text Color</source>
+        <translation>Color del texto del grupo</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Seleccionar color</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Añadir acceso directo</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Shortcut type</source>
+        <translation>Tipo de acceso directo</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Ruta de la carpeta:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Ruta de la carpeta</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Application Parameters:</source>
+        <translation>Parámetros de la aplicación:</translation>
+    </message>
+    <message>
+        <source>Application Parameters</source>
+        <translation>Parámetros de la aplicación</translation>
+    </message>
+    <message>
+        <source>Open As:</source>
+        <translation>Abrir como:</translation>
+    </message>
+    <message>
+        <source>Open As</source>
+        <translation>Abrir como</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Color de la letra</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Seleccionar color</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Añadir acceso directo</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Ruta de la carpeta:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Ruta de la carpeta</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Examinar</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Color de la letra</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Seleccionar color</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Vantory</name>
+    <message>
+        <source>Select Application Shortcut File</source>
+        <translation>Seleccionar lanzador</translation>
+    </message>
+    <message>
+        <source>Application Shortcut Files (*.lnk)|*.lnk|</source>
+        <translation>Lanzadores (*.lnk)|*.lnk|</translation>
+    </message>
+    <message>
+        <source>Please select Categories</source>
+        <translation>Seleccione una categoría.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to add.</source>
+        <translation>Primero debe seleccionar el grupo en el que añadir.</translation>
+    </message>
+    <message>
+        <source>Cannot add in the root group.</source>
+        <translation>No se puede añadir en el grupo raíz.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to delete item.</source>
+        <translation>Primero debe seleccionar un grupo para eliminar un elemento.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>¿Seguro que quiere eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete Application</source>
+        <translation>Eliminar acceso directo</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Minimized</source>
+        <translation>Minimizada</translation>
+    </message>
+    <message>
+        <source>Maximized</source>
+        <translation>Maximizada</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Ruta de la carpeta:</translation>
+    </message>
+    <message>
+        <source>File Path:</source>
+        <translation>Ruta del archivo:</translation>
+    </message>
+    <message>
+        <source>URL Address:</source>
+        <translation>Dirección web:</translation>
+    </message>
+    <message>
+        <source>Email Address:</source>
+        <translation>Dirección de correo:</translation>
+    </message>
+    <message>
+        <source>Save Folder</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>Select Application File</source>
+        <translation>Seleccionar archivo de la aplicación</translation>
+    </message>
+    <message>
+        <source>Application Files (*.exe)|*.exe|</source>
+        <translation>Aplicaciones (*.exe)|*.exe|</translation>
+    </message>
+    <message>
+        <source>Field input too long.</source>
+        <translation>El texto introducido es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Please enter Caption</source>
+        <translation>Introduzca un nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter Folder Path</source>
+        <translation>Introduzca la ruta de la carpeta.</translation>
+    </message>
+    <message>
+        <source>Please do not use quote marks.</source>
+        <translation>No utilice comillas ni apóstrofos.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Edit Shortcut</source>
+        <translation>Editar acceso directo</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Seleccionar color</translation>
+    </message>
+    <message>
+        <source>Caption already exists in [%1] group.</source>
+        <translation>El nombre ya existe en el grupo [%1].</translation>
+    </message>
+    <message>
+        <source>Caption already exists.</source>
+        <translation>El nombre ya existe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
+
+%2
+
+Launch it only if you trust where it came from.</source>
+        <translation>«%1» es un lanzador que no está instalado en este equipo. Inicia este programa:
+
+%2
+
+Ábralo solo si confía en su procedencia.</translation>
+    </message>
+    <message>
+        <source>Always launch this entry</source>
+        <translation>Abrir siempre este lanzador</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists.</source>
+        <translation>El archivo %1 ya existe.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be copied to %2: %3</source>
+        <translation>No se pudo copiar el archivo %1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>No se pudo leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>The file or folder &quot;%1&quot; could not be found.</source>
+        <translation>No se encontró el archivo o la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid address.</source>
+        <translation>«%1» no es una dirección válida.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a file nor a folder, so Vantory does not open it.</source>
+        <translation>«%1» no es un archivo ni una carpeta, por lo que Vantory no lo abre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a program.</source>
+        <translation>«%1» es una carpeta, no un programa.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a program, not a web address, so Vantory does not start it.</source>
+        <translation>«%1» es un programa, no una dirección web, por lo que Vantory no lo inicia.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a file on another computer, so Vantory does not open it.</source>
+        <translation>«%1» designa un archivo de otro equipo, por lo que Vantory no lo abre.</translation>
+    </message>
+    <message>
+        <source>Vantory does not start &quot;%1&quot; because its parameters cannot be split into arguments: %2</source>
+        <translation>Vantory no inicia «%1» porque sus parámetros no se pueden separar en argumentos: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address. Vantory opens addresses that start with http, https or ftp.</source>
+        <translation>«%1» no es una dirección web. Vantory abre las direcciones que empiezan por http, https o ftp.</translation>
+    </message>
+    <message>
+        <source>There is nothing to open: no file, folder or address was given.</source>
+        <translation>No hay nada que abrir: no se indicó ningún archivo, carpeta ni dirección.</translation>
+    </message>
+    <message>
+        <source>Find a shortcut</source>
+        <translation>Buscar un acceso directo</translation>
+    </message>
+    <message>
+        <source>Shortcuts found</source>
+        <translation>Accesos directos encontrados</translation>
+    </message>
+    <message>
+        <source>No shortcut matches.</source>
+        <translation>Ningún acceso directo coincide.</translation>
+    </message>
+    <message>
+        <source>1 shortcut found</source>
+        <translation>1 acceso directo encontrado</translation>
+    </message>
+    <message>
+        <source>%1 shortcuts found</source>
+        <translation>%1 accesos directos encontrados</translation>
+    </message>
+    <message>
+        <source>Database file does not exist. Please contact author for more info.</source>
+        <translation>El archivo de la base de datos no existe. Póngase en contacto con el autor para obtener más información.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not a regular file, so Vantory cannot open it. Move it out of the way and start Vantory again.</source>
+        <translation>El catálogo %1 no es un archivo normal, por lo que Vantory no puede abrirlo. Muévalo a otro lugar y vuelva a iniciar Vantory.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2
+
+The catalogue itself is unchanged.</source>
+        <translation>Vantory no pudo hacer una copia de seguridad del catálogo en %1.
+
+%2
+
+El catálogo en sí no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>
+
+Vantory shows what can still be read.
+
+</source>
+        <translation>
+
+Vantory muestra lo que todavía se puede leer.
+
+</translation>
+    </message>
+    <message>
+        <source>There is no sound backup of the catalogue in %1.</source>
+        <translation>No hay ninguna copia de seguridad intacta del catálogo en %1.</translation>
+    </message>
+    <message>
+        <source>The newest sound backup is %1.
+
+Restore it now? The damaged catalogue is kept beside the backups.</source>
+        <translation>La copia de seguridad intacta más reciente es %1.
+
+¿Restaurarla ahora? El catálogo dañado se conserva junto a las copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>The backup %1 has been restored.</source>
+        <translation>Se ha restaurado la copia de seguridad %1.</translation>
+    </message>
+    <message>
+        <source> The catalogue as it was is kept as %1.</source>
+        <translation> El catálogo tal como estaba se conserva como %1.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot;</source>
+        <translation>La categoría «%1»</translation>
+    </message>
+    <message>
+        <source>The shortcut &quot;%1&quot; in &quot;%2&quot;</source>
+        <translation>El acceso directo «%1» de «%2»</translation>
+    </message>
+    <message>
+        <source>%1, which was not readable text, is now &quot;%2&quot;.</source>
+        <translation>%1, que no era texto legible, ahora se llama «%2».</translation>
+    </message>
+    <message>
+        <source>%1 is now &quot;%2&quot;.</source>
+        <translation>%1 ahora se llama «%2».</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>… y %1 más.</translation>
+    </message>
+    <message>
+        <source>Some names in the catalogue could not be told apart, or were not readable text, so Vantory renamed them. The catalogue as it was is backed up as %1.
+
+%2</source>
+        <translation>Algunos nombres del catálogo no se podían distinguir entre sí o no eran texto legible, por lo que Vantory les ha cambiado el nombre. El catálogo tal como estaba se ha guardado como %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Vantory could not rename the names in the catalogue that cannot be told apart.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory no pudo cambiar los nombres del catálogo que no se pueden distinguir.
+
+%1
+
+El catálogo no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>in %1 at line %2</source>
+        <translation>en %1 en la línea %2</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Envíe una captura de pantalla de este mensaje por correo electrónico a %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Error inesperado</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Error de la aplicación</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>Rojo %1, verde %2, azul %3</translation>
+    </message>
+    <message>
+        <source>Group Name already exists.</source>
+        <translation>El nombre del grupo ya existe.</translation>
+    </message>
+    <message>
+        <source>Please input Group Name</source>
+        <translation>Introduzca el nombre del grupo.</translation>
+    </message>
+    <message>
+        <source>You must select a group to edit.</source>
+        <translation>Debe seleccionar el grupo que quiere editar.</translation>
+    </message>
+    <message>
+        <source>Cannot edit the selected root group</source>
+        <translation>No se puede editar el grupo raíz.</translation>
+    </message>
+    <message>
+        <source>You must select a group to delete.</source>
+        <translation>Debe seleccionar el grupo que quiere eliminar.</translation>
+    </message>
+    <message>
+        <source>You cannot delete the selected root group.</source>
+        <translation>No puede eliminar el grupo raíz.</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Editar grupo</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Seleccionar imagen de fondo</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</source>
+        <translation>Imágenes (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</translation>
+    </message>
+    <message>
+        <source>Path does not exists.<byte value="xd"/>
+Please check the path.</source>
+        <translation>La ruta no existe.<byte value="xd"/>
+Compruebe la ruta.</translation>
+    </message>
+    <message>
+        <source>File does not exists.<byte value="xd"/>
+Please check the file path.</source>
+        <translation>El archivo no existe.<byte value="xd"/>
+Compruebe la ruta del archivo.</translation>
+    </message>
+</context>
+</TS>

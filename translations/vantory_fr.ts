@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Shortcuts To Applications, Folders, URLs or E-mail Addresses</source>
+        <translation>Raccourcis vers des applications, des dossiers, des adresses web ou des adresses électroniques</translation>
+    </message>
+    <message>
+        <source>Launch Selected (Ctrl+L)</source>
+        <translation>Lancer la sélection (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By EXE</source>
+        <translation>Ajouter un programme</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By .lnk</source>
+        <translation>Ajouter depuis un lanceur</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Supprimer la sélection</translation>
+    </message>
+    <message>
+        <source>Edit Selected</source>
+        <translation>Modifier la sélection</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Ajouter un groupe</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Nom du groupe :</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Nom du groupe</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Background Image:</source>
+        <translation>Image d’arrière-plan :</translation>
+    </message>
+    <message>
+        <source>Background Image</source>
+        <translation>Image d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Choisir l’image d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Group Text Color:</source>
+        <translation>Couleur du texte du groupe :</translation>
+    </message>
+    <message>
+        <source>Group Text Color</source>
+        <translation>Couleur du texte du groupe</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Ajouter un raccourci</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Shortcut type</source>
+        <translation>Type de raccourci</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Libellé :</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Chemin du dossier :</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Chemin du dossier</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Application Parameters:</source>
+        <translation>Paramètres de l’application :</translation>
+    </message>
+    <message>
+        <source>Application Parameters</source>
+        <translation>Paramètres de l’application</translation>
+    </message>
+    <message>
+        <source>Open As:</source>
+        <translation>Ouvrir en :</translation>
+    </message>
+    <message>
+        <source>Open As</source>
+        <translation>Ouvrir en</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Couleur de la police</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Ajouter un raccourci</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Libellé :</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Chemin du dossier :</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Chemin du dossier</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Couleur de la police</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Vantory</name>
+    <message>
+        <source>Select Application Shortcut File</source>
+        <translation>Choisir un lanceur</translation>
+    </message>
+    <message>
+        <source>Application Shortcut Files (*.lnk)|*.lnk|</source>
+        <translation>Lanceurs (*.lnk)|*.lnk|</translation>
+    </message>
+    <message>
+        <source>Please select Categories</source>
+        <translation>Veuillez choisir une catégorie.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to add.</source>
+        <translation>Choisissez d’abord le groupe dans lequel ajouter.</translation>
+    </message>
+    <message>
+        <source>Cannot add in the root group.</source>
+        <translation>Impossible d’ajouter dans le groupe racine.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to delete item.</source>
+        <translation>Choisissez d’abord un groupe pour en supprimer un élément.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Voulez-vous vraiment supprimer « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Delete Application</source>
+        <translation>Supprimer le raccourci</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Minimized</source>
+        <translation>Réduite</translation>
+    </message>
+    <message>
+        <source>Maximized</source>
+        <translation>Agrandie</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Chemin du dossier :</translation>
+    </message>
+    <message>
+        <source>File Path:</source>
+        <translation>Chemin du fichier :</translation>
+    </message>
+    <message>
+        <source>URL Address:</source>
+        <translation>Adresse web :</translation>
+    </message>
+    <message>
+        <source>Email Address:</source>
+        <translation>Adresse électronique :</translation>
+    </message>
+    <message>
+        <source>Save Folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Select Application File</source>
+        <translation>Choisir le fichier de l’application</translation>
+    </message>
+    <message>
+        <source>Application Files (*.exe)|*.exe|</source>
+        <translation>Applications (*.exe)|*.exe|</translation>
+    </message>
+    <message>
+        <source>Field input too long.</source>
+        <translation>La saisie est trop longue.</translation>
+    </message>
+    <message>
+        <source>Please enter Caption</source>
+        <translation>Veuillez saisir un libellé.</translation>
+    </message>
+    <message>
+        <source>Please enter Folder Path</source>
+        <translation>Veuillez saisir le chemin du dossier.</translation>
+    </message>
+    <message>
+        <source>Please do not use quote marks.</source>
+        <translation>Veuillez ne pas utiliser d’apostrophes ni de guillemets.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mettre à jour</translation>
+    </message>
+    <message>
+        <source>Edit Shortcut</source>
+        <translation>Modifier le raccourci</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Choisir la couleur</translation>
+    </message>
+    <message>
+        <source>Caption already exists in [%1] group.</source>
+        <translation>Ce libellé existe déjà dans le groupe [%1].</translation>
+    </message>
+    <message>
+        <source>Caption already exists.</source>
+        <translation>Ce libellé existe déjà.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
+
+%2
+
+Launch it only if you trust where it came from.</source>
+        <translation>« %1 » est un lanceur qui n’est pas installé sur cet ordinateur. Il démarre ce programme :
+
+%2
+
+Ne le lancez que si vous avez confiance en sa provenance.</translation>
+    </message>
+    <message>
+        <source>Always launch this entry</source>
+        <translation>Toujours lancer ce lanceur</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists.</source>
+        <translation>Le fichier %1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be copied to %2: %3</source>
+        <translation>Impossible de copier le fichier %1 vers %2 : %3</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Impossible de lire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>The file or folder &quot;%1&quot; could not be found.</source>
+        <translation>Le fichier ou dossier « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid address.</source>
+        <translation>« %1 » n’est pas une adresse valide.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a file nor a folder, so Vantory does not open it.</source>
+        <translation>« %1 » n’est ni un fichier ni un dossier, Vantory ne l’ouvre donc pas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a program.</source>
+        <translation>« %1 » est un dossier, pas un programme.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a program, not a web address, so Vantory does not start it.</source>
+        <translation>« %1 » est un programme, pas une adresse web, Vantory ne le démarre donc pas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a file on another computer, so Vantory does not open it.</source>
+        <translation>« %1 » désigne un fichier sur un autre ordinateur, Vantory ne l’ouvre donc pas.</translation>
+    </message>
+    <message>
+        <source>Vantory does not start &quot;%1&quot; because its parameters cannot be split into arguments: %2</source>
+        <translation>Vantory ne démarre pas « %1 », car ses paramètres ne peuvent pas être découpés en arguments : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address. Vantory opens addresses that start with http, https or ftp.</source>
+        <translation>« %1 » n’est pas une adresse web. Vantory ouvre les adresses qui commencent par http, https ou ftp.</translation>
+    </message>
+    <message>
+        <source>There is nothing to open: no file, folder or address was given.</source>
+        <translation>Rien à ouvrir : aucun fichier, dossier ou adresse n’a été indiqué.</translation>
+    </message>
+    <message>
+        <source>Find a shortcut</source>
+        <translation>Rechercher un raccourci</translation>
+    </message>
+    <message>
+        <source>Shortcuts found</source>
+        <translation>Raccourcis trouvés</translation>
+    </message>
+    <message>
+        <source>No shortcut matches.</source>
+        <translation>Aucun raccourci ne correspond.</translation>
+    </message>
+    <message>
+        <source>1 shortcut found</source>
+        <translation>1 raccourci trouvé</translation>
+    </message>
+    <message>
+        <source>%1 shortcuts found</source>
+        <translation>%1 raccourcis trouvés</translation>
+    </message>
+    <message>
+        <source>Database file does not exist. Please contact author for more info.</source>
+        <translation>Le fichier de base de données n’existe pas. Veuillez contacter l’auteur pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not a regular file, so Vantory cannot open it. Move it out of the way and start Vantory again.</source>
+        <translation>Le catalogue %1 n’est pas un fichier ordinaire, Vantory ne peut donc pas l’ouvrir. Déplacez-le ailleurs et relancez Vantory.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2
+
+The catalogue itself is unchanged.</source>
+        <translation>Vantory n’a pas pu sauvegarder le catalogue dans %1.
+
+%2
+
+Le catalogue lui-même est inchangé.</translation>
+    </message>
+    <message>
+        <source>
+
+Vantory shows what can still be read.
+
+</source>
+        <translation>
+
+Vantory affiche ce qui peut encore être lu.
+
+</translation>
+    </message>
+    <message>
+        <source>There is no sound backup of the catalogue in %1.</source>
+        <translation>Il n’y a aucune sauvegarde intacte du catalogue dans %1.</translation>
+    </message>
+    <message>
+        <source>The newest sound backup is %1.
+
+Restore it now? The damaged catalogue is kept beside the backups.</source>
+        <translation>La sauvegarde intacte la plus récente est %1.
+
+La restaurer maintenant ? Le catalogue endommagé est conservé à côté des sauvegardes.</translation>
+    </message>
+    <message>
+        <source>The backup %1 has been restored.</source>
+        <translation>La sauvegarde %1 a été restaurée.</translation>
+    </message>
+    <message>
+        <source> The catalogue as it was is kept as %1.</source>
+        <translation> Le catalogue tel qu’il était est conservé sous %1.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot;</source>
+        <translation>La catégorie « %1 »</translation>
+    </message>
+    <message>
+        <source>The shortcut &quot;%1&quot; in &quot;%2&quot;</source>
+        <translation>Le raccourci « %1 » dans « %2 »</translation>
+    </message>
+    <message>
+        <source>%1, which was not readable text, is now &quot;%2&quot;.</source>
+        <translation>%1, qui n’était pas un texte lisible, s’appelle désormais « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1 is now &quot;%2&quot;.</source>
+        <translation>%1 s’appelle désormais « %2 ».</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>… et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>Some names in the catalogue could not be told apart, or were not readable text, so Vantory renamed them. The catalogue as it was is backed up as %1.
+
+%2</source>
+        <translation>Certains noms du catalogue ne pouvaient pas être distingués les uns des autres ou n’étaient pas un texte lisible ; Vantory les a donc renommés. Le catalogue tel qu’il était est sauvegardé sous %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Vantory could not rename the names in the catalogue that cannot be told apart.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory n’a pas pu renommer les noms du catalogue impossibles à distinguer.
+
+%1
+
+Le catalogue est inchangé.</translation>
+    </message>
+    <message>
+        <source>in %1 at line %2</source>
+        <translation>dans %1 à la ligne %2</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Veuillez envoyer une capture d’écran de ce message par courriel à %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Erreur inattendue</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l’application</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>Rouge %1, vert %2, bleu %3</translation>
+    </message>
+    <message>
+        <source>Group Name already exists.</source>
+        <translation>Ce nom de groupe existe déjà.</translation>
+    </message>
+    <message>
+        <source>Please input Group Name</source>
+        <translation>Veuillez saisir un nom de groupe.</translation>
+    </message>
+    <message>
+        <source>You must select a group to edit.</source>
+        <translation>Choisissez le groupe à modifier.</translation>
+    </message>
+    <message>
+        <source>Cannot edit the selected root group</source>
+        <translation>Impossible de modifier le groupe racine.</translation>
+    </message>
+    <message>
+        <source>You must select a group to delete.</source>
+        <translation>Choisissez le groupe à supprimer.</translation>
+    </message>
+    <message>
+        <source>You cannot delete the selected root group.</source>
+        <translation>Vous ne pouvez pas supprimer le groupe racine.</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Modifier le groupe</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Choisir l’image d’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</source>
+        <translation>Images (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</translation>
+    </message>
+    <message>
+        <source>Path does not exists.<byte value="xd"/>
+Please check the path.</source>
+        <translation>Le chemin n’existe pas.<byte value="xd"/>
+Veuillez vérifier le chemin.</translation>
+    </message>
+    <message>
+        <source>File does not exists.<byte value="xd"/>
+Please check the file path.</source>
+        <translation>Le fichier n’existe pas.<byte value="xd"/>
+Veuillez vérifier le chemin du fichier.</translation>
+    </message>
+</context>
+</TS>

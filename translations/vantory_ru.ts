@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Категории</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Shortcuts To Applications, Folders, URLs or E-mail Addresses</source>
+        <translation>Ярлыки приложений, папок, веб-адресов и адресов электронной почты</translation>
+    </message>
+    <message>
+        <source>Launch Selected (Ctrl+L)</source>
+        <translation>Запустить выбранное (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By EXE</source>
+        <translation>Добавить программу</translation>
+    </message>
+    <message>
+        <source>Add Shortcut By .lnk</source>
+        <translation>Добавить из значка запуска</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Удалить выбранное</translation>
+    </message>
+    <message>
+        <source>Edit Selected</source>
+        <translation>Изменить выбранное</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Add Group</source>
+        <translation>Добавить группу</translation>
+    </message>
+    <message>
+        <source>Group Name:</source>
+        <translation>Название группы:</translation>
+    </message>
+    <message>
+        <source>Group Name</source>
+        <translation>Название группы</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Background Image:</source>
+        <translation>Фоновое изображение:</translation>
+    </message>
+    <message>
+        <source>Background Image</source>
+        <translation>Фоновое изображение</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Выбор фонового изображения</translation>
+    </message>
+    <message>
+        <source>Group Text Color:</source>
+        <translation>Цвет текста группы:</translation>
+    </message>
+    <message>
+        <source>Group Text Color</source>
+        <translation>Цвет текста группы</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Выбрать цвет</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Добавить ярлык</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Папка</translation>
+    </message>
+    <message>
+        <source>Shortcut type</source>
+        <translation>Тип ярлыка</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>Почта</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Подпись:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Путь к папке:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Путь к папке</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Application Parameters:</source>
+        <translation>Параметры приложения:</translation>
+    </message>
+    <message>
+        <source>Application Parameters</source>
+        <translation>Параметры приложения</translation>
+    </message>
+    <message>
+        <source>Open As:</source>
+        <translation>Открывать:</translation>
+    </message>
+    <message>
+        <source>Open As</source>
+        <translation>Открывать</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Цвет шрифта</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Выбрать цвет</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Form4</name>
+    <message>
+        <source>Add Shortcut</source>
+        <translation>Добавить ярлык</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Подпись:</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Подпись</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Путь к папке:</translation>
+    </message>
+    <message>
+        <source>Folder Path</source>
+        <translation>Путь к папке</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>…</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Цвет шрифта</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Выбрать цвет</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Vantory</name>
+    <message>
+        <source>Select Application Shortcut File</source>
+        <translation>Выбор значка запуска</translation>
+    </message>
+    <message>
+        <source>Application Shortcut Files (*.lnk)|*.lnk|</source>
+        <translation>Значки запуска (*.lnk)|*.lnk|</translation>
+    </message>
+    <message>
+        <source>Please select Categories</source>
+        <translation>Выберите категорию.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to add.</source>
+        <translation>Сначала выберите группу, в которую нужно добавить.</translation>
+    </message>
+    <message>
+        <source>Cannot add in the root group.</source>
+        <translation>В корневую группу добавлять нельзя.</translation>
+    </message>
+    <message>
+        <source>You must select a group first to delete item.</source>
+        <translation>Сначала выберите группу, чтобы удалить из неё элемент.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete %1?</source>
+        <translation>Действительно удалить «%1»?</translation>
+    </message>
+    <message>
+        <source>Delete Application</source>
+        <translation>Удаление ярлыка</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>В обычном окне</translation>
+    </message>
+    <message>
+        <source>Minimized</source>
+        <translation>Свёрнутым</translation>
+    </message>
+    <message>
+        <source>Maximized</source>
+        <translation>Развёрнутым</translation>
+    </message>
+    <message>
+        <source>Folder Path:</source>
+        <translation>Путь к папке:</translation>
+    </message>
+    <message>
+        <source>File Path:</source>
+        <translation>Путь к файлу:</translation>
+    </message>
+    <message>
+        <source>URL Address:</source>
+        <translation>Веб-адрес:</translation>
+    </message>
+    <message>
+        <source>Email Address:</source>
+        <translation>Адрес эл. почты:</translation>
+    </message>
+    <message>
+        <source>Save Folder</source>
+        <translation>Выбор папки</translation>
+    </message>
+    <message>
+        <source>Select Application File</source>
+        <translation>Выбор файла приложения</translation>
+    </message>
+    <message>
+        <source>Application Files (*.exe)|*.exe|</source>
+        <translation>Приложения (*.exe)|*.exe|</translation>
+    </message>
+    <message>
+        <source>Field input too long.</source>
+        <translation>Введённый текст слишком длинный.</translation>
+    </message>
+    <message>
+        <source>Please enter Caption</source>
+        <translation>Введите подпись.</translation>
+    </message>
+    <message>
+        <source>Please enter Folder Path</source>
+        <translation>Введите путь к папке.</translation>
+    </message>
+    <message>
+        <source>Please do not use quote marks.</source>
+        <translation>Не используйте кавычки и апострофы.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Edit Shortcut</source>
+        <translation>Изменение ярлыка</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Выбрать цвет</translation>
+    </message>
+    <message>
+        <source>Caption already exists in [%1] group.</source>
+        <translation>Такая подпись уже есть в группе [%1].</translation>
+    </message>
+    <message>
+        <source>Caption already exists.</source>
+        <translation>Такая подпись уже есть.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
+
+%2
+
+Launch it only if you trust where it came from.</source>
+        <translation>«%1» — значок запуска, не установленный на этом компьютере. Он запускает программу:
+
+%2
+
+Запускайте его, только если доверяете его источнику.</translation>
+    </message>
+    <message>
+        <source>Always launch this entry</source>
+        <translation>Всегда запускать этот значок</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created.</source>
+        <translation>Не удалось создать папку %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists.</source>
+        <translation>Файл %1 уже существует.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be copied to %2: %3</source>
+        <translation>Не удалось скопировать файл %1 в %2: %3</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read: %2</source>
+        <translation>Не удалось прочитать файл %1: %2</translation>
+    </message>
+    <message>
+        <source>The file or folder &quot;%1&quot; could not be found.</source>
+        <translation>Файл или папка «%1» не найдены.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid address.</source>
+        <translation>«%1» — недопустимый адрес.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither a file nor a folder, so Vantory does not open it.</source>
+        <translation>«%1» — не файл и не папка, поэтому Vantory не открывает это.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a program.</source>
+        <translation>«%1» — папка, а не программа.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a program, not a web address, so Vantory does not start it.</source>
+        <translation>«%1» — программа, а не веб-адрес, поэтому Vantory её не запускает.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names a file on another computer, so Vantory does not open it.</source>
+        <translation>«%1» указывает на файл на другом компьютере, поэтому Vantory его не открывает.</translation>
+    </message>
+    <message>
+        <source>Vantory does not start &quot;%1&quot; because its parameters cannot be split into arguments: %2</source>
+        <translation>Vantory не запускает «%1», так как его параметры не удаётся разбить на аргументы: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a web address. Vantory opens addresses that start with http, https or ftp.</source>
+        <translation>«%1» — не веб-адрес. Vantory открывает адреса, начинающиеся с http, https или ftp.</translation>
+    </message>
+    <message>
+        <source>There is nothing to open: no file, folder or address was given.</source>
+        <translation>Открывать нечего: не указаны ни файл, ни папка, ни адрес.</translation>
+    </message>
+    <message>
+        <source>Find a shortcut</source>
+        <translation>Найти ярлык</translation>
+    </message>
+    <message>
+        <source>Shortcuts found</source>
+        <translation>Найденные ярлыки</translation>
+    </message>
+    <message>
+        <source>No shortcut matches.</source>
+        <translation>Подходящих ярлыков нет.</translation>
+    </message>
+    <message>
+        <source>1 shortcut found</source>
+        <translation>Найден 1 ярлык</translation>
+    </message>
+    <message>
+        <source>%1 shortcuts found</source>
+        <translation>Найдено ярлыков: %1</translation>
+    </message>
+    <message>
+        <source>Database file does not exist. Please contact author for more info.</source>
+        <translation>Файл базы данных не существует. За подробностями обратитесь к автору.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is not a regular file, so Vantory cannot open it. Move it out of the way and start Vantory again.</source>
+        <translation>Каталог %1 — не обычный файл, поэтому Vantory не может его открыть. Переместите его в другое место и снова запустите Vantory.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2
+
+The catalogue itself is unchanged.</source>
+        <translation>Vantory не удалось сохранить резервную копию каталога в %1.
+
+%2
+
+Сам каталог не изменён.</translation>
+    </message>
+    <message>
+        <source>
+
+Vantory shows what can still be read.
+
+</source>
+        <translation>
+
+Vantory показывает то, что ещё удаётся прочитать.
+
+</translation>
+    </message>
+    <message>
+        <source>There is no sound backup of the catalogue in %1.</source>
+        <translation>В %1 нет исправной резервной копии каталога.</translation>
+    </message>
+    <message>
+        <source>The newest sound backup is %1.
+
+Restore it now? The damaged catalogue is kept beside the backups.</source>
+        <translation>Самая новая исправная резервная копия: %1.
+
+Восстановить её сейчас? Повреждённый каталог будет сохранён рядом с резервными копиями.</translation>
+    </message>
+    <message>
+        <source>The backup %1 has been restored.</source>
+        <translation>Резервная копия %1 восстановлена.</translation>
+    </message>
+    <message>
+        <source> The catalogue as it was is kept as %1.</source>
+        <translation> Прежний каталог сохранён как %1.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot;</source>
+        <translation>Категория «%1»</translation>
+    </message>
+    <message>
+        <source>The shortcut &quot;%1&quot; in &quot;%2&quot;</source>
+        <translation>Ярлык «%1» в «%2»</translation>
+    </message>
+    <message>
+        <source>%1, which was not readable text, is now &quot;%2&quot;.</source>
+        <translation>%1 (не читаемый текст) теперь называется «%2».</translation>
+    </message>
+    <message>
+        <source>%1 is now &quot;%2&quot;.</source>
+        <translation>%1 теперь называется «%2».</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>… и ещё %1.</translation>
+    </message>
+    <message>
+        <source>Some names in the catalogue could not be told apart, or were not readable text, so Vantory renamed them. The catalogue as it was is backed up as %1.
+
+%2</source>
+        <translation>Некоторые названия в каталоге невозможно было различить или они не были читаемым текстом, поэтому Vantory их переименовал. Прежний каталог сохранён как %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Vantory could not rename the names in the catalogue that cannot be told apart.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory не удалось переименовать неразличимые названия в каталоге.
+
+%1
+
+Каталог не изменён.</translation>
+    </message>
+    <message>
+        <source>in %1 at line %2</source>
+        <translation>в %1 в строке %2</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Отправьте снимок экрана с этим сообщением по адресу %1</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Непредвиденная ошибка</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Ошибка приложения</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>Красный %1, зелёный %2, синий %3</translation>
+    </message>
+    <message>
+        <source>Group Name already exists.</source>
+        <translation>Группа с таким названием уже есть.</translation>
+    </message>
+    <message>
+        <source>Please input Group Name</source>
+        <translation>Введите название группы.</translation>
+    </message>
+    <message>
+        <source>You must select a group to edit.</source>
+        <translation>Выберите группу, которую нужно изменить.</translation>
+    </message>
+    <message>
+        <source>Cannot edit the selected root group</source>
+        <translation>Корневую группу изменить нельзя.</translation>
+    </message>
+    <message>
+        <source>You must select a group to delete.</source>
+        <translation>Выберите группу, которую нужно удалить.</translation>
+    </message>
+    <message>
+        <source>You cannot delete the selected root group.</source>
+        <translation>Корневую группу удалить нельзя.</translation>
+    </message>
+    <message>
+        <source>Edit Group</source>
+        <translation>Изменение группы</translation>
+    </message>
+    <message>
+        <source>Select Background Image</source>
+        <translation>Выбор фонового изображения</translation>
+    </message>
+    <message>
+        <source>Picture Files (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</source>
+        <translation>Изображения (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif|</translation>
+    </message>
+    <message>
+        <source>Path does not exists.<byte value="xd"/>
+Please check the path.</source>
+        <translation>Путь не существует.<byte value="xd"/>
+Проверьте путь.</translation>
+    </message>
+    <message>
+        <source>File does not exists.<byte value="xd"/>
+Please check the file path.</source>
+        <translation>Файл не существует.<byte value="xd"/>
+Проверьте путь к файлу.</translation>
+    </message>
+</context>
+</TS>
