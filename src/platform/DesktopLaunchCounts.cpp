@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopLaunchCounts.h"
+#include "platform/StateFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,11 +44,7 @@ QHash<QString, int> readCounts() {
 } // namespace
 
 QString DesktopLaunchCounts::filePath() {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty() || QDir::isRelativePath(state)) {
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    }
-    return state + QStringLiteral("/Mellovan/Vantory/launch-counts.json");
+    return stateFolder() + QStringLiteral("/launch-counts.json");
 }
 
 QHash<QString, int> DesktopLaunchCounts::all() {

@@ -15,6 +15,7 @@
 #include "platform/DesktopShell.h"
 #include "platform/DesktopTargetIcons.h"
 #include "platform/Services.h"
+#include "platform/StateFolder.h"
 
 namespace platform {
 
@@ -26,7 +27,7 @@ struct DesktopPlatform {
     DesktopImages images;
     DesktopLauncher launcher;
     DesktopLaunchQuestion launchQuestion;
-    TrustedEntries trustedEntries{TrustedEntries::defaultFolder()};
+    TrustedEntries trustedEntries{stateFolder()};
     DesktopShell shell{messages, files, launcher, launchQuestion, trustedEntries};
     DesktopDialogs dialogs;
     DesktopSettings settings;

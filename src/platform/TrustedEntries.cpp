@@ -34,14 +34,6 @@ bool sameEntry(const QJsonValue& value, const QString& path) {
 
 TrustedEntries::TrustedEntries(QString folder) : folder_(std::move(folder)) {}
 
-QString TrustedEntries::defaultFolder() {
-    // The base folder must be absolute; a relative one is ignored.
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/state");
-    return base + QStringLiteral("/Mellovan/Vantory");
-}
-
 QString TrustedEntries::file() const {
     return folder_ + QStringLiteral("/trusted-entries.json");
 }

@@ -18,9 +18,6 @@ class TrustedEntries {
     // file could not be written.
     bool remember(const QString& canonicalPath, const QByteArray& sha256);
 
-    // Where the user's state files live: XDG_STATE_HOME, or ~/.local/state by default.
-    static QString defaultFolder();
-
   private:
     QString file() const;
 
