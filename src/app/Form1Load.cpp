@@ -96,6 +96,9 @@ bool Form1::Form_Load() {
         globals_.gConnection.reset();
         return false;
     }
+    if (!globals_.gConnection || !globals_.gConnection->isOpen()) {
+        offerRestoreOfUnreadableCatalogue(catalogue);
+    }
     trap.step(126, [&] { Main::ApplySkin(files, program, this); });
     trap.step(128, [&] {
         setWindowTitle(QStringLiteral("Vantory"));

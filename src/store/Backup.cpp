@@ -4,12 +4,14 @@
 #include "store/CatalogueCheck.h"
 #include "store/Connection.h"
 #include "store/SameContent.h"
+#include "store/Snapshot.h"
 #include "store/StoreError.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <optional>
@@ -92,16 +94,40 @@ std::optional<Clock::time_point> timeOfName(const std::string& name, const std::
     return Clock::from_time_t(t);
 }
 
+// The time a copy kept before a restore carries in its name (stem-before-restore-STAMP.ext,
+// or with -N after the stamp, N its `sequence`, when several were kept in one second), or
+// nothing.
+std::optional<Clock::time_point> timeOfKeptCopy(const std::string& name, const std::string& stem,
+                                                const std::string& extension, int& sequence) {
+    const std::string keptStem = stem + kKeptCopyInfix;
+    sequence = 1;
+    if (auto time = timeOfName(name, keptStem, extension)) {
+        return time;
+    }
+    if (name.size() < extension.size()) {
+        return std::nullopt;
+    }
+    const std::string base = name.substr(0, name.size() - extension.size());
+    const std::size_t dash = base.rfind('-');
+    if (dash == std::string::npos || dash + 1 == base.size() ||
+        base.find_first_not_of("0123456789", dash + 1) != std::string::npos) {
+        return std::nullopt;
+    }
+    sequence = std::atoi(base.c_str() + dash + 1);
+    return timeOfName(base.substr(0, dash) + extension, keptStem, extension);
+}
+
 struct Found {
     fs::path path;
     Clock::time_point time;
+    int sequence = 1; // of copies kept in the same second: the later, the higher
 };
 
 // Backups dated no later than `now`, newest first; names break ties so the order never depends
 // on the directory's. Backups dated later (made while the clock was set ahead) are left out:
 // they are never counted, deleted or offered.
 std::vector<Found> findBackups(const fs::path& folder, const std::string& catalogueFileName,
-                               Clock::time_point now) {
+                               Clock::time_point now, bool withKeptCopies = false) {
     const fs::path catalogue(catalogueFileName);
     const std::string stem = catalogue.stem().string();
     const std::string extension = catalogue.extension().string();
@@ -112,13 +138,21 @@ std::vector<Found> findBackups(const fs::path& folder, const std::string& catalo
             continue;
         }
         const std::string name = it->path().filename().string();
-        const auto time = timeOfName(name, stem, extension);
+        auto time = timeOfName(name, stem, extension);
+        int sequence = 1;
+        if (!time && withKeptCopies) {
+            time = timeOfKeptCopy(name, stem, extension, sequence);
+        }
         if (time && *time <= now) {
-            found.push_back({it->path(), *time});
+            found.push_back({it->path(), *time, sequence});
         }
     }
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
-        return a.time != b.time ? a.time > b.time : a.path.filename() > b.path.filename();
+        if (a.time != b.time) {
+            return a.time > b.time;
+        }
+        return a.sequence != b.sequence ? a.sequence > b.sequence
+                                        : a.path.filename() > b.path.filename();
     });
     return found;
 }
@@ -234,8 +268,8 @@ std::vector<fs::path> listBackups(const fs::path& folder, const std::string& cat
 }
 
 fs::path newestSoundBackup(const fs::path& folder, const std::string& catalogueFileName,
-                           Clock::time_point now) {
-    for (const auto& found : findBackups(folder, catalogueFileName, now)) {
+                           Clock::time_point now, bool withKeptCopies) {
+    for (const auto& found : findBackups(folder, catalogueFileName, now, withKeptCopies)) {
         if (checkBackup(found.path).empty()) {
             return found.path;
         }
@@ -248,34 +282,14 @@ fs::path newestSoundBackup(const fs::path& folder, const std::string& catalogueF
 namespace store {
 
 std::string checkBackup(const fs::path& backup) {
-    std::error_code error;
-    if (!fs::is_regular_file(backup, error)) {
-        return "it is not a file";
+    try {
+        // A private copy with its log: nothing is written beside the backup, and the log's
+        // rows count as they will when it is restored.
+        const Snapshot snapshot(backup);
+        return checkCatalogue(snapshot.handle());
+    } catch (const StoreError& e) {
+        return e.what();
     }
-    sqlite3* db = nullptr;
-    // Read-only and immutable: nothing is written beside the backup, not even a lock file.
-    const std::string uri = immutableUri(backup.string());
-    int rc = sqlite3_open_v2(uri.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-    std::string problem;
-    if (rc == SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &stmt, nullptr);
-        if (rc == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-            problem = text && std::string(text) == "ok" ? "" : (text ? text : "unreadable");
-        } else {
-            problem = sqlite3_errmsg(db);
-        }
-        sqlite3_finalize(stmt);
-        if (problem.empty()) {
-            const TableCheck tables = checkTables(db);
-            problem = tables.code == SQLITE_OK ? "" : tables.reason;
-        }
-    } else {
-        problem = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-    }
-    sqlite3_close(db);
-    return problem;
 }
 
 } // namespace store

@@ -42,14 +42,21 @@ listBackups(const std::filesystem::path& folder,
             const std::string& catalogueFileName = "dbData.mdb",
             std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
 
-// The newest of those backups that passes checkBackup(); empty when there is none.
+// What a restore puts between the catalogue's stem and the date of the copy it keeps of the
+// catalogue as it was: dbData-before-restore-YYYY-MM-DD-HHMMSS.mdb (-2, -3 ... after the date
+// when several are kept in one second). Such copies are never counted or deleted.
+inline constexpr const char* kKeptCopyInfix = "-before-restore";
+
+// The newest of those backups that passes checkBackup(), with the copies kept before restores
+// counted among them when `withKeptCopies`; empty when there is none.
 std::filesystem::path
 newestSoundBackup(const std::filesystem::path& folder,
                   const std::string& catalogueFileName = "dbData.mdb",
-                  std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
+                  std::chrono::system_clock::time_point now = std::chrono::system_clock::now(),
+                  bool withKeptCopies = false);
 
-// What is wrong with the catalogue file at `backup` (SQLite's integrity check, and both tables
-// with every column): "" when it is sound. The file is only read.
+// What is wrong with the catalogue file at `backup` and its write-ahead log (checkCatalogue on
+// a private copy of both): "" when it is sound. The file is only read.
 std::string checkBackup(const std::filesystem::path& backup);
 
 // Copies every page of source's main database over target's with SQLite's online backup, and

@@ -43,19 +43,43 @@ TableCheck checkTables(sqlite3* db) {
     return TableCheck{};
 }
 
-std::string immutableUri(const std::string& path) {
-    std::string uri = "file:";
-    for (const char c : path) {
-        if (c == '%' || c == '?' || c == '#') {
-            static const char kHex[] = "0123456789ABCDEF";
-            uri += '%';
-            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
-            uri += kHex[static_cast<unsigned char>(c) & 0xF];
-        } else {
-            uri += c;
-        }
+namespace {
+
+// What is wrong with the first column of the first row `sql` gives, which SQLite's checks
+// report as "ok" when all is well.
+std::string firstProblem(sqlite3* db, const char* sql) {
+    sqlite3_stmt* raw = nullptr;
+    int rc = sqlite3_prepare_v2(db, sql, -1, &raw, nullptr);
+    Statement stmt(raw);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(stmt.get());
     }
-    return uri + "?immutable=1";
+    if (rc == SQLITE_DONE) {
+        return "";
+    }
+    if (rc != SQLITE_ROW) {
+        return sqlite3_errmsg(db);
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0));
+    return text && std::string(text) == "ok" ? "" : (text ? text : "unreadable");
+}
+
+} // namespace
+
+std::string checkCatalogue(sqlite3* db) {
+    std::string problem = firstProblem(db, "PRAGMA integrity_check(1)");
+    if (problem.empty()) {
+        // A view or a virtual table of a table's name would run whatever it is made of.
+        problem = firstProblem(
+            db, "select name || ' is a ' || type || ', not an ordinary table' from sqlite_schema "
+                "where name in ('tblGroups', 'tblItems') collate nocase and (type <> 'table' or "
+                "sql not like 'create table%')");
+    }
+    if (problem.empty()) {
+        const TableCheck tables = checkTables(db);
+        problem = tables.code == SQLITE_OK ? "" : tables.reason;
+    }
+    return problem;
 }
 
 QuickCheck quickCheck(sqlite3* db) {

@@ -17,6 +17,10 @@ struct TableCheck {
 // Reads the two tables' columns (no rows), which also reads the file's header and schema.
 TableCheck checkTables(sqlite3* db);
 
+// What is wrong with the catalogue open on db as a source of rows: SQLite's integrity check,
+// both tables ordinary tables (not views, not virtual) with every column. "" when sound.
+std::string checkCatalogue(sqlite3* db);
+
 struct QuickCheck {
     int code = 0;                      // SQLITE_OK, or the error that stopped the check
     std::vector<std::string> problems; // what was found wrong; empty when the file is sound
@@ -25,9 +29,5 @@ struct QuickCheck {
 // SQLite's quick check of the whole file: every page and every row is read once. Reports at most
 // a few problems; an error that stops the check (a page that cannot be read) is one of them.
 QuickCheck quickCheck(sqlite3* db);
-
-// An SQLite URI that opens the file at `path` read-only and immutable: SQLite writes nothing
-// beside it, takes no locks and reads no write-ahead log. For backups, which nothing changes.
-std::string immutableUri(const std::string& path);
 
 } // namespace store

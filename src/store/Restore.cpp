@@ -4,10 +4,14 @@
 #include "store/Backup.h"
 #include "store/CatalogueCheck.h"
 #include "store/CatalogueLock.h"
+#include "store/CatalogueSchema.h"
+#include "store/KeptCopy.h"
+#include "store/Snapshot.h"
 #include "store/StoreError.h"
 
 #include <sqlite3.h>
 
+#include <memory>
 #include <system_error>
 #include <unistd.h>
 
@@ -29,19 +33,68 @@ bool holdsBytes(const fs::path& path) {
     return fs::is_regular_file(path, error) && fs::file_size(path, error) > 0 && !error;
 }
 
-// Copies the catalogue and its log, byte for byte, into `kept`.
-void keepAsItIs(const fs::path& catalogue, const fs::path& kept) {
-    std::error_code error;
-    fs::create_directories(kept.parent_path(), error);
-    for (const char* suffix : {"", "-wal"}) {
-        const fs::path from = catalogue.string() + suffix;
-        const fs::path to = kept.string() + suffix;
-        if (holdsBytes(from) && !fs::copy_file(from, to, error)) {
-            fs::remove(kept, error);
-            throw StoreError("The catalogue could not be kept as " + to.string() + ": " +
-                             error.message() + ". Nothing was restored.");
-        }
+struct Closer {
+    sqlite3* db = nullptr;
+    ~Closer() { sqlite3_close(db); }
+};
+
+// Makes a catalogue at `fresh` with Vantory's own two tables and copies in only the rows of the
+// checked snapshot's: whatever else the backup carries (triggers, views, other tables) is left
+// behind and can never run. Returns "" or what went wrong.
+std::string makeFreshCatalogue(const fs::path& fresh, const Snapshot& snapshot, Closer& out) {
+    if (sqlite3_open_v2(fresh.c_str(), &out.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
+        return out.db ? sqlite3_errmsg(out.db) : "it cannot be made";
     }
+    sqlite3_stmt* attach = nullptr;
+    sqlite3_prepare_v2(out.db, "ATTACH ? AS backup", -1, &attach, nullptr);
+    sqlite3_bind_text(attach, 1, snapshot.path().c_str(), -1, SQLITE_TRANSIENT);
+    const int attached = sqlite3_step(attach);
+    sqlite3_finalize(attach);
+    if (attached != SQLITE_DONE) {
+        return sqlite3_errmsg(out.db);
+    }
+    const std::string sql =
+        std::string("BEGIN;") + catalogueSchemaSql() +
+        ";INSERT INTO main.tblGroups (groupcaption, groupdescription, backgroundimage, "
+        "grouptextcolor) SELECT ifnull(groupcaption, ''), ifnull(groupdescription, ''), "
+        "ifnull(backgroundimage, ''), ifnull(grouptextcolor, 0) FROM backup.tblGroups;"
+        "INSERT INTO main.tblItems (groupcaption, itemcaption, itemdescription, itempath, "
+        "itemparameter, itemtype, itemtextcolor, openas) SELECT ifnull(groupcaption, ''), "
+        "ifnull(itemcaption, ''), ifnull(itemdescription, ''), ifnull(itempath, ''), "
+        "ifnull(itemparameter, ''), ifnull(itemtype, 0), ifnull(itemtextcolor, 0), "
+        "ifnull(openas, 0) FROM backup.tblItems;"
+        "COMMIT; DETACH backup;";
+    if (sqlite3_exec(out.db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
+        return sqlite3_errmsg(out.db);
+    }
+    return "";
+}
+
+// How many rows both tables of db hold, or -1 when they cannot be counted.
+long long rowCount(sqlite3* db) {
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db,
+                       "select (select count(*) from tblGroups) + (select count(*) from tblItems)",
+                       -1, &stmt, nullptr);
+    const long long count = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int64(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    return count;
+}
+
+// What is wrong with the catalogue as it now lies on the disk, compared with what was written
+// into it: "" when it is sound and holds every row.
+std::string checkWritten(const fs::path& catalogue, long long rows) {
+    Closer written;
+    if (sqlite3_open_v2(catalogue.c_str(), &written.db, SQLITE_OPEN_READONLY, nullptr) !=
+        SQLITE_OK) {
+        return written.db ? sqlite3_errmsg(written.db) : "it cannot be opened";
+    }
+    std::string problem = checkCatalogue(written.db);
+    if (problem.empty() && rowCount(written.db) != rows) {
+        problem = "rows are missing";
+    }
+    return problem;
 }
 
 // Writes the backup into the catalogue; the SQLite result code.
@@ -71,7 +124,16 @@ int writeInto(const fs::path& catalogue, sqlite3* source, std::string& reason) {
 RestoreResult restoreBackup(const std::string& catalogue, const fs::path& backup,
                             const fs::path& backupsFolder,
                             std::chrono::system_clock::time_point now) {
-    const std::string problem = checkBackup(backup);
+    // Everything is read from one private copy of the backup and its log, taken once: a backup
+    // that is still being written cannot pass the check and then be read differently.
+    std::unique_ptr<Snapshot> snapshot;
+    std::string problem;
+    try {
+        snapshot = std::make_unique<Snapshot>(backup);
+        problem = checkCatalogue(snapshot->handle());
+    } catch (const StoreError& e) {
+        problem = e.what();
+    }
     if (!problem.empty()) {
         throw StoreError("The backup " + backup.string() +
                          " cannot be restored: it is damaged or not a Vantory catalogue (" +
@@ -81,41 +143,55 @@ RestoreResult restoreBackup(const std::string& catalogue, const fs::path& backup
     if (fs::equivalent(backup, catalogue, error)) {
         throw StoreError("The backup " + backup.string() + " is the catalogue itself.");
     }
+    Closer fresh;
+    problem = makeFreshCatalogue(snapshot->folder() / "restored.mdb", *snapshot, fresh);
+    if (!problem.empty()) {
+        throw StoreError("The backup " + backup.string() + " cannot be restored: " + problem +
+                         ". The catalogue is unchanged.");
+    }
+    const long long rows = rowCount(fresh.db);
+
     fs::create_directories(fs::path(catalogue).parent_path(), error);
     const HeldLock lock{lockCatalogue(catalogue, true)};
 
     RestoreResult result;
     if (holdsBytes(catalogue)) {
-        const std::string name = fs::path(catalogue).stem().string() + "-before-restore-" +
-                                 backupStamp(now) + fs::path(catalogue).extension().string();
-        result.keptAs = backupsFolder / name;
-        keepAsItIs(catalogue, result.keptAs);
+        const fs::path path(catalogue);
+        result.keptAs = keepCopy(path, backupsFolder,
+                                 path.stem().string() + kKeptCopyInfix + "-" + backupStamp(now),
+                                 path.extension().string());
     }
 
-    sqlite3* source = nullptr;
-    int rc = sqlite3_open_v2(immutableUri(backup.string()).c_str(), &source,
-                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     std::string reason;
-    if (rc == SQLITE_OK) {
-        rc = writeInto(catalogue, source, reason);
-        if ((rc & 0xFF) == SQLITE_CORRUPT || (rc & 0xFF) == SQLITE_NOTADB) {
-            // The catalogue is too damaged to take pages (it is kept above): it starts empty,
-            // without its log, and takes the backup whole.
-            fs::resize_file(catalogue, 0, error);
-            fs::remove(catalogue + "-wal", error);
-            fs::remove(catalogue + "-shm", error);
-            rc = writeInto(catalogue, source, reason);
-        }
-    } else {
-        reason = source ? sqlite3_errmsg(source) : sqlite3_errstr(rc);
+    int rc = writeInto(catalogue, fresh.db, reason);
+    if ((rc & 0xFF) == SQLITE_CORRUPT || (rc & 0xFF) == SQLITE_NOTADB) {
+        // The catalogue is too damaged to take pages (it is kept above): it starts empty,
+        // without its log, and takes the backup whole.
+        fs::resize_file(catalogue, 0, error);
+        fs::remove(catalogue + "-wal", error);
+        fs::remove(catalogue + "-shm", error);
+        rc = writeInto(catalogue, fresh.db, reason);
     }
-    sqlite3_close(source);
+    const std::string keptNote = result.keptAs.empty() ? std::string()
+                                                       : " The catalogue as it was is kept as " +
+                                                             result.keptAs.string() + ".";
     if (rc != SQLITE_OK) {
         throw StoreError("The backup " + backup.string() + " could not be written into " +
-                         catalogue + ": " + reason + "." +
+                         catalogue + ": " + reason + "." + keptNote);
+    }
+    problem = checkWritten(catalogue, rows);
+    if (!problem.empty()) {
+        // What lies on the disk is not the backup: the catalogue as it was goes back in place.
+        const std::string putBack =
+            result.keptAs.empty() ? std::string() : putCopyBack(result.keptAs, catalogue);
+        throw StoreError("The backup " + backup.string() + " was not written into " + catalogue +
+                         " whole (" + problem + "). " +
                          (result.keptAs.empty() ? std::string()
-                                                : " The catalogue as it was is kept as " +
-                                                      result.keptAs.string() + "."));
+                          : putBack.empty()
+                              ? "The catalogue as it was is back in place, and also kept as " +
+                                    result.keptAs.string() + "."
+                              : "The catalogue as it was could not be put back (" + putBack +
+                                    "): it is kept as " + result.keptAs.string() + "."));
     }
     return result;
 }
