@@ -3,15 +3,24 @@
 // unscripted questions.
 
 #include "fakes/FakeServices.h"
+#include "platform/DesktopLaunchCounts.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/FileFilter.h"
+#include "platform/StateFolder.h"
+#include "platform/TrustedEntries.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QTemporaryDir>
 #include <atomic>
+#include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -98,4 +107,81 @@ TEST(DesktopWarmUp, FinishingWaitsForTheProgramsOwnWorkAndEndingWithoutFinishing
     EXPECT_TRUE(readiedBeforeTheEnd);
     // Fonts are measured as usual afterwards.
     EXPECT_GT(QFontMetrics(QApplication::font()).height(), 0);
+}
+
+namespace {
+
+// Runs with XDG_STATE_HOME pointed at `folder`, as it was afterwards.
+class StateHome {
+  public:
+    explicit StateHome(const QString& folder) : before_(qgetenv("XDG_STATE_HOME")) {
+        qputenv("XDG_STATE_HOME", QFile::encodeName(folder));
+    }
+    ~StateHome() {
+        if (before_.isEmpty())
+            qunsetenv("XDG_STATE_HOME");
+        else
+            qputenv("XDG_STATE_HOME", before_);
+    }
+
+  private:
+    QByteArray before_;
+};
+
+} // namespace
+
+// Something other than Vantory's own file at either state file is never written through, read
+// with a wait, or read whole when it is far too large.
+TEST(StateFiles, ALinkAPipeOrAHugeFileIsLeftAloneAndNeverHoldsTheWindow) {
+    QTemporaryDir home;
+    const StateHome state(home.path());
+    const QString folder = platform::stateFolder();
+    ASSERT_TRUE(QDir().mkpath(folder));
+    platform::TrustedEntries trusted(folder);
+    const QByteArray hash(32, 'h');
+    struct File {
+        QString name;
+        std::function<bool()> read;  // true when it found something
+        std::function<void()> write; // as a launch does
+    };
+    const std::vector<File> files{
+        {"launch-counts.json", [] { return !platform::DesktopLaunchCounts().all().isEmpty(); },
+         [] { platform::DesktopLaunchCounts().noteLaunch("Tools", "Calculator"); }},
+        {"trusted-entries.json", [&] { return trusted.contains("/a.desktop", hash); },
+         [&] { EXPECT_FALSE(trusted.remember("/a.desktop", hash)); }},
+    };
+    const QString outside = home.path() + "/precious.txt";
+    for (const File& file : files) {
+        SCOPED_TRACE(file.name.toStdString());
+        const QString path = folder + "/" + file.name;
+        // A link: the file it points to stays as it was, and so does the link.
+        QFile precious(outside);
+        ASSERT_TRUE(precious.open(QIODevice::WriteOnly));
+        precious.write("[]");
+        precious.close();
+        ASSERT_TRUE(QFile::link(outside, path));
+        EXPECT_FALSE(file.read());
+        file.write();
+        EXPECT_EQ(QFileInfo(path).symLinkTarget(), outside);
+        QFile check(outside);
+        ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+        EXPECT_EQ(check.readAll(), QByteArray("[]"));
+        QFile::remove(path);
+        // A named pipe with no writer: read without waiting, and never written into.
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        EXPECT_FALSE(file.read());
+        file.write();
+        EXPECT_EQ(QFileInfo(path).isFile(), false);
+        QFile::remove(path);
+    }
+    // Launch counts far larger than any person's are set aside, and counting starts afresh.
+    const QString counts = folder + "/launch-counts.json";
+    QFile huge(counts);
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(64 * 1024 * 1024));
+    huge.close();
+    EXPECT_TRUE(platform::DesktopLaunchCounts().all().isEmpty());
+    EXPECT_EQ(QFileInfo(counts + ".too-large").size(), 64 * 1024 * 1024);
+    platform::DesktopLaunchCounts().noteLaunch("Tools", "Calculator");
+    EXPECT_EQ(platform::DesktopLaunchCounts().all().size(), 1);
 }

@@ -1,34 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopLaunchCounts.h"
+#include "platform/StateFile.h"
 #include "platform/StateFolder.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
-#include <QSaveFile>
 
 namespace platform {
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcCounts, "vantory.launchcounts", QtWarningMsg)
-
 const QString kCategory = QStringLiteral("category");
 const QString kCaption = QStringLiteral("caption");
 const QString kLaunches = QStringLiteral("launches");
 
+// Far above what a person's launches make (some 100 bytes a shortcut launched): a bigger file
+// is not one Vantory wrote, and reading it would hold the window.
+constexpr qint64 kMaxSize = 8 * 1024 * 1024;
+
 QHash<QString, int> readCounts() {
     QHash<QString, int> counts;
-    QFile file(DesktopLaunchCounts::filePath());
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString path = DesktopLaunchCounts::filePath();
+    QByteArray bytes;
+    switch (readStateFile(path, kMaxSize, bytes)) {
+    case StateRead::Read:
+        break;
+    case StateRead::TooLarge:
+        // Set aside rather than lost: counts start afresh.
+        setStateFileAside(path);
+        warnOnceAbout(path, QStringLiteral("it is too large; it is set aside, and the counts "
+                                           "start afresh"));
+        return counts;
+    case StateRead::NotRegular:
+        warnOnceAbout(path, QStringLiteral("it is not a regular file"));
+        return counts;
+    case StateRead::Missing:
+    case StateRead::Failed:
         return counts;
     }
     // A damaged file reads as no counts: the next launch writes a sound one.
-    const QJsonArray entries = QJsonDocument::fromJson(file.readAll()).array();
+    const QJsonArray entries = QJsonDocument::fromJson(bytes).array();
     for (const QJsonValue& value : entries) {
         const QJsonObject entry = value.toObject();
         const int launches = entry.value(kLaunches).toInt();
@@ -67,11 +79,9 @@ void DesktopLaunchCounts::noteLaunch(const QString& category, const QString& cap
                                    {kLaunches, it.value()}});
     }
     const QString path = filePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(entries).toJson(QJsonDocument::Compact)) < 0 || !file.commit()) {
-        qCWarning(lcCounts) << "cannot keep the launch counts in" << path << file.errorString();
+    QString why;
+    if (!writeStateFile(path, QJsonDocument(entries).toJson(QJsonDocument::Compact), why)) {
+        warnOnceAbout(path, why);
     }
 }
 

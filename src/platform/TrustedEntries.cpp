@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/TrustedEntries.h"
+#include "platform/StateFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace platform {
 
@@ -19,10 +17,15 @@ constexpr qint64 kMaxSize = 4 * 1024 * 1024;
 
 // The remembered entries; none when the file is missing, too big or not what this writes.
 QJsonArray readEntries(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxSize)
+    QByteArray bytes;
+    const StateRead read = readStateFile(path, kMaxSize, bytes);
+    if (read == StateRead::NotRegular || read == StateRead::TooLarge)
+        warnOnceAbout(path, read == StateRead::TooLarge
+                                ? QStringLiteral("it is too large")
+                                : QStringLiteral("it is not a regular file"));
+    if (read != StateRead::Read)
         return {};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    const QJsonDocument document = QJsonDocument::fromJson(bytes);
     return document.isArray() ? document.array() : QJsonArray();
 }
 
@@ -55,14 +58,13 @@ bool TrustedEntries::remember(const QString& canonicalPath, const QByteArray& sh
     }
     entries.append(
         QJsonObject{{kPath, canonicalPath}, {kSha256, QString::fromLatin1(sha256.toHex())}});
-    if (!QDir().mkpath(folder_))
-        return false;
     // Written whole or not at all: a session that ends half-way leaves the old list.
-    QSaveFile out(file());
-    if (!out.open(QIODevice::WriteOnly))
+    QString why;
+    if (!writeStateFile(file(), QJsonDocument(entries).toJson(), why)) {
+        warnOnceAbout(file(), why);
         return false;
-    out.write(QJsonDocument(entries).toJson());
-    return out.commit();
+    }
+    return true;
 }
 
 } // namespace platform
