@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QUrlQuery>
 #include <optional>
 
 #include <QCoreApplication>
@@ -135,10 +136,25 @@ ShellAction launchEntry(const ShellRequest& request, const QString& path) {
     return LaunchDesktopEntry{path, std::get<QStringList>(std::move(arguments))};
 }
 
+// Mail programs take "attach" (and its spellings) as a file to send along: a click could mail
+// any file of the user's away.
+bool asksToAttach(const QUrl& url) {
+    for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
+        if (key.trimmed().startsWith(QLatin1String("attach"), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 ShellAction planMail(const QString& target) {
     const QUrl url(target, QUrl::TolerantMode);
     if (!url.isValid() || url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) != 0)
         return notAnAddress(target);
+    if (asksToAttach(url))
+        return RefuseRequest{QCoreApplication::translate("Vantory",
+                                                         "\"%1\" asks the mail program to attach a "
+                                                         "file, so Vantory does not open it.")
+                                 .arg(target)};
     return OpenUrl{url, target};
 }
 
@@ -168,6 +184,16 @@ bool isWebScheme(const QString& scheme) {
            scheme == QLatin1String("ftp");
 }
 
+// An address with a scheme, handed to the desktop only when a browser is what opens it.
+ShellAction openWebAddress(const QString& target) {
+    if (!isWebScheme(QUrl(target, QUrl::TolerantMode).scheme()))
+        return RefuseRequest{
+            QCoreApplication::translate("Vantory", "\"%1\" is not a web address. Vantory opens "
+                                                   "addresses that start with http, https or ftp.")
+                .arg(target)};
+    return openAddress(target, target);
+}
+
 ShellAction planWebAddress(const QString& target, const Planning& on) {
     if (const auto address = fileAddress(target, on.machine)) {
         if (const auto* refusal = std::get_if<RefuseRequest>(&*address))
@@ -177,14 +203,8 @@ ShellAction planWebAddress(const QString& target, const Planning& on) {
     // Before the scheme test: "www.example.org:8080" is a host and port, not a scheme.
     if (isBareWebHost(target))
         return openAddress(QStringLiteral("https://") + target, target);
-    if (hasScheme(target)) {
-        if (!isWebScheme(QUrl(target, QUrl::TolerantMode).scheme()))
-            return RefuseRequest{QCoreApplication::translate(
-                                     "Vantory", "\"%1\" is not a web address. Vantory opens "
-                                                "addresses that start with http, https or ftp.")
-                                     .arg(target)};
-        return openAddress(target, target);
-    }
+    if (hasScheme(target))
+        return openWebAddress(target);
     if (QDir::isAbsolutePath(target))
         return openWithoutStarting(target, on.files);
     return notAnAddress(target);
@@ -255,7 +275,7 @@ ShellAction planShellFile(const ShellRequest& request, const QString& target, co
         } else if (isBareWebHost(target)) {
             return openAddress(QStringLiteral("https://") + target, target);
         } else if (hasScheme(target)) {
-            return openAddress(target, target);
+            return openWebAddress(target);
         }
     }
     const QString path = absolute(shownAs);
