@@ -2,12 +2,17 @@
 #include "common/ImageLists.h"
 #include "fakes/Form1Fixture.h"
 #include "platform/DesktopTargetIcons.h"
+#include "platform/IconLookup.h"
 #include "store/Statements.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <future>
+#include <sys/stat.h>
 
 namespace {
 
@@ -18,6 +23,31 @@ void writeFile(const QString& path, const QByteArray& content) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
     file.write(content);
+}
+
+// A PNG file whose header claims width x height pixels, without the pixels.
+QByteArray pngHeader(quint32 width, quint32 height) {
+    QByteArray chunk("IHDR");
+    for (const quint32 value : {width, height}) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            chunk.append(static_cast<char>((value >> shift) & 0xFF));
+        }
+    }
+    chunk.append("\x08\x06\x00\x00\x00", 5); // 8-bit RGBA
+    quint32 crc = 0xFFFFFFFF;
+    for (const char byte : chunk) {
+        crc ^= static_cast<quint8>(byte);
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+    }
+    crc ^= 0xFFFFFFFF;
+    QByteArray png("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12);
+    png += chunk;
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        png.append(static_cast<char>((crc >> shift) & 0xFF));
+    }
+    return png;
 }
 
 // An icon as the list draws it into a 32-pixel square.
@@ -91,6 +121,18 @@ TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
     writeFile(d + "/bad.desktop",
               "[Desktop Entry]\nType=Application\nIcon=" + QFile::encodeName(d) + "/notes.txt\n");
     QDir().mkpath(d + "/other");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d + "/x.desktop").constData(), 0600), 0);
+    writeFile(d + "/huge.desktop", "[Desktop Entry]\nType=Application\nIcon=vantory-entry\n" +
+                                       QByteArray(2 * 1024 * 1024, '#'));
+    writeFile(d + "/huge.png", pngHeader(60000, 60000));
+    writeFile(d + "/self.svg", "<svg xmlns='http://www.w3.org/2000/svg' "
+                               "xmlns:xlink='http://www.w3.org/1999/xlink' width='32' "
+                               "height='32'><g id='g'><use xlink:href='#g'/></g></svg>");
+    const auto entryShowing = [&](const char* name, const QString& picture) {
+        writeFile(d + "/" + name, "[Desktop Entry]\nType=Application\nIcon=" +
+                                      QFile::encodeName(d + "/" + picture) + "\n");
+        return d + "/" + name;
+    };
     struct Row {
         const char* caption;
         std::int16_t kind;
@@ -109,7 +151,14 @@ TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
         {"f web address", 3, "https://example.org", common::imageListIcon(4)},
         {"g missing file", 5, d + "/missing.txt", common::imageListIcon(3)},
         {"h icon not a picture", 5, d + "/bad.desktop", common::imageListIcon(3)},
-        {"i program of no entry", 2, "/bin/sh", common::imageListIcon(3)}};
+        {"i program of no entry", 2, "/bin/sh", common::imageListIcon(3)},
+        // Files that would hold the window, or show nothing, show the kind's picture.
+        {"j pipe named as an entry", 5, d + "/x.desktop", common::imageListIcon(3)},
+        {"k entry of 2 MiB", 5, d + "/huge.desktop", common::imageListIcon(3)},
+        {"l picture of 60000 x 60000", 5, entryShowing("big.desktop", "huge.png"),
+         common::imageListIcon(3)},
+        {"m picture that refers to itself", 5, entryShowing("self.desktop", "self.svg"),
+         common::imageListIcon(3)}};
     store::insertGroup(db(), group("Mixed"));
     for (const Row& row : rows) {
         store::insertItem(db(), item("Mixed", row.caption, row.kind, row.path.toStdString()));
@@ -118,11 +167,62 @@ TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
     clickCategory("Mixed");
 
     ASSERT_EQ(form.ListView1()->count(), static_cast<int>(rows.size()));
+    // Drawn first with the kinds' pictures, while the targets are looked up beside the window.
+    for (int i = 0; i < form.ListView1()->count(); ++i) {
+        drawn(form.ListView1()->item(i)->icon());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !desktopIcons.lookupsPending(); }));
+    QCoreApplication::processEvents();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const QListWidgetItem* entry = form.ListView1()->item(static_cast<int>(i));
         EXPECT_EQ(entry->text(), rows[i].caption);
         EXPECT_EQ(drawn(entry->icon()), drawn(rows[i].expected)) << rows[i].caption;
     }
+}
+
+// A target on a mount that never answers holds neither the window nor the other targets'
+// icons: it keeps its kind's picture once the time limit has passed.
+TEST_F(TargetIcons, ATargetThatNeverAnswersHoldsNeitherTheWindowNorTheOtherIcons) {
+    const QString d = dir.path();
+    writeFile(d + "/notes.txt", "plain text\n");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(d + "/pipe.desktop").constData(), 0600), 0);
+    const QString hung = "/net/hung/share/report.txt";
+    std::promise<void> answer;
+    const std::shared_future<void> answered = answer.get_future().share();
+    platform::DesktopTargetIcons icons(
+        [hung, answered](platform::TargetIcons::Target target, const QString& path) {
+            if (path == hung) {
+                answered.wait(); // as stat() waits on a mount whose server is gone
+            }
+            return platform::IconLocator().locate(target, path);
+        },
+        std::chrono::milliseconds(1000));
+    platform.targetIcons.handOnTo = &icons;
+    store::insertGroup(db(), group("Hung"));
+    store::insertGroup(db(), group("Other"));
+    store::insertItem(db(), item("Other", "Calculator", 3, "https://example.org"));
+    for (const QString& path : {hung, d + "/pipe.desktop", d + "/notes.txt"}) {
+        store::insertItem(db(), item("Hung", path.toStdString(), 5, path.toStdString()));
+    }
+
+    clickCategory("Hung");
+    QListWidget* list = form.ListView1();
+    list->viewport()->repaint(); // asks for the three targets
+    ASSERT_TRUE(icons.lookupsPending());
+    clickCategory("Other");
+    EXPECT_EQ(list->count(), 1) << "the window took the click while the lookup waits";
+    EXPECT_TRUE(icons.lookupsPending());
+
+    clickCategory("Hung");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !icons.lookupsPending(); }));
+    QCoreApplication::processEvents();
+    const auto shows = [&](const QString& caption) {
+        return drawn(list->findItems(caption, Qt::MatchExactly).value(0)->icon());
+    };
+    EXPECT_EQ(shows(hung), drawn(common::imageListIcon(3)));
+    EXPECT_EQ(shows(d + "/pipe.desktop"), drawn(common::imageListIcon(3)));
+    EXPECT_EQ(shows(d + "/notes.txt"), drawn(QIcon(d + "/icons/private/32/text-plain.png")));
+    answer.set_value();
 }
 
 } // namespace

@@ -15,6 +15,10 @@ struct DesktopEntryCommand {
     QString icon;
 };
 
+// A file larger than this is no desktop entry (the largest a desktop ships are some 100 KiB);
+// reading it as one would hold the window.
+inline constexpr qint64 kMaxDesktopEntrySize = 1024 * 1024;
+
 // Reads the "Desktop Entry" group of an entry's text; none for any other text.
 std::optional<DesktopEntryCommand> readDesktopEntry(const QByteArray& content);
 

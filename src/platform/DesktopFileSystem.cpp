@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopFileSystem.h"
 
+#include "platform/DesktopEntryExec.h"
 #include "platform/FolderScan.h"
 #include "platform/PlatformError.h"
 
@@ -54,7 +55,8 @@ FileFacts DesktopFileSystem::inspect(const QString& path) {
     const QMimeType type = types.mimeTypeForFile(info);
     facts.mimeType = type.name();
     facts.contentType = types.mimeTypeForFile(info, QMimeDatabase::MatchContent).name();
-    facts.desktopEntry = type.inherits(QStringLiteral("application/x-desktop"));
+    facts.desktopEntry = type.inherits(QStringLiteral("application/x-desktop")) &&
+                         info.size() <= kMaxDesktopEntrySize;
     return facts;
 }
 

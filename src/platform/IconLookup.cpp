@@ -8,6 +8,11 @@
 #include <QStandardPaths>
 
 #include "platform/InstalledApplications.h"
+#include "platform/StateFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <glib.h>
 
@@ -37,9 +42,34 @@ QHash<QString, QString> readUserFolders() {
     return folders;
 }
 
-// A picture file, known by what its content starts with: anything else is never loaded.
-bool isPicture(const QString& path) {
-    return QFileInfo(path).isFile() && !QImageReader::imageFormat(path).isEmpty();
+// The most pixels a picture named as an icon may have: a larger one would cost the window
+// hundreds of megabytes to show at 32 pixels.
+constexpr qint64 kMaxPicturePixels = 4096 * 4096;
+
+// A picture file, known by what its content starts with, that is no larger than an icon can
+// reasonably be and really loads (an SVG that refers to itself does not): anything else is
+// never shown.
+bool isLoadablePicture(const QString& path) {
+    // Opened without waiting, and only when it is a regular file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0) {
+        return false;
+    }
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    QImageReader reader(&file);
+    const QSize size = reader.size();
+    if (reader.format().isEmpty() || !size.isValid() ||
+        qint64(size.width()) * size.height() > kMaxPicturePixels) {
+        return false;
+    }
+    reader.setScaledSize(size.scaled(32, 32, Qt::KeepAspectRatio));
+    return !reader.read().isNull();
 }
 
 // Where the desktop looks for an icon its theme lacks: the hicolor theme, then the pixmaps
@@ -59,11 +89,7 @@ void useDesktopFallbacks() {
 
 } // namespace
 
-QIcon IconLookup::find(TargetIcons::Target target, const QString& path) {
-    if (!fallbacksSet_) {
-        useDesktopFallbacks();
-        fallbacksSet_ = true;
-    }
+IconSource IconLocator::locate(TargetIcons::Target target, const QString& path) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists() || !info.isReadable()) {
         return {};
@@ -71,49 +97,46 @@ QIcon IconLookup::find(TargetIcons::Target target, const QString& path) {
     if (info.isDir()) {
         return folderIcon(info.canonicalFilePath());
     }
-    if (target == TargetIcons::Target::Folder) {
+    // A named pipe, a socket or a device has no icon of its own, and reading it could wait.
+    if (target == TargetIcons::Target::Folder || !info.isFile()) {
         return {};
     }
     if (path.endsWith(QLatin1String(".desktop"))) {
         return desktopEntryIcon(path);
     }
     if (target == TargetIcons::Target::Application) {
-        return named(InstalledApplications::instance().iconOf(info.canonicalFilePath()));
+        return IconSource{{}, {}, info.canonicalFilePath()};
     }
     return fileTypeIcon(path);
 }
 
-QIcon IconLookup::folderIcon(const QString& canonicalPath) {
+IconSource IconLocator::folderIcon(const QString& canonicalPath) {
     if (!userFolders_) {
         userFolders_ = readUserFolders();
     }
-    const QIcon own = named(userFolders_->value(canonicalPath));
-    return own.isNull() ? named(QStringLiteral("folder")) : own;
+    const QString own = userFolders_->value(canonicalPath);
+    return IconSource{own.isEmpty() ? QStringLiteral("folder") : own, {}, {}};
 }
 
-QIcon IconLookup::fileTypeIcon(const QString& path) {
-    // By the name alone: filling the list reads no file's content.
+IconSource IconLocator::fileTypeIcon(const QString& path) {
+    // By the name alone: finding the icon reads no file's content.
     const QMimeType type = mimeTypes_.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
     if (!type.isValid()) {
         return {}; // no MIME database installed
     }
-    const auto kept = byMimeType_.constFind(type.name());
-    if (kept != byMimeType_.constEnd()) {
-        return *kept;
-    }
-    QIcon icon = named(type.iconName());
-    if (icon.isNull()) {
-        icon = named(type.genericIconName());
-    }
-    byMimeType_.insert(type.name(), icon);
-    return icon;
+    // The generic icon stands in where the theme lacks the type's own (see IconLookup::load).
+    return IconSource{type.iconName() + QLatin1Char('\n') + type.genericIconName(), {}, {}};
 }
 
-QIcon IconLookup::desktopEntryIcon(const QString& path) {
+IconSource IconLocator::desktopEntryIcon(const QString& path) {
+    QByteArray text;
+    if (readStateFile(path, kMaxDesktopEntrySize, text) != StateRead::Read) {
+        return {};
+    }
     GKeyFile* entry = g_key_file_new();
     QString icon;
-    if (g_key_file_load_from_file(entry, QFile::encodeName(path).constData(), G_KEY_FILE_NONE,
-                                  nullptr)) {
+    if (g_key_file_load_from_data(entry, text.constData(), static_cast<gsize>(text.size()),
+                                  G_KEY_FILE_NONE, nullptr)) {
         gchar* value = g_key_file_get_string(entry, "Desktop Entry", "Icon", nullptr);
         icon = QString::fromUtf8(value);
         g_free(value);
@@ -122,29 +145,59 @@ QIcon IconLookup::desktopEntryIcon(const QString& path) {
     return named(icon);
 }
 
-QIcon IconLookup::named(QString icon) {
-    if (icon.isEmpty()) {
+IconSource IconLocator::named(const QString& icon) {
+    if (QDir::isAbsolutePath(icon)) {
+        return isLoadablePicture(icon) ? IconSource{{}, icon, {}} : IconSource{};
+    }
+    if (icon.isEmpty() || icon.contains(QLatin1Char('/'))) {
         return {};
     }
+    return IconSource{themeName(icon), {}, {}};
+}
+
+QString IconLocator::themeName(const QString& icon) {
+    // Some entries name their icon with the file's extension, which a theme name lacks.
+    QString name = icon;
+    for (const char* extension : {".png", ".svg", ".xpm"}) {
+        if (name.endsWith(QLatin1String(extension))) {
+            name.chop(4);
+        }
+    }
+    return name;
+}
+
+QIcon IconLookup::load(const IconSource& source) {
+    if (!fallbacksSet_) {
+        useDesktopFallbacks();
+        fallbacksSet_ = true;
+    }
+    if (!source.picture.isEmpty()) {
+        return QIcon(source.picture);
+    }
+    if (!source.program.isEmpty()) {
+        // The installed applications are GIO's list, read here, never the target.
+        const QString icon = InstalledApplications::instance().iconOf(source.program);
+        if (QDir::isAbsolutePath(icon)) {
+            return isLoadablePicture(icon) ? QIcon(icon) : QIcon();
+        }
+        return icon.contains(QLatin1Char('/')) ? QIcon() : named(IconLocator::themeName(icon));
+    }
+    // A MIME type's icon, then its generic one.
+    for (const QString& name : source.themeName.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QIcon icon = named(name);
+        if (!icon.isNull()) {
+            return icon;
+        }
+    }
+    return {};
+}
+
+QIcon IconLookup::named(const QString& icon) {
     const auto kept = byName_.constFind(icon);
     if (kept != byName_.constEnd()) {
         return *kept;
     }
-    QIcon found;
-    if (QDir::isAbsolutePath(icon)) {
-        if (isPicture(icon)) {
-            found = QIcon(icon);
-        }
-    } else if (!icon.contains(QLatin1Char('/'))) {
-        // Some entries name their icon with the file's extension, which a theme name lacks.
-        QString name = icon;
-        for (const char* extension : {".png", ".svg", ".xpm"}) {
-            if (name.endsWith(QLatin1String(extension))) {
-                name.chop(4);
-            }
-        }
-        found = QIcon::fromTheme(name);
-    }
+    const QIcon found = QIcon::fromTheme(icon);
     byName_.insert(icon, found);
     return found;
 }

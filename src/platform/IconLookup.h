@@ -1,32 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/DesktopEntryExec.h"
 #include "platform/TargetIcons.h"
 
 #include <QHash>
 #include <QMimeDatabase>
+
 #include <optional>
 
 namespace platform {
 
-// Finds the desktop's icon for a target by reading the target's own file system entry; keeps
-// what the icon theme answers, by icon name, and what each MIME type's icon is.
-class IconLookup {
+// Where a target's icon comes from, as its file system entry tells: a name in the icon theme, a
+// picture file that loads, or a program whose installed application names the icon. All empty
+// when the desktop knows none.
+struct IconSource {
+    QString themeName;
+    QString picture; // absolute path
+    QString program; // canonical path
+    bool operator==(const IconSource&) const = default;
+};
+
+// Looks at targets, and only at them: it may wait on a file system that does not answer, so it
+// runs beside the window, one object to a thread. A desktop entry is read only when it is a
+// regular file of at most kMaxDesktopEntrySize, and a picture is taken only when it loads.
+class IconLocator {
   public:
-    // A null icon when the desktop knows none for the target.
-    QIcon find(TargetIcons::Target target, const QString& path);
+    IconSource locate(TargetIcons::Target target, const QString& path);
+    // An Icon value's name in the icon theme: without the file extension some entries add.
+    static QString themeName(const QString& icon);
 
   private:
-    QIcon folderIcon(const QString& canonicalPath);
-    QIcon fileTypeIcon(const QString& path);
-    QIcon desktopEntryIcon(const QString& path);
+    IconSource folderIcon(const QString& canonicalPath);
+    IconSource fileTypeIcon(const QString& path);
+    IconSource desktopEntryIcon(const QString& path);
     // An Icon value: a name in the icon theme, or the absolute path of a picture.
-    QIcon named(QString icon);
+    IconSource named(const QString& icon);
 
-    QHash<QString, QIcon> byName_;
-    QHash<QString, QIcon> byMimeType_;
     std::optional<QHash<QString, QString>> userFolders_; // canonical path -> icon name
     QMimeDatabase mimeTypes_;
+};
+
+// Turns what the locator found into the icon, on the window's thread; keeps what the icon theme
+// answers by name for the session.
+class IconLookup {
+  public:
+    // A null icon when the desktop knows none.
+    QIcon load(const IconSource& source);
+
+  private:
+    QIcon named(const QString& icon);
+
+    QHash<QString, QIcon> byName_;
     bool fallbacksSet_ = false;
 };
 
