@@ -328,11 +328,18 @@ TEST_F(DesktopShellTest, FileAddressesAreTheirLocalFileAndWebAddressesNeedABrows
         {" \" file://%6Cocalhost" + e + "?x#y \"", notAWebAddress(e), launchedEntry(e)},
         {other, elsewhere(other), elsewhere(other)},
         {user, elsewhere(user), elsewhere(user)},
-        {"javascript:alert(1)", notWeb("javascript:alert(1)"), {}},
-        {"VBScript:msgbox(1)", notWeb("VBScript:msgbox(1)"), {}},
-        {"data:text/html,<b>x</b>", notWeb("data:text/html,<b>x</b>"), {}},
-        {"mailto:a@example.org", notWeb("mailto:a@example.org"), {}},
-        {"HTTP://example.org/x", openedUrl(QUrl("http://example.org/x")), {}},
+        // A shortcut to a file hands no other scheme to the desktop than a web address does.
+        {"javascript:alert(1)", notWeb("javascript:alert(1)"), notWeb("javascript:alert(1)")},
+        {"VBScript:msgbox(1)", notWeb("VBScript:msgbox(1)"), notWeb("VBScript:msgbox(1)")},
+        {"data:text/html,<b>x</b>", notWeb("data:text/html,<b>x</b>"),
+         notWeb("data:text/html,<b>x</b>")},
+        {"mailto:a@example.org", notWeb("mailto:a@example.org"), notWeb("mailto:a@example.org")},
+        {"smb://server/share", notWeb("smb://server/share"), notWeb("smb://server/share")},
+        {"sftp://host/x", notWeb("sftp://host/x"), notWeb("sftp://host/x")},
+        {"ssh://host", notWeb("ssh://host"), notWeb("ssh://host")},
+        {"apt:hello", notWeb("apt:hello"), notWeb("apt:hello")},
+        {"HTTP://example.org/x", openedUrl(QUrl("http://example.org/x")),
+         openedUrl(QUrl("http://example.org/x"))},
     };
     // The one thing the request set going, or else its messages.
     const auto outcome = [&](const QString& text, ShellTarget target) -> Outcome {
@@ -353,6 +360,17 @@ TEST_F(DesktopShellTest, FileAddressesAreTheirLocalFileAndWebAddressesNeedABrows
     }
     EXPECT_EQ(outcome("javascript:alert(1)", ShellTarget::EmailAddress),
               Outcome(QString("\"javascript:alert(1)\" is not a valid address.")));
+    // A mail address never has the mail program attach a file, however the key is written.
+    for (const QString mail : {"mailto:a@example.org?attach=/etc/passwd",
+                               "mailto:a@example.org?subject=x&Attachment=%2Fetc%2Fpasswd",
+                               "mailto:a@example.org?%61ttach=/etc/passwd"}) {
+        EXPECT_EQ(outcome(mail, ShellTarget::EmailAddress),
+                  Outcome(QString("\"%1\" asks the mail program to attach a file, so Vantory "
+                                  "does not open it.")
+                              .arg(mail)));
+    }
+    EXPECT_EQ(outcome("mailto:a@example.org?subject=attach", ShellTarget::EmailAddress),
+              Outcome(openedUrl(QUrl("mailto:a@example.org?subject=attach"))));
 }
 
 // Installed entries launch as they always did; any other asks first, and "Always launch this
@@ -680,6 +698,22 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
     EXPECT_FALSE(
         launcher.launchDesktopEntry(link, "[Desktop Entry]\nType=Link\nURL=x\n", {}, &error));
     EXPECT_FALSE(error.isEmpty());
+
+    // An entry GIO refuses says what is wrong with it.
+    const std::pair<QByteArray, QString> refused[] = {
+        {"Type=Link\nURL=x\n", "it is not a desktop entry that describes an application"},
+        {"Type=Application\nTryExec=vantory-no-such-program\nExec=true\n",
+         "the program vantory-no-such-program that the entry needs (TryExec) is not installed"},
+        {"Type=Application\nExec=\n", "the entry names no command (Exec)"},
+        {"Type=Application\nExec=true \"unclosed %F\n",
+         "its command (Exec) cannot be split into words with the parameters in it: "},
+    };
+    for (const auto& [keys, reason] : refused) {
+        error.clear();
+        EXPECT_FALSE(
+            launcher.launchDesktopEntry(entry, "[Desktop Entry]\nName=X\n" + keys, {"a"}, &error));
+        EXPECT_TRUE(error.startsWith(reason)) << error.toStdString();
+    }
 }
 
 TEST(DesktopFileSystem, InspectionTellsWhatAPathIsByNameAndContent) {
@@ -717,6 +751,10 @@ TEST(DesktopFileSystem, InspectionTellsWhatAPathIsByNameAndContent) {
     // A desktop entry is known by its content too, whatever its name.
     EXPECT_TRUE(files.inspect(entry).desktopEntry);
     EXPECT_FALSE(files.inspect(entry).executable);
+    // One larger than any desktop ships is not one: reading it would hold the window.
+    const QString huge = dir.filePath(QStringLiteral("huge.desktop"));
+    writeFile(huge, QByteArray(kEntry) + QByteArray(2 * 1024 * 1024, '#'), false);
+    EXPECT_FALSE(files.inspect(huge).desktopEntry);
     EXPECT_EQ(files.inspect(dir.path()), factsOf(FileKind::Folder));
     EXPECT_EQ(files.inspect(dangling), FileFacts{});
     EXPECT_EQ(files.inspect(QString()), FileFacts{});

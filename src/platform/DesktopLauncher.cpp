@@ -4,6 +4,7 @@
 #include "platform/DesktopEntryExec.h"
 #include "platform/GioLibrary.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -36,6 +37,47 @@ QString notAnApplication() {
     return QStringLiteral("it is not a desktop entry that describes an application");
 }
 
+QString keyText(GKeyFile* keys, const char* key) {
+    gchar* value = g_key_file_get_string(keys, kGroup, key, nullptr);
+    QString text = QString::fromUtf8(value);
+    g_free(value);
+    return text;
+}
+
+// Why GIO would refuse the entry, said as exactly as the entry allows: "" when it would not.
+QString whatStopsTheEntry(GKeyFile* keys) {
+    if (keyText(keys, "Type") != QLatin1String("Application"))
+        return notAnApplication();
+    const QString tryExec = keyText(keys, "TryExec");
+    if (!tryExec.isEmpty()) {
+        gchar* found = g_find_program_in_path(tryExec.toUtf8().constData());
+        g_free(found);
+        if (found == nullptr)
+            return QCoreApplication::translate(
+                       "Vantory", "the program %1 that the entry needs (TryExec) is not installed")
+                .arg(tryExec);
+    }
+    const QString exec = keyText(keys, "Exec");
+    // An application started over D-Bus may name no command.
+    if (exec.trimmed().isEmpty())
+        return g_key_file_get_boolean(keys, kGroup, "DBusActivatable", nullptr)
+                   ? QString()
+                   : QCoreApplication::translate("Vantory", "the entry names no command (Exec)");
+    GError* failure = nullptr;
+    gchar** words = nullptr;
+    if (!g_shell_parse_argv(exec.toUtf8().constData(), nullptr, &words, &failure)) {
+        const QString reason =
+            QCoreApplication::translate(
+                "Vantory", "its command (Exec) cannot be split into words with the parameters "
+                           "in it: %1")
+                .arg(failure ? QString::fromUtf8(failure->message) : QString());
+        g_clear_error(&failure);
+        return reason;
+    }
+    g_strfreev(words);
+    return {};
+}
+
 } // namespace
 
 bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
@@ -63,11 +105,12 @@ bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByte
         g_key_file_set_string(keys, kGroup, "Exec",
                               execWithParameters(*entry, desktopFile, args).toUtf8().constData());
     }
-    GDesktopAppInfo* app = gio.newAppInfoFromKeyFile(keys);
+    const QString stopped = whatStopsTheEntry(keys);
+    GDesktopAppInfo* app = stopped.isEmpty() ? gio.newAppInfoFromKeyFile(keys) : nullptr;
     g_key_file_free(keys);
     if (!app) {
         if (error)
-            *error = notAnApplication();
+            *error = stopped.isEmpty() ? notAnApplication() : stopped;
         return false;
     }
     GAppLaunchContext* context = gio.newLaunchContext();
