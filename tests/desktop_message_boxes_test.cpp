@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QPushButton>
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -64,24 +66,46 @@ TEST(DesktopMessageBoxes, ShowNamesAsTypedInTheMiddleOfTheirHiddenOwner) {
         << place.center().x() << "," << place.center().y();
 }
 
-// The question before an entry runs names it and its program, with Cancel the default.
+// The question before an entry runs names it and its program, with Cancel the default; a
+// command of any length scrolls in its field and leaves the buttons on the screen.
 TEST(DesktopLaunchQuestion, NamesTheEntryAndItsProgramAndCancelIsTheDefault) {
-    QTimer answerer;
-    QObject::connect(&answerer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box && box->isVisible() && answerer.isActive()) {
+    QString tall = "env";
+    for (int i = 0; i < 300; ++i) {
+        tall += "\nA" + QString::number(i) + "=x";
+    }
+    for (const QString& command : {QString("sh x"), tall}) {
+        QTimer answerer;
+        QObject::connect(&answerer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || !answerer.isActive()) {
+                return;
+            }
             answerer.stop();
-            EXPECT_EQ(box->textFormat(), Qt::PlainText);
-            EXPECT_TRUE(box->text().contains("\"<b>Photos</b>\"") && box->text().contains("sh x"));
-            EXPECT_EQ(box->defaultButton()->text(), "Cancel");
-            QTest::mouseClick(box->checkBox(), Qt::LeftButton);
-            QTest::mouseClick(box->buttons()[0], Qt::LeftButton);
-        }
-    });
-    answerer.start(10);
-    platform::DesktopLaunchQuestion question;
-    EXPECT_EQ(question.askToLaunch(nullptr, "<b>Photos</b>", "sh x"),
-              (platform::LaunchAnswer{true, true}));
+            auto* field = box->findChild<QPlainTextEdit*>("command");
+            ASSERT_NE(field, nullptr);
+            EXPECT_TRUE(field->isReadOnly());
+            EXPECT_EQ(field->toPlainText(), command);
+            QStringList texts;
+            for (const QLabel* label : box->findChildren<QLabel*>()) {
+                EXPECT_TRUE(label->text().isEmpty() || label->textFormat() == Qt::PlainText);
+                texts << label->text();
+            }
+            EXPECT_TRUE(texts.join("|").contains("\"<b>Photos</b>\""));
+            EXPECT_LE(box->height(), 400) << "the buttons stay on the screen";
+            QPushButton* launch = nullptr;
+            for (QPushButton* button : box->findChildren<QPushButton*>()) {
+                EXPECT_EQ(button->isDefault(), button->text() == "Cancel");
+                launch = button->text() == "Launch" ? button : launch;
+            }
+            ASSERT_NE(launch, nullptr);
+            QTest::mouseClick(box->findChild<QCheckBox*>(), Qt::LeftButton);
+            QTest::mouseClick(launch, Qt::LeftButton);
+        });
+        answerer.start(10);
+        platform::DesktopLaunchQuestion question;
+        EXPECT_EQ(question.askToLaunch(nullptr, "<b>Photos</b>", command),
+                  (platform::LaunchAnswer{true, true}));
+    }
 }
 
 } // namespace

@@ -2,9 +2,11 @@
 #include "fakes/PrivateBus.h"
 #include "platform/SingleInstance.h"
 
+#include <QApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDialog>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -111,6 +113,20 @@ TEST_F(SingleInstanceTest, FindHandsItsTextToTheRunningOnesFinder) {
     action << QStringLiteral("find") << QVariantList() << QVariantMap();
     EXPECT_EQ(callAndWait(observer, action).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(asked, (QStringList{"calc", ""}));
+
+    // Asked while a question is open, the finder waits until the question has been answered:
+    // nothing opens over it.
+    QDialog question(&window);
+    question.setModal(true);
+    question.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &question);
+    EXPECT_EQ(callAndWait(observer, action).type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(second.handOverToRunning(QStringLiteral("late")));
+    QTest::qWait(300);
+    EXPECT_EQ(asked, (QStringList{"calc", ""})) << "nothing came while the question was open";
+    question.reject();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked.size() == 4; }));
+    EXPECT_EQ(asked, (QStringList{"calc", "", "", "late"}));
 }
 
 TEST_F(SingleInstanceTest, AMaximisedWindowComesBackMaximised) {

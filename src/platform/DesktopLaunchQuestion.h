@@ -5,8 +5,9 @@
 
 namespace platform {
 
-// The question as a message box with "Launch" and "Cancel" and an "Always launch this entry"
-// check box.
+// The question as a small dialog: what the entry is, the command it starts in a read-only field
+// of bounded height that scrolls (an Exec of hundreds of lines leaves the buttons on the
+// screen), "Launch" and "Cancel" and an "Always launch this entry" check box.
 class DesktopLaunchQuestion : public LaunchQuestion {
   public:
     LaunchAnswer askToLaunch(QWidget* owner, const QString& caption,

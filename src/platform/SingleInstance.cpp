@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 #include <QDBusConnectionInterface>
@@ -58,7 +59,17 @@ void bringForward(QWidget* window, const QString& activationToken) {
 
 SingleInstance::SingleInstance(QDBusConnection bus, QString applicationId)
     : bus_(std::move(bus)), applicationId_(std::move(applicationId)),
-      path_(objectPath(applicationId_)) {}
+      path_(objectPath(applicationId_)) {
+    QObject::connect(&questionWatch_, &QTimer::timeout, this, [this] {
+        if (QApplication::activeModalWidget() != nullptr) {
+            return;
+        }
+        questionWatch_.stop();
+        for (const auto& request : std::exchange(waitingForQuestion_, {})) {
+            request();
+        }
+    });
+}
 
 SingleInstance::~SingleInstance() {
     if (owner_ && bus_.interface() != nullptr) {
@@ -161,6 +172,10 @@ void SingleInstance::raiseOnActivate(QWidget* window) {
 }
 
 void SingleInstance::Activate(const QVariantMap& platformData) {
+    whenNoQuestionIsOpen([this, platformData] { bringWindowForward(platformData); });
+}
+
+void SingleInstance::bringWindowForward(const QVariantMap& platformData) {
     if (window_.isNull()) {
         // Still starting: the window shows by itself in a moment.
         qCInfo(lcInstance) << "asked to come forward before the main window exists";
@@ -168,6 +183,18 @@ void SingleInstance::Activate(const QVariantMap& platformData) {
     }
     bringForward(window_, platformData.value(QStringLiteral("activation-token")).toString());
     qCInfo(lcInstance) << "brought the main window to the front";
+}
+
+void SingleInstance::whenNoQuestionIsOpen(std::function<void()> request) {
+    if (QApplication::activeModalWidget() == nullptr) {
+        request();
+        return;
+    }
+    qCInfo(lcInstance) << "waits until the open question has been answered";
+    waitingForQuestion_.push_back(std::move(request));
+    if (!questionWatch_.isActive()) {
+        questionWatch_.start(100);
+    }
 }
 
 void SingleInstance::Open(const QStringList& uris, const QVariantMap& platformData) {
@@ -182,6 +209,15 @@ void SingleInstance::onFind(std::function<void(const QString&)> openFinder) {
     }
 }
 
+void SingleInstance::openFinder(const QString& text) {
+    if (openFinder_) {
+        openFinder_(text);
+    } else {
+        pendingFind_ = text;
+    }
+    qCInfo(lcInstance) << "opened the finder for" << text;
+}
+
 void SingleInstance::ActivateAction(const QString& actionName, const QVariantList& parameter,
                                     const QVariantMap& platformData) {
     if (actionName == QLatin1String("find")) {
@@ -190,13 +226,10 @@ void SingleInstance::ActivateAction(const QString& actionName, const QVariantLis
         if (text.canConvert<QDBusVariant>()) {
             text = text.value<QDBusVariant>().variant();
         }
-        Activate(platformData);
-        if (openFinder_) {
-            openFinder_(text.toString());
-        } else {
-            pendingFind_ = text.toString();
-        }
-        qCInfo(lcInstance) << "opened the finder for" << text.toString();
+        whenNoQuestionIsOpen([this, platformData, find = text.toString()] {
+            bringWindowForward(platformData);
+            openFinder(find);
+        });
         return;
     }
     if (calledFromDBus()) {

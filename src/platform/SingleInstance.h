@@ -7,10 +7,12 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantList>
 #include <QVariantMap>
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -56,6 +58,12 @@ class SingleInstance : public QObject, protected QDBusContext {
     enum class Answer { CameForward, OwnerGone, NoAnswer };
     bool claimName();
     Answer askRunning(const std::optional<QString>& findText);
+    // Runs `request` now, or, while a modal question is open, once it has been answered: what
+    // the desktop asks never opens over a question, where a key meant for it would land
+    // elsewhere.
+    void whenNoQuestionIsOpen(std::function<void()> request);
+    void bringWindowForward(const QVariantMap& platformData);
+    void openFinder(const QString& text);
 
     QDBusConnection bus_;
     QString applicationId_;
@@ -65,6 +73,8 @@ class SingleInstance : public QObject, protected QDBusContext {
     QPointer<QWidget> window_;
     std::function<void(const QString&)> openFinder_;
     std::optional<QString> pendingFind_;
+    std::vector<std::function<void()>> waitingForQuestion_;
+    QTimer questionWatch_;
 };
 
 } // namespace platform
