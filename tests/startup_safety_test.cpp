@@ -229,6 +229,68 @@ TEST_F(StartupSafety, ATruncatedCatalogueIsToldWithTheNewestBackupAndShownReadOn
     EXPECT_EQ(kept, 1) << "the damaged catalogue is kept as it was";
 }
 
+// A catalogue that cannot be opened at all (a restore killed half-way left it without its
+// tables) is offered the newest of the backups and the copies kept before restores.
+TEST_F(StartupSafety, ACatalogueThatCannotBeReadIsOfferedTheNewestKeptCopy) {
+    seedCatalogue(30);
+    start();
+    stop();
+    const auto made = store::listBackups(backups());
+    ASSERT_EQ(made.size(), 1u);
+    {
+        store::Connection db;
+        db.open(catalogue().toStdString());
+        db.execute("drop table tblGroups");
+    }
+    messages.shown.clear();
+    messages.answers = {platform::MessageAnswer::Yes};
+    start();
+    ASSERT_EQ(messages.shown.size(), 3u) << messages.texts().join("|").toStdString();
+    EXPECT_TRUE(messages.shown[0].text.contains("tblGroups"))
+        << messages.shown[0].text.toStdString();
+    EXPECT_EQ(messages.shown[1].text,
+              "Vantory cannot read the catalogue " + catalogue() +
+                  ".\n\nThe newest sound backup is " + QString::fromStdString(made[0].string()) +
+                  ".\n\nRestore it now? The catalogue as it is now is kept beside the backups.");
+    EXPECT_EQ(messages.shown[1].buttons, platform::MessageButtons::YesNo);
+    EXPECT_TRUE(messages.shown[2].text.startsWith(
+        "The backup " + QString::fromStdString(made[0].string()) + " has been restored."));
+    EXPECT_EQ(categoryCount(), 3);
+}
+
+// Names read beside the window: thousands of alike captions, two alike names of 100,000
+// characters and one that is not text are renamed, and the message shows what changed, short.
+TEST_F(StartupSafety, AlikeAndUnreadableNamesAreRenamedAndToldReadably) {
+    seedCatalogue(0);
+    {
+        store::Connection db;
+        db.open(catalogue().toStdString());
+        store::Transaction tx(db);
+        const std::string longName(100000, 'x');
+        for (const std::string& caption : {std::string("A\xED\xA0\x80"
+                                                       "B"),
+                                           longName, longName}) {
+            store::insertItem(db, store::ItemRow{"Games", caption, "", "", "", 3, 0, 0});
+        }
+        for (int i = 0; i < 10000; ++i) {
+            store::insertItem(db, store::ItemRow{"Games", "Same", "", "", "", 3, 0, 0});
+        }
+        tx.commit();
+    }
+    start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }));
+    const QString text = messages.shown[0].text;
+    EXPECT_TRUE(text.contains("The shortcut \"A\\xED\\xA0\\x80B\" in \"Games\", which was not "
+                              "readable text, is now \"A\uFFFD\uFFFD\uFFFDB\"."))
+        << text.left(400).toStdString();
+    EXPECT_TRUE(text.contains(QString(40, 'x') + QChar(0x2026) + QString(36, 'x') + " (2)\"."))
+        << "a long name is cut in its middle, its number kept";
+    EXPECT_LT(text.size(), 5000);
+    EXPECT_TRUE(text.endsWith("... and 9981 more."));
+    clickNode(form->TreeView1()->topLevelItem(0)->child(0));
+    EXPECT_EQ(form->ListView1()->count(), 10003);
+}
+
 TEST_F(StartupSafety, ACatalogueWithAGarbagePageIsToldThatNoBackupExists) {
     seedCatalogue(1200);
     std::string bytes = bytesOf(catalogue());

@@ -64,3 +64,39 @@ TEST(NameRepair, AlikeAndUnreadableNamesAreRenamedSoNothingIsMixedOrLost) {
                          "groupcaption='äpfel' order by rowid"),
               (std::vector<std::string>{"Äpfel/a", "Äpfel/b"}));
 }
+
+// Thousands of alike names each take the next free number once, and a name that was not text
+// is told with its bytes written out, so that before and after differ visibly.
+TEST(NameRepair, ManyAlikeNamesTakeTheNextFreeNumberAndUnreadableBytesAreShown) {
+    TempFolder folder;
+    Connection db;
+    db.open(copyOf(blankTemplate(), folder, "dbData.mdb"), {.collationLocale = ""});
+    insertGroup(db, {"Zoo", "", "", 0});
+    Transaction tx(db);
+    for (const char* caption : {"Same (3)", "same"}) {
+        insertItem(db, {"Zoo", caption, "", "", "", 5, 0, 0});
+    }
+    constexpr int kAlike = 10000;
+    for (int i = 0; i < kAlike; ++i) {
+        insertItem(db, {"Zoo", "Same", "", "", "", 5, 0, 0});
+    }
+    tx.commit();
+    const NameRepairPlan plan = planNameRepairs(db);
+    ASSERT_EQ(plan.renames.size(), static_cast<std::size_t>(kAlike));
+    // "same" keeps its name, "Same (3)" was taken first: the numbers go 2, 4, 5, ...
+    EXPECT_EQ(plan.renames[0].to, "Same (2)");
+    EXPECT_EQ(plan.renames[1].to, "Same (4)");
+    EXPECT_EQ(plan.renames.back().to, "Same (" + std::to_string(kAlike + 2) + ")");
+
+    const std::vector<std::pair<std::string, std::string>> shown{
+        {"A\xED\xA0\x80"
+         "B",
+         "A\\xED\\xA0\\x80B"},
+        {"Bad\xFF", "Bad\\xFF"},
+        {"Caf\xC3\xA9", "Caf\xC3\xA9"},
+        {"\xC3", "\\xC3"},
+    };
+    for (const auto& [stored, told] : shown) {
+        EXPECT_EQ(shownName(stored), told);
+    }
+}

@@ -48,6 +48,10 @@ void Form1::centreOnScreen() {
 Form1::~Form1() {
     // The finder tells the window when it closes: it goes while the window is still whole.
     delete finder_;
+    // Its answer, if any, finds no window and is dropped.
+    if (nameCheck_.joinable()) {
+        nameCheck_.join();
+    }
 }
 
 void Form1::buildControls() {

@@ -13,6 +13,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <thread>
 
 class QGroupBox;
 class QLabel;
@@ -21,6 +22,10 @@ class QListWidgetItem;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace store {
+struct NameRepairPlan;
+}
 
 namespace dragdrop {
 class ListDragDrop;
@@ -132,6 +137,8 @@ class Form1 : public QWidget, public common::MainWindow {
     // True from start-up until the backup has run: once the window has painted and the
     // catalogue's pages have been checked.
     bool backupDue_ = false;
+    // Reads every name beside the window at start-up (repairNamesAtOpen).
+    std::thread nameCheck_;
     bool painted_ = false;
     // Once the window has painted: starts the check of the catalogue's pages beside it.
     void afterFirstPaint();
@@ -149,12 +156,20 @@ class Form1 : public QWidget, public common::MainWindow {
     // Tells the user that the catalogue is damaged and open read-only, and offers to restore the
     // newest sound backup.
     void tellDamagedCatalogue();
+    // When the catalogue at `catalogue` could not be opened at all (not held by another
+    // Vantory), offers the newest sound backup or copy kept before a restore, if there is one.
+    void offerRestoreOfUnreadableCatalogue(const QString& catalogue);
     // Closes the catalogue, puts the backup in its place (store::restoreBackup), opens it again
     // and shows it; tells how it went.
     void restoreFromBackup(const std::filesystem::path& backup);
+    void restoreFromBackup(const std::filesystem::path& backup, const std::string& catalogue);
     // Once the window shows, after the start-up backup: renames alike or unreadable names so
     // that nothing is mixed or lost (store::repairNames), and tells what was renamed.
     void repairNamesAtOpen();
+    // With the plan read beside the window (or why it could not be): renames, when the catalogue
+    // is as it was when the plan was read at `stamp`, and tells what was renamed.
+    void repairNames(const store::NameRepairPlan& plan, const QString& planFailure,
+                     std::pair<const void*, std::int64_t> stamp);
     bool handleKey(QObject* watched, QKeyEvent* key);
     // Ctrl+F, or text typed in the tree or the list, opens the finder.
     bool handleFinderKey(QObject* watched, QKeyEvent* key);

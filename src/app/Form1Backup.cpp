@@ -8,11 +8,15 @@
 
 #include "common/ErrorTrap.h"
 
-
 #include <chrono>
 #include <filesystem>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPointer>
+
+#include <memory>
+#include <thread>
 
 namespace app {
 
@@ -21,12 +25,32 @@ namespace {
 // How many rolling backups the backups folder keeps.
 constexpr std::size_t kBackupsKept = 7;
 
+std::filesystem::path backupFolderOf(const std::string& catalogue) {
+    return std::filesystem::path(catalogue).parent_path() / "backups";
+}
+
 std::filesystem::path backupFolderOf(const store::Connection& db) {
-    return std::filesystem::path(db.path()).parent_path() / "backups";
+    return backupFolderOf(db.path());
 }
 
 QString fromPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
+}
+
+// A name as a message shows it: bytes that are not text written out, and a long name cut in
+// its middle (its end holds the number a repair adds) so that the message stays one the window
+// can lay out and a person can read.
+QString shownInMessage(const std::string& name) {
+    constexpr qsizetype kKept = 40; // characters kept at either end
+    const QString shown = QString::fromStdString(store::shownName(name));
+    if (shown.size() <= 2 * kKept + 1) {
+        return shown;
+    }
+    qsizetype head = kKept;
+    qsizetype tail = shown.size() - kKept;
+    head -= shown.at(head - 1).isHighSurrogate() ? 1 : 0;
+    tail += shown.at(tail).isLowSurrogate() ? 1 : 0;
+    return shown.left(head) + QChar(0x2026) + shown.mid(tail);
 }
 
 } // namespace
@@ -57,7 +81,8 @@ void Form1::backUpCatalogue() {
 void Form1::tellDamagedCatalogue() {
     const store::Connection& db = globals_.connection();
     const std::filesystem::path newest = store::newestSoundBackup(
-        backupFolderOf(db), std::filesystem::path(db.path()).filename().string());
+        backupFolderOf(db), std::filesystem::path(db.path()).filename().string(),
+        std::chrono::system_clock::now(), true);
     QString text =
         QString::fromStdString(db.damageReport()) +
         QCoreApplication::translate("Vantory", "\n\nVantory shows what can still be read.\n\n");
@@ -77,9 +102,34 @@ void Form1::tellDamagedCatalogue() {
     }
 }
 
+void Form1::offerRestoreOfUnreadableCatalogue(const QString& catalogue) {
+    const std::string path = catalogue.toStdString();
+    const std::filesystem::path newest = store::newestSoundBackup(
+        backupFolderOf(path), std::filesystem::path(path).filename().string(),
+        std::chrono::system_clock::now(), true);
+    if (newest.empty()) {
+        return;
+    }
+    if (common::askYesNo(services_, globals_, this,
+                         QCoreApplication::translate(
+                             "Vantory",
+                             "Vantory cannot read the catalogue %1.\n\nThe newest sound backup is "
+                             "%2.\n\nRestore it now? The catalogue as it is now is kept beside the "
+                             "backups.")
+                             .arg(catalogue, fromPath(newest)))) {
+        restoreFromBackup(newest, path);
+    }
+}
+
 void Form1::restoreFromBackup(const std::filesystem::path& backup) {
-    const std::string catalogue = globals_.connection().path();
-    const std::filesystem::path folder = backupFolderOf(globals_.connection());
+    restoreFromBackup(backup, globals_.connection().path());
+}
+
+void Form1::restoreFromBackup(const std::filesystem::path& backup, const std::string& catalogue) {
+    const std::filesystem::path folder = backupFolderOf(catalogue);
+    if (!globals_.gConnection) {
+        globals_.gConnection = std::make_unique<store::Connection>();
+    }
     // The catalogue's lock is this window's own: it is let go for the restore to take.
     globals_.gConnection->close();
     QString told;
@@ -107,54 +157,92 @@ void Form1::repairNamesAtOpen() {
     if (db == nullptr || !db->isOpen() || db->isReadOnly() || db->isFolderReadOnly()) {
         return;
     }
-    QString failure;
-    try {
-        const store::NameRepairPlan plan = store::planNameRepairs(*db);
-        if (plan.empty()) {
+    if (nameCheck_.joinable()) {
+        nameCheck_.join();
+    }
+    // Every name is read on a thread of its own, through a read-only connection of its own, so
+    // that thousands of alike names never hold the window; the renames are made here.
+    const auto stamp = db->changeStamp();
+    nameCheck_ = std::thread([window = QPointer<Form1>(this), path = db->path(), vfs = db->vfs(),
+                              names = db->nameCollator(), stamp] {
+        auto plan = std::make_shared<store::NameRepairPlan>();
+        QString failure;
+        try {
+            *plan = store::planNameRepairs(path, vfs, *names);
+        } catch (const std::exception& e) {
+            failure = QString::fromStdString(e.what());
+        }
+        QMetaObject::invokeMethod(
+            qApp,
+            [window, plan, failure, stamp] {
+                if (window) {
+                    window->repairNames(*plan, failure, stamp);
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Form1::repairNames(const store::NameRepairPlan& plan, const QString& planFailure,
+                        std::pair<const void*, std::int64_t> stamp) {
+    store::Connection* db = globals_.gConnection.get();
+    if (db == nullptr || !db->isOpen() || db->isReadOnly() || db->isFolderReadOnly()) {
+        return;
+    }
+    if (db->changeStamp() != stamp) {
+        repairNamesAtOpen(); // changed while the names were read: read them again
+        return;
+    }
+    QString failure = planFailure;
+    if (failure.isEmpty()) {
+        try {
+            if (plan.empty()) {
+                return;
+            }
+            // The catalogue as it was is backed up first, which needs its pages checked now.
+            db->settlePageCheck();
+            if (db->isDamaged()) {
+                return; // start-up tells of the damage; a damaged file takes no change
+            }
+            const store::BackupResult backup = store::makeRollingBackup(
+                *db, backupFolderOf(*db), std::chrono::system_clock::now(), kBackupsKept);
+            store::repairNames(*db, plan);
+            showCatalogueFromTheRoot();
+            QStringList lines;
+            for (const store::Rename& rename : plan.renames) {
+                const QString from = shownInMessage(rename.from);
+                const QString to = shownInMessage(rename.to);
+                const QString what =
+                    rename.isCategory
+                        ? QCoreApplication::translate("Vantory", "The category \"%1\"").arg(from)
+                        : QCoreApplication::translate("Vantory", "The shortcut \"%1\" in \"%2\"")
+                              .arg(from, shownInMessage(rename.category));
+                lines << (rename.wasUnreadable
+                              ? QCoreApplication::translate(
+                                    "Vantory", "%1, which was not readable text, is now \"%2\".")
+                              : QCoreApplication::translate("Vantory", "%1 is now \"%2\"."))
+                             .arg(what, to);
+            }
+            constexpr qsizetype kLinesShown = 20;
+            if (lines.size() > kLinesShown) {
+                const qsizetype more = lines.size() - kLinesShown;
+                lines.resize(kLinesShown);
+                lines << QCoreApplication::translate("Vantory", "... and %1 more.").arg(more);
+            }
+            common::tell(services_, globals_, this,
+                         QCoreApplication::translate(
+                             "Vantory",
+                             "Some names in the catalogue could not be told apart, or were "
+                             "not readable text, so Vantory renamed them. The catalogue as "
+                             "it was is backed up as %1.\n\n%2")
+                             .arg(fromPath(backup.newest), lines.join(QLatin1Char('\n'))));
             return;
+        } catch (const store::DamagedCatalogueError& e) {
+            common::tell(services_, globals_, this, QString::fromStdString(e.what()));
+            return;
+        } catch (const std::exception& e) {
+            failure = QString::fromStdString(e.what());
         }
-        // The catalogue as it was is backed up first, which needs its pages checked now.
-        db->settlePageCheck();
-        if (db->isDamaged()) {
-            return; // start-up tells of the damage; a damaged file takes no change
-        }
-        const store::BackupResult backup = store::makeRollingBackup(
-            *db, backupFolderOf(*db), std::chrono::system_clock::now(), kBackupsKept);
-        store::repairNames(*db, plan);
-        showCatalogueFromTheRoot();
-        QStringList lines;
-        for (const store::Rename& rename : plan.renames) {
-            const QString from = QString::fromStdString(rename.from);
-            const QString to = QString::fromStdString(rename.to);
-            const QString what =
-                rename.isCategory
-                    ? QCoreApplication::translate("Vantory", "The category \"%1\"").arg(from)
-                    : QCoreApplication::translate("Vantory", "The shortcut \"%1\" in \"%2\"")
-                          .arg(from, QString::fromStdString(rename.category));
-            lines << (rename.wasUnreadable
-                          ? QCoreApplication::translate(
-                                "Vantory", "%1, which was not readable text, is now \"%2\".")
-                          : QCoreApplication::translate("Vantory", "%1 is now \"%2\"."))
-                         .arg(what, to);
-        }
-        constexpr qsizetype kLinesShown = 20;
-        if (lines.size() > kLinesShown) {
-            const qsizetype more = lines.size() - kLinesShown;
-            lines.resize(kLinesShown);
-            lines << QCoreApplication::translate("Vantory", "... and %1 more.").arg(more);
-        }
-        common::tell(services_, globals_, this,
-                     QCoreApplication::translate(
-                         "Vantory", "Some names in the catalogue could not be told apart, or were "
-                                    "not readable text, so Vantory renamed them. The catalogue as "
-                                    "it was is backed up as %1.\n\n%2")
-                         .arg(fromPath(backup.newest), lines.join(QLatin1Char('\n'))));
-        return;
-    } catch (const store::DamagedCatalogueError& e) {
-        common::tell(services_, globals_, this, QString::fromStdString(e.what()));
-        return;
-    } catch (const std::exception& e) {
-        failure = QString::fromStdString(e.what());
     }
     // A read that failed on a damaged file is the damage's to tell, in its own message.
     try {

@@ -8,6 +8,7 @@
 namespace store {
 
 class Connection;
+class NameCollator;
 
 // One name changed so that the program can tell every name apart and show it: a category (or
 // a shortcut within its category) whose name the program's comparison calls equal to an earlier
@@ -40,6 +41,16 @@ struct NameRepairPlan {
     bool empty() const { return groups.empty() && items.empty(); }
 };
 NameRepairPlan planNameRepairs(Connection& db);
+// The same plan, for a thread of its own: read through a read-only connection of its own to the
+// catalogue at `path` (through the SQLite VFS `vfs`, "" for the default), names compared by
+// `names` (Connection::nameCollator()).
+NameRepairPlan planNameRepairs(const std::string& path, const std::string& vfs,
+                               const NameCollator& names);
+
+// A stored name as the user is told it: valid UTF-8, with each byte that is not part of a
+// well-formed sequence written as \xNN, so that a name before and after its repair differ
+// visibly (U+FFFD alone would read the same in both).
+std::string shownName(const std::string& stored);
 
 // Makes the plan's changes in one transaction: all or none.
 void repairNames(Connection& db, const NameRepairPlan& plan);
