@@ -372,18 +372,6 @@
         <translation>العنوان موجود مسبقًا.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
-
-%2
-
-Launch it only if you trust where it came from.</source>
-        <translation>«%1» مُشغِّل سطح مكتب غير مُثبَّت على هذا الحاسوب. وهو يشغّل هذا البرنامج:
-
-%2
-
-لا تشغّله إلا إذا كنت تثق بمصدره.</translation>
-    </message>
-    <message>
         <source>Always launch this entry</source>
         <translation>تشغيل هذا المُشغِّل دائمًا</translation>
     </message>
@@ -618,6 +606,42 @@ Please check the path.</source>
 Please check the file path.</source>
         <translation>الملف غير موجود.<byte value="xd"/>
 يُرجى التحقق من مسار الملف.</translation>
+    </message>
+    <message>
+        <source>Vantory cannot read the catalogue %1.
+
+The newest sound backup is %2.
+
+Restore it now? The catalogue as it is now is kept beside the backups.</source>
+        <translation>لا يستطيع Vantory قراءة الفهرس %1.
+
+أحدث نسخة احتياطية سليمة هي %2.
+
+هل تريد استعادتها الآن؟ سيُحفَظ الفهرس بحالته الحالية بجانب النسخ الاحتياطية.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:</source>
+        <translation>«%1» مُشغِّل سطح مكتب غير مُثبَّت على هذا الحاسوب. وهو يشغّل هذا البرنامج:</translation>
+    </message>
+    <message>
+        <source>Launch it only if you trust where it came from.</source>
+        <translation>لا تشغّله إلا إذا كنت تثق بمصدره.</translation>
+    </message>
+    <message>
+        <source>the program %1 that the entry needs (TryExec) is not installed</source>
+        <translation>البرنامج %1 الذي يحتاجه المُشغِّل (TryExec) غير مُثبَّت</translation>
+    </message>
+    <message>
+        <source>the entry names no command (Exec)</source>
+        <translation>لا يذكر المُشغِّل أي أمر (Exec)</translation>
+    </message>
+    <message>
+        <source>its command (Exec) cannot be split into words with the parameters in it: %1</source>
+        <translation>لا يمكن تقسيم أمره (Exec) إلى كلمات مع المعاملات: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
+        <translation>«%1» يطلب من برنامج البريد إرفاق ملف، لذلك لا يفتحه Vantory.</translation>
     </message>
 </context>
 </TS>

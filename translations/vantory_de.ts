@@ -372,18 +372,6 @@
         <translation>Die Beschriftung gibt es bereits.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
-
-%2
-
-Launch it only if you trust where it came from.</source>
-        <translation>„%1“ ist ein Starter, der auf diesem Rechner nicht installiert ist. Er startet dieses Programm:
-
-%2
-
-Starten Sie ihn nur, wenn Sie seiner Herkunft vertrauen.</translation>
-    </message>
-    <message>
         <source>Always launch this entry</source>
         <translation>Diesen Starter immer ausführen</translation>
     </message>
@@ -618,6 +606,42 @@ Bitte überprüfen Sie den Pfad.</translation>
 Please check the file path.</source>
         <translation>Die Datei existiert nicht.<byte value="xd"/>
 Bitte überprüfen Sie den Dateipfad.</translation>
+    </message>
+    <message>
+        <source>Vantory cannot read the catalogue %1.
+
+The newest sound backup is %2.
+
+Restore it now? The catalogue as it is now is kept beside the backups.</source>
+        <translation>Vantory kann den Katalog %1 nicht lesen.
+
+Die neueste intakte Sicherung ist %2.
+
+Jetzt wiederherstellen? Der Katalog, wie er jetzt ist, wird neben den Sicherungen aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:</source>
+        <translation>„%1“ ist ein Starter, der auf diesem Rechner nicht installiert ist. Er startet dieses Programm:</translation>
+    </message>
+    <message>
+        <source>Launch it only if you trust where it came from.</source>
+        <translation>Starten Sie ihn nur, wenn Sie seiner Herkunft vertrauen.</translation>
+    </message>
+    <message>
+        <source>the program %1 that the entry needs (TryExec) is not installed</source>
+        <translation>das Programm %1, das der Starter braucht (TryExec), ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the entry names no command (Exec)</source>
+        <translation>der Starter nennt keinen Befehl (Exec)</translation>
+    </message>
+    <message>
+        <source>its command (Exec) cannot be split into words with the parameters in it: %1</source>
+        <translation>sein Befehl (Exec) lässt sich mit den Parametern darin nicht in Wörter zerlegen: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
+        <translation>„%1“ lässt das E-Mail-Programm eine Datei anhängen, daher öffnet Vantory es nicht.</translation>
     </message>
 </context>
 </TS>

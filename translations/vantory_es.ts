@@ -372,18 +372,6 @@
         <translation>El nombre ya existe.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
-
-%2
-
-Launch it only if you trust where it came from.</source>
-        <translation>«%1» es un lanzador que no está instalado en este equipo. Inicia este programa:
-
-%2
-
-Ábralo solo si confía en su procedencia.</translation>
-    </message>
-    <message>
         <source>Always launch this entry</source>
         <translation>Abrir siempre este lanzador</translation>
     </message>
@@ -618,6 +606,42 @@ Compruebe la ruta.</translation>
 Please check the file path.</source>
         <translation>El archivo no existe.<byte value="xd"/>
 Compruebe la ruta del archivo.</translation>
+    </message>
+    <message>
+        <source>Vantory cannot read the catalogue %1.
+
+The newest sound backup is %2.
+
+Restore it now? The catalogue as it is now is kept beside the backups.</source>
+        <translation>Vantory no puede leer el catálogo %1.
+
+La copia de seguridad intacta más reciente es %2.
+
+¿Restaurarla ahora? El catálogo tal como está ahora se conserva junto a las copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:</source>
+        <translation>«%1» es un lanzador que no está instalado en este equipo. Inicia este programa:</translation>
+    </message>
+    <message>
+        <source>Launch it only if you trust where it came from.</source>
+        <translation>Ábralo solo si confía en su procedencia.</translation>
+    </message>
+    <message>
+        <source>the program %1 that the entry needs (TryExec) is not installed</source>
+        <translation>el programa %1 que necesita el lanzador (TryExec) no está instalado</translation>
+    </message>
+    <message>
+        <source>the entry names no command (Exec)</source>
+        <translation>el lanzador no indica ninguna orden (Exec)</translation>
+    </message>
+    <message>
+        <source>its command (Exec) cannot be split into words with the parameters in it: %1</source>
+        <translation>su orden (Exec) no se puede dividir en palabras con los parámetros: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
+        <translation>«%1» pide al programa de correo adjuntar un archivo, por eso Vantory no lo abre.</translation>
     </message>
 </context>
 </TS>

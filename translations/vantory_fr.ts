@@ -372,18 +372,6 @@
         <translation>Ce libellé existe déjà.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
-
-%2
-
-Launch it only if you trust where it came from.</source>
-        <translation>« %1 » est un lanceur qui n’est pas installé sur cet ordinateur. Il démarre ce programme :
-
-%2
-
-Ne le lancez que si vous avez confiance en sa provenance.</translation>
-    </message>
-    <message>
         <source>Always launch this entry</source>
         <translation>Toujours lancer ce lanceur</translation>
     </message>
@@ -618,6 +606,42 @@ Veuillez vérifier le chemin.</translation>
 Please check the file path.</source>
         <translation>Le fichier n’existe pas.<byte value="xd"/>
 Veuillez vérifier le chemin du fichier.</translation>
+    </message>
+    <message>
+        <source>Vantory cannot read the catalogue %1.
+
+The newest sound backup is %2.
+
+Restore it now? The catalogue as it is now is kept beside the backups.</source>
+        <translation>Vantory ne peut pas lire le catalogue %1.
+
+La sauvegarde intacte la plus récente est %2.
+
+La restaurer maintenant ? Le catalogue tel qu’il est maintenant est conservé à côté des sauvegardes.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:</source>
+        <translation>« %1 » est un lanceur qui n’est pas installé sur cet ordinateur. Il démarre ce programme :</translation>
+    </message>
+    <message>
+        <source>Launch it only if you trust where it came from.</source>
+        <translation>Ne le lancez que si vous avez confiance en sa provenance.</translation>
+    </message>
+    <message>
+        <source>the program %1 that the entry needs (TryExec) is not installed</source>
+        <translation>le programme %1 dont le lanceur a besoin (TryExec) n’est pas installé</translation>
+    </message>
+    <message>
+        <source>the entry names no command (Exec)</source>
+        <translation>le lanceur ne nomme aucune commande (Exec)</translation>
+    </message>
+    <message>
+        <source>its command (Exec) cannot be split into words with the parameters in it: %1</source>
+        <translation>sa commande (Exec) ne peut pas être découpée en mots avec les paramètres : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
+        <translation>« %1 » demande au logiciel de messagerie de joindre un fichier, Vantory ne l’ouvre donc pas.</translation>
     </message>
 </context>
 </TS>

@@ -372,18 +372,6 @@
         <translation>Такая подпись уже есть.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:
-
-%2
-
-Launch it only if you trust where it came from.</source>
-        <translation>«%1» — значок запуска, не установленный на этом компьютере. Он запускает программу:
-
-%2
-
-Запускайте его, только если доверяете его источнику.</translation>
-    </message>
-    <message>
         <source>Always launch this entry</source>
         <translation>Всегда запускать этот значок</translation>
     </message>
@@ -618,6 +606,42 @@ Please check the path.</source>
 Please check the file path.</source>
         <translation>Файл не существует.<byte value="xd"/>
 Проверьте путь к файлу.</translation>
+    </message>
+    <message>
+        <source>Vantory cannot read the catalogue %1.
+
+The newest sound backup is %2.
+
+Restore it now? The catalogue as it is now is kept beside the backups.</source>
+        <translation>Vantory не может прочитать каталог %1.
+
+Самая новая исправная резервная копия: %2.
+
+Восстановить её сейчас? Каталог в нынешнем виде будет сохранён рядом с резервными копиями.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a desktop entry that is not installed on this computer. It starts this program:</source>
+        <translation>«%1» — значок запуска, не установленный на этом компьютере. Он запускает программу:</translation>
+    </message>
+    <message>
+        <source>Launch it only if you trust where it came from.</source>
+        <translation>Запускайте его, только если доверяете его источнику.</translation>
+    </message>
+    <message>
+        <source>the program %1 that the entry needs (TryExec) is not installed</source>
+        <translation>программа %1, нужная значку запуска (TryExec), не установлена</translation>
+    </message>
+    <message>
+        <source>the entry names no command (Exec)</source>
+        <translation>значок запуска не называет команду (Exec)</translation>
+    </message>
+    <message>
+        <source>its command (Exec) cannot be split into words with the parameters in it: %1</source>
+        <translation>его команду (Exec) с параметрами нельзя разбить на слова: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
+        <translation>«%1» просит почтовую программу приложить файл, поэтому Vantory его не открывает.</translation>
     </message>
 </context>
 </TS>
