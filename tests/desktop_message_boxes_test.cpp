@@ -98,7 +98,8 @@ TEST(DesktopLaunchQuestion, NamesTheEntryAndItsProgramAndCancelIsTheDefault) {
                 launch = button->text() == "Launch" ? button : launch;
             }
             ASSERT_NE(launch, nullptr);
-            QTest::mouseClick(box->findChild<QCheckBox*>(), Qt::LeftButton);
+            auto* always = box->findChild<QCheckBox*>();
+            QTest::mouseClick(always, Qt::LeftButton, {}, QPoint(8, always->height() / 2));
             QTest::mouseClick(launch, Qt::LeftButton);
         });
         answerer.start(10);

@@ -713,7 +713,7 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
         error.clear();
         EXPECT_FALSE(
             launcher.launchDesktopEntry(entry, "[Desktop Entry]\nName=X\n" + keys, {"a"}, &error));
-        EXPECT_TRUE(error.startsWith(reason)) << error.toStdString();
+        EXPECT_TRUE(error.startsWith(reason)) << keys.toStdString() << error.toStdString();
     }
 }
 

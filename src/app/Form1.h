@@ -164,7 +164,8 @@ class Form1 : public QWidget, public common::MainWindow {
     // Closes the catalogue, puts the backup in its place (store::restoreBackup), opens it again
     // and shows it; tells how it went.
     void restoreFromBackup(const std::filesystem::path& backup);
-    void restoreFromBackup(const std::filesystem::path& backup, const std::string& catalogue);
+    // `catalogue` by value: closing the connection clears the path it holds.
+    void restoreFromBackup(const std::filesystem::path& backup, std::string catalogue);
     // Once the window shows, after the start-up backup: renames alike or unreadable names so
     // that nothing is mixed or lost (store::repairNames), and tells what was renamed.
     void repairNamesAtOpen();

@@ -125,7 +125,7 @@ void Form1::restoreFromBackup(const std::filesystem::path& backup) {
     restoreFromBackup(backup, globals_.connection().path());
 }
 
-void Form1::restoreFromBackup(const std::filesystem::path& backup, const std::string& catalogue) {
+void Form1::restoreFromBackup(const std::filesystem::path& backup, std::string catalogue) {
     const std::filesystem::path folder = backupFolderOf(catalogue);
     if (!globals_.gConnection) {
         globals_.gConnection = std::make_unique<store::Connection>();

@@ -45,7 +45,7 @@ QString keyText(GKeyFile* keys, const char* key) {
 }
 
 // Why GIO would refuse the entry, said as exactly as the entry allows: "" when it would not.
-QString whatStopsTheEntry(GKeyFile* keys) {
+QString whatStopsTheEntry(GKeyFile* keys, const QString& ownExec) {
     if (keyText(keys, "Type") != QLatin1String("Application"))
         return notAnApplication();
     const QString tryExec = keyText(keys, "TryExec");
@@ -59,7 +59,7 @@ QString whatStopsTheEntry(GKeyFile* keys) {
     }
     const QString exec = keyText(keys, "Exec");
     // An application started over D-Bus may name no command.
-    if (exec.trimmed().isEmpty())
+    if (ownExec.trimmed().isEmpty())
         return g_key_file_get_boolean(keys, kGroup, "DBusActivatable", nullptr)
                    ? QString()
                    : QCoreApplication::translate("Vantory", "the entry names no command (Exec)");
@@ -105,7 +105,7 @@ bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByte
         g_key_file_set_string(keys, kGroup, "Exec",
                               execWithParameters(*entry, desktopFile, args).toUtf8().constData());
     }
-    const QString stopped = whatStopsTheEntry(keys);
+    const QString stopped = whatStopsTheEntry(keys, entry->exec);
     GDesktopAppInfo* app = stopped.isEmpty() ? gio.newAppInfoFromKeyFile(keys) : nullptr;
     g_key_file_free(keys);
     if (!app) {

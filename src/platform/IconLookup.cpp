@@ -69,7 +69,17 @@ bool isLoadablePicture(const QString& path) {
         return false;
     }
     reader.setScaledSize(size.scaled(32, 32, Qt::KeepAspectRatio));
-    return !reader.read().isNull();
+    const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    // A picture that draws nothing (an SVG whose only shape refers to itself) shows nothing.
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // Where the desktop looks for an icon its theme lacks: the hicolor theme, then the pixmaps
