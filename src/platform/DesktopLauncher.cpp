@@ -3,6 +3,7 @@
 
 #include "platform/DesktopEntryExec.h"
 #include "platform/GioLibrary.h"
+#include "platform/PlatformError.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -11,30 +12,42 @@
 
 namespace platform {
 
-bool DesktopLauncher::startProgram(const QString& program, const QStringList& args,
-                                   const QString& workingDir, QString* error) {
+namespace {
+
+[[noreturn]] void fail(const QString& reason) {
+    throw PlatformError(reason.toStdString());
+}
+
+} // namespace
+
+void DesktopLauncher::startProgram(const QString& program, const QStringList& args,
+                                   const QString& workingDir) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(args);
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
-    if (process.startDetached())
-        return true;
-    if (error)
-        *error = process.errorString();
-    return false;
+    if (!process.startDetached())
+        fail(process.errorString());
 }
 
-bool DesktopLauncher::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+void DesktopLauncher::openUrl(const QUrl& url) {
+    // The desktop says no more than that nothing opened it.
+    if (!QDesktopServices::openUrl(url))
+        fail(QString());
 }
 
 namespace {
 
 constexpr char kGroup[] = "Desktop Entry";
 
-QString notAnApplication() {
-    return QStringLiteral("it is not a desktop entry that describes an application");
+QString notAnApplicationText() {
+    return QCoreApplication::translate("Vantory",
+                                       "it is not a desktop entry that describes an application");
+}
+
+[[noreturn]] void notAnApplication() {
+    fail(notAnApplicationText());
 }
 
 QString keyText(GKeyFile* keys, const char* key) {
@@ -45,9 +58,10 @@ QString keyText(GKeyFile* keys, const char* key) {
 }
 
 // Why GIO would refuse the entry, said as exactly as the entry allows: "" when it would not.
+// `ownExec` is the entry's command before the parameters went in.
 QString whatStopsTheEntry(GKeyFile* keys, const QString& ownExec) {
     if (keyText(keys, "Type") != QLatin1String("Application"))
-        return notAnApplication();
+        return notAnApplicationText();
     const QString tryExec = keyText(keys, "TryExec");
     if (!tryExec.isEmpty()) {
         gchar* found = g_find_program_in_path(tryExec.toUtf8().constData());
@@ -57,7 +71,6 @@ QString whatStopsTheEntry(GKeyFile* keys, const QString& ownExec) {
                        "Vantory", "the program %1 that the entry needs (TryExec) is not installed")
                 .arg(tryExec);
     }
-    const QString exec = keyText(keys, "Exec");
     // An application started over D-Bus may name no command.
     if (ownExec.trimmed().isEmpty())
         return g_key_file_get_boolean(keys, kGroup, "DBusActivatable", nullptr)
@@ -65,7 +78,8 @@ QString whatStopsTheEntry(GKeyFile* keys, const QString& ownExec) {
                    : QCoreApplication::translate("Vantory", "the entry names no command (Exec)");
     GError* failure = nullptr;
     gchar** words = nullptr;
-    if (!g_shell_parse_argv(exec.toUtf8().constData(), nullptr, &words, &failure)) {
+    if (!g_shell_parse_argv(keyText(keys, "Exec").toUtf8().constData(), nullptr, &words,
+                            &failure)) {
         const QString reason =
             QCoreApplication::translate(
                 "Vantory", "its command (Exec) cannot be split into words with the parameters "
@@ -80,23 +94,16 @@ QString whatStopsTheEntry(GKeyFile* keys, const QString& ownExec) {
 
 } // namespace
 
-bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
-                                         const QStringList& args, QString* error) {
+void DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
+                                         const QStringList& args) {
     const GioLibrary& gio = platform::gio();
-    if (!gio.failure.isEmpty()) {
-        if (error)
-            *error = gio.failure;
-        return false;
-    }
     const std::optional<DesktopEntryCommand> entry = readDesktopEntry(content);
     GKeyFile* keys = g_key_file_new();
     if (!entry ||
         !g_key_file_load_from_data(keys, content.constData(), static_cast<gsize>(content.size()),
                                    G_KEY_FILE_KEEP_TRANSLATIONS, nullptr)) {
         g_key_file_free(keys);
-        if (error)
-            *error = notAnApplication();
-        return false;
+        notAnApplication();
     }
     // The entry starts from the text that was checked, whatever the file holds by now. The
     // parameters go into its Exec line as typed: handed to GIO as files, a parameter such as
@@ -108,23 +115,23 @@ bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByte
     const QString stopped = whatStopsTheEntry(keys, entry->exec);
     GDesktopAppInfo* app = stopped.isEmpty() ? gio.newAppInfoFromKeyFile(keys) : nullptr;
     g_key_file_free(keys);
-    if (!app) {
-        if (error)
-            *error = stopped.isEmpty() ? notAnApplication() : stopped;
-        return false;
-    }
+    if (!stopped.isEmpty())
+        fail(stopped);
+    if (!app)
+        notAnApplication();
     GAppLaunchContext* context = gio.newLaunchContext();
     GError* failure = nullptr;
     // A desktop application's info is its GAppInfo: GObject interfaces share the instance.
     const bool started = gio.launch(reinterpret_cast<GAppInfo*>(app), nullptr, context, &failure);
-    if (!started && error)
-        *error = failure ? QString::fromUtf8(failure->message)
-                         : QStringLiteral("the application could not be started");
+    const QString reason =
+        failure ? QString::fromUtf8(failure->message)
+                : QCoreApplication::translate("Vantory", "the application could not be started");
     if (failure)
         g_error_free(failure);
     gio.unref(context);
     gio.unref(app);
-    return started;
+    if (!started)
+        fail(reason);
 }
 
 } // namespace platform
