@@ -63,7 +63,7 @@ QColor viewBase(const QPalette& palette) {
 }
 
 QColor shownColour(const QColor& stored, const QPalette& palette) {
-    return isDarkScheme(palette) ? readableOn(stored, viewBase(palette)) : stored;
+    return readableOn(stored, viewBase(palette));
 }
 
 } // namespace common
