@@ -22,7 +22,8 @@ QStringList listedNames(QFileDialog* dialog) {
     if (!view) {
         return names;
     }
-    QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 2; }, 3000);
+    // Folders open empty and fill while the dialog reads them.
+    (void)QTest::qWaitFor([&] { return view->model()->rowCount(view->rootIndex()) >= 2; }, 3000);
     QTest::qWait(50); // the rows that arrive last
     for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
         names << view->model()->index(row, 0, view->rootIndex()).data().toString();

@@ -619,5 +619,73 @@ Please check the file path.</source>
         <translation>Die Datei existiert nicht.<byte value="xd"/>
 Bitte überprüfen Sie den Dateipfad.</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>Ein weiterer Wert dieser Kategorie ist ebenfalls keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>%1 weitere Werte dieser Kategorie sind ebenfalls keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>Die Kategorie „%1“ wird in der Standardfarbe angezeigt. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>Eine weitere Kategorie wird ebenfalls in der Standardfarbe angezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>%1 weitere Kategorien werden ebenfalls in der Standardfarbe angezeigt.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>Das Bild %1 konnte nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>Die Zeigerdatei %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory konnte „%1“ nicht starten.</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory konnte „%1“ nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>Keine Anwendung ist eingerichtet, um „%1“ zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory konnte den Desktop-Eintrag „%1“ nicht lesen.</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>es ist kein Desktop-Eintrag, der eine Anwendung beschreibt</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>die Anwendung konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>der Anwendungsstarter der Arbeitsumgebung konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>dem Anwendungsstarter der Arbeitsumgebung fehlt %1</translation>
+    </message>
 </context>
 </TS>

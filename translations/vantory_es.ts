@@ -619,5 +619,73 @@ Please check the file path.</source>
         <translation>El archivo no existe.<byte value="xd"/>
 Compruebe la ruta del archivo.</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>Otro valor de esta categoría tampoco es un número.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>Otros %1 valores de esta categoría tampoco son números.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>La categoría «%1» se muestra en el color predeterminado. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>Otra categoría también se muestra en el color predeterminado.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>Otras %1 categorías también se muestran en el color predeterminado.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>No se pudo cargar la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>No se pudo cargar el archivo de puntero %1.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory no pudo iniciar «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory no pudo iniciar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>No hay ninguna aplicación configurada para abrir «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory no pudo leer la entrada de escritorio «%1».</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>no es una entrada de escritorio que describa una aplicación</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>no se pudo iniciar la aplicación</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>no se pudo cargar el lanzador de aplicaciones del escritorio: %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>al lanzador de aplicaciones del escritorio le falta %1</translation>
+    </message>
 </context>
 </TS>

@@ -619,5 +619,73 @@ Please check the file path.</source>
         <translation>Файл не существует.<byte value="xd"/>
 Проверьте путь к файлу.</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>Ещё одно значение в этой категории тоже не число.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>Ещё значений в этой категории, которые тоже не числа: %1.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>Категория «%1» показана цветом по умолчанию. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>Ещё одна категория тоже показана цветом по умолчанию.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>Ещё категорий, показанных цветом по умолчанию: %1.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>Не удалось загрузить изображение %1: %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>Не удалось загрузить файл указателя %1.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory не удалось запустить «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory не удалось запустить «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>Нет приложения, настроенного для открытия «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory не удалось прочитать ярлык рабочего стола «%1».</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>это не ярлык рабочего стола, описывающий приложение</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>не удалось запустить приложение</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>не удалось загрузить модуль запуска приложений рабочего стола: %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>в модуле запуска приложений рабочего стола нет %1</translation>
+    </message>
 </context>
 </TS>

@@ -75,6 +75,7 @@ void Form1::buildControls() {
     static_cast<ShortcutList*>(list_)->fitCellsTo({});
     setListBackground(std::nullopt);
     applyColourScheme();
+    new common::SchemeWatch(this, [this] { applyColourScheme(); });
 
     // The window sees key presses before the focused control, and every area reports the
     // pointer passing over it.
@@ -136,8 +137,9 @@ void Form1::applyColourScheme() {
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    // A scheme changed while the window is open: the desktop's palette, or its theme.
-    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::ThemeChange) {
+    // The desktop's scheme reaches the window through its SchemeWatch; a theme change of the
+    // window's own may come here.
+    if (event->type() == QEvent::ThemeChange) {
         applyColourScheme();
     }
 }

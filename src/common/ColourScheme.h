@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QColor>
+#include <QObject>
 #include <QPalette>
+
+#include <functional>
 
 namespace common {
 
@@ -31,5 +34,18 @@ QColor viewBase(const QPalette& palette);
 // A stored caption or category colour as the tree and the list show it: readable on the views'
 // base, and as stored wherever it already is.
 QColor shownColour(const QColor& stored, const QPalette& palette);
+
+// Tells its owner when the desktop's colour scheme changes while the program runs. Qt tells the
+// application object; a window that paints colours of its own hears nothing of it.
+class SchemeWatch : public QObject {
+  public:
+    SchemeWatch(QObject* owner, std::function<void()> changed);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    std::function<void()> changed_;
+};
 
 } // namespace common

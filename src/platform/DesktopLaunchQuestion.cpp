@@ -19,8 +19,10 @@ LaunchAnswer DesktopLaunchQuestion::askToLaunch(QWidget* owner, const QString& c
                         .arg(caption, command),
                     QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* launch = box.addButton(QStringLiteral("Launch"), QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* launch =
+        box.addButton(QCoreApplication::translate("Vantory", "Launch"), QMessageBox::AcceptRole);
+    QPushButton* cancel =
+        box.addButton(QCoreApplication::translate("Vantory", "Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     auto* always =

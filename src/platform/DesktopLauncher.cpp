@@ -4,6 +4,7 @@
 #include "platform/DesktopEntryExec.h"
 #include "platform/GioLibrary.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
@@ -33,7 +34,8 @@ namespace {
 constexpr char kGroup[] = "Desktop Entry";
 
 QString notAnApplication() {
-    return QStringLiteral("it is not a desktop entry that describes an application");
+    return QCoreApplication::translate("Vantory",
+                                       "it is not a desktop entry that describes an application");
 }
 
 } // namespace
@@ -76,7 +78,8 @@ bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByte
     const bool started = gio.launch(reinterpret_cast<GAppInfo*>(app), nullptr, context, &failure);
     if (!started && error)
         *error = failure ? QString::fromUtf8(failure->message)
-                         : QStringLiteral("the application could not be started");
+                         : QCoreApplication::translate("Vantory",
+                                                       "the application could not be started");
     if (failure)
         g_error_free(failure);
     gio.unref(context);

@@ -3,6 +3,8 @@
 
 #include "platform/ShellPlan.h"
 
+#include <QCoreApplication>
+
 namespace platform {
 
 namespace {
@@ -11,8 +13,9 @@ template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 
 QString couldNotStart(const QString& path, const QString& reason) {
     if (reason.isEmpty())
-        return QStringLiteral("Vantory could not start \"%1\".").arg(path);
-    return QStringLiteral("Vantory could not start \"%1\": %2").arg(path, reason);
+        return QCoreApplication::translate("Vantory", "Vantory could not start \"%1\".").arg(path);
+    return QCoreApplication::translate("Vantory", "Vantory could not start \"%1\": %2")
+        .arg(path, reason);
 }
 
 } // namespace
@@ -45,7 +48,8 @@ void DesktopShell::execute(const ShellRequest& request) {
             },
             [&](const OpenUrl& open) {
                 if (!launcher_.openUrl(open.url))
-                    report(request.owner, QStringLiteral("No application is set up to open \"%1\".")
+                    report(request.owner, QCoreApplication::translate(
+                                              "Vantory", "No application is set up to open \"%1\".")
                                               .arg(open.shownAs));
             },
             [&](const RefuseRequest& refusal) { report(request.owner, refusal.message); },

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/GioLibrary.h"
 
+#include <QCoreApplication>
 #include <dlfcn.h>
 
 namespace platform {
@@ -8,7 +9,8 @@ namespace platform {
 GioLibrary::GioLibrary() {
     void* library = dlopen("libgio-2.0.so.0", RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
-        failure = QStringLiteral("the desktop's application launcher could not be loaded: %1")
+        failure = QCoreApplication::translate(
+                      "Vantory", "the desktop's application launcher could not be loaded: %1")
                       .arg(QString::fromLocal8Bit(dlerror()));
         return;
     }
@@ -22,7 +24,8 @@ void GioLibrary::find(void* library, Function& function, const char* name) {
     function = reinterpret_cast<Function>(dlsym(library, name));
     if (function == nullptr && failure.isEmpty()) {
         failure =
-            QStringLiteral("the desktop's application launcher lacks %1").arg(QLatin1String(name));
+            QCoreApplication::translate("Vantory", "the desktop's application launcher lacks %1")
+                .arg(QLatin1String(name));
     }
 }
 
