@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/DesktopShell.h"
+#include "launch/DesktopShell.h"
 
-#include "platform/ShellPlan.h"
+#include "launch/ShellPlan.h"
+#include "platform/PlatformError.h"
 
 #include <QCoreApplication>
 
-namespace platform {
+namespace launch {
 
 namespace {
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 
-QString couldNotStart(const QString& path, const QString& reason) {
+QString couldNotStart(const QString& path, const platform::PlatformError& error) {
+    const QString reason = QString::fromStdString(error.what());
     if (reason.isEmpty())
         return QCoreApplication::translate("Vantory", "Vantory could not start \"%1\".").arg(path);
     return QCoreApplication::translate("Vantory", "Vantory could not start \"%1\": %2")
@@ -20,20 +22,22 @@ QString couldNotStart(const QString& path, const QString& reason) {
 
 } // namespace
 
-DesktopShell::DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher,
-                           LaunchQuestion& question, TrustedEntries& trusted, QString machine)
+DesktopShell::DesktopShell(platform::MessageBoxes& messages, platform::FileSystem& files,
+                           platform::Launcher& launcher, platform::LaunchQuestion& question,
+                           platform::TrustedEntries& trusted, QString machine)
     : messages_(messages), files_(files), launcher_(launcher), trust_(question, trusted),
       machine_(std::move(machine)) {}
 
-void DesktopShell::execute(const ShellRequest& request) {
+void DesktopShell::execute(const platform::ShellRequest& request) {
     const ShellAction action = planShellRequest(request, files_, machine_);
     std::visit(
         Overloaded{
             [&](const StartProgram& start) {
-                QString error;
-                if (!launcher_.startProgram(start.program, start.arguments, start.workingDirectory,
-                                            &error))
+                try {
+                    launcher_.startProgram(start.program, start.arguments, start.workingDirectory);
+                } catch (const platform::PlatformError& error) {
                     report(request.owner, couldNotStart(start.program, error));
+                }
             },
             [&](const LaunchDesktopEntry& entry) {
                 const EntryTrust::Decision trusted = trust_.check(request.owner, entry.desktopFile);
@@ -41,16 +45,21 @@ void DesktopShell::execute(const ShellRequest& request) {
                     report(request.owner, trusted.refusal);
                 if (!trusted.content)
                     return;
-                QString error;
-                if (!launcher_.launchDesktopEntry(entry.desktopFile, *trusted.content,
-                                                  entry.arguments, &error))
+                try {
+                    launcher_.launchDesktopEntry(entry.desktopFile, *trusted.content,
+                                                 entry.arguments);
+                } catch (const platform::PlatformError& error) {
                     report(request.owner, couldNotStart(entry.desktopFile, error));
+                }
             },
             [&](const OpenUrl& open) {
-                if (!launcher_.openUrl(open.url))
+                try {
+                    launcher_.openUrl(open.url);
+                } catch (const platform::PlatformError&) {
                     report(request.owner, QCoreApplication::translate(
                                               "Vantory", "No application is set up to open \"%1\".")
                                               .arg(open.shownAs));
+                }
             },
             [&](const RefuseRequest& refusal) { report(request.owner, refusal.message); },
         },
@@ -58,8 +67,8 @@ void DesktopShell::execute(const ShellRequest& request) {
 }
 
 void DesktopShell::report(QWidget* owner, const QString& text) {
-    messages_.show(owner, text, QStringLiteral("Vantory"), MessageButtons::Ok,
-                   MessageIcon::Critical);
+    messages_.show(owner, text, QStringLiteral("Vantory"), platform::MessageButtons::Ok,
+                   platform::MessageIcon::Critical);
 }
 
-} // namespace platform
+} // namespace launch
