@@ -6,10 +6,10 @@
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/shoot_windows de docs/windows/de
 
 #include "PseudoLanguage.h"
+#include "app/DesktopPlatform.h"
 #include "app/Form1.h"
 #include "app/Translations.h"
 #include "common/Globals.h"
-#include "platform/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -36,7 +36,7 @@ class PhotographingModalWindows : public platform::ModalWindows {
   public:
     int showModal(QDialog* window) override {
         window->show();
-        QTest::qWaitForWindowExposed(window);
+        (void)QTest::qWaitForWindowExposed(window);
         QTest::qWait(200);
         if (!pictures.empty()) {
             failed |= !save(window, pictures.front());
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     PhotographingModalWindows modal;
     for (const char* window :
          {"-group-editor.png", "-shortcut-editor.png", "-shortcut-file-editor.png"}) {
@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
     form1.show();
 
     QTimer::singleShot(0, [&] {
-        QTest::qWaitForWindowExposed(&form1);
+        (void)QTest::qWaitForWindowExposed(&form1);
         QTreeWidget* tree = form1.TreeView1();
         QTreeWidgetItem* first = tree->topLevelItem(0)->child(0);
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
