@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 
@@ -15,7 +16,8 @@ namespace {
 
 TEST(CategoryNode, AnswersFromItsFieldsUntilAValueIsSetOnIt) {
     const QIcon folder = common::imageListIcon(2);
-    app::CategoryNode node(QStringLiteral("Tools"), folder, QBrush(QColor(0x80, 0x40, 0x20)));
+    app::CategoryNode node(QStringLiteral("Tools"), folder, QColor(0x80, 0x40, 0x20),
+                           QApplication::palette());
     EXPECT_EQ(node.text(0), QStringLiteral("Tools"));
     EXPECT_EQ(node.data(0, Qt::UserRole).toString(), QStringLiteral("key_Tools"));
     EXPECT_EQ(node.foreground(0).color(), QColor(0x80, 0x40, 0x20));
@@ -24,7 +26,8 @@ TEST(CategoryNode, AnswersFromItsFieldsUntilAValueIsSetOnIt) {
     EXPECT_FALSE(node.data(0, Qt::ToolTipRole).isValid());
 
     // A category whose colour could not be read draws in the tree's own colour.
-    const app::CategoryNode plain(QStringLiteral("Games"), folder, std::nullopt);
+    const app::CategoryNode plain(QStringLiteral("Games"), folder, std::nullopt,
+                                  QApplication::palette());
     EXPECT_FALSE(plain.data(0, Qt::ForegroundRole).isValid());
     EXPECT_EQ(plain.data(0, Qt::UserRole).toString(), QStringLiteral("key_Games"));
 

@@ -673,5 +673,41 @@ Restore it now? The catalogue as it is now is kept beside the backups.</source>
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>ينقص مشغّل التطبيقات في سطح المكتب %1</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>قيمة أخرى في هذه الفئة ليست رقمًا أيضًا.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>%1 قيم أخرى في هذه الفئة ليست أرقامًا أيضًا.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>تُعرض الفئة &quot;%1&quot; باللون الافتراضي. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>تُعرض فئة أخرى باللون الافتراضي أيضًا.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>تُعرض %1 فئات أخرى باللون الافتراضي أيضًا.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>تعذّر تحميل الصورة %1: %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>تعذّر تحميل ملف المؤشر %1.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
 </context>
 </TS>

@@ -673,5 +673,41 @@ Jetzt wiederherstellen? Der Katalog, wie er jetzt ist, wird neben den Sicherunge
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>dem Anwendungsstarter des Desktops fehlt %1</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>Ein weiterer Wert dieser Kategorie ist ebenfalls keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>%1 weitere Werte dieser Kategorie sind ebenfalls keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>Die Kategorie „%1“ wird in der Standardfarbe angezeigt. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>Eine weitere Kategorie wird ebenfalls in der Standardfarbe angezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>%1 weitere Kategorien werden ebenfalls in der Standardfarbe angezeigt.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>Das Bild %1 konnte nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>Die Zeigerdatei %1 konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 </TS>

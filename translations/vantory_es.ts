@@ -673,5 +673,41 @@ La copia de seguridad intacta más reciente es %2.
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>al lanzador de aplicaciones del escritorio le falta %1</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>Otro valor de esta categoría tampoco es un número.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>Otros %1 valores de esta categoría tampoco son números.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>La categoría «%1» se muestra en el color predeterminado. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>Otra categoría también se muestra en el color predeterminado.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>Otras %1 categorías también se muestran en el color predeterminado.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>No se pudo cargar la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>No se pudo cargar el archivo de puntero %1.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 </TS>

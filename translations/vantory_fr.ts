@@ -673,5 +673,41 @@ La restaurer maintenant ? Le catalogue tel qu’il est maintenant est conservé 
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>il manque %1 au lanceur d’applications du bureau</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>Une autre valeur de cette catégorie n’est pas non plus un nombre.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>%1 autres valeurs de cette catégorie ne sont pas non plus des nombres.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>La catégorie « %1 » est affichée dans la couleur par défaut. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>Une autre catégorie est aussi affichée dans la couleur par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>%1 autres catégories sont aussi affichées dans la couleur par défaut.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>L’image %1 n’a pas pu être chargée : %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>Le fichier de pointeur %1 n’a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Lancer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 </TS>

@@ -673,5 +673,41 @@ Restore it now? The catalogue as it is now is kept beside the backups.</source>
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>в средстве запуска приложений рабочего стола нет %1</translation>
     </message>
+    <message>
+        <source>One more value in this category is not a number either.</source>
+        <translation>Ещё одно значение в этой категории тоже не число.</translation>
+    </message>
+    <message>
+        <source>%1 more values in this category are not numbers either.</source>
+        <translation>Ещё значений в этой категории, которые тоже не числа: %1.</translation>
+    </message>
+    <message>
+        <source>The category &quot;%1&quot; is shown in the default colour. %2</source>
+        <translation>Категория «%1» показана цветом по умолчанию. %2</translation>
+    </message>
+    <message>
+        <source>One more category is shown in the default colour too.</source>
+        <translation>Ещё одна категория тоже показана цветом по умолчанию.</translation>
+    </message>
+    <message>
+        <source>%1 more categories are shown in the default colour too.</source>
+        <translation>Ещё категорий, показанных цветом по умолчанию: %1.</translation>
+    </message>
+    <message>
+        <source>The picture %1 could not be loaded: %2</source>
+        <translation>Не удалось загрузить изображение %1: %2</translation>
+    </message>
+    <message>
+        <source>The pointer file %1 could not be loaded.</source>
+        <translation>Не удалось загрузить файл указателя %1.</translation>
+    </message>
+    <message>
+        <source>Launch</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/ColourScheme.h"
+
 #include <QBrush>
 #include <QIcon>
 #include <QTreeWidgetItem>
@@ -13,11 +15,21 @@ namespace app {
 // keyed "key_" and the name. The tree makes every node at once when it is filled, a thousand of
 // them for a large catalogue, so a node keeps just these few fields and answers the view from
 // them instead of holding a value for every role. A value set on the node afterwards wins.
+// The stored colour is kept beside the one shown, so that the node follows a change of scheme.
 class CategoryNode : public QTreeWidgetItem {
   public:
-    CategoryNode(const QString& caption, QIcon picture, std::optional<QBrush> colour)
-        : picture_(std::move(picture)), colour_(std::move(colour)) {
+    CategoryNode(const QString& caption, QIcon picture, std::optional<QColor> stored,
+                 const QPalette& scheme)
+        : picture_(std::move(picture)), stored_(stored) {
         setText(0, caption);
+        followScheme(scheme);
+    }
+
+    // Shows the stored colour as it reads on this scheme's tree.
+    void followScheme(const QPalette& scheme) {
+        if (stored_) {
+            colour_ = QBrush(common::shownColour(*stored_, scheme));
+        }
     }
 
     QVariant data(int column, int role) const override {
@@ -39,6 +51,7 @@ class CategoryNode : public QTreeWidgetItem {
 
   private:
     QIcon picture_;
+    std::optional<QColor> stored_;
     std::optional<QBrush> colour_;
 };
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/LayoutDirection.h"
+
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -16,7 +19,9 @@ class CategoryTree : public QTreeWidget {
     Q_OBJECT
 
   public:
-    using QTreeWidget::QTreeWidget;
+    explicit CategoryTree(QWidget* parent = nullptr) : QTreeWidget(parent) {
+        setItemDelegate(new NameDelegate(this));
+    }
 
   Q_SIGNALS:
     void movedByKeyboard(QTreeWidgetItem* node);
@@ -49,6 +54,19 @@ class CategoryTree : public QTreeWidget {
     }
 
   private:
+    // Each name reads in its own direction, in the tree's alignment.
+    class NameDelegate : public QStyledItemDelegate {
+      public:
+        using QStyledItemDelegate::QStyledItemDelegate;
+
+      protected:
+        void initStyleOption(QStyleOptionViewItem* option,
+                             const QModelIndex& index) const override {
+            QStyledItemDelegate::initStyleOption(option, index);
+            option->text = common::isolated(option->text);
+        }
+    };
+
     bool isCut(const QModelIndex& index) const {
         QStyleOptionViewItem option;
         initViewItemOption(&option);

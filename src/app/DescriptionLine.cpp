@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/DescriptionLine.h"
 
+#include "common/LayoutDirection.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
@@ -27,7 +29,9 @@ bool DescriptionLine::isCut() const {
 void DescriptionLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = contentsRect();
-    const QString shown = fontMetrics().elidedText(firstLine(text()), Qt::ElideRight, area.width());
+    // The description reads in its own direction, within the window's alignment.
+    const QString shown =
+        common::isolated(fontMetrics().elidedText(firstLine(text()), Qt::ElideRight, area.width()));
     style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           palette(), isEnabled(), shown, foregroundRole());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 
+#include "app/CategoryNode.h"
 #include "app/CategoryTree.h"
 #include "app/DescriptionLine.h"
 #include "finder/Finder.h"
@@ -10,6 +11,7 @@
 #include "common/ImageLists.h"
 #include "common/LayoutDirection.h"
 #include "common/Painting.h"
+#include "common/TextFit.h"
 #include "ui_Form1.h"
 
 #include <QApplication>
@@ -68,12 +70,16 @@ void Form1::buildControls() {
                 form.PushButton7, form.PushButton8, form.PushButton9};
     common::applyFormFonts(this);
     label_->setFont(common::arialBold(15.75));
+    // The description line cuts itself short; every other caption is shown whole.
+    label_->setProperty("fitsItself", true);
+    common::fitTexts(this);
 
     // Every entry takes one cell of the size its fill measured, so the view measures one entry,
     // not every one.
     static_cast<ShortcutList*>(list_)->fitCellsTo({});
     setListBackground(std::nullopt);
     applyColourScheme();
+    new common::SchemeWatch(this, [this] { applyColourScheme(); });
 
     // The window sees key presses before the focused control, and every area reports the
     // pointer passing over it.
@@ -117,11 +123,27 @@ void Form1::applyColourScheme() {
         common::paintBackground(area, background);
     }
     setListBackground(listPicture_);
+    // The captions and names take their colours anew for the scheme; the stored ones stay.
+    const QPalette scheme = QApplication::palette();
+    if (QTreeWidgetItem* root = tree_->topLevelItem(0)) {
+        for (int i = 0; i < root->childCount(); ++i) {
+            static_cast<CategoryNode*>(root->child(i))->followScheme(scheme);
+        }
+        tree_->viewport()->update();
+    }
+    for (int i = 0; i < list_->count(); ++i) {
+        QListWidgetItem* entry = list_->item(i);
+        if (const QVariant stored = entry->data(kStoredColourRole); stored.isValid()) {
+            entry->setForeground(common::shownColour(stored.value<QColor>(), scheme));
+        }
+    }
 }
 
 void Form1::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) {
+    // The desktop's scheme reaches the window through its SchemeWatch; a theme change of the
+    // window's own may come here.
+    if (event->type() == QEvent::ThemeChange) {
         applyColourScheme();
     }
 }

@@ -122,6 +122,8 @@ class Form1 : public QWidget, public common::MainWindow {
     static constexpr const char* kRootKey = "Root";
     // Each shortcut remembers the number of its picture.
     static constexpr int kImageRole = Qt::UserRole + 1;
+    // The caption colour as stored, which the one shown is made from for the scheme.
+    static constexpr int kStoredColourRole = Qt::UserRole + 2;
     static QString nodeKey(const QTreeWidgetItem* node);
 
   protected:
@@ -134,6 +136,8 @@ class Form1 : public QWidget, public common::MainWindow {
   private:
     // Fills the emptied list with entries of a caption, a picture number and a colour.
     template <class Entries> void fillList(const Entries& entries);
+    // Marks the icons of entries whose file or folder is not there.
+    template <class Entries> void markMissingTargets(Entries& entries);
     void buildControls();
     void centreOnScreen();
     // True from start-up until the backup has run: once the window has painted and the

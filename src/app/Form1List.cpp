@@ -16,6 +16,7 @@
 #include "store/StoreError.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
@@ -45,6 +46,8 @@ void Form1::loadItems() {
         int image = 0;
         std::optional<QColor> colour;
         QIcon icon;
+        std::int16_t kind = 0;
+        QString path;
     };
     std::vector<Entry> entries;
     trap.step(106, [&] { list_->clear(); });
@@ -90,8 +93,12 @@ void Form1::loadItems() {
                                                                       target.second, picture));
             }
             QIcon icon = *shared;
-            entry = Entry{
-                common::fieldText(rs, store::column::itemcaption), picture, {}, std::move(icon)};
+            entry = Entry{common::fieldText(rs, store::column::itemcaption),
+                          picture,
+                          {},
+                          std::move(icon),
+                          kind,
+                          target.second};
         });
         if (entry) {
             trap.step(120, [&] {
@@ -109,18 +116,50 @@ void Form1::loadItems() {
             rs.close();
         }
     });
+    markMissingTargets(entries);
     fillList(entries);
     if (badValues > 0) {
         trap.step(128, [&] {
             const int more = badValues - 1;
+            const QString others =
+                more == 0 ? QString()
+                : more == 1
+                    ? QCoreApplication::translate(
+                          "Vantory", "One more value in this category is not a number either.")
+                    : QCoreApplication::translate(
+                          "Vantory", "%1 more values in this category are not numbers either.")
+                          .arg(more);
             throw store::StoreError(
-                badValue + (more == 0 ? std::string()
-                            : more == 1
-                                ? std::string(" One more value in this category is not a number "
-                                              "either.")
-                                : " " + std::to_string(more) +
-                                      " more values in this category are not numbers either."));
+                badValue + (others.isEmpty() ? std::string() : " " + others.toStdString()));
         });
+    }
+}
+
+template <class Entries> void Form1::markMissingTargets(Entries& entries) {
+    // The file system is asked once for every path, which it may answer a folder at a time.
+    QStringList paths;
+    std::vector<std::size_t> asked;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (common::kindHasFileTarget(entries[i].kind)) {
+            paths << entries[i].path;
+            asked.push_back(i);
+        }
+    }
+    if (paths.isEmpty()) {
+        return;
+    }
+    const std::vector<platform::FileKind> found = services_.files.kindsOf(paths);
+    QHash<qint64, QIcon> marked; // entries sharing an icon share its marked one
+    for (std::size_t n = 0; n < asked.size() && n < found.size(); ++n) {
+        auto& entry = entries[asked[n]];
+        if (common::targetIsMissing(entry.kind, entry.path, found[n])) {
+            auto shared = marked.constFind(entry.icon.cacheKey());
+            if (shared == marked.constEnd()) {
+                shared =
+                    marked.insert(entry.icon.cacheKey(), common::missingTargetIcon(entry.icon));
+            }
+            entry.icon = *shared;
+        }
     }
 }
 
@@ -156,6 +195,7 @@ template <class Entries> void Form1::fillList(const Entries& entries) {
                     brush = QBrush(common::shownColour(*entry.colour, scheme));
                 }
                 item->setForeground(brush);
+                item->setData(kStoredColourRole, *entry.colour);
             }
         }
     }

@@ -11,6 +11,7 @@
 #include "store/StoreError.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -54,19 +55,18 @@ void Form1::loadGroups() {
     try {
         while (!rs.eof()) {
             const QString caption = common::fieldText(rs, store::column::groupcaption);
-            std::optional<QBrush> colour;
+            std::optional<QColor> colour;
             try {
-                colour = QBrush(common::shownColour(
-                    common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32()),
-                    scheme));
+                colour = common::colourFromCode(rs.field(store::column::grouptextcolor).toInt32());
             } catch (const store::StoreError& e) {
                 if (colourFaults++ == 0) {
                     colourFault =
-                        QStringLiteral("The category \"%1\" is shown in the default colour. %2")
+                        QCoreApplication::translate(
+                            "Vantory", "The category \"%1\" is shown in the default colour. %2")
                             .arg(caption, QString::fromStdString(e.what()));
                 }
             }
-            nodes.append(new CategoryNode(caption, folder, std::move(colour)));
+            nodes.append(new CategoryNode(caption, folder, colour, scheme));
             rs.moveNext();
         }
     } catch (...) {
@@ -80,9 +80,13 @@ void Form1::loadGroups() {
     }
     label_->setText(QString());
     if (colourFaults == 2) {
-        colourFault += QStringLiteral(" One more category is shown in the default colour too.");
+        colourFault += QLatin1Char(' ') +
+                       QCoreApplication::translate(
+                           "Vantory", "One more category is shown in the default colour too.");
     } else if (colourFaults > 2) {
-        colourFault += QStringLiteral(" %1 more categories are shown in the default colour too.")
+        colourFault += QLatin1Char(' ') +
+                       QCoreApplication::translate(
+                           "Vantory", "%1 more categories are shown in the default colour too.")
                            .arg(colourFaults - 1);
     }
     if (colourFaults > 0) {

@@ -2,6 +2,7 @@
 #include "app/ShortcutList.h"
 
 #include "app/CaptionLayout.h"
+#include "common/LayoutDirection.h"
 
 #include <QHelpEvent>
 #include <QPainter>
@@ -37,6 +38,9 @@ void drawCaption(QPainter* painter, const QStringList& lines, const QRect& area,
                           *highlight);
     }
     painter->setPen(pen);
+    // A caption reads in its own direction; its lines stay centred.
+    painter->setLayoutDirection(
+        common::readingDirection(lines.join(QLatin1Char(' ')), painter->layoutDirection()));
     QRect line(area.left(), area.top(), area.width(), metrics.lineSpacing());
     for (const QString& text : lines) {
         painter->drawText(line, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);

@@ -3,6 +3,9 @@
 
 #include "common/Painting.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <cmath>
 
 namespace common {
@@ -63,7 +66,21 @@ QColor viewBase(const QPalette& palette) {
 }
 
 QColor shownColour(const QColor& stored, const QPalette& palette) {
-    return isDarkScheme(palette) ? readableOn(stored, viewBase(palette)) : stored;
+    return readableOn(stored, viewBase(palette));
+}
+
+SchemeWatch::SchemeWatch(QObject* owner, std::function<void()> changed)
+    : QObject(owner), changed_(std::move(changed)) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool SchemeWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() &&
+        (event->type() == QEvent::ApplicationPaletteChange ||
+         event->type() == QEvent::ThemeChange)) {
+        changed_();
+    }
+    return false;
 }
 
 } // namespace common

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/EditorWindow.h"
 
+#include "common/TextFit.h"
+
 #include "common/ErrorTrap.h"
 #include "common/Fonts.h"
 #include "common/ImageLists.h"
@@ -51,6 +53,8 @@ void EditorWindow::finishLoad(const QString& location) {
 }
 
 void EditorWindow::showEvent(QShowEvent* event) {
+    // Captions are final now, in the user's language.
+    fitTexts(this);
     // The editor opens in the middle of the screen.
     if (!centred_) {
         centred_ = true;

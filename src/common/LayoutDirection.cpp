@@ -45,4 +45,26 @@ void resizeKeepingLeadingEdge(QWidget* control, const QSize& size) {
     }
 }
 
+QString isolated(const QString& text) {
+    if (text.isEmpty()) {
+        return text;
+    }
+    return QChar(0x2068) + text + QChar(0x2069); // FIRST STRONG ISOLATE ... POP DIRECTIONAL
+}
+
+Qt::LayoutDirection readingDirection(const QString& text, Qt::LayoutDirection window) {
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirL:
+            return Qt::LeftToRight;
+        case QChar::DirR:
+        case QChar::DirAL:
+            return Qt::RightToLeft;
+        default:
+            break;
+        }
+    }
+    return window;
+}
+
 } // namespace common

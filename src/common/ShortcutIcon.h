@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/FileSystem.h"
 #include "platform/TargetIcons.h"
 
 #include <QIcon>
@@ -17,5 +18,18 @@ int kindPicture(std::int16_t kind);
 // else the picture numbered `picture`. Web and mail addresses always show their pictures.
 QIcon shortcutIcon(platform::TargetIcons& icons, std::int16_t kind, const QString& path,
                    int picture);
+
+// True when the shortcut points at a file or folder that is not there, so that launching it
+// would be refused: a folder that is gone, a program that is no file, a file at an absolute path
+// that is gone. Web and mail addresses, and what the desktop resolves itself, are never missing.
+// `found` is what the file system holds at `path`.
+bool targetIsMissing(std::int16_t kind, const QString& path, platform::FileKind found);
+// The same, asking the file system.
+bool targetIsMissing(platform::FileSystem& files, std::int16_t kind, const QString& path);
+// Whether the kind points at something the file system holds, so that it is worth asking.
+bool kindHasFileTarget(std::int16_t kind);
+
+// An entry's icon marked as pointing at nothing: greyed, with a red cross in its corner.
+QIcon missingTargetIcon(const QIcon& icon);
 
 } // namespace common

@@ -23,7 +23,7 @@ namespace groups {
 
 namespace {
 
-const QString kAddCaption = QStringLiteral("Add");
+const char* const kAddCaption = "Add";
 
 } // namespace
 
@@ -39,11 +39,6 @@ Form2::Form2(common::CommandContext& context) : common::EditorWindow(context) {
     labels_ = {form.Label1_0, form.Label1_1, form.Label1_2, form.Label1_3};
     prepareControls();
 
-    // The design widths fit the captions in the designer's font; where this desktop's font runs
-    // wider, a label grows to the right rather than cut its colon off.
-    for (QLabel* label : labels_) {
-        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
-    }
     text1_->setFocus();
 
     connect(buttons_[0], &QPushButton::clicked, this, [this] { PushButton1_Click(); });
@@ -69,7 +64,8 @@ void Form2::setSaveCaption(const QString& caption) {
 }
 
 bool Form2::isAddMode() const {
-    return buttons_[2]->text() == kAddCaption;
+    // The caption as the form shows it in the user's language.
+    return buttons_[2]->text() == QCoreApplication::translate("Form2", kAddCaption);
 }
 
 void Form2::PushButton1_Click() {

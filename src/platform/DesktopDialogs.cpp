@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopDialogs.h"
 
+#include "platform/ExecutableFilter.h"
 #include "platform/FileFilter.h"
 
 #include <QColorDialog>
@@ -18,7 +19,7 @@ QString DesktopDialogs::openFile(QWidget* owner, const QString& title, const QSt
     if (desktop.executablesOnly) {
         // Only Qt's own dialog can hide files by their permissions.
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+        dialog.setProxyModel(new ExecutableFilter(&dialog));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();

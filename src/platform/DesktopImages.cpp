@@ -4,6 +4,7 @@
 #include "platform/CurCursor.h"
 #include "platform/PlatformError.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace platform {
@@ -12,9 +13,10 @@ QPixmap DesktopImages::loadPicture(const QString& path) {
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        throw PlatformError(QStringLiteral("The picture %1 could not be loaded: %2")
-                                .arg(path, reader.errorString())
-                                .toStdString());
+        throw PlatformError(
+            QCoreApplication::translate("Vantory", "The picture %1 could not be loaded: %2")
+                .arg(path, reader.errorString())
+                .toStdString());
     }
     return QPixmap::fromImage(image);
 }
@@ -24,7 +26,9 @@ QCursor DesktopImages::loadCursor(const QString& path) {
         return *cursor;
     }
     throw PlatformError(
-        QStringLiteral("The pointer file %1 could not be loaded.").arg(path).toStdString());
+        QCoreApplication::translate("Vantory", "The pointer file %1 could not be loaded.")
+            .arg(path)
+            .toStdString());
 }
 
 } // namespace platform

@@ -64,9 +64,10 @@ LaunchAnswer DesktopLaunchQuestion::askToLaunch(QWidget* owner, const QString& c
     auto* always =
         new QCheckBox(QCoreApplication::translate("Vantory", "Always launch this entry"), &box);
     auto* buttons = new QDialogButtonBox(&box);
-    buttons->addButton(QStringLiteral("Launch"), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(QCoreApplication::translate("Vantory", "Launch"),
+                       QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(QCoreApplication::translate("Vantory", "Cancel"),
+                                             QDialogButtonBox::RejectRole);
     cancel->setDefault(true);
     cancel->setFocus();
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);

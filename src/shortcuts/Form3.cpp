@@ -6,6 +6,7 @@
 #include "common/FieldText.h"
 #include "common/LayoutDirection.h"
 #include "common/QtColour.h"
+#include "common/TextFit.h"
 #include "common/Twips.h"
 #include "shortcuts/AddFolder.h"
 #include "store/Codes.h"
@@ -56,8 +57,6 @@ Form3::Form3(common::CommandContext& context) : ShortcutEditor(context) {
     combo1_ = form.Combo1;
     takeSharedControls();
     for (QRadioButton* option : options_) {
-        common::resizeKeepingLeadingEdge(
-            option, {std::max(option->width(), option->sizeHint().width()), option->height()});
         // Only the chosen kind is a tab stop, so Tab enters the kinds on it and the arrow keys
         // move among them. (Qt itself keeps the tab stop on the kind that last had focus, and
         // before any had focus on all four, so Tab came in on "Folder".)
@@ -112,6 +111,8 @@ void Form3::applyKind(const KindLayout& layout) {
     if (layout.normal) {
         combo1_->setCurrentIndex(0);
     }
+    // The new caption may need the room the last one did not.
+    common::fitTexts(this);
 }
 
 void Form3::Option1_Click() {

@@ -18,7 +18,7 @@ namespace shortcuts {
 
 namespace {
 
-const QString kAdd = QStringLiteral("Add");
+const char* const kAdd = "Add";
 
 } // namespace
 
@@ -53,14 +53,14 @@ void ShortcutEditor::takeSharedControls() {
 }
 
 void ShortcutEditor::setCaption(QLabel* label, const QString& text) {
+    // The window fits its captions to their room when it shows (common::fitTexts).
     label->setText(text);
-    // Captions may need more room in this desktop's fonts than the design gave them.
-    common::resizeKeepingLeadingEdge(
-        label, {std::max(label->width(), label->sizeHint().width()), label->height()});
 }
 
 bool ShortcutEditor::isAddMode() const {
-    return pushButton3_->text() == kAdd;
+    // The caption as the form (Form3 or Form4) shows it in the user's language.
+    return pushButton3_->text() ==
+           QCoreApplication::translate(objectName().toLatin1().constData(), kAdd);
 }
 
 void ShortcutEditor::showAsEdit() {
