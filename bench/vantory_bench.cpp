@@ -5,6 +5,7 @@
 //
 //   xvfb-run -a build/vantory_bench [runs]    (41 runs unless told)
 //   xvfb-run -a build/vantory_bench --finder [runs]    (the finder's rows and start-up alone)
+//   build/vantory_bench --installed [runs]    (adding 2,000 installed applications alone)
 //
 // Start-up and closing need a real display (the window must be mapped); the list fills run in
 // this process. Prints one line per row with both figures and the ratio, and exits with 1 when
@@ -28,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -455,6 +457,53 @@ void measureFinder(const QString& dataHome, int runs) {
     std::printf("  (slowest further key %.2f ms)\n", slowest);
 }
 
+// One `vantory ARGUMENTS` process with these data folders, start to exit, in ms; exits the
+// benchmark when it fails.
+double timeCommand(const QStringList& arguments, const QString& share, const QString& dataHome) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_DATA_DIRS", share);
+    env.insert("XDG_DATA_HOME", dataHome);
+    QProcess vantory;
+    vantory.setProcessEnvironment(env);
+    const auto start = Clock::now();
+    vantory.start(programFolder() + "/vantory", arguments);
+    if (!vantory.waitForFinished(60000) || vantory.exitCode() != 0) {
+        std::fprintf(stderr, "vantory %s failed: %s\n", qPrintable(arguments.join(' ')),
+                     vantory.readAllStandardError().constData());
+        std::exit(2);
+    }
+    return millisecondsSince(start);
+}
+
+// `vantory --add-installed` reading, filing and storing 2,000 installed applications into a
+// fresh catalogue, the whole process, against the process that only prints its version.
+void measureAddInstalled(const QString& folder, int runs) {
+    const QString applications = folder + "/share/applications";
+    QDir().mkpath(applications);
+    static const char* const kCategories[] = {"AudioVideo", "Development", "Education", "Game",
+                                              "Graphics",   "Network",     "Office",    "Science",
+                                              "Settings",   "System",      "Utility",   "X-Other"};
+    for (int i = 0; i < 2000; ++i) {
+        QFile entry(QStringLiteral("%1/app%2.desktop").arg(applications).arg(i));
+        entry.open(QIODevice::WriteOnly);
+        entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Application %1\n"
+                                   "Comment=What application %1 does\nIcon=text-editor\n"
+                                   "Exec=true %%F\nCategories=GTK;%2;\n")
+                        .arg(i)
+                        .arg(QLatin1String(kCategories[i % std::size(kCategories)]))
+                        .toUtf8());
+    }
+    std::vector<double> add, version;
+    for (int i = 0; i < runs; ++i) {
+        const QString dataHome = QStringLiteral("%1/data%2").arg(folder).arg(i);
+        add.push_back(timeCommand({"--add-installed"}, folder + "/share", dataHome));
+        version.push_back(timeCommand({"--version"}, folder + "/share", dataHome));
+    }
+    const double a = median(add);
+    report({"adding 2,000 installed applications (process)", a, median(version), "ms", a < 1000,
+            "< 1 s"});
+}
+
 // Peak resident memory of this process, in KiB.
 long peakMemoryKiB() {
     std::ifstream status("/proc/self/status");
@@ -517,6 +566,11 @@ int main(int argc, char* argv[]) {
     const int runArgument = finderOnly ? 2 : 1;
     const int runs = argc > runArgument ? std::max(3, std::atoi(argv[runArgument])) : 41;
     QTemporaryDir work;
+    if (argc > 1 && std::strcmp(argv[1], "--installed") == 0) {
+        measureAddInstalled(work.path() + "/installed",
+                            argc > 2 ? std::max(3, std::atoi(argv[2])) : 11);
+        return rows.back().met ? 0 : 1;
+    }
     if (finderOnly) {
         const QString large = work.path() + "/large";
         makeCatalogue(large, 1000, 100);
@@ -567,6 +621,8 @@ int main(int argc, char* argv[]) {
         report({"dropping 1,000 files onto a category", d, r, "ms", d <= 3 * r && d < 150,
                 "<= 3x, < 150 ms"});
     }
+
+    measureAddInstalled(work.path() + "/installed", std::min(runs, 11));
 
     std::vector<double> vm, bm;
     for (int i = 0; i < 3; ++i) {

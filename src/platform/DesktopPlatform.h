@@ -14,6 +14,7 @@
 #include "platform/DesktopSettings.h"
 #include "platform/DesktopShell.h"
 #include "platform/DesktopTargetIcons.h"
+#include "platform/InstalledApplications.h"
 #include "platform/Services.h"
 #include "platform/StateFolder.h"
 
@@ -35,8 +36,9 @@ struct DesktopPlatform {
     DesktopEntryNamesGio entryNames;
     DesktopTargetIcons targetIcons;
     DesktopLaunchCounts launchCounts;
-    Services services{messages, files, environment, images,      shell,       dialogs,
-                      settings, modal, entryNames,  targetIcons, launchCounts};
+    DesktopApplicationMenu applicationMenu;
+    Services services{messages, files, environment, images,      shell,        dialogs,
+                      settings, modal, entryNames,  targetIcons, launchCounts, applicationMenu};
 };
 
 } // namespace platform
