@@ -41,6 +41,7 @@ AddInstalledDialog::AddInstalledDialog(QWidget* parent) : QDialog(parent) {
     add_ = buttons->addButton(tr("Add"), QDialogButtonBox::AcceptRole);
     add_->setObjectName(QStringLiteral("addButton"));
     add_->setEnabled(false);
+    add_->setDefault(true); // Enter adds what is checked
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
