@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/AddInstalledCommandLine.h"
 #include "app/CommandLine.h"
+#include "app/DesktopPlatform.h"
 #include "app/Form1.h"
 #include "app/Translations.h"
 #include "common/Globals.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
-#include "platform/DesktopPlatform.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/InstalledApplications.h"
 #include "platform/ReadyReport.h"
@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     desktopWarmUp.finish();
 
     common::Globals globals;

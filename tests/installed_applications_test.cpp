@@ -6,8 +6,8 @@
 #include "fakes/PrivateApplications.h"
 #include "fakes/RecordingLauncher.h"
 #include "installed/AddInstalledDialog.h"
+#include "launch/DesktopShell.h"
 #include "platform/DesktopFileSystem.h"
-#include "platform/DesktopShell.h"
 #include "platform/InstalledApplications.h"
 #include "store/Columns.h"
 
@@ -141,7 +141,7 @@ TEST_F(AddInstalled, RootMenuAddsTheChosenCategoriesOnceAndTheyLaunchWithoutAQue
     fakes::RecordingLauncher launcher;
     fakes::FakeLaunchQuestion question;
     ::platform::TrustedEntries trusted{catalogue.folder() + "/state"};
-    ::platform::DesktopShell shell{platform.messages, files, launcher, question, trusted};
+    ::launch::DesktopShell shell{platform.messages, files, launcher, question, trusted};
     platform.shell.handOnTo = &shell;
     platform.files.files[folder + "/console.desktop"] = "";
     clickCategory("System Tools");
