@@ -2,6 +2,7 @@
 #include "platform/InstalledApplications.h"
 
 #include "platform/GioLibrary.h"
+#include "platform/PlatformError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +31,16 @@ bool startsAnotherProgram(const QString& path) {
     const QString name = QFileInfo(path).fileName();
     return name == QLatin1String("env") || name == QLatin1String("sh") ||
            name == QLatin1String("bash") || name == QLatin1String("flatpak");
+}
+
+// Without GIO no application counts as installed.
+bool gioLoads() {
+    try {
+        platform::gio();
+        return true;
+    } catch (const PlatformError&) {
+        return false;
+    }
 }
 
 QString takeString(gchar* text) {
@@ -76,10 +87,10 @@ DesktopApplication describe(const GioLibrary& gio, GAppInfo* app) {
 } // namespace
 
 std::vector<DesktopApplication> readDesktopApplications() {
-    const GioLibrary& gio = platform::gio();
     std::vector<DesktopApplication> applications;
-    if (!gio.failure.isEmpty())
+    if (!gioLoads())
         return applications;
+    const GioLibrary& gio = platform::gio();
     GList* all = gio.allApplications();
     for (GList* node = all; node != nullptr; node = node->next) {
         // Every application GIO lists on this desktop comes from a desktop entry.
@@ -92,10 +103,10 @@ std::vector<DesktopApplication> readDesktopApplications() {
 }
 
 bool isInstalledApplication(const QString& canonicalPath) {
-    const GioLibrary& gio = platform::gio();
-    if (!gio.failure.isEmpty() || canonicalPath.isEmpty()) {
+    if (canonicalPath.isEmpty() || !gioLoads()) {
         return false;
     }
+    const GioLibrary& gio = platform::gio();
     // GIO keeps the list for the session and follows changes to the folders itself.
     GList* applications = gio.allApplications();
     bool installed = false;
@@ -129,10 +140,10 @@ void InstalledApplications::changed(void*, void* self) {
 void InstalledApplications::read() {
     byProgram_.clear();
     stale_ = false;
-    const GioLibrary& gio = platform::gio();
-    if (!gio.failure.isEmpty()) {
+    if (!gioLoads()) {
         return;
     }
+    const GioLibrary& gio = platform::gio();
     if (!watching_) {
         // The monitor reports through the main loop, which Qt's event loop runs.
         gio.connectSignal(gio.applicationMonitor(), "changed", G_CALLBACK(&changed), this, nullptr,
