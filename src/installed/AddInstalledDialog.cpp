@@ -73,6 +73,10 @@ void AddInstalledDialog::showPlans(const std::vector<CategoryPlan>& plans) {
                       : tr("Choose the menu categories to add. Each becomes a category of the "
                             "catalogue, with a shortcut to each application it does not hold yet."));
     categories_->setEnabled(true);
+    // Opened while reading, the dialog gave its focus to Cancel: Enter now adds, Space checks.
+    categories_->setFocus();
+    if (categories_->topLevelItemCount() > 0)
+        categories_->setCurrentItem(categories_->topLevelItem(0));
     ready_ = true;
     updateAddButton();
 }
