@@ -5,18 +5,20 @@
 //
 //   xvfb-run -a build/vantory_bench [runs]    (41 runs unless told)
 //   xvfb-run -a build/vantory_bench --finder [runs]    (the finder's rows and start-up alone)
+//   build/vantory_bench --installed [runs]    (adding 2,000 installed applications alone)
 //
 // Start-up and closing need a real display (the window must be mapped); the list fills run in
 // this process. Prints one line per row with both figures and the ratio, and exits with 1 when
 // a row misses its target.
 
 #include "DropTiming.h"
-#include "finder/Finder.h"
-#include "finder/FinderCatalogue.h"
+#include "app/DesktopPlatform.h"
 #include "app/Form1.h"
 #include "common/Globals.h"
 #include "common/ImageLists.h"
-#include "app/DesktopPlatform.h"
+#include "finder/Finder.h"
+#include "finder/FinderCatalogue.h"
+#include "platform/GioLibrary.h"
 #include "store/Codes.h"
 #include "store/Connection.h"
 #include "store/Statements.h"
@@ -36,12 +38,14 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <optional>
 #include <spawn.h>
 #include <sqlite3.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -455,6 +459,102 @@ void measureFinder(const QString& dataHome, int runs) {
     std::printf("  (slowest further key %.2f ms)\n", slowest);
 }
 
+struct ChildTimes {
+    double wall = 0; // start to exit, ms
+    double cpu = 0;  // user and system time of the child, ms
+};
+
+// Runs `program ARGUMENTS` with these data folders to its exit; exits the benchmark when it
+// fails.
+ChildTimes runChild(const std::string& program, std::vector<std::string> arguments,
+                    const QString& share, const QString& dataHome) {
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        if (std::strncmp(*e, "XDG_DATA_", 9) != 0) {
+            env.emplace_back(*e);
+        }
+    }
+    env.push_back("XDG_DATA_DIRS=" + share.toStdString());
+    env.push_back("XDG_DATA_HOME=" + dataHome.toStdString());
+    std::vector<char*> envp;
+    for (std::string& e : env) {
+        envp.push_back(e.data());
+    }
+    envp.push_back(nullptr);
+    arguments.insert(arguments.begin(), program);
+    std::vector<char*> argv;
+    for (std::string& a : arguments) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv.data(), envp.data()) != 0) {
+        std::perror("posix_spawn");
+        std::exit(2);
+    }
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double wall = millisecondsSince(start);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s %s failed\n", program.c_str(), arguments.back().c_str());
+        std::exit(2);
+    }
+    const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    return {wall, ms(usage.ru_utime) + ms(usage.ru_stime)};
+}
+
+// Run as a child: GIO lists the installed applications and lets them go, nothing more.
+int gioListChild() {
+    const platform::GioLibrary& gio = platform::gio();
+    GList* all = gio.allApplications();
+    const int count = static_cast<int>(g_list_length(all));
+    g_list_free_full(all, gio.unref);
+    return count > 0 ? 0 : 1;
+}
+
+// `vantory --add-installed` reading, filing and storing 2,000 installed applications into a
+// fresh catalogue, as a whole process, against a process in which GIO only lists them. Both
+// are timed by their own CPU time, which a busy machine does not stretch, and by the clock.
+void measureAddInstalled(const char* self, const QString& folder, int runs) {
+    const QString applications = folder + "/share/applications";
+    QDir().mkpath(applications);
+    static const char* const kCategories[] = {"AudioVideo", "Development", "Education", "Game",
+                                              "Graphics",   "Network",     "Office",    "Science",
+                                              "Settings",   "System",      "Utility",   "X-Other"};
+    for (int i = 0; i < 2000; ++i) {
+        QFile entry(QStringLiteral("%1/app%2.desktop").arg(applications).arg(i));
+        entry.open(QIODevice::WriteOnly);
+        entry.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Application %1\n"
+                                   "Comment=What application %1 does\nIcon=text-editor\n"
+                                   "Exec=true %%F\nCategories=GTK;%2;\n")
+                        .arg(i)
+                        .arg(QLatin1String(kCategories[i % std::size(kCategories)]))
+                        .toUtf8());
+    }
+    const std::string vantory = (programFolder() + "/vantory").toStdString();
+    std::vector<double> addCpu, addWall, listCpu, listWall;
+    for (int i = 0; i < runs; ++i) {
+        const QString dataHome = QStringLiteral("%1/data%2").arg(folder).arg(i);
+        const ChildTimes add = runChild(vantory, {"--add-installed"}, folder + "/share", dataHome);
+        const ChildTimes list = runChild(self, {"--gio-list-child"}, folder + "/share", dataHome);
+        addCpu.push_back(add.cpu);
+        addWall.push_back(add.wall);
+        listCpu.push_back(list.cpu);
+        listWall.push_back(list.wall);
+    }
+    const double a = median(addCpu);
+    report({"adding 2,000 installed applications, CPU time", a, median(listCpu), "ms", a < 1000,
+            "< 1 s"});
+    std::printf("  (by the clock: %.0f ms, GIO listing alone %.0f ms)\n", median(addWall),
+                median(listWall));
+}
+
 // Peak resident memory of this process, in KiB.
 long peakMemoryKiB() {
     std::ifstream status("/proc/self/status");
@@ -504,6 +604,9 @@ int main(int argc, char* argv[]) {
         QFile::setPermissions(qEnvironmentVariable("XDG_RUNTIME_DIR"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
+    if (argc == 2 && std::strcmp(argv[1], "--gio-list-child") == 0) {
+        return gioListChild();
+    }
     if (argc == 3 && std::strcmp(argv[1], "--memory-child") == 0) {
         QApplication application(argc, argv);
         QIcon::setThemeName(QStringLiteral("Adwaita"));
@@ -517,6 +620,11 @@ int main(int argc, char* argv[]) {
     const int runArgument = finderOnly ? 2 : 1;
     const int runs = argc > runArgument ? std::max(3, std::atoi(argv[runArgument])) : 41;
     QTemporaryDir work;
+    if (argc > 1 && std::strcmp(argv[1], "--installed") == 0) {
+        measureAddInstalled(argv[0], work.path() + "/installed",
+                            argc > 2 ? std::max(3, std::atoi(argv[2])) : 11);
+        return rows.back().met ? 0 : 1;
+    }
     if (finderOnly) {
         const QString large = work.path() + "/large";
         makeCatalogue(large, 1000, 100);
@@ -567,6 +675,8 @@ int main(int argc, char* argv[]) {
         report({"dropping 1,000 files onto a category", d, r, "ms", d <= 3 * r && d < 150,
                 "<= 3x, < 150 ms"});
     }
+
+    measureAddInstalled(argv[0], work.path() + "/installed", std::min(runs, 11));
 
     std::vector<double> vm, bm;
     for (int i = 0; i < 3; ++i) {

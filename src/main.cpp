@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/AddInstalledCommandLine.h"
 #include "app/CommandLine.h"
+#include "app/DesktopPlatform.h"
 #include "app/Form1.h"
 #include "app/Translations.h"
 #include "common/Globals.h"
 #include "platform/DesktopEnvironment.h"
-#include "app/DesktopPlatform.h"
+#include "platform/DesktopFileSystem.h"
 #include "platform/DesktopWarmUp.h"
+#include "platform/InstalledApplications.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
 #include "store/NameCollator.h"
@@ -26,6 +29,15 @@ int main(int argc, char* argv[]) {
         // Needs no window. Refused, through the catalogue's lock, while a Vantory runs.
         platform::DesktopEnvironment environment;
         return app::restoreFromCommandLine(environment, *commandLine.restore);
+    }
+    if (commandLine.addInstalled) {
+        // No window and no display: the desktop's menu and the catalogue are files.
+        QCoreApplication application(argc, argv);
+        app::loadTranslations(QLocale::system().uiLanguages());
+        platform::DesktopEnvironment environment;
+        platform::DesktopFileSystem files;
+        platform::DesktopApplicationMenu menu;
+        return app::addInstalledFromCommandLine(environment, files, menu);
     }
     QApplication application(argc, argv);
     // The catalogue's libraries get ready beside the connection to the desktop.

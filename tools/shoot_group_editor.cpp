@@ -71,10 +71,10 @@ int main(int argc, char* argv[]) {
     app::DesktopPlatform desktop;
     PhotographingModalWindows modal(
         {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])});
-    platform::Services services{desktop.messages,   desktop.files, desktop.environment,
-                                desktop.images,     desktop.shell, desktop.dialogs,
-                                desktop.settings,   modal,         desktop.entryNames,
-                                desktop.targetIcons, desktop.launchCounts};
+    platform::Services services{
+        desktop.messages,   desktop.files,       desktop.environment,  desktop.images,
+        desktop.shell,      desktop.dialogs,     desktop.settings,     modal,
+        desktop.entryNames, desktop.targetIcons, desktop.launchCounts, desktop.applicationMenu};
     common::Globals globals;
     app::Form1 form1(services, globals);
     form1.Form_Load();

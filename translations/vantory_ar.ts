@@ -706,8 +706,137 @@ Restore it now? The catalogue as it is now is kept beside the backups.</source>
         <translation>تشغيل</translation>
     </message>
     <message>
+        <source>Vantory could not add the installed applications.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>تعذّر على Vantory إضافة التطبيقات المثبتة.
+
+%1
+
+لم يتغير الفهرس.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2</source>
+        <translation>تعذّر على Vantory نسخ الفهرس احتياطيًا إلى %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sound &amp; Video</source>
+        <translation>الصوت والفيديو</translation>
+    </message>
+    <message>
+        <source>Programming</source>
+        <translation>البرمجة</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>التعليم</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>الألعاب</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>الرسوميات</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>الإنترنت</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>المكتب</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>العلوم</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>System Tools</source>
+        <translation>أدوات النظام</translation>
+    </message>
+    <message>
+        <source>Accessories</source>
+        <translation>الملحقات</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>أخرى</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>The catalogue %1 cannot be changed now.</source>
+        <translation>لا يمكن تغيير الفهرس %1 الآن.</translation>
+    </message>
+    <message>
+        <source>Nothing was added: every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>لم تتم إضافة شيء، فكل تطبيقات قائمة سطح المكتب موجودة في الفهرس بالفعل.</translation>
+    </message>
+    <message>
+        <source>%1 applications were added to the catalogue %2.</source>
+        <translation>أُضيف %1 تطبيقًا إلى الفهرس %2.</translation>
+    </message>
+    <message>
+        <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
+        <translation>Vantory قيد التشغيل. أضف التطبيقات المثبتة من قائمة اسم الحاسوب في شجرته، أو أغلقه وحاول مرة أخرى. لم يتغير شيء.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Form1</name>
+    <message>
+        <source>Add Installed Applications…</source>
+        <translation>إضافة التطبيقات المثبتة…</translation>
+    </message>
+</context>
+<context>
+    <name>installed::AddInstalledDialog</name>
+    <message>
+        <source>Add Installed Applications</source>
+        <translation>إضافة التطبيقات المثبتة</translation>
+    </message>
+    <message>
+        <source>Reading the installed applications…</source>
+        <translation>جارٍ قراءة التطبيقات المثبتة…</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>الفئة</translation>
+    </message>
+    <message>
+        <source>New applications</source>
+        <translation>تطبيقات جديدة</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s menu lists no applications.</source>
+        <translation>لا تحتوي قائمة سطح المكتب على أي تطبيق.</translation>
+    </message>
+    <message>
+        <source>Every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>كل تطبيقات قائمة سطح المكتب موجودة في الفهرس بالفعل.</translation>
+    </message>
+    <message>
+        <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
+        <translation>اختر فئات القائمة التي تريد إضافتها. تصبح كل منها فئة في الفهرس، مع اختصار لكل تطبيق غير موجود فيه بعد.</translation>
     </message>
 </context>
 </TS>

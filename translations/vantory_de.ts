@@ -706,8 +706,137 @@ Jetzt wiederherstellen? Der Katalog, wie er jetzt ist, wird neben den Sicherunge
         <translation>Starten</translation>
     </message>
     <message>
+        <source>Vantory could not add the installed applications.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory konnte die installierten Anwendungen nicht hinzufügen.
+
+%1
+
+Der Katalog ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2</source>
+        <translation>Vantory konnte den Katalog nicht nach %1 sichern.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sound &amp; Video</source>
+        <translation>Multimedia</translation>
+    </message>
+    <message>
+        <source>Programming</source>
+        <translation>Entwicklung</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Bildung</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Grafik</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Büro</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>Wissenschaft</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>System Tools</source>
+        <translation>Systemwerkzeuge</translation>
+    </message>
+    <message>
+        <source>Accessories</source>
+        <translation>Zubehör</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Andere</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>The catalogue %1 cannot be changed now.</source>
+        <translation>Der Katalog %1 kann jetzt nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was added: every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>Nichts wurde hinzugefügt, denn jede Anwendung aus dem Menü der Arbeitsumgebung ist schon im Katalog.</translation>
+    </message>
+    <message>
+        <source>%1 applications were added to the catalogue %2.</source>
+        <translation>%1 Anwendungen wurden dem Katalog %2 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
+        <translation>Vantory läuft. Fügen Sie die installierten Anwendungen über das Menü des Computernamens in seinem Baum hinzu, oder schließen Sie es und versuchen Sie es erneut. Nichts wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Form1</name>
+    <message>
+        <source>Add Installed Applications…</source>
+        <translation>Installierte Anwendungen hinzufügen…</translation>
+    </message>
+</context>
+<context>
+    <name>installed::AddInstalledDialog</name>
+    <message>
+        <source>Add Installed Applications</source>
+        <translation>Installierte Anwendungen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Reading the installed applications…</source>
+        <translation>Die installierten Anwendungen werden gelesen…</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>New applications</source>
+        <translation>Neue Anwendungen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s menu lists no applications.</source>
+        <translation>Das Menü der Arbeitsumgebung enthält keine Anwendungen.</translation>
+    </message>
+    <message>
+        <source>Every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>Jede Anwendung aus dem Menü der Arbeitsumgebung ist schon im Katalog.</translation>
+    </message>
+    <message>
+        <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
+        <translation>Wählen Sie die Menükategorien, die hinzukommen sollen. Jede wird eine Kategorie des Katalogs, mit einer Verknüpfung zu jeder Anwendung, die er noch nicht enthält.</translation>
     </message>
 </context>
 </TS>

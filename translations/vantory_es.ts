@@ -706,8 +706,137 @@ La copia de seguridad intacta más reciente es %2.
         <translation>Iniciar</translation>
     </message>
     <message>
+        <source>Vantory could not add the installed applications.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory no pudo añadir las aplicaciones instaladas.
+
+%1
+
+El catálogo no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2</source>
+        <translation>Vantory no pudo hacer una copia de seguridad del catálogo en %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sound &amp; Video</source>
+        <translation>Sonido y vídeo</translation>
+    </message>
+    <message>
+        <source>Programming</source>
+        <translation>Programación</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Educación</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Juegos</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Gráficos</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Oficina</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>Ciencia</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>System Tools</source>
+        <translation>Herramientas del sistema</translation>
+    </message>
+    <message>
+        <source>Accessories</source>
+        <translation>Accesorios</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otros</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>The catalogue %1 cannot be changed now.</source>
+        <translation>El catálogo %1 no se puede modificar ahora.</translation>
+    </message>
+    <message>
+        <source>Nothing was added: every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>No se añadió nada, porque todas las aplicaciones del menú del escritorio ya están en el catálogo.</translation>
+    </message>
+    <message>
+        <source>%1 applications were added to the catalogue %2.</source>
+        <translation>Se añadieron %1 aplicaciones al catálogo %2.</translation>
+    </message>
+    <message>
+        <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
+        <translation>Vantory se está ejecutando. Añada las aplicaciones instaladas desde el menú del nombre del equipo en su árbol, o ciérrelo e inténtelo de nuevo. No se cambió nada.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Form1</name>
+    <message>
+        <source>Add Installed Applications…</source>
+        <translation>Añadir aplicaciones instaladas…</translation>
+    </message>
+</context>
+<context>
+    <name>installed::AddInstalledDialog</name>
+    <message>
+        <source>Add Installed Applications</source>
+        <translation>Añadir aplicaciones instaladas</translation>
+    </message>
+    <message>
+        <source>Reading the installed applications…</source>
+        <translation>Leyendo las aplicaciones instaladas…</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message>
+        <source>New applications</source>
+        <translation>Aplicaciones nuevas</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s menu lists no applications.</source>
+        <translation>El menú del escritorio no contiene aplicaciones.</translation>
+    </message>
+    <message>
+        <source>Every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>Todas las aplicaciones del menú del escritorio ya están en el catálogo.</translation>
+    </message>
+    <message>
+        <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
+        <translation>Elija las categorías del menú que desea añadir. Cada una pasa a ser una categoría del catálogo, con un acceso directo a cada aplicación que aún no contiene.</translation>
     </message>
 </context>
 </TS>

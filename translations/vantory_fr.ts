@@ -706,8 +706,137 @@ La restaurer maintenant ? Le catalogue tel qu’il est maintenant est conservé 
         <translation>Lancer</translation>
     </message>
     <message>
+        <source>Vantory could not add the installed applications.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory n’a pas pu ajouter les applications installées.
+
+%1
+
+Le catalogue n’a pas changé.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2</source>
+        <translation>Vantory n’a pas pu sauvegarder le catalogue dans %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sound &amp; Video</source>
+        <translation>Son et vidéo</translation>
+    </message>
+    <message>
+        <source>Programming</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Éducation</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jeux</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Graphisme</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Internet</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Bureautique</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>Science</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>System Tools</source>
+        <translation>Outils système</translation>
+    </message>
+    <message>
+        <source>Accessories</source>
+        <translation>Accessoires</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autres</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>The catalogue %1 cannot be changed now.</source>
+        <translation>Le catalogue %1 ne peut pas être modifié maintenant.</translation>
+    </message>
+    <message>
+        <source>Nothing was added: every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>Rien n’a été ajouté, car toutes les applications du menu du bureau sont déjà dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>%1 applications were added to the catalogue %2.</source>
+        <translation>%1 applications ont été ajoutées au catalogue %2.</translation>
+    </message>
+    <message>
+        <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
+        <translation>Vantory est en cours d’exécution. Ajoutez les applications installées depuis le menu du nom de l’ordinateur dans son arbre, ou fermez-le et réessayez. Rien n’a été modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Form1</name>
+    <message>
+        <source>Add Installed Applications…</source>
+        <translation>Ajouter les applications installées…</translation>
+    </message>
+</context>
+<context>
+    <name>installed::AddInstalledDialog</name>
+    <message>
+        <source>Add Installed Applications</source>
+        <translation>Ajouter les applications installées</translation>
+    </message>
+    <message>
+        <source>Reading the installed applications…</source>
+        <translation>Lecture des applications installées…</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>New applications</source>
+        <translation>Nouvelles applications</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s menu lists no applications.</source>
+        <translation>Le menu du bureau ne contient aucune application.</translation>
+    </message>
+    <message>
+        <source>Every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>Toutes les applications du menu du bureau sont déjà dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
+        <translation>Choisissez les catégories du menu à ajouter. Chacune devient une catégorie du catalogue, avec un raccourci vers chaque application qu’il ne contient pas encore.</translation>
     </message>
 </context>
 </TS>

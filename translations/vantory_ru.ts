@@ -706,8 +706,137 @@ Restore it now? The catalogue as it is now is kept beside the backups.</source>
         <translation>Запустить</translation>
     </message>
     <message>
+        <source>Vantory could not add the installed applications.
+
+%1
+
+The catalogue is unchanged.</source>
+        <translation>Vantory не удалось добавить установленные приложения.
+
+%1
+
+Каталог не изменён.</translation>
+    </message>
+    <message>
+        <source>Vantory could not back up the catalogue into %1.
+
+%2</source>
+        <translation>Vantory не удалось сохранить резервную копию каталога в %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Sound &amp; Video</source>
+        <translation>Мультимедиа</translation>
+    </message>
+    <message>
+        <source>Programming</source>
+        <translation>Программирование</translation>
+    </message>
+    <message>
+        <source>Education</source>
+        <translation>Образование</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Игры</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Графика</translation>
+    </message>
+    <message>
+        <source>Internet</source>
+        <translation>Интернет</translation>
+    </message>
+    <message>
+        <source>Office</source>
+        <translation>Офис</translation>
+    </message>
+    <message>
+        <source>Science</source>
+        <translation>Наука</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>System Tools</source>
+        <translation>Системные утилиты</translation>
+    </message>
+    <message>
+        <source>Accessories</source>
+        <translation>Стандартные</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Другие</translation>
+    </message>
+</context>
+<context>
+    <name>app</name>
+    <message>
+        <source>The catalogue %1 cannot be changed now.</source>
+        <translation>Каталог %1 сейчас нельзя изменить.</translation>
+    </message>
+    <message>
+        <source>Nothing was added: every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>Ничего не добавлено, потому что все приложения из меню рабочего стола уже есть в каталоге.</translation>
+    </message>
+    <message>
+        <source>%1 applications were added to the catalogue %2.</source>
+        <translation>В каталог %2 добавлено приложений: %1.</translation>
+    </message>
+    <message>
+        <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
+        <translation>Vantory запущен. Добавьте установленные приложения из меню имени компьютера в его дереве или закройте его и повторите попытку. Ничего не изменено.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Form1</name>
+    <message>
+        <source>Add Installed Applications…</source>
+        <translation>Добавить установленные приложения…</translation>
+    </message>
+</context>
+<context>
+    <name>installed::AddInstalledDialog</name>
+    <message>
+        <source>Add Installed Applications</source>
+        <translation>Добавить установленные приложения</translation>
+    </message>
+    <message>
+        <source>Reading the installed applications…</source>
+        <translation>Чтение установленных приложений…</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Категория</translation>
+    </message>
+    <message>
+        <source>New applications</source>
+        <translation>Новые приложения</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s menu lists no applications.</source>
+        <translation>В меню рабочего стола нет приложений.</translation>
+    </message>
+    <message>
+        <source>Every application of the desktop&apos;s menu is already in the catalogue.</source>
+        <translation>Все приложения из меню рабочего стола уже есть в каталоге.</translation>
+    </message>
+    <message>
+        <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
+        <translation>Выберите категории меню для добавления. Каждая станет категорией каталога с ярлыком для каждого приложения, которого в нём ещё нет.</translation>
     </message>
 </context>
 </TS>

@@ -52,6 +52,11 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                        "catalogue as it was is kept beside the backups."),
         QStringLiteral("BACKUP"));
     parser.addOption(restore);
+    const QCommandLineOption addInstalled(
+        QStringLiteral("add-installed"),
+        QStringLiteral("Add the applications of the desktop's menu that the catalogue does not "
+                       "hold yet, each under its menu category, and print what was added."));
+    parser.addOption(addInstalled);
     // Qt's own options (-platform xcb, -style fusion, -reverse, …) are the application
     // object's, taken after this: they pass here unseen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -93,6 +98,13 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         return line;
     }
     const QStringList words = parser.positionalArguments();
+    if (parser.isSet(addInstalled)) {
+        if (!words.isEmpty() || parser.isSet(restore) || parser.isSet(find)) {
+            return refuse(QStringLiteral("--add-installed takes nothing else."));
+        }
+        line.addInstalled = true;
+        return line;
+    }
     if (parser.isSet(restore)) {
         if (!words.isEmpty()) {
             return refuse(QStringLiteral("Unexpected argument '%1'.").arg(words.first()));

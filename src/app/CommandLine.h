@@ -16,6 +16,8 @@ struct CommandLine {
     std::optional<QString> find;
     // --restore: put this backup in place of the catalogue, with no Vantory running.
     std::optional<QString> restore;
+    // --add-installed: add the desktop's installed applications to the catalogue, no window.
+    bool addInstalled = false;
     // Set when the program ends at once with this status: 0 after --help or --version, 2 after
     // a command line it does not understand.
     std::optional<int> exitCode;

@@ -14,6 +14,7 @@
 #include "platform/DesktopModalWindows.h"
 #include "platform/DesktopSettings.h"
 #include "platform/DesktopTargetIcons.h"
+#include "platform/InstalledApplications.h"
 #include "platform/Services.h"
 #include "platform/StateFolder.h"
 
@@ -35,8 +36,10 @@ struct DesktopPlatform {
     platform::DesktopEntryNamesGio entryNames;
     platform::DesktopTargetIcons targetIcons;
     platform::DesktopLaunchCounts launchCounts;
-    platform::Services services{messages, files, environment, images,      shell,       dialogs,
-                                settings, modal, entryNames,  targetIcons, launchCounts};
+    platform::DesktopApplicationMenu applicationMenu;
+    platform::Services services{messages,   files,       environment,  images,
+                                shell,      dialogs,     settings,     modal,
+                                entryNames, targetIcons, launchCounts, applicationMenu};
 };
 
 } // namespace app

@@ -19,6 +19,8 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QContextMenuEvent;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -183,6 +185,11 @@ class Form1 : public QWidget, public common::MainWindow {
     // Shows, and when asked launches, the shortcut chosen in the finder.
     void takeFinderChoice(std::size_t shortcut, bool launch);
     void handleHover(QObject* watched);
+    // A context menu asked for in the tree (a right click, or the Menu key): the root's menu
+    // opens over the root. False when the event asked for no menu of the tree's.
+    bool showTreeMenu(QObject* watched, const QContextMenuEvent& event);
+    // The root node's context menu: the commands for the catalogue as a whole.
+    void fillRootMenu(QMenu& menu);
     void setListBackground(const std::optional<QPixmap>& picture);
     // Fills the window, its frames, the description line and the list as the desktop's colour
     // scheme asks.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
+#include "common/CatalogueBackups.h"
 #include "common/Messages.h"
 #include "store/Backup.h"
 #include "store/NameRepair.h"
@@ -22,16 +23,8 @@ namespace app {
 
 namespace {
 
-// How many rolling backups the backups folder keeps.
-constexpr std::size_t kBackupsKept = 7;
-
-std::filesystem::path backupFolderOf(const std::string& catalogue) {
-    return std::filesystem::path(catalogue).parent_path() / "backups";
-}
-
-std::filesystem::path backupFolderOf(const store::Connection& db) {
-    return backupFolderOf(db.path());
-}
+using common::backupFolderOf;
+using common::kBackupsKept;
 
 QString fromPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());

@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "app/PhysicalKeys.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -20,6 +21,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyRelease:
         // Releases tell the repeats of a held key from new presses.
         keyRepeat_.noteRelease(*static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::ContextMenu:
+        if ((watched == tree_ || watched == tree_->viewport()) &&
+            showTreeMenu(watched, *static_cast<QContextMenuEvent*>(event))) {
+            return true;
+        }
         break;
     case QEvent::MouseMove:
     case QEvent::Enter:

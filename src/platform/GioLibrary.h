@@ -21,6 +21,12 @@ namespace platform {
     CALL(applicationId, g_app_info_get_id)                                                         \
     CALL(executable, g_app_info_get_executable)                                                    \
     CALL(entryString, g_desktop_app_info_get_string)                                               \
+    CALL(entryStringList, g_desktop_app_info_get_string_list)                                      \
+    CALL(entryCategories, g_desktop_app_info_get_categories)                                       \
+    CALL(entryNoDisplay, g_desktop_app_info_get_nodisplay)                                         \
+    CALL(entryHidden, g_desktop_app_info_get_is_hidden)                                            \
+    CALL(applicationName, g_app_info_get_name)                                                     \
+    CALL(applicationDescription, g_app_info_get_description)                                       \
     CALL(applicationMonitor, g_app_info_monitor_get)                                               \
     CALL(connectSignal, g_signal_connect_data) /* GObject comes with GIO */                        \
     CALL(unref, g_object_unref)

@@ -49,7 +49,58 @@ QString takeString(gchar* text) {
     return value;
 }
 
+QStringList takeStringList(gchar** list) {
+    QStringList values;
+    for (gchar** item = list; item != nullptr && *item != nullptr; ++item)
+        values << QString::fromUtf8(*item);
+    g_strfreev(list);
+    return values;
+}
+
+// A desktop entry's list: values split at ";", the empty ones left out.
+QStringList splitList(const char* text) {
+    return QString::fromUtf8(text).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+DesktopApplication describe(const GioLibrary& gio, GAppInfo* app) {
+    auto* entry = reinterpret_cast<GDesktopAppInfo*>(app);
+    DesktopApplication described;
+    described.id = QString::fromUtf8(gio.applicationId(app));
+    described.file = QFile::decodeName(gio.appInfoFile(entry));
+    described.name = QString::fromUtf8(gio.applicationName(app));
+    described.comment = QString::fromUtf8(gio.applicationDescription(app));
+    described.categories = splitList(gio.entryCategories(entry));
+    described.onlyShowIn = takeStringList(gio.entryStringList(entry, "OnlyShowIn", nullptr));
+    described.notShowIn = takeStringList(gio.entryStringList(entry, "NotShowIn", nullptr));
+    described.program = QFile::decodeName(gio.executable(app));
+    described.tryExec = takeString(gio.entryString(entry, "TryExec"));
+    if (!described.tryExec.isEmpty()) {
+        gchar* found = g_find_program_in_path(described.tryExec.toUtf8().constData());
+        described.tryExecFound = found != nullptr;
+        g_free(found);
+    }
+    described.noDisplay = gio.entryNoDisplay(entry);
+    described.hidden = gio.entryHidden(entry);
+    return described;
+}
+
 } // namespace
+
+std::vector<DesktopApplication> readDesktopApplications() {
+    std::vector<DesktopApplication> applications;
+    if (!gioLoads())
+        return applications;
+    const GioLibrary& gio = platform::gio();
+    GList* all = gio.allApplications();
+    for (GList* node = all; node != nullptr; node = node->next) {
+        // Every application GIO lists on this desktop comes from a desktop entry.
+        auto* app = static_cast<GAppInfo*>(node->data);
+        if (gio.appInfoFile(reinterpret_cast<GDesktopAppInfo*>(app)) != nullptr)
+            applications.push_back(describe(gio, app));
+    }
+    g_list_free_full(all, gio.unref);
+    return applications;
+}
 
 bool isInstalledApplication(const QString& canonicalPath) {
     if (canonicalPath.isEmpty() || !gioLoads()) {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ApplicationMenu.h"
+
 #include <QHash>
 #include <QString>
+#include <vector>
 
 namespace platform {
 
@@ -10,6 +13,16 @@ namespace platform {
 // XDG applications folders, the desktop's own application menu. An entry of the same name that
 // another folder hides, or one that says it is hidden, is not.
 bool isInstalledApplication(const QString& canonicalPath);
+
+// Every application entry GIO lists from the XDG applications folders, with what its desktop
+// entry says about it. Safe on any thread: it neither watches the folders nor keeps the list.
+std::vector<DesktopApplication> readDesktopApplications();
+
+// The desktop's menu, read through GIO.
+class DesktopApplicationMenu : public ApplicationMenu {
+  public:
+    std::vector<DesktopApplication> applications() override { return readDesktopApplications(); }
+};
 
 // The icons of the installed applications (GIO's list of desktop entries), by the program each
 // entry starts. Read when first asked and kept until the desktop reports a change to its

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ApplicationMenu.h"
 #include "platform/DesktopEntryNames.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
@@ -28,6 +29,7 @@ struct Services {
     DesktopEntryNames& entryNames;
     TargetIcons& targetIcons;
     LaunchCounts& launchCounts;
+    ApplicationMenu& applicationMenu;
 };
 
 } // namespace platform

@@ -50,6 +50,10 @@ ResultSet selectItemListOfGroup(Connection& db, const std::string& group) {
         column::itemcaption);
 }
 
+ResultSet selectItemPlaces(Connection& db) {
+    return db.query("select [groupcaption], [itemcaption], [itempath] from [tblItems]");
+}
+
 ResultSet selectGroup(Connection& db, const std::string& group) {
     return db.query("select * from tblGroups where groupcaption=?", {text(group)});
 }

@@ -21,6 +21,8 @@ ResultSet selectItemsOfGroup(Connection& db, const std::string& group);
 // R2 for the shortcut list: each shortcut's caption, kind, colour and path alone, sorted by
 // caption.
 ResultSet selectItemListOfGroup(Connection& db, const std::string& group);
+// Every shortcut's group, caption and target, in no order: what the catalogue already holds.
+ResultSet selectItemPlaces(Connection& db);
 // R3: one group by name.
 ResultSet selectGroup(Connection& db, const std::string& group);
 // R4: shortcuts by caption, in any group.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ApplicationMenu.h"
 #include "platform/DesktopEntryNames.h"
 #include "platform/Dialogs.h"
 #include "platform/Environment.h"
@@ -287,6 +288,20 @@ class FakeLaunchCounts : public platform::LaunchCounts {
     QHash<QString, int> counts;
 };
 
+// The desktop's menu: asking it fails the test unless a test hands the question on to a real
+// one (the desktop's, on a private applications folder).
+class FakeApplicationMenu : public platform::ApplicationMenu {
+  public:
+    std::vector<platform::DesktopApplication> applications() override {
+        if (handOnTo == nullptr) {
+            ADD_FAILURE() << "unscripted read of the desktop's menu";
+            return {};
+        }
+        return handOnTo->applications();
+    }
+    platform::ApplicationMenu* handOnTo = nullptr;
+};
+
 // Every fake but the file system, which is FileSystem, handed out as the program's services.
 template <class FileSystem> struct FakeServicesOn {
     FakeMessageBoxes messages;
@@ -300,13 +315,15 @@ template <class FileSystem> struct FakeServicesOn {
     FakeDesktopEntryNames entryNames;
     FakeTargetIcons targetIcons;
     FakeLaunchCounts launchCounts;
-    platform::Services services{messages, files, environment, images,      shell,       dialogs,
-                                settings, modal, entryNames,  targetIcons, launchCounts};
+    FakeApplicationMenu applicationMenu;
+    platform::Services services{messages,   files,       environment,  images,
+                                shell,      dialogs,     settings,     modal,
+                                entryNames, targetIcons, launchCounts, applicationMenu};
 
     // The same services with other message boxes and pictures, for a window of its own.
     platform::Services servicesWith(platform::MessageBoxes& boxes, platform::Images& pictures) {
-        return {boxes,    files, environment, pictures,    shell,       dialogs,
-                settings, modal, entryNames,  targetIcons, launchCounts};
+        return {boxes,    files, environment, pictures,    shell,        dialogs,
+                settings, modal, entryNames,  targetIcons, launchCounts, applicationMenu};
     }
 };
 
