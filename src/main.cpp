@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "app/SyncCommandLine.h"
 #include "app/Translations.h"
 #include "common/Globals.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/DesktopSyncFiles.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
@@ -26,6 +28,21 @@ int main(int argc, char* argv[]) {
         // Needs no window. Refused, through the catalogue's lock, while a Vantory runs.
         platform::DesktopEnvironment environment;
         return app::restoreFromCommandLine(environment, *commandLine.restore);
+    }
+    if (commandLine.syncFolder || commandLine.syncNow) {
+        // Needs no window either: the settings and the synced folder are plain files.
+        QCoreApplication reader(argc, argv);
+        platform::DesktopSyncFiles sync;
+        int status = 0;
+        if (commandLine.syncFolder) {
+            status = app::chooseSyncFolder(sync, *commandLine.syncFolder);
+        }
+        if (status == 0 && commandLine.syncNow) {
+            platform::DesktopEnvironment environment;
+            platform::DesktopFileSystem files;
+            status = app::syncFromCommandLine(environment, files, sync);
+        }
+        return status;
     }
     QApplication application(argc, argv);
     // The catalogue's libraries get ready beside the connection to the desktop.

@@ -52,6 +52,17 @@ CommandLine readCommandLine(int argc, char* argv[]) {
                        "catalogue as it was is kept beside the backups."),
         QStringLiteral("BACKUP"));
     parser.addOption(restore);
+    const QCommandLineOption syncFolder(
+        QStringLiteral("sync-folder"),
+        QStringLiteral("Keep the catalogue in step with other computers through DIR, a folder "
+                       "that a file-sync program keeps the same on each; \"\" to stop."),
+        QStringLiteral("DIR"));
+    parser.addOption(syncFolder);
+    const QCommandLineOption syncNow(
+        QStringLiteral("sync-now"),
+        QStringLiteral("Merge the catalogue with the other computers' changes in the synced "
+                       "folder now, and end without a window."));
+    parser.addOption(syncNow);
     // Qt's own options (-platform xcb, -style fusion, -reverse, …) are the application
     // object's, taken after this: they pass here unseen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -93,6 +104,16 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         return line;
     }
     const QStringList words = parser.positionalArguments();
+    if (parser.isSet(syncFolder) || parser.isSet(syncNow)) {
+        if (!words.isEmpty()) {
+            return refuse(QStringLiteral("Unexpected argument '%1'.").arg(words.first()));
+        }
+        if (parser.isSet(syncFolder)) {
+            line.syncFolder = parser.value(syncFolder);
+        }
+        line.syncNow = parser.isSet(syncNow);
+        return line;
+    }
     if (parser.isSet(restore)) {
         if (!words.isEmpty()) {
             return refuse(QStringLiteral("Unexpected argument '%1'.").arg(words.first()));

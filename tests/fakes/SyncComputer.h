@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// One computer taking part in keeping a catalogue in step: its own catalogue, its own state
+// folder and home, and the shared folder that a file-sync program would keep the same.
+
+#include "platform/DesktopSyncFiles.h"
+#include "store/CatalogueRows.h"
+#include "store/Connection.h"
+#include "sync/Merge.h"
+
+#include "fakes/TempCatalogue.h"
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace fakes {
+
+// The desktop's files with this computer's own state folder.
+class SyncFilesAt : public platform::DesktopSyncFiles {
+  public:
+    explicit SyncFilesAt(QString stateFolder) : stateFolder_(std::move(stateFolder)) {}
+    QString stateFolder() override { return stateFolder_; }
+
+  private:
+    QString stateFolder_;
+};
+
+class SyncComputer {
+  public:
+    SyncComputer(QString shared, QString name, QString home = QStringLiteral("/home/someone"))
+        : shared_(std::move(shared)), name_(std::move(name)), home_(std::move(home)),
+          files_(state_.path()), db_(catalogue_.open()) {}
+
+    store::Connection& db() { return *db_; }
+    SyncFilesAt& files() { return files_; }
+    QString stateFolder() const { return state_.path(); }
+    QString backups() const { return catalogue_.folder() + QStringLiteral("/backups"); }
+
+    // Merges at `minute` minutes past a fixed time, so that stamps are under the test's control.
+    vsync::MergeReport merge(int minute) {
+        const auto now = std::chrono::system_clock::time_point(std::chrono::hours(24 * 20000)) +
+                         std::chrono::minutes(minute);
+        return vsync::mergeWithFolder(*db_, files_, {shared_, backups(), home_, name_, now});
+    }
+
+    // Every row as text, sorted: "Group|description|picture|colour" and
+    // "Group/Caption|description|path|parameters|kind|colour|window".
+    std::vector<std::string> rows() {
+        const store::CatalogueRows all = store::readCatalogueRows(*db_);
+        std::vector<std::string> out;
+        for (const auto& g : all.groups) {
+            out.push_back(g.row.groupcaption + "|" + g.row.groupdescription + "|" +
+                          g.row.backgroundimage + "|" + std::to_string(g.row.grouptextcolor));
+        }
+        for (const auto& i : all.items) {
+            out.push_back(i.row.groupcaption + "/" + i.row.itemcaption + "|" +
+                          i.row.itemdescription + "|" + i.row.itempath + "|" + i.row.itemparameter +
+                          "|" + std::to_string(i.row.itemtype) + "|" +
+                          std::to_string(i.row.itemtextcolor) + "|" + std::to_string(i.row.openas));
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+  private:
+    QString shared_;
+    QString name_;
+    QString home_;
+    TempCatalogue catalogue_;
+    QTemporaryDir state_;
+    SyncFilesAt files_;
+    std::unique_ptr<store::Connection> db_;
+};
+
+} // namespace fakes
