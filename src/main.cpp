@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
     if (commandLine.syncFolder || commandLine.syncNow) {
         // Needs no window either: the settings and the synced folder are plain files.
         QCoreApplication reader(argc, argv);
+        app::loadTranslations(QLocale::system().uiLanguages());
         platform::DesktopSyncFiles sync;
         int status = 0;
         if (commandLine.syncFolder) {
@@ -65,7 +66,10 @@ int main(int argc, char* argv[]) {
     desktopWarmUp.finish();
 
     common::Globals globals;
+    // Outlives the window, whose merge at close writes through it.
+    platform::DesktopSyncFiles sync;
     app::Form1 form1(desktop.services, globals);
+    form1.keepInStepThrough(sync);
     if (!form1.Form_Load()) {
         // Refused at start-up (another Vantory runs): the window never opens.
         return 1;

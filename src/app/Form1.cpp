@@ -85,6 +85,10 @@ void Form1::buildControls() {
 }
 
 void Form1::connectControls() {
+    // The root's context menu: a right click, or the Menu key on the current node.
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showTreeMenu(at); });
     connect(PushButton(1), &QPushButton::clicked, this, [this] { PushButton1_Click(); });
     connect(PushButton(2), &QPushButton::clicked, this, [this] { PushButton2_Click(); });
     connect(PushButton(3), &QPushButton::clicked, this, [this] { PushButton3_Click(); });

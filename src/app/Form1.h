@@ -22,8 +22,16 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+class QMenu;
+
 namespace dragdrop {
 class ListDragDrop;
+}
+namespace platform {
+class SyncFiles;
+}
+namespace vsync {
+class SyncKeeper;
 }
 
 namespace app {
@@ -58,6 +66,14 @@ class Form1 : public QWidget, public common::MainWindow {
     // Backs the open catalogue up into the backups folder beside it, keeping the newest seven;
     // start-up runs it once the window shows. A failure is told, never fatal.
     void backUpCatalogue();
+
+    // Keeps the catalogue in step with other computers through the folder chosen in `files`:
+    // merges once start-up has backed the catalogue up, after the program's changes, when the
+    // folder changes and at close.
+    void keepInStepThrough(platform::SyncFiles& files);
+    vsync::SyncKeeper* syncKeeper() const { return keeper_; }
+    // The category tree's root's context menu (right click, or the Menu key on the root).
+    void fillRootMenu(QMenu& menu);
 
     // Opens the finder over the window with `text` typed in it.
     void openFinder(const QString& text);
@@ -169,6 +185,12 @@ class Form1 : public QWidget, public common::MainWindow {
     QTreeWidgetItem* selectedNode() const;
 
     QTreeWidgetItem* nodeAt(int position) const;
+    // The context menu of the tree's node at `at` (in the viewport), for the root alone.
+    void showTreeMenu(const QPoint& at);
+    // The root's hover text: how the catalogue is kept in step; "" when it is not.
+    QString rootHover() const;
+    // The program may have changed the catalogue: a merge follows shortly when it did.
+    void noteSyncChange();
 
     platform::Services& services_;
     common::Globals& globals_;
@@ -191,6 +213,7 @@ class Form1 : public QWidget, public common::MainWindow {
     Finder* finder_ = nullptr;
     FinderCatalogue* finderCatalogue_ = nullptr;
     QPointer<QWidget> focusBeforeFinder_;
+    vsync::SyncKeeper* keeper_ = nullptr;
 };
 
 } // namespace app

@@ -69,6 +69,32 @@ void DesktopSyncFiles::writeWhole(const QString& path, const QByteArray& bytes) 
     }
 }
 
+void DesktopSyncFiles::watch(const QString& folder, std::function<void()> changed) {
+    watcher_.reset();
+    if (folder.isEmpty()) {
+        return;
+    }
+    QDir().mkpath(folder);
+    watcher_ = std::make_unique<QFileSystemWatcher>();
+    // A sync program replaces a file by renaming another over it, which the folder tells; one
+    // that writes a file in place is told by the file.
+    const auto rewatch = [this, folder] {
+        const QStringList files = fileNames(folder, QString());
+        for (const QString& name : files) {
+            watcher_->addPath(folder + QLatin1Char('/') + name);
+        }
+    };
+    watcher_->addPath(folder);
+    rewatch();
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, watcher_.get(),
+                     [rewatch, changed] {
+                         rewatch();
+                         changed();
+                     });
+    QObject::connect(watcher_.get(), &QFileSystemWatcher::fileChanged, watcher_.get(),
+                     [changed] { changed(); });
+}
+
 QString DesktopSyncFiles::stateFolder() {
     return platform::stateFolder();
 }

@@ -3,6 +3,10 @@
 
 #include "platform/SyncFiles.h"
 
+#include <QFileSystemWatcher>
+
+#include <memory>
+
 namespace platform {
 
 class DesktopSyncFiles : public SyncFiles {
@@ -13,6 +17,10 @@ class DesktopSyncFiles : public SyncFiles {
     std::optional<QByteArray> read(const QString& path) override;
     void writeWhole(const QString& path, const QByteArray& bytes) override;
     QString stateFolder() override;
+    void watch(const QString& folder, std::function<void()> changed) override;
+
+  private:
+    std::unique_ptr<QFileSystemWatcher> watcher_;
 };
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace platform {
@@ -28,6 +29,9 @@ class SyncFiles {
     virtual void writeWhole(const QString& path, const QByteArray& bytes) = 0;
     // Where this computer keeps its own record.
     virtual QString stateFolder() = 0;
+    // Calls `changed` on the program's thread when a file in `folder` is added, removed, renamed
+    // or written; watches nothing with an empty folder. Replaces what was watched before.
+    virtual void watch(const QString& folder, std::function<void()> changed) = 0;
 };
 
 } // namespace platform

@@ -20,14 +20,18 @@
 
 namespace fakes {
 
-// The desktop's files with this computer's own state folder.
+// The desktop's files with this computer's own state folder, and the chosen folder kept here
+// rather than in the user's settings.
 class SyncFilesAt : public platform::DesktopSyncFiles {
   public:
     explicit SyncFilesAt(QString stateFolder) : stateFolder_(std::move(stateFolder)) {}
     QString stateFolder() override { return stateFolder_; }
+    QString folder() override { return folder_; }
+    void setFolder(const QString& folder) override { folder_ = folder; }
 
   private:
     QString stateFolder_;
+    QString folder_;
 };
 
 class SyncComputer {
