@@ -32,9 +32,6 @@ rows() {
 }
 sql() { sqlite3 "$(catalogue "$1")" "$2"; }
 
-as ann --sync-now
-[ "$status" -eq 1 ] || fail "--sync-now without a folder ended with $status"
-grep -q -- "--sync-folder" "$work/err" || fail "--sync-now without a folder said: $(cat "$work/err")"
 as ann --sync-folder "$work/nowhere"
 [ "$status" -eq 1 ] || fail "--sync-folder to a missing folder ended with $status"
 
@@ -45,7 +42,7 @@ for who in ann bob cid; do
 done
 [ "$(ls "$shared/Vantory" | wc -l)" -eq 3 ] || fail "the folder holds: $(ls "$shared/Vantory")"
 
-sql ann "insert into tblGroups values ('Games', 'fun', 0);
+sql ann "insert into tblGroups values ('Games', 'fun', '', 0);
          insert into tblItems values ('Games', 'Chess', 'board', '$work/ann/bin/chess', '', 2, 0, 0);
          insert into tblItems values ('Games', 'Mines', '', '/usr/games/mines', '', 2, 0, 0);"
 as ann --sync-now
@@ -85,7 +82,6 @@ as ann --sync-now
 [ "$(rows ann)" = "$expected" ] || fail "a torn file changed the catalogue: $(rows ann)"
 
 as ann --sync-folder ""
-[ "$status" -eq 0 ] || fail "--sync-folder \"\" ended with $status"
 as ann --sync-now
-[ "$status" -eq 1 ] || fail "--sync-now after stopping ended with $status"
+[ "$status" -eq 1 ] && grep -q -- "--sync-folder" "$work/err" || fail "--sync-now after stopping: $status"
 echo "three homes keep one catalogue in step"

@@ -6,6 +6,7 @@
 #include "store/Backup.h"
 #include "store/Statements.h"
 
+#include "fakes/FaultyVfs.h"
 #include "fakes/SyncComputer.h"
 
 #include <QDir>
@@ -126,6 +127,65 @@ TEST(SyncFolder, FirstMergeWithAFolderBacksUpAndAdoptsRowsByName) {
                                             "Internet|same start||0"};
     EXPECT_EQ(ann.rows(), expected);
     EXPECT_EQ(bob.rows(), expected);
+}
+
+// Two computers in step, then ann deletes, edits and adds; what bob should end with.
+struct Scene {
+    QTemporaryDir shared;
+    SyncComputer ann{shared.path(), QStringLiteral("ann")};
+    SyncComputer bob{shared.path(), QStringLiteral("bob")};
+    std::vector<std::string> expected;
+
+    Scene() {
+        store::insertGroup(ann.db(), group("Games"));
+        store::insertItem(ann.db(), item("Games", "Chess", 2, "/usr/games/chess"));
+        store::insertItem(ann.db(), item("Games", "Mines", 2, "/usr/games/mines"));
+        ann.merge(1);
+        bob.merge(2);
+        store::deleteItem(ann.db(), "Games", "Mines");
+        ann.db().execute("update tblItems set itemdescription='new' where itemcaption='Chess'");
+        store::insertGroup(ann.db(), group("Tools"));
+        ann.merge(3);
+        expected = ann.rows();
+    }
+};
+
+TEST(SyncFolder, AFailedWriteAtAnyPointLeavesTheCatalogueWholeAndTheNextMergeFinishes) {
+    fakes::forEveryFault("a merge", 200, [](auto call, auto mode, int n) {
+        Scene scene;
+        const std::vector<std::string> before = scene.bob.rows();
+        scene.bob.reopen(fakes::FaultyVfs::name());
+        fakes::FaultyVfs::instance().failAt(call, n, mode);
+        try {
+            scene.bob.merge(4);
+        } catch (const std::exception&) {
+            // Told to the user; what counts is what the catalogue holds.
+        }
+        const int faults = fakes::FaultyVfs::instance().faults();
+        fakes::FaultyVfs::instance().reset();
+        scene.bob.reopen("");
+        const std::vector<std::string> after = scene.bob.rows();
+        EXPECT_TRUE(after == before || after == scene.expected) << "fault at " << n;
+        scene.bob.merge(5);
+        EXPECT_EQ(scene.bob.rows(), scene.expected) << "fault at " << n;
+        return faults > 0;
+    });
+}
+
+TEST(SyncFolder, AMergeCutShortAfterTheCatalogueChangedIsFinishedWithoutDuplicates) {
+    Scene scene;
+    // Killed after the catalogue took the merge, before this computer's record was written.
+    const QString record = scene.bob.stateFolder() + QStringLiteral("/sync-record.vlocal");
+    const QByteArray recordBefore = readAll(record);
+    scene.bob.merge(4);
+    ASSERT_EQ(scene.bob.rows(), scene.expected);
+    writeAll(record, recordBefore);
+
+    scene.bob.merge(5);
+    EXPECT_EQ(scene.bob.rows(), scene.expected);
+    // Nothing bob saw again counts as a change of bob's: ann gets nothing new.
+    EXPECT_FALSE(scene.ann.merge(6).catalogueChanged);
+    EXPECT_EQ(scene.ann.rows(), scene.expected);
 }
 
 } // namespace

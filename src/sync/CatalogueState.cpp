@@ -171,7 +171,10 @@ CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen&
     };
     matchBy(seen, RowKind::Category, ids.groups, groupBase, categoryKey, groupKey);
     matchBy(adoptable, RowKind::Category, ids.groups, groupBase, categoryKey, groupKey);
-    if (!firstMerge) {
+    const auto anyWithoutId = [](const std::vector<std::string>& found) {
+        return std::any_of(found.begin(), found.end(), [](const auto& id) { return id.empty(); });
+    };
+    if (!firstMerge && anyWithoutId(ids.groups)) {
         // A category renamed here: the one gone whose shortcuts' captions (or, with none, whose
         // other fields) are those of the one new.
         std::unordered_map<std::string, std::vector<std::string>> newCaptions;
@@ -235,7 +238,7 @@ CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen&
     };
     matchBy(seen, RowKind::Shortcut, ids.items, itemBase, shortcutKey, itemKey);
     matchBy(adoptable, RowKind::Shortcut, ids.items, itemBase, shortcutKey, itemKey);
-    if (!firstMerge) {
+    if (!firstMerge && anyWithoutId(ids.items)) {
         // A shortcut renamed here: the one gone from the same category with the same target.
         UniquePairs<std::string> pairs;
         for (const auto& [id, row] : seen) {

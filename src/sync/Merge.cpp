@@ -95,8 +95,9 @@ MergeReport mergeWithFolder(store::Connection& db, platform::SyncFiles& files,
             store::makeRollingBackup(db, place.backupFolder.toStdString(), place.now).made;
     }
 
+    // This computer's changes were made before it saw what the others wrote now: they are
+    // stamped by its own clock, which then passes every stamp read.
     HybridClock clock(record.computer, record.clock);
-    clock.witness(newestStamp(joined));
     const std::string home = place.home.toStdString();
     const NameKey nameKey = [&db](std::string_view name) { return db.nameKey(name); };
     const bool firstMerge = !known;
@@ -105,6 +106,7 @@ MergeReport mergeWithFolder(store::Connection& db, platform::SyncFiles& files,
     const store::CatalogueRows catalogue = store::readCatalogueRows(db);
     const CatalogueIds ids =
         noteLocalChanges(catalogue, record.seen, adoptable, joined, context, firstMerge);
+    clock.witness(newestStamp(joined));
     const Seen view = catalogueView(joined, home, nameKey);
 
     StateDocument mine;

@@ -41,6 +41,12 @@ class SyncComputer {
           files_(state_.path()), db_(catalogue_.open()) {}
 
     store::Connection& db() { return *db_; }
+    // Opens the catalogue again through another SQLite VFS ("" for the default).
+    void reopen(const std::string& vfs) {
+        db_.reset();
+        db_ = std::make_unique<store::Connection>();
+        db_->open(catalogue_.path().toStdString(), {.vfs = vfs});
+    }
     SyncFilesAt& files() { return files_; }
     QString stateFolder() const { return state_.path(); }
     QString backups() const { return catalogue_.folder() + QStringLiteral("/backups"); }
