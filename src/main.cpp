@@ -5,7 +5,7 @@
 #include "app/Translations.h"
 #include "common/Globals.h"
 #include "platform/DesktopEnvironment.h"
-#include "platform/DesktopPlatform.h"
+#include "app/DesktopPlatform.h"
 #include "platform/DesktopSyncFiles.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/ReadyReport.h"
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     desktopWarmUp.finish();
 
     common::Globals globals;

@@ -7,11 +7,11 @@
 #include "fakes/FakeServices.h"
 #include "fakes/PrivateApplications.h"
 #include "fakes/RecordingLauncher.h"
+#include "launch/DesktopShell.h"
+#include "launch/ShellParameters.h"
+#include "launch/ShellPlan.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopLauncher.h"
-#include "platform/DesktopShell.h"
-#include "platform/ShellParameters.h"
-#include "platform/ShellPlan.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +27,7 @@
 #include <vector>
 
 using namespace platform;
+using namespace launch;
 using fakes::Launched;
 
 namespace {

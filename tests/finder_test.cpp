@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Finder.h"
-#include "app/FinderCatalogue.h"
 #include "fakes/Form1Fixture.h"
-#include "launch/FinderIndex.h"
+#include "finder/Finder.h"
+#include "finder/FinderCatalogue.h"
+#include "finder/FinderIndex.h"
 #include "platform/DesktopLaunchCounts.h"
 #include "store/Statements.h"
 
@@ -124,7 +124,7 @@ TEST(FinderRanking, OrdersByWhereTheTextStandsThenLaunchesThenCaption) {
         {"Web", "Straße", "", "https://maps.example", 3},
     };
     const store::NameCollator names("");
-    launch::FinderIndex index(shortcuts, names);
+    finder::FinderIndex index(shortcuts, names);
     const auto key = &platform::LaunchCounts::key;
     const std::vector<Ranking> table = {
         // prefix, then word start, then contained, then the other fields by caption
@@ -151,7 +151,7 @@ TEST(FinderRanking, OrdersByWhereTheTextStandsThenLaunchesThenCaption) {
     };
     for (const Ranking& row : table) {
         index.setLaunchCounts(row.launches);
-        const launch::FinderIndex::Found found = index.find(QString::fromUtf8(row.text), 10);
+        const finder::FinderIndex::Found found = index.find(QString::fromUtf8(row.text), 10);
         QStringList captions;
         for (std::size_t number : found.best) {
             captions << QString::fromStdString(index.shortcut(number).caption);

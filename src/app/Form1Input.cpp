@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
-#include "platform/PhysicalKeys.h"
+#include "app/PhysicalKeys.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -36,7 +36,7 @@ bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
     const bool repeat = keyRepeat_.isRepeat(*key);
     // Ctrl+L launches wherever the focus is, also on a keyboard that types no Latin letters;
     // Ctrl+Shift+L, Alt+L and L do not. A held key launches once, not with every repeat.
-    if (shift == Qt::ControlModifier && platform::isLetterKey(*key, Qt::Key_L)) {
+    if (shift == Qt::ControlModifier && isLetterKey(*key, Qt::Key_L)) {
         if (!repeat) {
             PushButton7_Click();
         }

@@ -9,11 +9,9 @@
 class QLineEdit;
 class QListWidget;
 
-namespace launch {
-class FinderIndex;
-}
+namespace finder {
 
-namespace app {
+class FinderIndex;
 
 // The finder: a small popup over the main window with a one-line field and below it the best
 // ten shortcuts of the whole catalogue for what is typed there. Enter or a click on a row
@@ -33,7 +31,7 @@ class Finder : public QFrame {
     // Shows the finder over its window with `text` in the field.
     void open(const QString& text);
     // The index to search, none while it is being built; the results follow at once.
-    void setIndex(launch::FinderIndex* index);
+    void setIndex(FinderIndex* index);
 
     QLineEdit* field() const { return field_; }
     QListWidget* results() const { return results_; }
@@ -57,7 +55,7 @@ class Finder : public QFrame {
 
     QLineEdit* field_ = nullptr;
     QListWidget* results_ = nullptr;
-    launch::FinderIndex* index_ = nullptr;
+    FinderIndex* index_ = nullptr;
 };
 
-} // namespace app
+} // namespace finder

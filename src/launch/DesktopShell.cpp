@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/DesktopShell.h"
+#include "launch/DesktopShell.h"
 
-#include "platform/ShellPlan.h"
+#include "launch/ShellPlan.h"
 
-namespace platform {
+namespace launch {
 
 namespace {
 
@@ -17,12 +17,13 @@ QString couldNotStart(const QString& path, const QString& reason) {
 
 } // namespace
 
-DesktopShell::DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher,
-                           LaunchQuestion& question, TrustedEntries& trusted, QString machine)
+DesktopShell::DesktopShell(platform::MessageBoxes& messages, platform::FileSystem& files,
+                           platform::Launcher& launcher, platform::LaunchQuestion& question,
+                           platform::TrustedEntries& trusted, QString machine)
     : messages_(messages), files_(files), launcher_(launcher), trust_(question, trusted),
       machine_(std::move(machine)) {}
 
-void DesktopShell::execute(const ShellRequest& request) {
+void DesktopShell::execute(const platform::ShellRequest& request) {
     const ShellAction action = planShellRequest(request, files_, machine_);
     std::visit(
         Overloaded{
@@ -54,8 +55,8 @@ void DesktopShell::execute(const ShellRequest& request) {
 }
 
 void DesktopShell::report(QWidget* owner, const QString& text) {
-    messages_.show(owner, text, QStringLiteral("Vantory"), MessageButtons::Ok,
-                   MessageIcon::Critical);
+    messages_.show(owner, text, QStringLiteral("Vantory"), platform::MessageButtons::Ok,
+                   platform::MessageIcon::Critical);
 }
 
-} // namespace platform
+} // namespace launch

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Finder.h"
+#include "finder/Finder.h"
 
-#include "app/FinderRow.h"
 #include "common/ImageLists.h"
 #include "common/ShortcutIcon.h"
-#include "launch/FinderIndex.h"
+#include "finder/FinderIndex.h"
+#include "finder/FinderRow.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -15,7 +15,7 @@
 
 #include <QCoreApplication>
 
-namespace app {
+namespace finder {
 
 namespace {
 
@@ -92,7 +92,7 @@ void Finder::open(const QString& text) {
     field_->end(false);
 }
 
-void Finder::setIndex(launch::FinderIndex* index) {
+void Finder::setIndex(FinderIndex* index) {
     index_ = index;
     search();
 }
@@ -105,7 +105,7 @@ void Finder::search() {
         fitHeight();
         return;
     }
-    const launch::FinderIndex::Found found = index_->find(text, kMaxRows);
+    const FinderIndex::Found found = index_->find(text, kMaxRows);
     for (std::size_t number : found.best) {
         const store::ShortcutSummary& shortcut = index_->shortcut(number);
         const QString caption = QString::fromStdString(shortcut.caption);
@@ -190,4 +190,4 @@ void Finder::hideEvent(QHideEvent* event) {
     Q_EMIT closed();
 }
 
-} // namespace app
+} // namespace finder

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace launch {
+namespace finder {
 
 // Every shortcut of the catalogue, folded once for searching, and the search the finder runs
 // on each keystroke. Building it takes a while for a large catalogue and may run on any thread;
@@ -65,4 +65,4 @@ class FinderIndex {
     std::vector<std::uint32_t> lastFound_;
 };
 
-} // namespace launch
+} // namespace finder
