@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shared folder as file-sync programs leave it: conflict copies beside the computers' files,
-// files cut short or from a newer Vantory; and what travels between homes, and what a merge
-// keeps safe.
+// The shared folder as file-sync programs leave it (conflict copies, files cut short or from a
+// newer Vantory); what travels between homes; what a merge keeps safe.
 
 #include "store/Backup.h"
 #include "store/Statements.h"
@@ -37,16 +36,6 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-// The one file in the shared folder that `computer` wrote.
-QString ownFile(const QTemporaryDir& dir, const QStringList& before) {
-    for (const QString& name : QDir(sharedFolder(dir)).entryList(QDir::Files)) {
-        if (!before.contains(name)) {
-            return sharedFolder(dir) + QLatin1Char('/') + name;
-        }
-    }
-    return {};
-}
-
 TEST(SyncFolder, ConflictCopiesAreReadAndDamagedFilesChangeNothing) {
     QTemporaryDir shared;
     SyncComputer ann(shared.path(), QStringLiteral("ann"));
@@ -58,19 +47,20 @@ TEST(SyncFolder, ConflictCopiesAreReadAndDamagedFilesChangeNothing) {
     store::insertItem(cid.db(), item("Games", "Go", 2, "/usr/games/go"));
     cid.merge(3);
     // The sync program kept cid's latest file only as a conflict copy of an older one.
-    const QString cids = ownFile(shared, annOnly);
+    QStringList cidsOnly = QDir(sharedFolder(shared)).entryList(QDir::Files);
+    cidsOnly.removeAll(annOnly.first());
+    const QString cids = sharedFolder(shared) + QLatin1Char('/') + cidsOnly.first();
     const QString conflictCopy = QFileInfo(cids).completeBaseName() +
                                  QStringLiteral(".sync-conflict-20261209-101010-ABCDEF1.vsync");
     ASSERT_TRUE(QFile::rename(cids, sharedFolder(shared) + QLatin1Char('/') + conflictCopy));
 
-    const QByteArray good = readAll(sharedFolder(shared) + QLatin1Char('/') + conflictCopy);
-    QByteArray newer = good;
-    newer.replace("vantory-state 1", "vantory-state 7");
-    writeAll(sharedFolder(shared) + QStringLiteral("/newer.vsync"), newer);
-    writeAll(sharedFolder(shared) + QStringLiteral("/torn.vsync"), good.left(good.size() / 2));
-    // Both also carry a shortcut nobody else has: it must not arrive from either.
-    QByteArray forged = good;
+    // Each of these carries a shortcut nobody has: it must not arrive from any.
+    QByteArray forged = readAll(sharedFolder(shared) + QLatin1Char('/') + conflictCopy);
     forged.replace("Go", "Xy");
+    QByteArray newer = forged;
+    writeAll(sharedFolder(shared) + QStringLiteral("/newer.vsync"),
+             newer.replace("vantory-state 1", "vantory-state 7"));
+    writeAll(sharedFolder(shared) + QStringLiteral("/torn.vsync"), forged.left(forged.size() / 2));
     writeAll(sharedFolder(shared) + QStringLiteral("/torn (conflicted copy 2026-12-09).vsync"),
              forged);
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Two computers changing one catalogue at once, kept in step through a shared folder: every case
-// ends in the same catalogue on both, with nothing lost that was not deleted.
+// Two computers changing one catalogue at once end alike, with nothing lost that was not deleted.
 
 #include "store/Statements.h"
 #include "store/Transaction.h"

@@ -130,8 +130,8 @@ std::string joined(std::vector<std::string> keys) {
 } // namespace
 
 CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen& seen,
-                              const Seen& adoptable, State& state, const LocalContext& context,
-                              bool firstMerge) {
+                              const std::function<const Seen&()>& adoptable, State& state,
+                              const LocalContext& context, bool firstMerge) {
     const NameKey& keyOf = context.nameKey;
     ChangeRecorder record(state, context);
     CatalogueIds ids;
@@ -143,9 +143,16 @@ CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen&
 
     // Rows of `rows` of one kind by key; each catalogue row without an id yet takes the id of
     // its key, once.
-    const auto matchBy = [&](const Seen& rows, RowKind kind, std::vector<std::string>& found,
+    const auto anyWithoutId = [](const std::vector<std::string>& found) {
+        return std::any_of(found.begin(), found.end(), [](const auto& id) { return id.empty(); });
+    };
+    const auto matchBy = [&](const auto& rowsOf, RowKind kind, std::vector<std::string>& found,
                              std::vector<const SeenRow*>& base, const auto& rowKey,
                              const auto& catalogueKey) {
+        if (!anyWithoutId(found)) {
+            return;
+        }
+        const Seen& rows = rowsOf();
         std::unordered_map<std::string, std::string> byKey;
         for (const auto& [id, row] : rows) {
             if (row.kind == kind && !claimed.count(id)) {
@@ -169,11 +176,9 @@ CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen&
     const auto groupKey = [&](std::size_t i) {
         return keyOf(catalogue.groups[i].row.groupcaption);
     };
-    matchBy(seen, RowKind::Category, ids.groups, groupBase, categoryKey, groupKey);
+    const auto seenRows = [&seen]() -> const Seen& { return seen; };
+    matchBy(seenRows, RowKind::Category, ids.groups, groupBase, categoryKey, groupKey);
     matchBy(adoptable, RowKind::Category, ids.groups, groupBase, categoryKey, groupKey);
-    const auto anyWithoutId = [](const std::vector<std::string>& found) {
-        return std::any_of(found.begin(), found.end(), [](const auto& id) { return id.empty(); });
-    };
     if (!firstMerge && anyWithoutId(ids.groups)) {
         // A category renamed here: the one gone whose shortcuts' captions (or, with none, whose
         // other fields) are those of the one new.
@@ -211,16 +216,16 @@ CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen&
             claimed.insert(id);
         });
     }
+    // The state changes only once every row is matched: until then `adoptable` may be made
+    // from it.
+    std::vector<bool> newGroup(catalogue.groups.size());
     std::unordered_map<std::string, std::string> categoryIdByKey;
     for (std::size_t i = 0; i < catalogue.groups.size(); ++i) {
-        const std::vector<std::string> values = groupValues(catalogue.groups[i].row);
         if (ids.groups[i].empty()) {
             ids.groups[i] = context.newId();
-            record.created(ids.groups[i], RowKind::Category, values);
-        } else if (!firstMerge) {
-            record.changed(ids.groups[i], RowKind::Category, values, groupBase[i]->values);
+            newGroup[i] = true;
         }
-        categoryIdByKey.try_emplace(keyOf(values[category::Name]), ids.groups[i]);
+        categoryIdByKey.try_emplace(keyOf(catalogue.groups[i].row.groupcaption), ids.groups[i]);
     }
 
     // Shortcuts, by their category and caption.
@@ -236,7 +241,7 @@ CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen&
     const auto itemKey = [&](std::size_t i) {
         return refs[i] + '\x1f' + keyOf(catalogue.items[i].row.itemcaption);
     };
-    matchBy(seen, RowKind::Shortcut, ids.items, itemBase, shortcutKey, itemKey);
+    matchBy(seenRows, RowKind::Shortcut, ids.items, itemBase, shortcutKey, itemKey);
     matchBy(adoptable, RowKind::Shortcut, ids.items, itemBase, shortcutKey, itemKey);
     if (!firstMerge && anyWithoutId(ids.items)) {
         // A shortcut renamed here: the one gone from the same category with the same target.
@@ -260,6 +265,14 @@ CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen&
             itemBase[i] = &seen.at(id);
             claimed.insert(id);
         });
+    }
+    for (std::size_t i = 0; i < catalogue.groups.size(); ++i) {
+        const std::vector<std::string> values = groupValues(catalogue.groups[i].row);
+        if (newGroup[i]) {
+            record.created(ids.groups[i], RowKind::Category, values);
+        } else if (!firstMerge) {
+            record.changed(ids.groups[i], RowKind::Category, values, groupBase[i]->values);
+        }
     }
     for (std::size_t i = 0; i < catalogue.items.size(); ++i) {
         const std::vector<std::string> values = itemValues(catalogue.items[i].row, refs[i]);

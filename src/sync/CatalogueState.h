@@ -41,9 +41,10 @@ struct LocalContext {
 // state's own view) takes that row's id: a merge cut short after writing the catalogue, or a row
 // added here and elsewhere under one name, keeps one row. On the first merge (nothing seen) the
 // rows adopted so take the state's values, the others are new, and nothing is deleted.
+// `adoptable` is asked only when some row matches nothing seen.
 CatalogueIds noteLocalChanges(const store::CatalogueRows& catalogue, const Seen& seen,
-                              const Seen& adoptable, State& state, const LocalContext& context,
-                              bool firstMerge);
+                              const std::function<const Seen&()>& adoptable, State& state,
+                              const LocalContext& context, bool firstMerge);
 
 // The catalogue as the state says it should be on this computer: the rows alive (a category also
 // while a live shortcut is filed under it), paths made local, and names that the catalogue calls

@@ -62,22 +62,25 @@ MergeReport mergeWithFolder(store::Connection& db, platform::SyncFiles& files,
     const std::int64_t now = millis(place.now);
 
     // Every file in the folder is a state to join: the computers' own files and the copies a
-    // file-sync program made of them when two versions met.
-    State joined = record.state;
-    QByteArray ownBytes;
+    // file-sync program made of them when two versions met. This computer's own file is read
+    // only when it is not the one it wrote last: its record holds the same.
+    State& joined = record.state;
+    bool stateChanged = !known;
+    bool ownIntact = false;
     for (const QString& name : files.fileNames(shared, QLatin1String(kFileSuffix))) {
         const std::optional<QByteArray> bytes = files.read(shared + QLatin1Char('/') + name);
         if (!bytes) {
             report.skipped.push_back({name, SkippedFile::Unreadable});
             continue;
         }
-        if (name == ownName) {
-            ownBytes = *bytes;
+        const std::string_view text(bytes->data(), static_cast<std::size_t>(bytes->size()));
+        if (name == ownName && known && fileCheck(text) == record.sharedCheck) {
+            ownIntact = true;
+            continue;
         }
         try {
-            const StateDocument document =
-                readDocument(std::string_view(bytes->data(), bytes->size()), DocumentKind::Shared);
-            join(joined, document.state);
+            const StateDocument document = readDocument(text, DocumentKind::Shared);
+            stateChanged = join(joined, document.state) || stateChanged;
             const QString who = QString::fromStdString(document.computerName);
             if (document.computer != record.computer && !report.computers.contains(who)) {
                 report.computers.append(who);
@@ -89,7 +92,8 @@ MergeReport mergeWithFolder(store::Connection& db, platform::SyncFiles& files,
         }
     }
 
-    if (QString::fromStdString(record.folder) != place.folder) {
+    const bool newFolder = QString::fromStdString(record.folder) != place.folder;
+    if (newFolder) {
         // The first merge with this folder: what the catalogue held before it is kept.
         report.backedUp =
             store::makeRollingBackup(db, place.backupFolder.toStdString(), place.now).made;
@@ -100,48 +104,51 @@ MergeReport mergeWithFolder(store::Connection& db, platform::SyncFiles& files,
     HybridClock clock(record.computer, record.clock);
     const std::string home = place.home.toStdString();
     const NameKey nameKey = [&db](std::string_view name) { return db.nameKey(name); };
-    const bool firstMerge = !known;
-    const Seen adoptable = catalogueView(joined, home, nameKey);
+    std::optional<Seen> adoptable;
+    const auto adopt = [&]() -> const Seen& {
+        if (!adoptable) {
+            adoptable = catalogueView(joined, home, nameKey);
+        }
+        return *adoptable;
+    };
     const LocalContext context{home, nameKey, [now] { return makeRowId(now); }, &clock, now};
     const store::CatalogueRows catalogue = store::readCatalogueRows(db);
     const CatalogueIds ids =
-        noteLocalChanges(catalogue, record.seen, adoptable, joined, context, firstMerge);
+        noteLocalChanges(catalogue, record.seen, adopt, joined, context, !known);
+    stateChanged = stateChanged || clock.last() != record.clock;
     clock.witness(newestStamp(joined));
-    const Seen view = catalogueView(joined, home, nameKey);
 
-    StateDocument mine;
-    mine.computer = record.computer;
-    mine.computerName = place.computerName.toStdString();
-    mine.state = joined;
-    const std::string sharedText = writeDocument(mine, DocumentKind::Shared);
+    const Seen written = writeCatalogue(db, catalogue, ids, catalogueView(joined, home, nameKey),
+                                        report.catalogueChanged);
 
-    Seen written = writeCatalogue(db, catalogue, ids, view, report.catalogueChanged);
-
-    // Then this computer's record (a merge cut short before it finds the values it wrote already
-    // in the state, and stamps nothing again), and this computer's file, only when it says
-    // something new, so that other computers' sync programs are not woken for nothing. The
-    // record's time of merging is renewed at most once a minute when nothing else changed.
-    StateDocument updated = std::move(mine);
-    updated.clock = clock.last();
-    updated.folder = place.folder.toStdString();
-    updated.seen = std::move(written);
-    updated.mergedAt = record.mergedAt;
-    updated.sources = record.sources;
-    const std::string unchanged = writeDocument(updated, DocumentKind::Local);
-    updated.mergedAt = now;
-    updated.sources.clear();
-    for (const QString& computer : report.computers) {
-        updated.sources.push_back(computer.toStdString());
-    }
-    if (!known || unchanged != writeDocument(record, DocumentKind::Local) ||
-        updated.sources != record.sources || now - record.mergedAt > 60 * 1000) {
-        const std::string text = writeDocument(updated, DocumentKind::Local);
-        files.writeWhole(recordPath(files), QByteArray(text.data(), qsizetype(text.size())));
-    }
-    if (ownBytes != QByteArray::fromRawData(sharedText.data(), qsizetype(sharedText.size()))) {
+    // Then this computer's file, only when it says something new, so that other computers'
+    // sync programs are not woken for nothing; then its record (a merge cut short before it
+    // finds the values it wrote already in the state, and stamps nothing again). The record's
+    // time of merging is renewed at most once a minute when nothing else changed.
+    record.computerName = place.computerName.toStdString();
+    if (stateChanged || !ownIntact) {
+        const std::string text = writeDocument(record, DocumentKind::Shared);
         files.writeWhole(shared + QLatin1Char('/') + ownName,
-                         QByteArray(sharedText.data(), qsizetype(sharedText.size())));
+                         QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+        record.sharedCheck = fileCheck(text);
         report.folderFileWritten = true;
+    }
+    std::vector<std::string> sources;
+    for (const QString& computer : report.computers) {
+        sources.push_back(computer.toStdString());
+    }
+    const bool recordChanged = stateChanged || report.folderFileWritten || newFolder ||
+                               written != record.seen || clock.last() != record.clock ||
+                               sources != record.sources || now - record.mergedAt > 60 * 1000;
+    if (recordChanged) {
+        record.clock = clock.last();
+        record.folder = place.folder.toStdString();
+        record.seen = written;
+        record.sources = std::move(sources);
+        record.mergedAt = now;
+        const std::string text = writeDocument(record, DocumentKind::Local);
+        files.writeWhole(recordPath(files),
+                         QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     }
     return report;
 }

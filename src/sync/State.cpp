@@ -32,10 +32,12 @@ bool takes(const Field& theirs, const Field& ours) {
 
 } // namespace
 
-void join(State& into, const State& other) {
+bool join(State& into, const State& other) {
+    bool took = false;
     for (const auto& [id, theirs] : other) {
         auto [it, added] = into.try_emplace(id, theirs);
         if (added) {
+            took = true;
             continue;
         }
         Row& ours = it->second;
@@ -43,18 +45,22 @@ void join(State& into, const State& other) {
             // One id for two kinds of row: only a forged file does that; the category stays.
             if (theirs.kind == RowKind::Category) {
                 ours = theirs;
+                took = true;
             }
             continue;
         }
         for (std::size_t i = 0; i < ours.fields.size() && i < theirs.fields.size(); ++i) {
             if (takes(theirs.fields[i], ours.fields[i])) {
                 ours.fields[i] = theirs.fields[i];
+                took = true;
             }
         }
         if (theirs.deleted > ours.deleted) {
             ours.deleted = theirs.deleted;
+            took = true;
         }
     }
+    return took;
 }
 
 Stamp newestStamp(const State& state) {

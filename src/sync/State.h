@@ -36,6 +36,8 @@ std::size_t fieldCount(RowKind kind);
 struct Field {
     std::string value;
     Stamp stamp;
+
+    bool operator==(const Field&) const = default;
 };
 
 // One category or shortcut as every computer knows it: each field with the stamp of its last
@@ -54,9 +56,10 @@ struct Row {
 // A computer's view of the catalogue, by row id, deleted rows included.
 using State = std::map<std::string, Row>;
 
-// Takes every field and deletion of `other` that is newer than `into`'s. The join is idempotent,
-// commutative and associative: any set of states joined in any order gives the same state.
-void join(State& into, const State& other);
+// Takes every field and deletion of `other` that is newer than `into`'s; true when it took any.
+// The join is idempotent, commutative and associative: any set of states joined in any order
+// gives the same state.
+bool join(State& into, const State& other);
 
 // The newest stamp in the state (for the clock to pass).
 Stamp newestStamp(const State& state);

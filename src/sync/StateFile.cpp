@@ -15,7 +15,9 @@ std::string_view formatName(DocumentKind kind) {
     return kind == DocumentKind::Shared ? "vantory-state" : "vantory-local";
 }
 
-std::uint64_t fnv1a(std::string_view bytes) {
+} // namespace
+
+std::uint64_t fileCheck(std::string_view bytes) {
     std::uint64_t hash = 14695981039346656037ULL;
     for (const char c : bytes) {
         hash ^= static_cast<unsigned char>(c);
@@ -23,6 +25,8 @@ std::uint64_t fnv1a(std::string_view bytes) {
     }
     return hash;
 }
+
+namespace {
 
 // Values may hold any text: tab, line ends and backslash are escaped.
 void appendEscaped(std::string& out, std::string_view value) {
@@ -166,6 +170,8 @@ std::string writeDocument(const StateDocument& document, DocumentKind kind) {
         out += "folder\t";
         appendEscaped(out, document.folder);
         endLine();
+        out += "written\t" + std::to_string(document.sharedCheck);
+        endLine();
         out += "merged\t" + std::to_string(document.mergedAt);
         for (const std::string& source : document.sources) {
             out += '\t';
@@ -202,7 +208,7 @@ std::string writeDocument(const StateDocument& document, DocumentKind kind) {
     }
     char check[64];
     std::snprintf(check, sizeof check, "end\t%zu\t%016llx\n", lines,
-                  static_cast<unsigned long long>(fnv1a(out)));
+                  static_cast<unsigned long long>(fileCheck(out)));
     out += check;
     return out;
 }
@@ -228,7 +234,7 @@ StateDocument readDocument(std::string_view text, DocumentKind kind) {
         splitTabs(text.substr(lastStart, text.size() - lastStart - 1));
     const std::string_view body = text.substr(0, lastStart);
     char hash[17];
-    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fnv1a(body)));
+    std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(fileCheck(body)));
     if (last.size() != 3 || last[0] != "end" || last[2] != hash ||
         parseNumber<std::size_t>(last[1]) !=
             static_cast<std::size_t>(std::count(body.begin(), body.end(), '\n'))) {
@@ -249,6 +255,8 @@ StateDocument readDocument(std::string_view text, DocumentKind kind) {
             document.clock = parseStamp(parts[1]);
         } else if (tag == "folder" && parts.size() == 2) {
             document.folder = unescaped(parts[1]);
+        } else if (tag == "written" && parts.size() == 2) {
+            document.sharedCheck = parseNumber<std::uint64_t>(parts[1]);
         } else if (tag == "merged" && parts.size() >= 2) {
             document.mergedAt = parseNumber<std::int64_t>(parts[1]);
             for (std::size_t i = 2; i < parts.size(); ++i) {

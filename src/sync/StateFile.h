@@ -17,6 +17,8 @@ namespace vsync {
 struct SeenRow {
     RowKind kind = RowKind::Category;
     std::vector<std::string> values;
+
+    bool operator==(const SeenRow&) const = default;
 };
 using Seen = std::map<std::string, SeenRow>;
 
@@ -32,6 +34,7 @@ struct StateDocument {
     std::string folder;               // the folder last merged with
     std::int64_t mergedAt = 0;        // wall-clock milliseconds of the last merge
     std::vector<std::string> sources; // the computers' names that merge read
+    std::uint64_t sharedCheck = 0;    // fileCheck() of the file it last wrote into the folder
     Seen seen;
 };
 
@@ -51,6 +54,9 @@ class NewerFormat : public UnreadableFile {
   public:
     using UnreadableFile::UnreadableFile;
 };
+
+// A check of a file's bytes, to tell whether a file is still the one written.
+std::uint64_t fileCheck(std::string_view bytes);
 
 // Reads a document; throws NewerFormat, or UnreadableFile for anything torn or malformed.
 StateDocument readDocument(std::string_view text, DocumentKind kind);

@@ -136,8 +136,12 @@ Seen writeCatalogue(store::Connection& db, const store::CatalogueRows& catalogue
         }
         tx.commit();
     }
-    // The view's names are already told apart; the repair at open finds more only where this
-    // computer's comparison of names differs from the one that made the view.
+    // The view's names are already told apart; the repair at open finds more only in what was
+    // just written: names that are not UTF-8, or a shortcut filed under a category's name that
+    // another computer gave to another category.
+    if (!changed) {
+        return view;
+    }
     const store::NameRepairPlan repairs = store::planNameRepairs(db);
     if (repairs.empty()) {
         return view;

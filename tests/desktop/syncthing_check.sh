@@ -3,11 +3,8 @@
 # Two computers on this machine's loopback, each with its own home and its own real Syncthing,
 # share one folder; Vantory keeps each home's catalogue in step through it. Checks that an edit
 # made on one (in the sqlite3 shell, as any other program could) arrives on the other, and back.
-# Not part of the CTest suite: it runs two Syncthing daemons and waits on them.
-#
+# Outside CTest (it runs two Syncthing daemons and waits on them); needs syncthing and sqlite3.
 #   tests/desktop/syncthing_check.sh [build folder]      (default: build)
-#
-# Needs the Debian packages syncthing and sqlite3.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -56,14 +53,13 @@ shared = ET.SubElement(root, "folder", id="vantory", label="Vantory", path=folde
                        fsWatcherDelayS="1")
 for device_id in (me, other):
     ET.SubElement(shared, "device", id=device_id)
-peer = ET.SubElement(root, "device", id=other, name=other_name)
-ET.SubElement(peer, "address").text = f"tcp://127.0.0.1:{other_port}"
+ET.SubElement(ET.SubElement(root, "device", id=other, name=other_name),
+              "address").text = f"tcp://127.0.0.1:{other_port}"
 options = root.find("options")
-for name, value in {"listenAddress": f"tcp://127.0.0.1:{my_port}",
-                    "globalAnnounceEnabled": "false", "localAnnounceEnabled": "false",
-                    "relaysEnabled": "false", "natEnabled": "false", "urAccepted": "-1",
-                    "startBrowser": "false", "crashReportingEnabled": "false",
-                    "autoUpgradeIntervalH": "0"}.items():
+off = ("globalAnnounceEnabled", "localAnnounceEnabled", "relaysEnabled", "natEnabled",
+       "startBrowser", "crashReportingEnabled")
+for name, value in {"listenAddress": f"tcp://127.0.0.1:{my_port}", "urAccepted": "-1",
+                    "autoUpgradeIntervalH": "0", **{name: "false" for name in off}}.items():
     for old in options.findall(name):
         options.remove(old)
     ET.SubElement(options, name).text = value

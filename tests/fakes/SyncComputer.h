@@ -5,7 +5,6 @@
 // folder and home, and the shared folder that a file-sync program would keep the same.
 
 #include "platform/DesktopSyncFiles.h"
-#include "store/CatalogueRows.h"
 #include "store/Connection.h"
 #include "sync/Merge.h"
 
@@ -13,7 +12,6 @@
 
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -61,19 +59,16 @@ class SyncComputer {
     // Every row as text, sorted: "Group|description|picture|colour" and
     // "Group/Caption|description|path|parameters|kind|colour|window".
     std::vector<std::string> rows() {
-        const store::CatalogueRows all = store::readCatalogueRows(*db_);
         std::vector<std::string> out;
-        for (const auto& g : all.groups) {
-            out.push_back(g.row.groupcaption + "|" + g.row.groupdescription + "|" +
-                          g.row.backgroundimage + "|" + std::to_string(g.row.grouptextcolor));
+        for (store::ResultSet rs = db_->query(
+                 "select groupcaption||'|'||groupdescription||'|'||backgroundimage||'|'||"
+                 "grouptextcolor as r from tblGroups union all select "
+                 "groupcaption||'/'||itemcaption||"
+                 "'|'||itemdescription||'|'||itempath||'|'||itemparameter||'|'||itemtype||'|'||"
+                 "itemtextcolor||'|'||openas from tblItems order by 1 collate binary");
+             !rs.eof(); rs.moveNext()) {
+            out.push_back(rs.field("r").text());
         }
-        for (const auto& i : all.items) {
-            out.push_back(i.row.groupcaption + "/" + i.row.itemcaption + "|" +
-                          i.row.itemdescription + "|" + i.row.itempath + "|" + i.row.itemparameter +
-                          "|" + std::to_string(i.row.itemtype) + "|" +
-                          std::to_string(i.row.itemtextcolor) + "|" + std::to_string(i.row.openas));
-        }
-        std::sort(out.begin(), out.end());
         return out;
     }
 
