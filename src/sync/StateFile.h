@@ -30,12 +30,12 @@ struct StateDocument {
     State state;
 
     // Only in the computer's own record, never in the shared folder.
-    Stamp clock;                      // the clock when it wrote
-    std::string folder;               // the folder last merged with
-    std::int64_t mergedAt = 0;        // wall-clock milliseconds of the last merge
-    std::vector<std::string> sources; // the computers' names that merge read
-    std::uint64_t sharedCheck = 0;    // fileCheck() of the file it last wrote into the folder
-    Seen seen;
+    Stamp clock = {};                      // the clock when it wrote
+    std::string folder = {};               // the folder last merged with
+    std::int64_t mergedAt = 0;             // wall-clock milliseconds of the last merge
+    std::vector<std::string> sources = {}; // the computers' names that merge read
+    std::uint64_t sharedCheck = 0;         // fileCheck() of the file it last wrote into the folder
+    Seen seen = {};
 };
 
 enum class DocumentKind { Shared, Local };
