@@ -675,5 +675,37 @@ Veuillez vérifier le chemin du fichier.</translation>
         <source>%1 cannot be read and was skipped.</source>
         <translation>%1 ne peut pas être lu et a été ignoré.</translation>
     </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory n’a pas pu démarrer « %1 ».</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory n’a pas pu démarrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>Aucune application n’est configurée pour ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory n’a pas pu lire l’entrée de bureau « %1 ».</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>ce n’est pas une entrée de bureau décrivant une application</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>l’application n’a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>le lanceur d’applications du bureau n’a pas pu être chargé : %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>il manque %1 au lanceur d’applications du bureau</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,9 @@
 #include "launch/DesktopShell.h"
 
 #include "launch/ShellPlan.h"
+#include "platform/PlatformError.h"
+
+#include <QCoreApplication>
 
 namespace launch {
 
@@ -9,10 +12,12 @@ namespace {
 
 template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 
-QString couldNotStart(const QString& path, const QString& reason) {
+QString couldNotStart(const QString& path, const platform::PlatformError& error) {
+    const QString reason = QString::fromStdString(error.what());
     if (reason.isEmpty())
-        return QStringLiteral("Vantory could not start \"%1\".").arg(path);
-    return QStringLiteral("Vantory could not start \"%1\": %2").arg(path, reason);
+        return QCoreApplication::translate("Vantory", "Vantory could not start \"%1\".").arg(path);
+    return QCoreApplication::translate("Vantory", "Vantory could not start \"%1\": %2")
+        .arg(path, reason);
 }
 
 } // namespace
@@ -28,10 +33,11 @@ void DesktopShell::execute(const platform::ShellRequest& request) {
     std::visit(
         Overloaded{
             [&](const StartProgram& start) {
-                QString error;
-                if (!launcher_.startProgram(start.program, start.arguments, start.workingDirectory,
-                                            &error))
+                try {
+                    launcher_.startProgram(start.program, start.arguments, start.workingDirectory);
+                } catch (const platform::PlatformError& error) {
                     report(request.owner, couldNotStart(start.program, error));
+                }
             },
             [&](const LaunchDesktopEntry& entry) {
                 const EntryTrust::Decision trusted = trust_.check(request.owner, entry.desktopFile);
@@ -39,15 +45,21 @@ void DesktopShell::execute(const platform::ShellRequest& request) {
                     report(request.owner, trusted.refusal);
                 if (!trusted.content)
                     return;
-                QString error;
-                if (!launcher_.launchDesktopEntry(entry.desktopFile, *trusted.content,
-                                                  entry.arguments, &error))
+                try {
+                    launcher_.launchDesktopEntry(entry.desktopFile, *trusted.content,
+                                                 entry.arguments);
+                } catch (const platform::PlatformError& error) {
                     report(request.owner, couldNotStart(entry.desktopFile, error));
+                }
             },
             [&](const OpenUrl& open) {
-                if (!launcher_.openUrl(open.url))
-                    report(request.owner, QStringLiteral("No application is set up to open \"%1\".")
+                try {
+                    launcher_.openUrl(open.url);
+                } catch (const platform::PlatformError&) {
+                    report(request.owner, QCoreApplication::translate(
+                                              "Vantory", "No application is set up to open \"%1\".")
                                               .arg(open.shownAs));
+                }
             },
             [&](const RefuseRequest& refusal) { report(request.owner, refusal.message); },
         },

@@ -4,6 +4,7 @@
 #include "platform/DesktopEntryExec.h"
 #include "platform/InstalledApplications.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -25,8 +26,9 @@ EntryTrust::Decision EntryTrust::check(QWidget* owner, const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     QFile file(canonical);
     if (canonical.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxEntrySize)
-        return {std::nullopt,
-                QStringLiteral("Vantory could not read the desktop entry \"%1\".").arg(path)};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Vantory", "Vantory could not read the desktop entry \"%1\".")
+                                  .arg(path)};
     // What is checked is what runs: the launch starts from this content, not from the file.
     const QByteArray content = file.readAll();
     if (platform::isInstalledApplication(canonical))
