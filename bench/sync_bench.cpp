@@ -128,12 +128,12 @@ int main(int argc, char** argv) {
         idleCpu.push_back(cpuMs() - cpu);
         wroteWhenIdle = wroteWhenIdle || report.catalogueChanged || report.folderFileWritten;
     }
-    std::printf("| What | Vantory | Target |\n|---|---|---|\n");
-    std::printf(
-        "| merge, 10,000 shortcuts, three computers, 200 changed | %.0f ms | < 1,000 ms |\n",
-        median(merges));
-    std::printf("| merge with nothing new | %.0f ms, %s | writes nothing |\n", median(idle),
-                wroteWhenIdle ? "WROTE" : "wrote nothing");
+    std::printf("| What | Vantory (processor time) | Target |\n|---|---|---|\n");
+    std::printf("| merge, 10,000 shortcuts, three computers, 200 changed | %.0f ms (%.0f ms) | "
+                "< 1,000 ms |\n",
+                median(merges), median(mergesCpu));
+    std::printf("| merge with nothing new | %.0f ms (%.0f ms), %s | writes nothing |\n",
+                median(idle), median(idleCpu), wroteWhenIdle ? "WROTE" : "wrote nothing");
     fs::remove_all(*root);
     return median(merges) < 1000 && !wroteWhenIdle ? 0 : 1;
 }
