@@ -61,7 +61,10 @@ add_test(NAME SingleInstance.SecondStartRaisesTheFirstAndEnds
   COMMAND ${CMAKE_SOURCE_DIR}/tests/second_start_test.sh $<TARGET_FILE:vantory>)
 add_test(NAME CommandLine.HelpVersionAndMistakes
   COMMAND ${CMAKE_SOURCE_DIR}/tests/command_line_test.sh $<TARGET_FILE:vantory>)
+add_test(NAME CommandLine.ThreeHomesKeepOneCatalogueInStep
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/sync_command_line_test.sh $<TARGET_FILE:vantory>)
 set_tests_properties(Install.InstalledProgramStartsFromItsSharedFiles
   SingleInstance.SecondStartRaisesTheFirstAndEnds CommandLine.HelpVersionAndMistakes
+  CommandLine.ThreeHomesKeepOneCatalogueInStep
   PROPERTIES TIMEOUT 120)
 endif()

@@ -46,6 +46,8 @@ if [ "$mode" = test ]; then
     xvfb xauth
     # tests/desktop: the program read through the accessibility bus, driven by keys and clicks.
     at-spi2-core python3-pyatspi xdotool x11-xkb-utils
+    # tests/desktop/syncthing_check.sh: two real Syncthing instances on the loopback.
+    syncthing
     # Building and checking the Debian package.
     debhelper dpkg-dev lintian devscripts)
 fi

@@ -3,10 +3,12 @@
 #include "app/CommandLine.h"
 #include "app/DesktopPlatform.h"
 #include "app/Form1.h"
+#include "app/SyncCommandLine.h"
 #include "app/Translations.h"
 #include "common/Globals.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
+#include "platform/DesktopSyncFiles.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/InstalledApplications.h"
 #include "platform/ReadyReport.h"
@@ -39,6 +41,22 @@ int main(int argc, char* argv[]) {
         platform::DesktopApplicationMenu menu;
         return app::addInstalledFromCommandLine(environment, files, menu);
     }
+    if (commandLine.syncFolder || commandLine.syncNow) {
+        // Needs no window either: the settings and the synced folder are plain files.
+        QCoreApplication reader(argc, argv);
+        app::loadTranslations(QLocale::system().uiLanguages());
+        platform::DesktopSyncFiles sync;
+        int status = 0;
+        if (commandLine.syncFolder) {
+            status = app::chooseSyncFolder(sync, *commandLine.syncFolder);
+        }
+        if (status == 0 && commandLine.syncNow) {
+            platform::DesktopEnvironment environment;
+            platform::DesktopFileSystem files;
+            status = app::syncFromCommandLine(environment, files, sync);
+        }
+        return status;
+    }
     QApplication application(argc, argv);
     // The catalogue's libraries get ready beside the connection to the desktop.
     platform::DesktopWarmUp desktopWarmUp(
@@ -60,7 +78,10 @@ int main(int argc, char* argv[]) {
     desktopWarmUp.finish();
 
     common::Globals globals;
+    // Outlives the window, whose merge at close writes through it.
+    platform::DesktopSyncFiles sync;
     app::Form1 form1(desktop.services, globals);
+    form1.keepInStepThrough(sync);
     if (!form1.Form_Load()) {
         // Refused at start-up (another Vantory runs): the window never opens.
         return 1;

@@ -642,6 +642,64 @@ Restore it now? The catalogue as it is now is kept beside the backups.</source>
     <message>
         <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
         <translation>«%1» يطلب من برنامج البريد إرفاق ملف، لذلك لا يفتحه Vantory.</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder…</source>
+        <translation>المزامنة عبر مجلد…</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder</source>
+        <translation>المزامنة عبر مجلد</translation>
+    </message>
+    <message>
+        <source>Stop Keeping in Step</source>
+        <translation>إيقاف المزامنة</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved.</source>
+        <translation>تعذّر حفظ الإعدادات.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>تعذّرت كتابة %1: %2</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1; not merged yet.</source>
+        <translation>تتم المزامنة عبر %1؛ لم يتم الدمج بعد.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2; no other computer has written there yet.</source>
+        <translation>تتم المزامنة عبر %1. آخر دمج %2؛ لم يكتب أي حاسوب آخر هناك بعد.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2 with %3.</source>
+        <translation>تتم المزامنة عبر %1. آخر دمج %2 مع %3.</translation>
+    </message>
+    <message>
+        <source>The folder %1, through which Vantory keeps the catalogue in step, is not there. Nothing was merged.</source>
+        <translation>المجلد %1 الذي يزامن Vantory الفهرس عبره غير موجود. لم يُدمج شيء.</translation>
+    </message>
+    <message>
+        <source>Vantory could not merge the catalogue with %1.
+
+%2</source>
+        <translation>تعذّر على Vantory دمج الفهرس مع %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Vantory and was not read. Update Vantory on this computer to merge it.</source>
+        <translation>%1 من إصدار أحدث من Vantory ولم تتم قراءته. حدّث Vantory على هذا الحاسوب لدمجه.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short or damaged and was not read; nothing was taken from it.</source>
+        <translation>%1 مقطوع أو تالف ولم تتم قراءته؛ لم يؤخذ منه شيء.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was skipped.</source>
+        <translation>تعذّرت قراءة %1 فتم تخطيه.</translation>
+    </message>
+    <message>
         <source>Vantory could not start &quot;%1&quot;.</source>
         <translation>تعذّر على Vantory تشغيل «%1».</translation>
     </message>

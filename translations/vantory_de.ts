@@ -642,6 +642,64 @@ Jetzt wiederherstellen? Der Katalog, wie er jetzt ist, wird neben den Sicherunge
     <message>
         <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
         <translation>„%1“ lässt das E-Mail-Programm eine Datei anhängen, daher öffnet Vantory es nicht.</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder…</source>
+        <translation>Über einen Ordner abgleichen…</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder</source>
+        <translation>Über einen Ordner abgleichen</translation>
+    </message>
+    <message>
+        <source>Stop Keeping in Step</source>
+        <translation>Abgleich beenden</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved.</source>
+        <translation>Die Einstellungen können nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1; not merged yet.</source>
+        <translation>Abgeglichen über %1; noch nicht zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2; no other computer has written there yet.</source>
+        <translation>Abgeglichen über %1. Zuletzt zusammengeführt %2; noch kein anderer Computer hat dort geschrieben.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2 with %3.</source>
+        <translation>Abgeglichen über %1. Zuletzt zusammengeführt %2 mit %3.</translation>
+    </message>
+    <message>
+        <source>The folder %1, through which Vantory keeps the catalogue in step, is not there. Nothing was merged.</source>
+        <translation>Der Ordner %1, über den Vantory den Katalog abgleicht, ist nicht vorhanden. Nichts wurde zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>Vantory could not merge the catalogue with %1.
+
+%2</source>
+        <translation>Vantory konnte den Katalog nicht mit %1 zusammenführen.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Vantory and was not read. Update Vantory on this computer to merge it.</source>
+        <translation>%1 stammt von einem neueren Vantory und wurde nicht gelesen. Aktualisieren Sie Vantory auf diesem Computer, um die Datei abzugleichen.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short or damaged and was not read; nothing was taken from it.</source>
+        <translation>%1 ist unvollständig oder beschädigt und wurde nicht gelesen; nichts wurde daraus übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was skipped.</source>
+        <translation>%1 kann nicht gelesen werden und wurde übersprungen.</translation>
+    </message>
+    <message>
         <source>Vantory could not start &quot;%1&quot;.</source>
         <translation>Vantory konnte „%1“ nicht starten.</translation>
     </message>

@@ -642,6 +642,64 @@ La copia de seguridad intacta más reciente es %2.
     <message>
         <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
         <translation>«%1» pide al programa de correo adjuntar un archivo, por eso Vantory no lo abre.</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder…</source>
+        <translation>Sincronizar mediante una carpeta…</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder</source>
+        <translation>Sincronizar mediante una carpeta</translation>
+    </message>
+    <message>
+        <source>Stop Keeping in Step</source>
+        <translation>Dejar de sincronizar</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved.</source>
+        <translation>No se pueden guardar los ajustes.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1; not merged yet.</source>
+        <translation>Sincronizado mediante %1; aún sin combinar.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2; no other computer has written there yet.</source>
+        <translation>Sincronizado mediante %1. Última combinación %2; ningún otro equipo ha escrito allí todavía.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2 with %3.</source>
+        <translation>Sincronizado mediante %1. Última combinación %2 con %3.</translation>
+    </message>
+    <message>
+        <source>The folder %1, through which Vantory keeps the catalogue in step, is not there. Nothing was merged.</source>
+        <translation>La carpeta %1, mediante la que Vantory sincroniza el catálogo, no existe. No se ha combinado nada.</translation>
+    </message>
+    <message>
+        <source>Vantory could not merge the catalogue with %1.
+
+%2</source>
+        <translation>Vantory no pudo combinar el catálogo con %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Vantory and was not read. Update Vantory on this computer to merge it.</source>
+        <translation>%1 procede de un Vantory más reciente y no se ha leído. Actualice Vantory en este equipo para combinarlo.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short or damaged and was not read; nothing was taken from it.</source>
+        <translation>%1 está incompleto o dañado y no se ha leído; no se ha tomado nada de él.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was skipped.</source>
+        <translation>%1 no se puede leer y se ha omitido.</translation>
+    </message>
+    <message>
         <source>Vantory could not start &quot;%1&quot;.</source>
         <translation>Vantory no pudo iniciar «%1».</translation>
     </message>

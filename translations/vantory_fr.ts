@@ -642,6 +642,64 @@ La restaurer maintenant ? Le catalogue tel qu’il est maintenant est conservé 
     <message>
         <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
         <translation>« %1 » demande au logiciel de messagerie de joindre un fichier, Vantory ne l’ouvre donc pas.</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder…</source>
+        <translation>Synchroniser via un dossier…</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder</source>
+        <translation>Synchroniser via un dossier</translation>
+    </message>
+    <message>
+        <source>Stop Keeping in Step</source>
+        <translation>Arrêter la synchronisation</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved.</source>
+        <translation>Les paramètres ne peuvent pas être enregistrés.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1; not merged yet.</source>
+        <translation>Synchronisé via %1 ; pas encore fusionné.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2; no other computer has written there yet.</source>
+        <translation>Synchronisé via %1. Dernière fusion %2 ; aucun autre ordinateur n’y a encore écrit.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2 with %3.</source>
+        <translation>Synchronisé via %1. Dernière fusion %2 avec %3.</translation>
+    </message>
+    <message>
+        <source>The folder %1, through which Vantory keeps the catalogue in step, is not there. Nothing was merged.</source>
+        <translation>Le dossier %1, par lequel Vantory synchronise le catalogue, est introuvable. Rien n’a été fusionné.</translation>
+    </message>
+    <message>
+        <source>Vantory could not merge the catalogue with %1.
+
+%2</source>
+        <translation>Vantory n’a pas pu fusionner le catalogue avec %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Vantory and was not read. Update Vantory on this computer to merge it.</source>
+        <translation>%1 provient d’un Vantory plus récent et n’a pas été lu. Mettez Vantory à jour sur cet ordinateur pour le fusionner.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short or damaged and was not read; nothing was taken from it.</source>
+        <translation>%1 est tronqué ou endommagé et n’a pas été lu ; rien n’en a été repris.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was skipped.</source>
+        <translation>%1 ne peut pas être lu et a été ignoré.</translation>
+    </message>
+    <message>
         <source>Vantory could not start &quot;%1&quot;.</source>
         <translation>Vantory n’a pas pu démarrer « %1 ».</translation>
     </message>

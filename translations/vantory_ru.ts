@@ -642,6 +642,64 @@ Restore it now? The catalogue as it is now is kept beside the backups.</source>
     <message>
         <source>&quot;%1&quot; asks the mail program to attach a file, so Vantory does not open it.</source>
         <translation>«%1» просит почтовую программу приложить файл, поэтому Vantory его не открывает.</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder…</source>
+        <translation>Синхронизировать через папку…</translation>
+    </message>
+    <message>
+        <source>Keep in Step with a Folder</source>
+        <translation>Синхронизировать через папку</translation>
+    </message>
+    <message>
+        <source>Stop Keeping in Step</source>
+        <translation>Остановить синхронизацию</translation>
+    </message>
+    <message>
+        <source>The settings cannot be saved.</source>
+        <translation>Не удаётся сохранить настройки.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1; not merged yet.</source>
+        <translation>Синхронизируется через %1; ещё не объединялся.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2; no other computer has written there yet.</source>
+        <translation>Синхронизируется через %1. Последнее объединение %2; другие компьютеры туда ещё не писали.</translation>
+    </message>
+    <message>
+        <source>Kept in step through %1. Last merged %2 with %3.</source>
+        <translation>Синхронизируется через %1. Последнее объединение %2 с %3.</translation>
+    </message>
+    <message>
+        <source>The folder %1, through which Vantory keeps the catalogue in step, is not there. Nothing was merged.</source>
+        <translation>Папка %1, через которую Vantory синхронизирует каталог, отсутствует. Ничего не объединено.</translation>
+    </message>
+    <message>
+        <source>Vantory could not merge the catalogue with %1.
+
+%2</source>
+        <translation>Vantory не удалось объединить каталог с %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 comes from a newer Vantory and was not read. Update Vantory on this computer to merge it.</source>
+        <translation>%1 создан более новой версией Vantory и не прочитан. Обновите Vantory на этом компьютере, чтобы объединить его.</translation>
+    </message>
+    <message>
+        <source>%1 is cut short or damaged and was not read; nothing was taken from it.</source>
+        <translation>%1 обрезан или повреждён и не прочитан; из него ничего не взято.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and was skipped.</source>
+        <translation>%1 не удаётся прочитать, файл пропущен.</translation>
+    </message>
+    <message>
         <source>Vantory could not start &quot;%1&quot;.</source>
         <translation>Vantory не удалось запустить «%1».</translation>
     </message>

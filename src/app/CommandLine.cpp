@@ -57,6 +57,17 @@ CommandLine readCommandLine(int argc, char* argv[]) {
         QStringLiteral("Add the applications of the desktop's menu that the catalogue does not "
                        "hold yet, each under its menu category, and print what was added."));
     parser.addOption(addInstalled);
+    const QCommandLineOption syncFolder(
+        QStringLiteral("sync-folder"),
+        QStringLiteral("Keep the catalogue in step with other computers through DIR, a folder "
+                       "that a file-sync program keeps the same on each; \"\" to stop."),
+        QStringLiteral("DIR"));
+    parser.addOption(syncFolder);
+    const QCommandLineOption syncNow(
+        QStringLiteral("sync-now"),
+        QStringLiteral("Merge the catalogue with the other computers' changes in the synced "
+                       "folder now, and end without a window."));
+    parser.addOption(syncNow);
     // Qt's own options (-platform xcb, -style fusion, -reverse, …) are the application
     // object's, taken after this: they pass here unseen.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -103,6 +114,16 @@ CommandLine readCommandLine(int argc, char* argv[]) {
             return refuse(QStringLiteral("--add-installed takes nothing else."));
         }
         line.addInstalled = true;
+        return line;
+    }
+    if (parser.isSet(syncFolder) || parser.isSet(syncNow)) {
+        if (!words.isEmpty()) {
+            return refuse(QStringLiteral("Unexpected argument '%1'.").arg(words.first()));
+        }
+        if (parser.isSet(syncFolder)) {
+            line.syncFolder = parser.value(syncFolder);
+        }
+        line.syncNow = parser.isSet(syncNow);
         return line;
     }
     if (parser.isSet(restore)) {

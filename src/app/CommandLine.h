@@ -18,6 +18,10 @@ struct CommandLine {
     std::optional<QString> restore;
     // --add-installed: add the desktop's installed applications to the catalogue, no window.
     bool addInstalled = false;
+    // --sync-folder: keep the catalogue in step through this folder from now on ("" to stop).
+    std::optional<QString> syncFolder;
+    // --sync-now: merge with the synced folder and end, without a window.
+    bool syncNow = false;
     // Set when the program ends at once with this status: 0 after --help or --version, 2 after
     // a command line it does not understand.
     std::optional<int> exitCode;

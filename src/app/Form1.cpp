@@ -4,7 +4,6 @@
 #include "app/CategoryNode.h"
 #include "app/CategoryTree.h"
 #include "app/DescriptionLine.h"
-#include "finder/Finder.h"
 #include "app/ShortcutList.h"
 #include "common/ColourScheme.h"
 #include "common/Fonts.h"
@@ -12,6 +11,7 @@
 #include "common/LayoutDirection.h"
 #include "common/Painting.h"
 #include "common/TextFit.h"
+#include "finder/Finder.h"
 #include "ui_Form1.h"
 
 #include <QApplication>

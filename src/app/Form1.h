@@ -32,6 +32,12 @@ struct NameRepairPlan;
 namespace dragdrop {
 class ListDragDrop;
 }
+namespace platform {
+class SyncFiles;
+}
+namespace vsync {
+class SyncKeeper;
+}
 
 namespace finder {
 class Finder;
@@ -67,6 +73,14 @@ class Form1 : public QWidget, public common::MainWindow {
     // Backs the open catalogue up into the backups folder beside it, keeping the newest seven;
     // start-up runs it once the window shows. A failure is told, never fatal.
     void backUpCatalogue();
+
+    // Keeps the catalogue in step with other computers through the folder chosen in `files`:
+    // merges once start-up has backed the catalogue up, after the program's changes, when the
+    // folder changes and at close.
+    void keepInStepThrough(platform::SyncFiles& files);
+    vsync::SyncKeeper* syncKeeper() const { return keeper_; }
+    // The category tree's root's context menu (right click, or the Menu key on the root).
+    void fillRootMenu(QMenu& menu);
 
     // Opens the finder over the window with `text` typed in it.
     void openFinder(const QString& text);
@@ -188,8 +202,8 @@ class Form1 : public QWidget, public common::MainWindow {
     // A context menu asked for in the tree (a right click, or the Menu key): the root's menu
     // opens over the root. False when the event asked for no menu of the tree's.
     bool showTreeMenu(QObject* watched, const QContextMenuEvent& event);
-    // The root node's context menu: the commands for the catalogue as a whole.
-    void fillRootMenu(QMenu& menu);
+    // The root menu's commands for keeping the catalogue in step with other computers.
+    void fillSyncMenu(QMenu& menu);
     void setListBackground(const std::optional<QPixmap>& picture);
     // Fills the window, its frames, the description line and the list as the desktop's colour
     // scheme asks.
@@ -198,6 +212,10 @@ class Form1 : public QWidget, public common::MainWindow {
     QTreeWidgetItem* selectedNode() const;
 
     QTreeWidgetItem* nodeAt(int position) const;
+    // The root's hover text: how the catalogue is kept in step; "" when it is not.
+    QString rootHover() const;
+    // The program may have changed the catalogue: a merge follows shortly when it did.
+    void noteSyncChange();
 
     platform::Services& services_;
     common::Globals& globals_;
@@ -220,6 +238,7 @@ class Form1 : public QWidget, public common::MainWindow {
     finder::Finder* finder_ = nullptr;
     finder::FinderCatalogue* finderCatalogue_ = nullptr;
     QPointer<QWidget> focusBeforeFinder_;
+    vsync::SyncKeeper* keeper_ = nullptr;
 };
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "common/ErrorTrap.h"
 #include "store/Connection.h"
+#include "sync/SyncKeeper.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -48,6 +49,10 @@ void Form1::backUpWhenDue() {
     // Names are checked once the window shows and the catalogue is backed up: reading every
     // name of a large catalogue must not hold the window back.
     repairNamesAtOpen();
+    // Other computers' changes are merged only into a catalogue that is backed up.
+    if (keeper_ != nullptr) {
+        keeper_->start();
+    }
 }
 
 void Form1::takePageCheck() {

@@ -30,6 +30,7 @@
 namespace app {
 
 void Form1::loadItems() {
+    noteSyncChange();
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.loadItems"));
     store::ResultSet rs;
     QTreeWidgetItem* node = selectedNode();

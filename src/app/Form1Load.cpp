@@ -8,6 +8,7 @@
 #include "common/Messages.h"
 #include "common/Painting.h"
 #include "store/StoreError.h"
+#include "sync/SyncKeeper.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -123,6 +124,9 @@ bool Form1::Form_Load() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (keeper_ != nullptr) {
+        keeper_->mergeAtClose();
+    }
     Form_QueryUnload();
     event->accept();
     CloseAllForms();

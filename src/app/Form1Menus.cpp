@@ -31,6 +31,7 @@ void Form1::fillRootMenu(QMenu& menu) {
     connect(add, &QAction::triggered, this,
             [this] { installed::addInstalledApplications(commands_); });
     add->setObjectName(QStringLiteral("addInstalledApplications"));
+    fillSyncMenu(menu);
 }
 
 } // namespace app

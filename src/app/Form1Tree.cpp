@@ -28,6 +28,7 @@ QString computerName(platform::Environment& env) {
 } // namespace
 
 void Form1::loadGroups() {
+    noteSyncChange();
     // The tree is rebuilt whole; its selection moves are not node clicks.
     const QSignalBlocker quiet(tree_);
     store::ResultSet rs;
@@ -35,6 +36,7 @@ void Form1::loadGroups() {
     auto* root = new QTreeWidgetItem(tree_, QStringList{computerName(services_.environment)});
     root->setData(0, Qt::UserRole, QString::fromLatin1(kRootKey));
     root->setIcon(0, common::imageListIcon(1));
+    root->setToolTip(0, rootHover());
     rs = store::selectGroupNamesAndColours(globals_.connection());
     // The category nodes are made apart from the tree and joined to the root in one step: added
     // one at a time under an expanded root, each makes the view lay itself out again.

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "store/Rows.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace store {
+
+class Connection;
+
+// Every row of both tables with its SQLite rowid, in order of entry: what a merge with other
+// computers compares and changes, row by row.
+struct StoredGroup {
+    std::int64_t rowid = 0;
+    GroupRow row;
+};
+struct StoredItem {
+    std::int64_t rowid = 0;
+    ItemRow row;
+};
+struct CatalogueRows {
+    std::vector<StoredGroup> groups;
+    std::vector<StoredItem> items;
+};
+CatalogueRows readCatalogueRows(Connection& db);
+
+// Changes to one row by its rowid; run them inside one Transaction. The inserts return the new
+// row's rowid.
+std::int64_t insertGroupRow(Connection& db, const GroupRow& row);
+void updateGroupAt(Connection& db, std::int64_t rowid, const GroupRow& row);
+void deleteGroupAt(Connection& db, std::int64_t rowid);
+std::int64_t insertItemRow(Connection& db, const ItemRow& row);
+void updateItemAt(Connection& db, std::int64_t rowid, const ItemRow& row);
+void deleteItemAt(Connection& db, std::int64_t rowid);
+
+} // namespace store
