@@ -160,6 +160,8 @@ class Form1 : public QWidget, public common::MainWindow {
     bool handleFinderKey(QObject* watched, QKeyEvent* key);
     // Shows, and when asked launches, the shortcut chosen in the finder.
     void takeFinderChoice(std::size_t shortcut, bool launch);
+    // Shows the entry's description in the description line, under the trap at `location`.
+    void showEntryDescription(QListWidgetItem* item, const QString& location);
     void handleHover(QObject* watched);
     void setListBackground(const std::optional<QPixmap>& picture);
     // Fills the window, its frames, the description line and the list as the desktop's colour

@@ -65,7 +65,9 @@ void Form1::openFinder(const QString& text) {
                 [this](std::size_t shortcut, bool launch) { takeFinderChoice(shortcut, launch); });
     }
     // The control of this window that had the focus, whether or not the window is active.
-    focusBeforeFinder_ = focusWidget();
+    if (!finder_->isVisible()) {
+        focusBeforeFinder_ = focusWidget();
+    }
 
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.openFinder"));
     if (!trap.step(100, [&] { finderCatalogue_->refresh(globals_.connection()); })) {
@@ -114,6 +116,8 @@ bool Form1::showShortcut(const QString& category, const QString& caption) {
             list_->setCurrentItem(entry);
             list_->scrollToItem(entry);
             list_->setFocus();
+            // As a click on the entry shows it, rather than the category's.
+            showEntryDescription(entry, QStringLiteral("Form1.showShortcut"));
             return true;
         }
     }

@@ -22,33 +22,45 @@ DesktopShell::DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& 
     : messages_(messages), files_(files), launcher_(launcher), trust_(question, trusted),
       machine_(std::move(machine)) {}
 
-void DesktopShell::execute(const ShellRequest& request) {
+bool DesktopShell::execute(const ShellRequest& request) {
     const ShellAction action = planShellRequest(request, files_, machine_);
-    std::visit(
+    return std::visit(
         Overloaded{
             [&](const StartProgram& start) {
                 QString error;
                 if (!launcher_.startProgram(start.program, start.arguments, start.workingDirectory,
-                                            &error))
+                                            &error)) {
                     report(request.owner, couldNotStart(start.program, error));
+                    return false;
+                }
+                return true;
             },
             [&](const LaunchDesktopEntry& entry) {
                 const EntryTrust::Decision trusted = trust_.check(request.owner, entry.desktopFile);
                 if (!trusted.refusal.isEmpty())
                     report(request.owner, trusted.refusal);
                 if (!trusted.content)
-                    return;
+                    return false;
                 QString error;
                 if (!launcher_.launchDesktopEntry(entry.desktopFile, *trusted.content,
-                                                  entry.arguments, &error))
+                                                  entry.arguments, &error)) {
                     report(request.owner, couldNotStart(entry.desktopFile, error));
+                    return false;
+                }
+                return true;
             },
             [&](const OpenUrl& open) {
-                if (!launcher_.openUrl(open.url))
+                if (!launcher_.openUrl(open.url)) {
                     report(request.owner, QStringLiteral("No application is set up to open \"%1\".")
                                               .arg(open.shownAs));
+                    return false;
+                }
+                return true;
             },
-            [&](const RefuseRequest& refusal) { report(request.owner, refusal.message); },
+            [&](const RefuseRequest& refusal) {
+                report(request.owner, refusal.message);
+                return false;
+            },
         },
         action);
 }

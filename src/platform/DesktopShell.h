@@ -23,7 +23,7 @@ class DesktopShell : public Shell {
                  LaunchQuestion& question, TrustedEntries& trusted,
                  QString machine = QSysInfo::machineHostName());
 
-    void execute(const ShellRequest& request) override;
+    bool execute(const ShellRequest& request) override;
 
   private:
     void report(QWidget* owner, const QString& text);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 #include <QDBusConnectionInterface>
@@ -38,27 +39,16 @@ QVariantMap platformDataOfThisStart() {
     return data;
 }
 
-void bringForward(QWidget* window, const QString& activationToken) {
-    // Wayland lets a window take the focus only with the token of the start that asked for it;
-    // Qt reads it from the environment when the window asks to be activated.
-    if (!activationToken.isEmpty()) {
-        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
-    }
-    // Back from the task bar, but a maximised window stays maximised.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    if (!activationToken.isEmpty()) {
-        qunsetenv("XDG_ACTIVATION_TOKEN");
-    }
-}
-
 } // namespace
 
-SingleInstance::SingleInstance(QDBusConnection bus, QString applicationId)
+ComingForward ComingForward::ofThisDesktop() {
+    return {QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
+            [](QWidget* window) { QApplication::alert(window); }};
+}
+
+SingleInstance::SingleInstance(QDBusConnection bus, QString applicationId, ComingForward forward)
     : bus_(std::move(bus)), applicationId_(std::move(applicationId)),
-      path_(objectPath(applicationId_)) {}
+      path_(objectPath(applicationId_)), forward_(std::move(forward)) {}
 
 SingleInstance::~SingleInstance() {
     if (owner_ && bus_.interface() != nullptr) {
@@ -166,7 +156,33 @@ void SingleInstance::Activate(const QVariantMap& platformData) {
         qCInfo(lcInstance) << "asked to come forward before the main window exists";
         return;
     }
-    bringForward(window_, platformData.value(QStringLiteral("activation-token")).toString());
+    bringForward(platformData.value(QStringLiteral("activation-token")).toString());
+}
+
+void SingleInstance::bringForward(const QString& activationToken) {
+    QWidget* window = window_;
+    // Back from the task bar, but a maximised window stays maximised.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    if (activationToken.isEmpty() && forward_.needsToken) {
+        // Asking for the focus without the token only makes the desktop mark the window urgent
+        // later; it asks for attention now instead.
+        if (!window->isActiveWindow() && forward_.alert) {
+            forward_.alert(window);
+        }
+        qCInfo(lcInstance) << "no activation token: the main window asks for attention";
+        return;
+    }
+    // Wayland lets a window take the focus only with the token of the start that asked for it;
+    // Qt reads it from the environment when the window asks to be activated.
+    if (!activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    }
+    window->raise();
+    window->activateWindow();
+    if (!activationToken.isEmpty()) {
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    }
     qCInfo(lcInstance) << "brought the main window to the front";
 }
 
@@ -190,19 +206,25 @@ void SingleInstance::ActivateAction(const QString& actionName, const QVariantLis
         if (text.canConvert<QDBusVariant>()) {
             text = text.value<QDBusVariant>().variant();
         }
-        Activate(platformData);
-        if (openFinder_) {
-            openFinder_(text.toString());
-        } else {
-            pendingFind_ = text.toString();
-        }
-        qCInfo(lcInstance) << "opened the finder for" << text.toString();
+        find(text.toString(), platformData.value(QStringLiteral("activation-token")).toString());
         return;
     }
     if (calledFromDBus()) {
         sendErrorReply(QDBusError::InvalidArgs,
                        QStringLiteral("Vantory has no action named %1").arg(actionName));
     }
+}
+
+void SingleInstance::find(const QString& text, const QString& activationToken) {
+    if (!window_.isNull()) {
+        bringForward(activationToken);
+    }
+    if (openFinder_) {
+        openFinder_(text);
+    } else {
+        pendingFind_ = text;
+    }
+    qCInfo(lcInstance) << "opened the finder for" << text;
 }
 
 } // namespace platform
