@@ -7,7 +7,7 @@
 
 #include "app/Form1.h"
 #include "common/Globals.h"
-#include "platform/DesktopPlatform.h"
+#include "app/DesktopPlatform.h"
 #include "store/Statements.h"
 
 #include <QApplication>
@@ -51,7 +51,7 @@ inline DropTimes dropThroughTheList(const QString& catalogue, const QList<QUrl>&
     globals.gConnection->open(catalogue.toStdString());
     store::insertGroup(*globals.gConnection, store::GroupRow{"Dropped", "", "", 0});
 
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     app::Form1 form(desktop.services, globals);
     form.show();
     form.loadGroups();

@@ -11,12 +11,12 @@
 // a row misses its target.
 
 #include "DropTiming.h"
-#include "app/Finder.h"
-#include "app/FinderCatalogue.h"
+#include "finder/Finder.h"
+#include "finder/FinderCatalogue.h"
 #include "app/Form1.h"
 #include "common/Globals.h"
 #include "common/ImageLists.h"
-#include "platform/DesktopPlatform.h"
+#include "app/DesktopPlatform.h"
 #include "store/Codes.h"
 #include "store/Connection.h"
 #include "store/Statements.h"
@@ -287,7 +287,7 @@ struct VantoryList {
         return millisecondsSince(start);
     }
     double firstFill = 0; // with every icon looked up for the first time, ms
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     common::Globals globals;
     app::Form1 form{desktop.services, globals};
 };
@@ -385,7 +385,7 @@ double likeScan(sqlite3* db, const std::string& text) {
 // against SQLite's like scan for the same text in the same run.
 void measureFinder(const QString& dataHome, int runs) {
     const QString path = dataHome + "/Mellovan/Vantory/dbData.mdb";
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     common::Globals globals;
     globals.gConnection = std::make_unique<store::Connection>();
     globals.gConnection->open(path.toStdString());

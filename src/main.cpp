@@ -4,7 +4,7 @@
 #include "app/Translations.h"
 #include "common/Globals.h"
 #include "platform/DesktopEnvironment.h"
-#include "platform/DesktopPlatform.h"
+#include "app/DesktopPlatform.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/GlobalShortcutPortal.h"
 #include "platform/ReadyReport.h"
@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     desktopWarmUp.finish();
 
     common::Globals globals;

@@ -7,11 +7,12 @@
 #include "fakes/FakeServices.h"
 #include "fakes/PrivateApplications.h"
 #include "fakes/RecordingLauncher.h"
+#include "launch/DesktopShell.h"
+#include "launch/ShellParameters.h"
+#include "launch/ShellPlan.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopLauncher.h"
-#include "platform/DesktopShell.h"
-#include "platform/ShellParameters.h"
-#include "platform/ShellPlan.h"
+#include "platform/PlatformError.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,7 @@
 #include <vector>
 
 using namespace platform;
+using namespace launch;
 using fakes::Launched;
 
 namespace {
@@ -623,10 +625,9 @@ TEST(DesktopLauncher, StartsProgramsWithLiteralArgumentsInTheGivenFolder) {
     ASSERT_TRUE(QDir().mkdir(work));
 
     DesktopLauncher launcher;
-    QString error;
     const QStringList args{QStringLiteral("a;b"), QStringLiteral("$(touch pwned)"),
                            QStringLiteral("x && y"), QStringLiteral(">out"), QString()};
-    ASSERT_TRUE(launcher.startProgram(script, args, work, &error)) << error.toStdString();
+    ASSERT_NO_THROW(launcher.startProgram(script, args, work));
     QFile report(pipe);
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     const QString got = QString::fromUtf8(report.readAll());
@@ -634,10 +635,12 @@ TEST(DesktopLauncher, StartsProgramsWithLiteralArgumentsInTheGivenFolder) {
     EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("/pwned")));
     EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("/out")));
 
-    error.clear();
-    EXPECT_FALSE(launcher.startProgram(dir.filePath(QStringLiteral("no-such-program")), {},
-                                       QString(), &error));
-    EXPECT_FALSE(error.isEmpty());
+    try {
+        launcher.startProgram(dir.filePath(QStringLiteral("no-such-program")), {}, QString());
+        ADD_FAILURE() << "a missing program started";
+    } catch (const PlatformError& error) {
+        EXPECT_STRNE(error.what(), "");
+    }
 }
 
 TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
@@ -663,10 +666,8 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
 
     // Parameters arrive as typed, in one start: "--x" is no file of the current folder.
     DesktopLauncher launcher;
-    QString error;
-    ASSERT_TRUE(
-        launcher.launchDesktopEntry(entry, content, {"--x", document, "100%", "$HOME"}, &error))
-        << error.toStdString();
+    ASSERT_NO_THROW(
+        launcher.launchDesktopEntry(entry, content, {"--x", document, "100%", "$HOME"}));
     QFile report(pipe);
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(report.readAll()),
@@ -676,10 +677,12 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
     // An entry that describes no application is refused with a reason.
     const QString link = dir.filePath(QStringLiteral("link.desktop"));
     writeFile(link, "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n", true);
-    error.clear();
-    EXPECT_FALSE(
-        launcher.launchDesktopEntry(link, "[Desktop Entry]\nType=Link\nURL=x\n", {}, &error));
-    EXPECT_FALSE(error.isEmpty());
+    try {
+        launcher.launchDesktopEntry(link, "[Desktop Entry]\nType=Link\nURL=x\n", {});
+        ADD_FAILURE() << "a link was launched as an application";
+    } catch (const PlatformError& error) {
+        EXPECT_STRNE(error.what(), "");
+    }
 }
 
 TEST(DesktopFileSystem, InspectionTellsWhatAPathIsByNameAndContent) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Finder.h"
-#include "app/FinderCatalogue.h"
 #include "fakes/Form1Fixture.h"
-#include "launch/FinderIndex.h"
+#include "finder/Finder.h"
+#include "finder/FinderCatalogue.h"
+#include "finder/FinderIndex.h"
 #include "platform/DesktopLaunchCounts.h"
 #include "store/Statements.h"
 
@@ -119,7 +119,7 @@ TEST_F(FinderTest, IsANamedPartOfTheWindowWhoseFieldKeepsTheFocusWhileRowsAreCho
     typeInto(form.TreeView1(), "n");
     QTest::keyClick(field(), Qt::Key_Down);
 
-    app::Finder* finder = form.finder();
+    finder::Finder* finder = form.finder();
     EXPECT_FALSE(finder->isWindow());
     EXPECT_EQ(finder->window(), &form);
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form);
@@ -149,7 +149,7 @@ TEST_F(FinderTest, ShowsEveryMatchAndTheirCountMakingOnlyTheRowsOnScreen) {
     EXPECT_EQ(countShown(), "29 shortcuts found");
     // Only the rows that show were made, each once, the best first.
     ASSERT_FALSE(platform.targetIcons.asked.isEmpty());
-    EXPECT_LE(platform.targetIcons.asked.size(), app::Finder::kVisibleRows);
+    EXPECT_LE(platform.targetIcons.asked.size(), finder::Finder::kVisibleRows);
     EXPECT_EQ(platform.targetIcons.asked.first(), "/docs/page01");
 
     QListView* list = form.finder()->results();
@@ -224,7 +224,7 @@ TEST(FinderRanking, OrdersByWhereTheTextStandsThenLaunchesThenCaption) {
         {"Web", "Straße", "", "https://maps.example", 3},
     };
     const store::NameCollator names("");
-    launch::FinderIndex index(shortcuts, names);
+    finder::FinderIndex index(shortcuts, names);
     const auto key = &platform::LaunchCounts::key;
     const std::vector<Ranking> table = {
         // prefix, then word start, then contained, then the other fields by caption
@@ -252,7 +252,7 @@ TEST(FinderRanking, OrdersByWhereTheTextStandsThenLaunchesThenCaption) {
     for (const Ranking& row : table) {
         index.setLaunchCounts(row.launches);
         // Only the first few are asked for at once; the rest come in the same order later.
-        const launch::FinderIndex::Found found = index.find(QString::fromUtf8(row.text), 2);
+        const finder::FinderIndex::Found found = index.find(QString::fromUtf8(row.text), 2);
         QStringList captions;
         for (std::size_t number : found.best) {
             captions << QString::fromStdString(index.shortcut(number).caption);

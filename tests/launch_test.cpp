@@ -3,9 +3,9 @@
 #include "fakes/Form1Fixture.h"
 #include "fakes/PrivateApplications.h"
 #include "fakes/RecordingLauncher.h"
+#include "launch/DesktopShell.h"
 #include "launch/ShowCommand.h"
 #include "platform/DesktopFileSystem.h"
-#include "platform/DesktopShell.h"
 #include "store/Statements.h"
 
 #include <QFile>
@@ -195,7 +195,7 @@ class LaunchOnThisDesktop : public Launch {
     fakes::RecordingLauncher launcher;
     fakes::FakeLaunchQuestion question;
     ::platform::TrustedEntries trusted{dir.filePath("state")};
-    ::platform::DesktopShell desktopShell{platform.messages, files, launcher, question, trusted};
+    ::launch::DesktopShell desktopShell{platform.messages, files, launcher, question, trusted};
 };
 
 TEST_F(LaunchOnThisDesktop, OnlyAnApplicationShortcutRunsAScriptAndEntriesNeedTrust) {

@@ -6,7 +6,7 @@
 
 #include "app/Form1.h"
 #include "common/Globals.h"
-#include "platform/DesktopPlatform.h"
+#include "app/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
 
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     PhotographingModalWindows modal(
         {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])});
     platform::Services services{desktop.messages,   desktop.files, desktop.environment,

@@ -619,5 +619,37 @@ Please check the file path.</source>
         <translation>الملف غير موجود.<byte value="xd"/>
 يُرجى التحقق من مسار الملف.</translation>
     </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>تعذّر على Vantory تشغيل «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>تعذّر على Vantory تشغيل «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>لا يوجد تطبيق مُعدّ لفتح «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>تعذّر على Vantory قراءة مدخل سطح المكتب «%1».</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>ليس مدخل سطح مكتب يصف تطبيقًا</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>تعذّر تشغيل التطبيق</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>تعذّر تحميل مشغّل التطبيقات في سطح المكتب: %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>ينقص مشغّل التطبيقات في سطح المكتب %1</translation>
+    </message>
 </context>
 </TS>

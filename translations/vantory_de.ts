@@ -619,5 +619,37 @@ Please check the file path.</source>
         <translation>Die Datei existiert nicht.<byte value="xd"/>
 Bitte überprüfen Sie den Dateipfad.</translation>
     </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory konnte „%1“ nicht starten.</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory konnte „%1“ nicht starten: %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>Keine Anwendung ist zum Öffnen von „%1“ eingerichtet.</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory konnte den Desktop-Eintrag „%1“ nicht lesen.</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>es ist kein Desktop-Eintrag, der eine Anwendung beschreibt</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>die Anwendung konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>der Anwendungsstarter des Desktops konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>dem Anwendungsstarter des Desktops fehlt %1</translation>
+    </message>
 </context>
 </TS>

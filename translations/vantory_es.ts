@@ -619,5 +619,37 @@ Please check the file path.</source>
         <translation>El archivo no existe.<byte value="xd"/>
 Compruebe la ruta del archivo.</translation>
     </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory no pudo iniciar «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory no pudo iniciar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>Ninguna aplicación está configurada para abrir «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory no pudo leer la entrada de escritorio «%1».</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>no es una entrada de escritorio que describa una aplicación</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>no se pudo iniciar la aplicación</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>no se pudo cargar el lanzador de aplicaciones del escritorio: %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>al lanzador de aplicaciones del escritorio le falta %1</translation>
+    </message>
 </context>
 </TS>

@@ -619,5 +619,37 @@ Please check the file path.</source>
         <translation>Le fichier n’existe pas.<byte value="xd"/>
 Veuillez vérifier le chemin du fichier.</translation>
     </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory n’a pas pu démarrer « %1 ».</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory n’a pas pu démarrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>Aucune application n’est configurée pour ouvrir « %1 ».</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory n’a pas pu lire l’entrée de bureau « %1 ».</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>ce n’est pas une entrée de bureau décrivant une application</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>l’application n’a pas pu être démarrée</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>le lanceur d’applications du bureau n’a pas pu être chargé : %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>il manque %1 au lanceur d’applications du bureau</translation>
+    </message>
 </context>
 </TS>

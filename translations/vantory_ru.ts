@@ -619,5 +619,37 @@ Please check the file path.</source>
         <translation>Файл не существует.<byte value="xd"/>
 Проверьте путь к файлу.</translation>
     </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;.</source>
+        <translation>Vantory не удалось запустить «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not start &quot;%1&quot;: %2</source>
+        <translation>Vantory не удалось запустить «%1»: %2</translation>
+    </message>
+    <message>
+        <source>No application is set up to open &quot;%1&quot;.</source>
+        <translation>Нет приложения, настроенного для открытия «%1».</translation>
+    </message>
+    <message>
+        <source>Vantory could not read the desktop entry &quot;%1&quot;.</source>
+        <translation>Vantory не удалось прочитать ярлык рабочего стола «%1».</translation>
+    </message>
+    <message>
+        <source>it is not a desktop entry that describes an application</source>
+        <translation>это не ярлык рабочего стола, описывающий приложение</translation>
+    </message>
+    <message>
+        <source>the application could not be started</source>
+        <translation>не удалось запустить приложение</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher could not be loaded: %1</source>
+        <translation>не удалось загрузить средство запуска приложений рабочего стола: %1</translation>
+    </message>
+    <message>
+        <source>the desktop&apos;s application launcher lacks %1</source>
+        <translation>в средстве запуска приложений рабочего стола нет %1</translation>
+    </message>
 </context>
 </TS>

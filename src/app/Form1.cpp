@@ -3,7 +3,7 @@
 
 #include "app/CategoryTree.h"
 #include "app/DescriptionLine.h"
-#include "app/Finder.h"
+#include "finder/Finder.h"
 #include "app/ShortcutList.h"
 #include "common/ColourScheme.h"
 #include "common/Fonts.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/KeyRepeat.h"
 #include "common/CommandContext.h"
 #include "common/Globals.h"
 #include "common/MainWindow.h"
-#include "platform/KeyRepeat.h"
 #include "platform/Services.h"
 
 #include <QCursor>
@@ -26,10 +26,12 @@ namespace dragdrop {
 class ListDragDrop;
 }
 
-namespace app {
-
+namespace finder {
 class Finder;
 class FinderCatalogue;
+} // namespace finder
+
+namespace app {
 
 // The main window's pointer: the default arrow, the hourglass of a running command, or the hand.
 enum class MousePointer { Default = 0, Hourglass = 11, Custom = 99 };
@@ -62,8 +64,8 @@ class Form1 : public QWidget, public common::MainWindow {
     // Opens the finder over the window with `text` typed in it.
     void openFinder(const QString& text);
     // The finder, none until it first opens; and its copy of the catalogue.
-    Finder* finder() const { return finder_; }
-    FinderCatalogue* finderCatalogue() const { return finderCatalogue_; }
+    finder::Finder* finder() const { return finder_; }
+    finder::FinderCatalogue* finderCatalogue() const { return finderCatalogue_; }
     // Selects the category in the tree and the shortcut in the list; false when either is gone.
     bool showShortcut(const QString& category, const QString& caption);
 
@@ -184,14 +186,14 @@ class Form1 : public QWidget, public common::MainWindow {
     std::array<QPushButton*, 9> buttons_{};
     dragdrop::ListDragDrop* listDragDrop_ = nullptr;
 
-    platform::KeyRepeat keyRepeat_;
+    KeyRepeat keyRepeat_;
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> customCursor_;
     // The list's background picture, kept for a change of colour scheme.
     std::optional<QPixmap> listPicture_;
     bool centred_ = false;
-    Finder* finder_ = nullptr;
-    FinderCatalogue* finderCatalogue_ = nullptr;
+    finder::Finder* finder_ = nullptr;
+    finder::FinderCatalogue* finderCatalogue_ = nullptr;
     QPointer<QWidget> focusBeforeFinder_;
 };
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Finder.h"
-#include "app/FinderCatalogue.h"
 #include "app/Form1.h"
+#include "app/PhysicalKeys.h"
 #include "common/ErrorTrap.h"
 #include "common/Messages.h"
-#include "platform/PhysicalKeys.h"
+#include "finder/Finder.h"
+#include "finder/FinderCatalogue.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
 #include <algorithm>
@@ -29,7 +30,7 @@ bool typesText(const QKeyEvent& key) {
 
 bool Form1::handleFinderKey(QObject* watched, QKeyEvent* key) {
     const Qt::KeyboardModifiers shift = key->modifiers() & ~Qt::KeypadModifier;
-    if (shift == Qt::ControlModifier && platform::isLetterKey(*key, Qt::Key_F)) {
+    if (shift == Qt::ControlModifier && isLetterKey(*key, Qt::Key_F)) {
         openFinder(QString());
         return true;
     }
@@ -43,25 +44,28 @@ bool Form1::handleFinderKey(QObject* watched, QKeyEvent* key) {
 void Form1::openFinder(const QString& text) {
     if (finder_ == nullptr) {
         // Made when first wanted, so that start-up does nothing for it.
-        finder_ = new Finder(this, services_.targetIcons);
-        finderCatalogue_ = new FinderCatalogue(this);
-        connect(finderCatalogue_, &FinderCatalogue::built, this, [this](const QString& failure) {
-            if (!failure.isEmpty()) {
-                finder_->close();
-                common::tell(services_, globals_, this, failure);
-                return;
-            }
-            if (launch::FinderIndex* index = finderCatalogue_->index()) {
-                index->setLaunchCounts(services_.launchCounts.all());
-            }
-            finder_->setIndex(finderCatalogue_->index());
-        });
-        connect(finder_, &Finder::closed, this, [this] {
+        finder_ = new finder::Finder(this, services_.targetIcons);
+        // The window's keys reach the field too: Ctrl+L launches the row chosen there.
+        finder_->field()->installEventFilter(this);
+        finderCatalogue_ = new finder::FinderCatalogue(this);
+        connect(finderCatalogue_, &finder::FinderCatalogue::built, this,
+                [this](const QString& failure) {
+                    if (!failure.isEmpty()) {
+                        finder_->close();
+                        common::tell(services_, globals_, this, failure);
+                        return;
+                    }
+                    if (finder::FinderIndex* index = finderCatalogue_->index()) {
+                        index->setLaunchCounts(services_.launchCounts.all());
+                    }
+                    finder_->setIndex(finderCatalogue_->index());
+                });
+        connect(finder_, &finder::Finder::closed, this, [this] {
             if (focusBeforeFinder_) {
                 focusBeforeFinder_->setFocus();
             }
         });
-        connect(finder_, &Finder::chosen, this,
+        connect(finder_, &finder::Finder::chosen, this,
                 [this](std::size_t shortcut, bool launch) { takeFinderChoice(shortcut, launch); });
     }
     // The control of this window that had the focus, whether or not the window is active.
@@ -73,7 +77,7 @@ void Form1::openFinder(const QString& text) {
     if (!trap.step(100, [&] { finderCatalogue_->refresh(globals_.connection()); })) {
         return;
     }
-    launch::FinderIndex* index = finderCatalogue_->index();
+    finder::FinderIndex* index = finderCatalogue_->index();
     if (index != nullptr) {
         index->setLaunchCounts(services_.launchCounts.all());
     }
@@ -82,7 +86,7 @@ void Form1::openFinder(const QString& text) {
 }
 
 void Form1::takeFinderChoice(std::size_t shortcut, bool launch) {
-    launch::FinderIndex* index = finderCatalogue_->index();
+    finder::FinderIndex* index = finderCatalogue_->index();
     if (index == nullptr || shortcut >= index->size()) {
         return;
     }

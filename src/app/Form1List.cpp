@@ -66,25 +66,20 @@ void Form1::loadItems() {
             return std::nullopt;
         }
     };
-    int image = 0;
     QHash<std::pair<std::int16_t, QString>, QIcon> iconsByTarget;
     while (!rs.eof()) {
-        // The kind is read once: the picture step uses the value the test read.
-        std::int16_t kind = 0;
-        if (trap.test(112, [&] {
-                // A kind that is not a number takes the program picture.
-                kind = number([&] {
-                           return rs.field(store::column::itemtype).toInt16();
-                       }).value_or(store::kind::ShellFile);
-                return kind == store::kind::ShellFile;
-            })) {
-            trap.step(114, [&] { image = 2; });
-        } else {
-            trap.step(116, [&] { image = kind; });
-        }
+        // The kind is read once: the picture step uses the value read here.
+        std::int16_t kind = store::kind::ShellFile;
+        trap.step(112, [&] {
+            // A kind that is not a number takes the program picture.
+            kind = number([&] {
+                       return rs.field(store::column::itemtype).toInt16();
+                   }).value_or(store::kind::ShellFile);
+        });
         std::optional<Entry> entry;
         trap.step(118, [&] {
             // A kind without a picture gets no entry.
+            const int picture = common::kindPicture(kind);
             // Entries of one kind and target share one icon, which is looked up once.
             const std::pair<std::int16_t, QString> target{
                 kind, common::fieldText(rs, store::column::itempath)};
@@ -92,11 +87,11 @@ void Form1::loadItems() {
             if (shared == iconsByTarget.constEnd()) {
                 shared =
                     iconsByTarget.insert(target, common::shortcutIcon(services_.targetIcons, kind,
-                                                                      target.second, image + 1));
+                                                                      target.second, picture));
             }
             QIcon icon = *shared;
             entry = Entry{
-                common::fieldText(rs, store::column::itemcaption), image + 1, {}, std::move(icon)};
+                common::fieldText(rs, store::column::itemcaption), picture, {}, std::move(icon)};
         });
         if (entry) {
             trap.step(120, [&] {

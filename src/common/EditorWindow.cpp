@@ -77,4 +77,13 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void EditorWindow::writeAndClose(Trap& trap, int writeLabel, Statement<void> write, int showLabel,
+                                 Statement<void> show) {
+    if (!trap.step(writeLabel, write)) {
+        return;
+    }
+    trap.step(showLabel, show);
+    accept();
+}
+
 } // namespace common

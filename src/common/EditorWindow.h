@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/CommandContext.h"
+#include "common/ErrorTrap.h"
 
 #include <QCursor>
 #include <QDialog>
@@ -26,6 +27,12 @@ class EditorWindow : public QDialog {
   protected:
     // Tells the user something in the program's plain OK box over the editor.
     void tell(const QString& text);
+
+    // The end of every editor's save: the write, then the main window showing it, then the
+    // editor closes. A write that fails has shown its error box and keeps the editor open with
+    // everything the user typed.
+    void writeAndClose(Trap& trap, int writeLabel, Statement<void> write, int showLabel,
+                       Statement<void> show);
 
     // Gives the form's controls their exact fonts and lets the pointer rule watch each of them.
     void prepareControls();

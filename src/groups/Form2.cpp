@@ -132,19 +132,16 @@ void Form2::PushButton3_Click() {
     const store::GroupRow row{name.toStdString(), description.toStdString(),
                               text3_->text().toStdString(),
                               common::codeFromColour(text4_->colour())};
-    const bool written = trap.step(102, [&] {
-        if (adding) {
-            store::insertGroup(globals.connection(), row);
-        } else {
-            updateGroupWithShortcuts(globals.connection(), mGroupName, row);
-        }
-    });
-    if (!written) {
-        // The error box has been shown; the input stays for another try or a cancel.
-        return;
-    }
-    trap.step(104, [&] { context().window.loadGroups(); });
-    accept();
+    writeAndClose(
+        trap, 102,
+        [&] {
+            if (adding) {
+                store::insertGroup(globals.connection(), row);
+            } else {
+                updateGroupWithShortcuts(globals.connection(), mGroupName, row);
+            }
+        },
+        104, [&] { context().window.loadGroups(); });
 }
 
 void Form2::PushButton4_Click() {

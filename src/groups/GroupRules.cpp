@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groups/GroupRules.h"
 
-#include "common/FieldLength.h"
 #include "common/FieldText.h"
+#include "common/InputRules.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
 
@@ -35,17 +35,12 @@ std::optional<QString> takenNameRefusal(store::Connection& db, const QString& na
 }
 
 std::optional<QString> groupInputRefusal(const QString& name, const QString& description) {
-    if (common::isTooLong(name) || common::isTooLong(description)) {
-        return QCoreApplication::translate("Vantory", "Field input too long.");
-    }
-    // Spaces make a name; only the empty text does not.
-    if (name.isEmpty()) {
-        return QCoreApplication::translate("Vantory", "Please input Group Name");
-    }
-    if (name.contains(u'\'') || description.contains(u'\'')) {
-        return QCoreApplication::translate("Vantory", "Please do not use quote marks.");
-    }
-    return std::nullopt;
+    return common::firstBrokenRule({
+        common::tooLongRule(name, description),
+        // Spaces make a name; only the empty text does not.
+        {name.isEmpty(), QT_TRANSLATE_NOOP("Vantory", "Please input Group Name")},
+        common::quoteMarkRule(name, description),
+    });
 }
 
 } // namespace groups

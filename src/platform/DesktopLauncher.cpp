@@ -3,58 +3,61 @@
 
 #include "platform/DesktopEntryExec.h"
 #include "platform/GioLibrary.h"
+#include "platform/PlatformError.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QUrl>
 
 namespace platform {
 
-bool DesktopLauncher::startProgram(const QString& program, const QStringList& args,
-                                   const QString& workingDir, QString* error) {
+namespace {
+
+[[noreturn]] void fail(const QString& reason) {
+    throw PlatformError(reason.toStdString());
+}
+
+} // namespace
+
+void DesktopLauncher::startProgram(const QString& program, const QStringList& args,
+                                   const QString& workingDir) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(args);
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
-    if (process.startDetached())
-        return true;
-    if (error)
-        *error = process.errorString();
-    return false;
+    if (!process.startDetached())
+        fail(process.errorString());
 }
 
-bool DesktopLauncher::openUrl(const QUrl& url) {
-    return QDesktopServices::openUrl(url);
+void DesktopLauncher::openUrl(const QUrl& url) {
+    // The desktop says no more than that nothing opened it.
+    if (!QDesktopServices::openUrl(url))
+        fail(QString());
 }
 
 namespace {
 
 constexpr char kGroup[] = "Desktop Entry";
 
-QString notAnApplication() {
-    return QStringLiteral("it is not a desktop entry that describes an application");
+[[noreturn]] void notAnApplication() {
+    fail(QCoreApplication::translate("Vantory",
+                                     "it is not a desktop entry that describes an application"));
 }
 
 } // namespace
 
-bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
-                                         const QStringList& args, QString* error) {
+void DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
+                                         const QStringList& args) {
     const GioLibrary& gio = platform::gio();
-    if (!gio.failure.isEmpty()) {
-        if (error)
-            *error = gio.failure;
-        return false;
-    }
     const std::optional<DesktopEntryCommand> entry = readDesktopEntry(content);
     GKeyFile* keys = g_key_file_new();
     if (!entry ||
         !g_key_file_load_from_data(keys, content.constData(), static_cast<gsize>(content.size()),
                                    G_KEY_FILE_KEEP_TRANSLATIONS, nullptr)) {
         g_key_file_free(keys);
-        if (error)
-            *error = notAnApplication();
-        return false;
+        notAnApplication();
     }
     // The entry starts from the text that was checked, whatever the file holds by now. The
     // parameters go into its Exec line as typed: handed to GIO as files, a parameter such as
@@ -65,23 +68,21 @@ bool DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByte
     }
     GDesktopAppInfo* app = gio.newAppInfoFromKeyFile(keys);
     g_key_file_free(keys);
-    if (!app) {
-        if (error)
-            *error = notAnApplication();
-        return false;
-    }
+    if (!app)
+        notAnApplication();
     GAppLaunchContext* context = gio.newLaunchContext();
     GError* failure = nullptr;
     // A desktop application's info is its GAppInfo: GObject interfaces share the instance.
     const bool started = gio.launch(reinterpret_cast<GAppInfo*>(app), nullptr, context, &failure);
-    if (!started && error)
-        *error = failure ? QString::fromUtf8(failure->message)
-                         : QStringLiteral("the application could not be started");
+    const QString reason =
+        failure ? QString::fromUtf8(failure->message)
+                : QCoreApplication::translate("Vantory", "the application could not be started");
     if (failure)
         g_error_free(failure);
     gio.unref(context);
     gio.unref(app);
-    return started;
+    if (!started)
+        fail(reason);
 }
 
 } // namespace platform

@@ -10,11 +10,11 @@ namespace platform {
 // with the parameters put into their Exec line as typed.
 class DesktopLauncher : public Launcher {
   public:
-    bool startProgram(const QString& program, const QStringList& args, const QString& workingDir,
-                      QString* error) override;
-    bool openUrl(const QUrl& url) override;
-    bool launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
-                            const QStringList& args, QString* error) override;
+    void startProgram(const QString& program, const QStringList& args,
+                      const QString& workingDir) override;
+    void openUrl(const QUrl& url) override;
+    void launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
+                            const QStringList& args) override;
 };
 
 } // namespace platform

@@ -29,15 +29,16 @@ struct GioLibrary {
 #define VANTORY_GIO_MEMBER(member, function) decltype(&function) member = nullptr;
     VANTORY_GIO_CALLS(VANTORY_GIO_MEMBER)
 #undef VANTORY_GIO_MEMBER
-    QString failure; // why GIO could not be loaded; empty when it was
 
+    // Throws PlatformError, saying why, when GIO cannot be loaded.
     GioLibrary();
 
   private:
     template <class Function> void find(void* library, Function& function, const char* name);
 };
 
-// The one loaded GIO of the session.
+// The one loaded GIO of the session. Throws PlatformError when it cannot be loaded; the next
+// call tries again.
 const GioLibrary& gio();
 
 } // namespace platform

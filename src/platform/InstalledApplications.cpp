@@ -2,6 +2,7 @@
 #include "platform/InstalledApplications.h"
 
 #include "platform/GioLibrary.h"
+#include "platform/PlatformError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +33,16 @@ bool startsAnotherProgram(const QString& path) {
            name == QLatin1String("bash") || name == QLatin1String("flatpak");
 }
 
+// Without GIO no application counts as installed.
+bool gioLoads() {
+    try {
+        platform::gio();
+        return true;
+    } catch (const PlatformError&) {
+        return false;
+    }
+}
+
 QString takeString(gchar* text) {
     const QString value = QString::fromUtf8(text);
     g_free(text);
@@ -41,10 +52,10 @@ QString takeString(gchar* text) {
 } // namespace
 
 bool isInstalledApplication(const QString& canonicalPath) {
-    const GioLibrary& gio = platform::gio();
-    if (!gio.failure.isEmpty() || canonicalPath.isEmpty()) {
+    if (canonicalPath.isEmpty() || !gioLoads()) {
         return false;
     }
+    const GioLibrary& gio = platform::gio();
     // GIO keeps the list for the session and follows changes to the folders itself.
     GList* applications = gio.allApplications();
     bool installed = false;
@@ -78,10 +89,10 @@ void InstalledApplications::changed(void*, void* self) {
 void InstalledApplications::read() {
     byProgram_.clear();
     stale_ = false;
-    const GioLibrary& gio = platform::gio();
-    if (!gio.failure.isEmpty()) {
+    if (!gioLoads()) {
         return;
     }
+    const GioLibrary& gio = platform::gio();
     if (!watching_) {
         // The monitor reports through the main loop, which Qt's event loop runs.
         gio.connectSignal(gio.applicationMonitor(), "changed", G_CALLBACK(&changed), this, nullptr,

@@ -42,8 +42,15 @@ QVariantMap platformDataOfThisStart() {
 } // namespace
 
 ComingForward ComingForward::ofThisDesktop() {
-    return {QGuiApplication::platformName().startsWith(QLatin1String("wayland")),
-            [](QWidget* window) { QApplication::alert(window); }};
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return {false, [](QWidget* window) { QApplication::alert(window); }};
+    }
+    // Qt 6.4 shows no alert under Wayland; a request to come forward without the desktop's
+    // token is one the desktop turns into a mark on the window (urgent, demanding attention).
+    return {true, [](QWidget* window) {
+                QApplication::alert(window);
+                window->activateWindow();
+            }};
 }
 
 SingleInstance::SingleInstance(QDBusConnection bus, QString applicationId, ComingForward forward)

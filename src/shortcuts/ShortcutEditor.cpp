@@ -93,32 +93,31 @@ void ShortcutEditor::PushButton3_Click() {
         return;
     }
     common::Globals& globals = context().globals;
-    if (isAddMode()) {
-        if (trap.test(110, [&] {
-                return captionTakenInCategory(globals.connection(), caption, mGroupSelected);
-            })) {
-            tell(QCoreApplication::translate("Vantory", "Caption already exists in [%1] group.")
-                     .arg(mGroupSelected));
-            return;
-        }
-        // A write that fails keeps the editor open with everything the user typed.
-        if (!trap.step(112, [&] { insertRow(globals.connection()); })) {
-            return;
-        }
-    } else {
-        if (caption != mItemCaption && trap.test(114, [&] {
-                return captionTakenByAnother(globals.connection(), caption, mGroupSelected,
-                                             mItemCaption);
-            })) {
-            tell(QCoreApplication::translate("Vantory", "Caption already exists."));
-            return;
-        }
-        if (!trap.step(116, [&] { updateRow(globals.connection()); })) {
-            return;
-        }
+    const bool adding = isAddMode();
+    if (adding && trap.test(110, [&] {
+            return captionTakenInCategory(globals.connection(), caption, mGroupSelected);
+        })) {
+        tell(QCoreApplication::translate("Vantory", "Caption already exists in [%1] group.")
+                 .arg(mGroupSelected));
+        return;
     }
-    trap.step(118, [&] { context().window.loadItems(); });
-    accept();
+    if (!adding && caption != mItemCaption && trap.test(114, [&] {
+            return captionTakenByAnother(globals.connection(), caption, mGroupSelected,
+                                         mItemCaption);
+        })) {
+        tell(QCoreApplication::translate("Vantory", "Caption already exists."));
+        return;
+    }
+    writeAndClose(
+        trap, adding ? 112 : 116,
+        [&] {
+            if (adding) {
+                insertRow(globals.connection());
+            } else {
+                updateRow(globals.connection());
+            }
+        },
+        118, [&] { context().window.loadItems(); });
 }
 
 void ShortcutEditor::PushButton4_Click() {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shortcuts/ShortcutRules.h"
 
-#include "common/FieldLength.h"
+#include "common/InputRules.h"
 
 #include "store/Columns.h"
 #include "store/Statements.h"
@@ -22,19 +22,12 @@ bool sameName(store::Connection& db, const std::string& a, const QString& b) {
 
 std::optional<QString> inputRefusal(const QString& caption, const QString& description,
                                     const QString& path) {
-    if (common::isTooLong(caption) || common::isTooLong(description)) {
-        return QCoreApplication::translate("Vantory", "Field input too long.");
-    }
-    if (caption.isEmpty()) {
-        return QCoreApplication::translate("Vantory", "Please enter Caption");
-    }
-    if (path.isEmpty()) {
-        return QCoreApplication::translate("Vantory", "Please enter Folder Path");
-    }
-    if (caption.contains(u'\'') || path.contains(u'\'')) {
-        return QCoreApplication::translate("Vantory", "Please do not use quote marks.");
-    }
-    return std::nullopt;
+    return common::firstBrokenRule({
+        common::tooLongRule(caption, description),
+        {caption.isEmpty(), QT_TRANSLATE_NOOP("Vantory", "Please enter Caption")},
+        {path.isEmpty(), QT_TRANSLATE_NOOP("Vantory", "Please enter Folder Path")},
+        common::quoteMarkRule(caption, path),
+    });
 }
 
 bool captionTakenInCategory(store::Connection& db, const QString& caption,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/Launcher.h"
+#include "platform/PlatformError.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,19 +25,21 @@ struct Launched {
 // succeeds unless a test makes it fail with a reason.
 class RecordingLauncher : public platform::Launcher {
   public:
-    bool startProgram(const QString& program, const QStringList& args, const QString& workingDir,
-                      QString* error) override {
+    void startProgram(const QString& program, const QStringList& args,
+                      const QString& workingDir) override {
         launched.push_back({Launched::Program, program, args, workingDir});
-        return answer(programFailure, error);
+        answer(programFailure);
     }
-    bool openUrl(const QUrl& url) override {
+    void openUrl(const QUrl& url) override {
         launched.push_back({Launched::Url, url.toString(), {}, {}});
-        return !urlsFail;
+        if (urlsFail) {
+            throw platform::PlatformError(std::string());
+        }
     }
-    bool launchDesktopEntry(const QString& desktopFile, const QByteArray&, const QStringList& args,
-                            QString* error) override {
+    void launchDesktopEntry(const QString& desktopFile, const QByteArray&,
+                            const QStringList& args) override {
         launched.push_back({Launched::DesktopEntry, desktopFile, args, {}});
-        return answer(entryFailure, error);
+        answer(entryFailure);
     }
 
     std::vector<Launched> launched;
@@ -45,14 +48,10 @@ class RecordingLauncher : public platform::Launcher {
     bool urlsFail = false;
 
   private:
-    static bool answer(const QString& failure, QString* error) {
-        if (failure.isEmpty()) {
-            return true;
+    static void answer(const QString& failure) {
+        if (!failure.isEmpty()) {
+            throw platform::PlatformError(failure.toStdString());
         }
-        if (error) {
-            *error = failure;
-        }
-        return false;
     }
 };
 

@@ -6,7 +6,7 @@
 
 #include "app/Form1.h"
 #include "common/Globals.h"
-#include "platform/DesktopPlatform.h"
+#include "app/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     }
     const QList<QUrl> urls = listedFiles(QString::fromLocal8Bit(argv[1]));
 
-    platform::DesktopPlatform desktop;
+    app::DesktopPlatform desktop;
     common::Globals globals;
     app::Form1 form(desktop.services, globals);
     if (!form.Form_Load()) {

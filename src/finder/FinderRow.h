@@ -3,7 +3,7 @@
 
 #include <QStyledItemDelegate>
 
-namespace app {
+namespace finder {
 
 // Draws a row of the finder's results: the shortcut's picture, its caption, and below it in a
 // smaller, lighter line its category and target, every text as plain text.
@@ -20,4 +20,4 @@ class FinderRow : public QStyledItemDelegate {
     static QFont detailFont(const QFont& font);
 };
 
-} // namespace app
+} // namespace finder

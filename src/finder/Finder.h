@@ -11,19 +11,17 @@ class QLabel;
 class QLineEdit;
 class QListView;
 
-namespace launch {
-class FinderIndex;
-}
+namespace finder {
 
-namespace app {
+class FinderIndex;
 
 class FinderResults;
 
 // The finder: a panel over the top of the main window, part of it, with a one-line field, the
 // number of shortcuts found and below them every one of them, best first, in a list that
-// scrolls. Enter, Ctrl+L or a click on a row launches the shortcut, Alt+Enter shows it in the
-// window, Escape or a click elsewhere in the window closes it; that click still does what it
-// does.
+// scrolls. Enter or a click on a row launches the shortcut (the window adds Ctrl+L), Alt+Enter
+// shows it in the window, Escape or a click elsewhere in the window closes it; that click still
+// does what it does.
 class Finder : public QFrame {
     Q_OBJECT
 
@@ -37,7 +35,10 @@ class Finder : public QFrame {
     // Shows the finder over its window with `text` in the field.
     void open(const QString& text);
     // The index to search, none while it is being built; the results follow at once.
-    void setIndex(launch::FinderIndex* index);
+    void setIndex(FinderIndex* index);
+
+    // Launches, or only shows, the row chosen, and closes; nothing when none is chosen.
+    void choose(bool launch);
 
     QLineEdit* field() const { return field_; }
     QLabel* count() const { return count_; }
@@ -56,7 +57,6 @@ class Finder : public QFrame {
 
   private:
     void search();
-    void choose(bool launch);
     void moveSelection(int step);
     // Places the panel at the top of its window, as high as its rows need and the window allows.
     void place();
@@ -67,7 +67,7 @@ class Finder : public QFrame {
     QLabel* count_ = nullptr;
     QListView* results_ = nullptr;
     FinderResults* found_ = nullptr;
-    launch::FinderIndex* index_ = nullptr;
+    FinderIndex* index_ = nullptr;
 };
 
-} // namespace app
+} // namespace finder

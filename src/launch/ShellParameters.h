@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <variant>
 
-namespace platform {
+namespace launch {
 
 // Why a parameter text could not be split; GLib's own explanation.
 struct ParameterError {
@@ -19,4 +19,4 @@ struct ParameterError {
 // white-space-only text gives no arguments; an unclosed quote is an error.
 std::variant<QStringList, ParameterError> splitParameters(const QString& text);
 
-} // namespace platform
+} // namespace launch

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace launch {
+namespace finder {
 
 // Every shortcut of the catalogue, folded once for searching, and the search the finder runs
 // on each keystroke. Building it takes a while for a large catalogue and may run on any thread;
@@ -89,4 +89,4 @@ class FinderIndex {
     std::size_t sorted_ = 0;
 };
 
-} // namespace launch
+} // namespace finder

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "launch/FinderIndex.h"
+#include "finder/FinderIndex.h"
 #include "store/Connection.h"
 
 #include <QObject>
@@ -11,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-namespace app {
+namespace finder {
 
 // The finder's copy of the catalogue: read when the finder first opens, folded and ordered on a
 // thread of its own so that the window keeps taking keys meanwhile, and kept until the catalogue
@@ -27,7 +27,7 @@ class FinderCatalogue : public QObject {
     // since.
     void refresh(store::Connection& db);
     // The current copy, or none while it is being built.
-    launch::FinderIndex* index() { return building_ ? nullptr : index_.get(); }
+    FinderIndex* index() { return building_ ? nullptr : index_.get(); }
     // Waits until the copy being built is ready (for tests and the benchmark).
     void waitUntilBuilt();
 
@@ -38,11 +38,11 @@ class FinderCatalogue : public QObject {
   private:
     void takeBuilt();
 
-    std::unique_ptr<launch::FinderIndex> index_;
+    std::unique_ptr<FinderIndex> index_;
     std::optional<std::pair<const void*, std::int64_t>> stamp_;
     QPointer<QThread> building_;
-    std::unique_ptr<launch::FinderIndex> fresh_;
+    std::unique_ptr<FinderIndex> fresh_;
     QString failure_;
 };
 
-} // namespace app
+} // namespace finder

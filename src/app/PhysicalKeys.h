@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QtGlobal>
 
-namespace platform {
+namespace app {
 
 // The key codes of the letter keys by where they sit on the keyboard, as this desktop reports
 // them in QKeyEvent::nativeScanCode(): the X key code (the kernel's key number + 8), which X11
@@ -33,4 +33,4 @@ inline bool isLetterKey(const QKeyEvent& event, Qt::Key letter) {
            event.nativeScanCode() == kLetterKeyCodes[letter - Qt::Key_A];
 }
 
-} // namespace platform
+} // namespace app

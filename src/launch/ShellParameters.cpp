@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/ShellParameters.h"
+#include "launch/ShellParameters.h"
 
 #include <glib.h>
 
-namespace platform {
+namespace launch {
 
 namespace {
 
@@ -54,4 +54,4 @@ std::variant<QStringList, ParameterError> splitParameters(const QString& text) {
     return arguments;
 }
 
-} // namespace platform
+} // namespace launch

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/FinderResults.h"
+#include "finder/FinderResults.h"
 
 #include "common/ImageLists.h"
 #include "common/ShortcutIcon.h"
-#include "launch/FinderIndex.h"
+#include "finder/FinderIndex.h"
 
 #include <stdexcept>
 
-namespace app {
+namespace finder {
 
 namespace {
 
@@ -26,7 +26,7 @@ QIcon pictureOf(platform::TargetIcons& icons, std::int16_t kind, const QString& 
 FinderResults::FinderResults(platform::TargetIcons& icons, QObject* parent)
     : QAbstractListModel(parent), icons_(icons) {}
 
-void FinderResults::showFound(launch::FinderIndex* index, std::size_t total) {
+void FinderResults::showFound(FinderIndex* index, std::size_t total) {
     beginResetModel();
     index_ = index;
     total_ = index == nullptr ? 0 : total;
@@ -82,4 +82,4 @@ QVariant FinderResults::data(const QModelIndex& index, int role) const {
     }
 }
 
-} // namespace app
+} // namespace finder

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/EntryTrust.h"
+#include "launch/EntryTrust.h"
 #include "platform/FileSystem.h"
 #include "platform/Launcher.h"
 #include "platform/MessageBoxes.h"
@@ -9,30 +9,30 @@
 
 #include <QSysInfo>
 
-namespace platform {
+namespace launch {
 
 // Carries out shell requests on a Linux desktop: it looks at the target through files, decides
 // by what the request means to open and what the target is (see planShellRequest), and sets
 // it going through launcher. A desktop entry that is not an installed application runs only
 // when the user says so (see EntryTrust). A request that cannot be carried out is reported in a
 // message box.
-class DesktopShell : public Shell {
+class DesktopShell : public platform::Shell {
   public:
     // machine: this machine's name, which file: addresses of local files may give as their host.
-    DesktopShell(MessageBoxes& messages, FileSystem& files, Launcher& launcher,
-                 LaunchQuestion& question, TrustedEntries& trusted,
-                 QString machine = QSysInfo::machineHostName());
+    DesktopShell(platform::MessageBoxes& messages, platform::FileSystem& files,
+                 platform::Launcher& launcher, platform::LaunchQuestion& question,
+                 platform::TrustedEntries& trusted, QString machine = QSysInfo::machineHostName());
 
-    bool execute(const ShellRequest& request) override;
+    bool execute(const platform::ShellRequest& request) override;
 
   private:
     void report(QWidget* owner, const QString& text);
 
-    MessageBoxes& messages_;
-    FileSystem& files_;
-    Launcher& launcher_;
+    platform::MessageBoxes& messages_;
+    platform::FileSystem& files_;
+    platform::Launcher& launcher_;
     EntryTrust trust_;
     QString machine_;
 };
 
-} // namespace platform
+} // namespace launch

@@ -9,11 +9,9 @@
 #include <cstddef>
 #include <optional>
 
-namespace launch {
-class FinderIndex;
-}
+namespace finder {
 
-namespace app {
+class FinderIndex;
 
 // Every shortcut the last search found, in rank order, as the finder's list shows them. A row
 // is made only when the list asks for it, that is when it shows: a search that finds thousands
@@ -27,7 +25,7 @@ class FinderResults : public QAbstractListModel {
     FinderResults(platform::TargetIcons& icons, QObject* parent);
 
     // Shows the `total` matches of the index's last search; none without an index.
-    void showFound(launch::FinderIndex* index, std::size_t total);
+    void showFound(FinderIndex* index, std::size_t total);
     // The shortcut of a row, by its number in the index.
     std::optional<std::size_t> shortcutAt(int row) const;
 
@@ -45,10 +43,10 @@ class FinderResults : public QAbstractListModel {
     const Row& row(int place) const;
 
     platform::TargetIcons& icons_;
-    launch::FinderIndex* index_ = nullptr;
+    FinderIndex* index_ = nullptr;
     std::size_t total_ = 0;
     // The rows made so far for this search.
     mutable QHash<int, Row> made_;
 };
 
-} // namespace app
+} // namespace finder

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/ShellPlan.h"
+#include "launch/ShellPlan.h"
 
-#include "platform/ShellParameters.h"
+#include "launch/ShellParameters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,13 +10,13 @@
 
 #include <QCoreApplication>
 
-namespace platform {
+namespace launch {
 
 namespace {
 
 // What a request is planned against: the file system and this machine's name.
 struct Planning {
-    FileSystem& files;
+    platform::FileSystem& files;
     const QString& machine;
 };
 
@@ -98,12 +98,12 @@ ShellAction openLocal(const QString& path, const QString& shownAs) {
     return OpenUrl{QUrl::fromLocalFile(path), shownAs};
 }
 
-QString requestedDirectory(const ShellRequest& request) {
+QString requestedDirectory(const platform::ShellRequest& request) {
     return request.directory ? unquoteShellText(*request.directory) : QString();
 }
 
 // The request's parameters as arguments for the program at path, or why they cannot be.
-std::variant<QStringList, RefuseRequest> argumentsFor(const ShellRequest& request,
+std::variant<QStringList, RefuseRequest> argumentsFor(const platform::ShellRequest& request,
                                                       const QString& path) {
     if (!request.parameters)
         return QStringList();
@@ -116,7 +116,7 @@ std::variant<QStringList, RefuseRequest> argumentsFor(const ShellRequest& reques
     return std::get<QStringList>(std::move(split));
 }
 
-ShellAction startProgram(const ShellRequest& request, const QString& path) {
+ShellAction startProgram(const platform::ShellRequest& request, const QString& path) {
     auto arguments = argumentsFor(request, path);
     if (const auto* refusal = std::get_if<RefuseRequest>(&arguments))
         return *refusal;
@@ -128,7 +128,7 @@ ShellAction startProgram(const ShellRequest& request, const QString& path) {
 }
 
 // Whether the entry may run is the shell's question, asked just before it runs.
-ShellAction launchEntry(const ShellRequest& request, const QString& path) {
+ShellAction launchEntry(const platform::ShellRequest& request, const QString& path) {
     auto arguments = argumentsFor(request, path);
     if (const auto* refusal = std::get_if<RefuseRequest>(&arguments))
         return *refusal;
@@ -144,16 +144,16 @@ ShellAction planMail(const QString& target) {
 
 // A local file named where an address was expected opens as a document or folder; a program
 // or desktop entry is not started.
-ShellAction openWithoutStarting(const QString& path, FileSystem& files) {
-    const FileFacts facts = files.inspect(path);
+ShellAction openWithoutStarting(const QString& path, platform::FileSystem& files) {
+    const platform::FileFacts facts = files.inspect(path);
     switch (facts.kind) {
-    case FileKind::Missing:
+    case platform::FileKind::Missing:
         return notFound(path);
-    case FileKind::Special:
+    case platform::FileKind::Special:
         return notAFileOrFolder(path);
-    case FileKind::Folder:
+    case platform::FileKind::Folder:
         return openLocal(absolute(path), path);
-    case FileKind::File:
+    case platform::FileKind::File:
         break;
     }
     if (facts.desktopEntry || isNativeProgram(facts))
@@ -204,33 +204,33 @@ ShellAction planFolder(const QString& target, const Planning& on) {
     const QString& shownAs = std::get<QString>(local);
     const QString path = absolute(shownAs);
     switch (on.files.inspect(path).kind) {
-    case FileKind::Missing:
+    case platform::FileKind::Missing:
         return notFound(shownAs);
-    case FileKind::Folder:
+    case platform::FileKind::Folder:
         return openLocal(path, target);
-    case FileKind::File:
-    case FileKind::Special:
+    case platform::FileKind::File:
+    case platform::FileKind::Special:
         break;
     }
     return openLocal(QFileInfo(path).absolutePath(), target);
 }
 
 // The user chose to start this file as a program.
-ShellAction planApplication(const ShellRequest& request, const QString& target,
+ShellAction planApplication(const platform::ShellRequest& request, const QString& target,
                             const Planning& on) {
     const FileAddress local = localTarget(target, on);
     if (const auto* refusal = std::get_if<RefuseRequest>(&local))
         return *refusal;
     const QString& shownAs = std::get<QString>(local);
     const QString path = absolute(shownAs);
-    const FileFacts facts = on.files.inspect(path);
+    const platform::FileFacts facts = on.files.inspect(path);
     switch (facts.kind) {
-    case FileKind::Missing:
+    case platform::FileKind::Missing:
         return notFound(shownAs);
-    case FileKind::Folder:
-    case FileKind::Special:
+    case platform::FileKind::Folder:
+    case platform::FileKind::Special:
         return notAProgram(shownAs);
-    case FileKind::File:
+    case platform::FileKind::File:
         break;
     }
     // Run directly, an entry's text would fail as an unknown executable format; GIO starts
@@ -242,10 +242,11 @@ ShellAction planApplication(const ShellRequest& request, const QString& target,
 
 // Opened by what the file is, as the desktop's own file manager would: a native program runs,
 // a desktop entry launches, everything else opens in its default application.
-ShellAction planShellFile(const ShellRequest& request, const QString& target, const Planning& on) {
+ShellAction planShellFile(const platform::ShellRequest& request, const QString& target,
+                          const Planning& on) {
     QString shownAs = target;
-    FileFacts facts = on.files.inspect(target);
-    if (facts.kind == FileKind::Missing) {
+    platform::FileFacts facts = on.files.inspect(target);
+    if (facts.kind == platform::FileKind::Missing) {
         // A file that really exists under a name that looks like an address is that file.
         if (const auto address = fileAddress(target, on.machine)) {
             if (const auto* refusal = std::get_if<RefuseRequest>(&*address))
@@ -260,13 +261,13 @@ ShellAction planShellFile(const ShellRequest& request, const QString& target, co
     }
     const QString path = absolute(shownAs);
     switch (facts.kind) {
-    case FileKind::Missing:
+    case platform::FileKind::Missing:
         return notFound(shownAs);
-    case FileKind::Special:
+    case platform::FileKind::Special:
         return notAFileOrFolder(shownAs);
-    case FileKind::Folder:
+    case platform::FileKind::Folder:
         return openLocal(path, shownAs);
-    case FileKind::File:
+    case platform::FileKind::File:
         break;
     }
     if (facts.desktopEntry)
@@ -297,14 +298,14 @@ QString unquoteShellText(const QString& text) {
     return result;
 }
 
-bool isNativeProgram(const FileFacts& facts) {
+bool isNativeProgram(const platform::FileFacts& facts) {
     // Both names must agree: a script called "tool.so" is named a library but holds a script,
     // and a program called "report.pdf" holds a program but is named a document.
-    return facts.kind == FileKind::File && facts.executable && !facts.desktopEntry &&
+    return facts.kind == platform::FileKind::File && facts.executable && !facts.desktopEntry &&
            isNativeType(facts.mimeType) && isNativeType(facts.contentType);
 }
 
-ShellAction planShellRequest(const ShellRequest& request, FileSystem& files,
+ShellAction planShellRequest(const platform::ShellRequest& request, platform::FileSystem& files,
                              const QString& machine) {
     const Planning on{files, machine};
     // The verb ("open" or none) always means the default action here. The show command has
@@ -316,20 +317,20 @@ ShellAction planShellRequest(const ShellRequest& request, FileSystem& files,
             "Vantory", "There is nothing to open: no file, folder or address was given.")};
 
     switch (request.target) {
-    case ShellTarget::EmailAddress:
+    case platform::ShellTarget::EmailAddress:
         return planMail(target);
-    case ShellTarget::WebAddress:
+    case platform::ShellTarget::WebAddress:
         return planWebAddress(target, on);
-    case ShellTarget::Folder:
+    case platform::ShellTarget::Folder:
         return planFolder(target, on);
-    case ShellTarget::Application:
+    case platform::ShellTarget::Application:
         return planApplication(request, target, on);
-    case ShellTarget::ShellFile:
-    case ShellTarget::HelpPage:
+    case platform::ShellTarget::ShellFile:
+    case platform::ShellTarget::HelpPage:
         return planShellFile(request, target, on);
     }
     // A value outside the list is treated as the one target that never starts anything.
     return planWebAddress(target, on);
 }
 
-} // namespace platform
+} // namespace launch

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/FinderCatalogue.h"
+#include "finder/FinderCatalogue.h"
 
 #include "store/SearchText.h"
 
 #include <exception>
 #include <utility>
 
-namespace app {
+namespace finder {
 
 FinderCatalogue::FinderCatalogue(QObject* parent) : QObject(parent) {}
 
@@ -26,8 +26,7 @@ void FinderCatalogue::refresh(store::Connection& db) {
     building_ =
         QThread::create([this, path = db.path(), vfs = db.vfs(), names = db.nameCollator()] {
             try {
-                fresh_ = std::make_unique<launch::FinderIndex>(store::readAllShortcuts(path, vfs),
-                                                               *names);
+                fresh_ = std::make_unique<FinderIndex>(store::readAllShortcuts(path, vfs), *names);
             } catch (const std::exception& error) {
                 failure_ = QString::fromStdString(error.what());
             }
@@ -59,4 +58,4 @@ void FinderCatalogue::waitUntilBuilt() {
     }
 }
 
-} // namespace app
+} // namespace finder

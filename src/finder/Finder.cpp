@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Finder.h"
+#include "finder/Finder.h"
 
-#include "app/FinderResults.h"
-#include "app/FinderRow.h"
-#include "launch/FinderIndex.h"
-#include "platform/PhysicalKeys.h"
+#include "finder/FinderIndex.h"
+#include "finder/FinderResults.h"
+#include "finder/FinderRow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,7 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-namespace app {
+namespace finder {
 
 namespace {
 
@@ -93,7 +92,7 @@ void Finder::open(const QString& text) {
     qApp->installEventFilter(this);
 }
 
-void Finder::setIndex(launch::FinderIndex* index) {
+void Finder::setIndex(FinderIndex* index) {
     index_ = index;
     search();
 }
@@ -169,7 +168,6 @@ void Finder::choose(bool launch) {
 }
 
 bool Finder::takeKey(const QKeyEvent& key) {
-    const Qt::KeyboardModifiers shift = key.modifiers() & ~Qt::KeypadModifier;
     const int page =
         std::max(1, results_->viewport()->height() / std::max(1, results_->sizeHintForRow(0)) - 1);
     switch (key.key()) {
@@ -194,13 +192,6 @@ bool Finder::takeKey(const QKeyEvent& key) {
         return true;
     default:
         break;
-    }
-    // Ctrl+L launches here as it does in the rest of the window, once for a held key.
-    if (shift == Qt::ControlModifier && platform::isLetterKey(key, Qt::Key_L)) {
-        if (!key.isAutoRepeat()) {
-            choose(true);
-        }
-        return true;
     }
     return false;
 }
@@ -244,4 +235,4 @@ void Finder::hideEvent(QHideEvent* event) {
     }
 }
 
-} // namespace app
+} // namespace finder

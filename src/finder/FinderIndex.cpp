@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "launch/FinderIndex.h"
+#include "finder/FinderIndex.h"
 
 #include "platform/LaunchCounts.h"
 
@@ -10,7 +10,7 @@
 #include <string.h>
 #include <string_view>
 
-namespace launch {
+namespace finder {
 
 namespace {
 
@@ -242,4 +242,4 @@ void FinderIndex::sortThrough(std::size_t place) {
     sorted_ = end;
 }
 
-} // namespace launch
+} // namespace finder

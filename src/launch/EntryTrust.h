@@ -10,14 +10,14 @@
 
 class QWidget;
 
-namespace platform {
+namespace launch {
 
 // Whether a desktop entry may run. The installed applications and the entries the user chose to
 // always launch run; any other entry, wherever it came from and whatever its execute bit, is
 // asked about first.
 class EntryTrust {
   public:
-    EntryTrust(LaunchQuestion& question, TrustedEntries& remembered);
+    EntryTrust(platform::LaunchQuestion& question, platform::TrustedEntries& remembered);
 
     struct Decision {
         std::optional<QByteArray> content; // what to launch from; none: do not launch
@@ -26,8 +26,8 @@ class EntryTrust {
     Decision check(QWidget* owner, const QString& path);
 
   private:
-    LaunchQuestion& question_;
-    TrustedEntries& remembered_;
+    platform::LaunchQuestion& question_;
+    platform::TrustedEntries& remembered_;
 };
 
-} // namespace platform
+} // namespace launch

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/FinderRow.h"
+#include "finder/FinderRow.h"
 
-#include "app/FinderResults.h"
+#include "finder/FinderResults.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <algorithm>
 
-namespace app {
+namespace finder {
 
 namespace {
 
@@ -85,4 +85,4 @@ void FinderRow::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->restore();
 }
 
-} // namespace app
+} // namespace finder

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <unordered_map>
 
-namespace platform {
+namespace app {
 
 // Tells the presses that a held key repeats from the user's own presses. Qt marks repeats
 // (QKeyEvent::isAutoRepeat), but on X11 it misses some: there a repeat comes as a release and a
@@ -39,4 +39,4 @@ class KeyRepeat {
     std::unordered_map<quint64, quint64> releasedAt_;
 };
 
-} // namespace platform
+} // namespace app

@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <variant>
 
-namespace platform {
+namespace launch {
 
 // Start a program directly with these arguments.
 struct StartProgram {
@@ -47,13 +47,13 @@ QString unquoteShellText(const QString& text);
 // True when the file is a program of this machine's own kind (an ELF program or library) by
 // its name and by its content, and the user may execute it. Scripts are not: their execute bit
 // is too easily set, on some mounts for every file.
-bool isNativeProgram(const FileFacts& facts);
+bool isNativeProgram(const platform::FileFacts& facts);
 
 // Decides how a shell request is carried out on this desktop, by what the request means to
 // open and what the target is, never by the execute bit alone. Looks at the file system only
 // through files; starts nothing. machine: this machine's name, which a file: address may give
 // as its host.
-ShellAction planShellRequest(const ShellRequest& request, FileSystem& files,
+ShellAction planShellRequest(const platform::ShellRequest& request, platform::FileSystem& files,
                              const QString& machine);
 
-} // namespace platform
+} // namespace launch

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/EntryTrust.h"
+#include "launch/EntryTrust.h"
 
 #include "platform/DesktopEntryExec.h"
 #include "platform/InstalledApplications.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
-namespace platform {
+namespace launch {
 
 namespace {
 
@@ -17,7 +18,7 @@ constexpr qint64 kMaxEntrySize = 1024 * 1024;
 
 } // namespace
 
-EntryTrust::EntryTrust(LaunchQuestion& question, TrustedEntries& remembered)
+EntryTrust::EntryTrust(platform::LaunchQuestion& question, platform::TrustedEntries& remembered)
     : question_(question), remembered_(remembered) {}
 
 EntryTrust::Decision EntryTrust::check(QWidget* owner, const QString& path) {
@@ -25,21 +26,22 @@ EntryTrust::Decision EntryTrust::check(QWidget* owner, const QString& path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     QFile file(canonical);
     if (canonical.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxEntrySize)
-        return {std::nullopt,
-                QStringLiteral("Vantory could not read the desktop entry \"%1\".").arg(path)};
+        return {std::nullopt, QCoreApplication::translate(
+                                  "Vantory", "Vantory could not read the desktop entry \"%1\".")
+                                  .arg(path)};
     // What is checked is what runs: the launch starts from this content, not from the file.
     const QByteArray content = file.readAll();
-    if (isInstalledApplication(canonical))
+    if (platform::isInstalledApplication(canonical))
         return {content, {}};
     const QByteArray hash = QCryptographicHash::hash(content, QCryptographicHash::Sha256);
     if (remembered_.contains(canonical, hash))
         return {content, {}};
 
-    const std::optional<DesktopEntryCommand> entry = readDesktopEntry(content);
+    const std::optional<platform::DesktopEntryCommand> entry = platform::readDesktopEntry(content);
     const QString caption =
         entry && !entry->name.isEmpty() ? entry->name : QFileInfo(path).fileName();
     const QString command = entry && !entry->exec.isEmpty() ? entry->exec : QStringLiteral("-");
-    const LaunchAnswer answer = question_.askToLaunch(owner, caption, command);
+    const platform::LaunchAnswer answer = question_.askToLaunch(owner, caption, command);
     if (!answer.launch)
         return {};
     // A list that cannot be written only means being asked again next time.
@@ -48,4 +50,4 @@ EntryTrust::Decision EntryTrust::check(QWidget* owner, const QString& path) {
     return {content, {}};
 }
 
-} // namespace platform
+} // namespace launch
