@@ -36,16 +36,19 @@ done < <(build_depends)
 
 # Running: the desktop's display plugins, and xdg-open for web and mail addresses and documents;
 # the MIME types of files and an icon theme with hicolor behind it, for the targets' own icons;
-# Qt's own translations, so that its dialogs and buttons speak the language the program does.
+# Qt's own translations, so that its dialogs and buttons speak the language the program does;
+# Qt's Wayland plugin, so that it runs as a native client of a Wayland desktop.
 packages+=(qt6-qpa-plugins xdg-utils shared-mime-info adwaita-icon-theme hicolor-icon-theme
-  qt6-translations-l10n)
+  qt6-translations-l10n qt6-wayland)
 
 if [ "$mode" = test ]; then
   packages+=(
     # The benchmark and screenshots on a private X server.
     xvfb xauth
-    # tests/desktop: the program read through the accessibility bus, driven by keys and clicks.
+    # tests/desktop: the program read through the accessibility bus, driven by keys and clicks;
+    # and under a headless Wayland compositor, with its screenshots and typing.
     at-spi2-core python3-pyatspi xdotool x11-xkb-utils
+    sway grim wtype qt6-wayland
     # tests/desktop/syncthing_check.sh: two real Syncthing instances on the loopback.
     syncthing
     # Building and checking the Debian package.

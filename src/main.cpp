@@ -10,6 +10,7 @@
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopSyncFiles.h"
 #include "platform/DesktopWarmUp.h"
+#include "platform/GlobalShortcutPortal.h"
 #include "platform/InstalledApplications.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
@@ -90,6 +91,13 @@ int main(int argc, char* argv[]) {
     form1.show();
     instance.raiseOnActivate(&form1);
     instance.onFind([&form1](const QString& text) { form1.openFinder(text); });
+    // The finder's key for the whole desktop, where the desktop's portal offers one.
+    platform::GlobalShortcutPortal findKey(
+        platform::SingleInstance::runningSessionBus(), QApplication::desktopFileName(),
+        QCoreApplication::translate("Vantory", "Find a Shortcut"));
+    QObject::connect(&findKey, &platform::GlobalShortcutPortal::activated, &instance,
+                     [&instance](const QString& token) { instance.find(QString(), token); });
+    findKey.bind();
     if (commandLine.find) {
         // Once the window is placed, so that the finder opens over it.
         QTimer::singleShot(0, &form1,

@@ -235,4 +235,38 @@ TEST_F(LaunchOnThisDesktop, OnlyAnApplicationShortcutRunsAScriptAndEntriesNeedTr
         << texts[1].toStdString();
 }
 
+// Only a launch that started something counts for the finder's order.
+TEST_F(LaunchOnThisDesktop, CountsOnlyLaunchesThatStartedSomething) {
+    QFile real("/bin/true");
+    ASSERT_TRUE(real.open(QIODevice::ReadOnly));
+    const std::string program = write("tool", real.readAll(), true).toStdString();
+    const std::string entry =
+        write("game.desktop", "[Desktop Entry]\nType=Application\nName=Game\nExec=true\n", false)
+            .toStdString();
+    struct Row {
+        store::ItemRow shortcut;
+        QString programFailure;
+        bool urlsFail;
+        bool counted;
+    };
+    const std::vector<Row> table = {
+        {item("All", "Tool", 2, program), "", false, true},
+        {item("All", "Failing tool", 2, program), "Permission denied", false, false},
+        {item("All", "Site", 3, "https://example.org"), "", false, true},
+        {item("All", "Refused site", 3, "https://example.org"), "", true, false},
+        {item("All", "Missing notes", 5, dir.filePath("gone.txt").toStdString()), "", false, false},
+        {item("All", "Game", 5, entry), "", false, false}, // its trust question is cancelled
+    };
+    question.answers.push_back({}); // Cancel, for the one entry asked about
+    for (const Row& row : table) {
+        launcher.programFailure = row.programFailure;
+        launcher.urlsFail = row.urlsFail;
+        launch(row.shortcut);
+        const QString caption = QString::fromStdString(row.shortcut.itemcaption);
+        EXPECT_EQ(platform.launchCounts.counts.value(platform::LaunchCounts::key("All", caption)),
+                  row.counted ? 1 : 0)
+            << caption.toStdString();
+    }
+}
+
 } // namespace

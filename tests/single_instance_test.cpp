@@ -129,6 +129,43 @@ TEST_F(SingleInstanceTest, FindHandsItsTextToTheRunningOnesFinder) {
     EXPECT_EQ(asked, (QStringList{"calc", "", "", "late"}));
 }
 
+// Where the desktop gives the focus only with a token (Wayland), a call without one makes the
+// window ask for attention rather than take the focus; with one, or elsewhere, it comes forward.
+TEST_F(SingleInstanceTest, ComesForwardWithATokenAndOtherwiseAsksForAttentionWhereOneIsNeeded) {
+    struct Row {
+        bool needsToken;
+        const char* token;
+        bool takesFocus;
+    };
+    for (const Row& row :
+         {Row{false, "", true}, Row{true, "token-1", true}, Row{true, "", false}}) {
+        QList<QWidget*> alerted;
+        platform::SingleInstance first(firstBus, kId,
+                                       {row.needsToken, [&](QWidget* w) { alerted << w; }});
+        ASSERT_FALSE(first.handOverToRunning());
+        first.raiseOnActivate(&window);
+        minimiseBehindAnother();
+        QVariantMap data;
+        if (*row.token) {
+            data.insert("activation-token", row.token);
+        }
+        QDBusMessage activate = QDBusMessage::createMethodCall(
+            kId, "/org/mellovan/Vantory", "org.freedesktop.Application", "Activate");
+        activate << data;
+        EXPECT_EQ(callAndWait(observer, activate).type(), QDBusMessage::ReplyMessage);
+        EXPECT_FALSE(window.isMinimized()) << row.token;
+        if (row.takesFocus) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); })) << row.token;
+        } else {
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(other.isActiveWindow()) << row.token;
+        }
+        EXPECT_EQ(alerted, row.takesFocus ? QList<QWidget*>{} : QList<QWidget*>{&window})
+            << row.token;
+        EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN"));
+    }
+}
+
 TEST_F(SingleInstanceTest, AMaximisedWindowComesBackMaximised) {
     platform::SingleInstance first(firstBus, kId);
     ASSERT_FALSE(first.handOverToRunning());

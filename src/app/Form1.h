@@ -198,6 +198,8 @@ class Form1 : public QWidget, public common::MainWindow {
     bool handleFinderKey(QObject* watched, QKeyEvent* key);
     // Shows, and when asked launches, the shortcut chosen in the finder.
     void takeFinderChoice(std::size_t shortcut, bool launch);
+    // Shows the entry's description in the description line, under the trap at `location`.
+    void showEntryDescription(QListWidgetItem* item, const QString& location);
     void handleHover(QObject* watched);
     // A context menu asked for in the tree (a right click, or the Menu key): the root's menu
     // opens over the root. False when the event asked for no menu of the tree's.

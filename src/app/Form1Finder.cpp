@@ -7,6 +7,7 @@
 #include "finder/FinderCatalogue.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTreeWidget>
 #include <algorithm>
@@ -44,6 +45,8 @@ void Form1::openFinder(const QString& text) {
     if (finder_ == nullptr) {
         // Made when first wanted, so that start-up does nothing for it.
         finder_ = new finder::Finder(this, services_.targetIcons);
+        // The window's keys reach the field too: Ctrl+L launches the row chosen there.
+        finder_->field()->installEventFilter(this);
         finderCatalogue_ = new finder::FinderCatalogue(this);
         connect(finderCatalogue_, &finder::FinderCatalogue::built, this,
                 [this](const QString& failure) {
@@ -66,7 +69,9 @@ void Form1::openFinder(const QString& text) {
                 [this](std::size_t shortcut, bool launch) { takeFinderChoice(shortcut, launch); });
     }
     // The control of this window that had the focus, whether or not the window is active.
-    focusBeforeFinder_ = focusWidget();
+    if (!finder_->isVisible()) {
+        focusBeforeFinder_ = focusWidget();
+    }
 
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.openFinder"));
     if (!trap.step(100, [&] { finderCatalogue_->refresh(globals_.connection()); })) {
@@ -115,6 +120,8 @@ bool Form1::showShortcut(const QString& category, const QString& caption) {
             list_->setCurrentItem(entry);
             list_->scrollToItem(entry);
             list_->setFocus();
+            // As a click on the entry shows it, rather than the category's.
+            showEntryDescription(entry, QStringLiteral("Form1.showShortcut"));
             return true;
         }
     }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 #include "app/PhysicalKeys.h"
+#include "finder/Finder.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -45,7 +47,12 @@ bool Form1::handleKey(QObject* watched, QKeyEvent* key) {
     // Ctrl+Shift+L, Alt+L and L do not. A held key launches once, not with every repeat.
     if (shift == Qt::ControlModifier && isLetterKey(*key, Qt::Key_L)) {
         if (!repeat) {
-            PushButton7_Click();
+            // In the finder it launches the row chosen there.
+            if (finder_ != nullptr && watched == finder_->field()) {
+                finder_->choose(true);
+            } else {
+                PushButton7_Click();
+            }
         }
         return true;
     }

@@ -213,7 +213,12 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
     if (item && list_->currentItem() != item) {
         list_->setCurrentItem(item);
     }
-    common::Trap trap(services_.messages, this, QStringLiteral("Form1.ListView1_ItemClick"));
+    showEntryDescription(item, QStringLiteral("Form1.ListView1_ItemClick"));
+    PushButton7_Click();
+}
+
+void Form1::showEntryDescription(QListWidgetItem* item, const QString& location) {
+    common::Trap trap(services_.messages, this, location);
     if (list_->count() >= 1) {
         store::ResultSet rs;
         // The shortcut is looked up within the selected category, so that a caption used in two
@@ -233,7 +238,6 @@ void Form1::ListView1_ItemClick(QListWidgetItem* item) {
             }
         });
     }
-    PushButton7_Click();
 }
 
 void Form1::ScrollToItem(int index) {

@@ -1,50 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/Finder.h"
 
-#include "common/ImageLists.h"
-#include "common/ShortcutIcon.h"
 #include "finder/FinderIndex.h"
+#include "finder/FinderResults.h"
 #include "finder/FinderRow.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QVBoxLayout>
-#include <stdexcept>
-
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace finder {
 
 namespace {
 
-// A shortcut's picture, as the list shows it; one of a kind without a picture shows the
-// computer's.
-QIcon pictureOf(platform::TargetIcons& icons, std::int16_t kind, const QString& path) {
-    try {
-        return common::shortcutIcon(icons, kind, path, common::kindPicture(kind));
-    } catch (const std::out_of_range&) {
-        return common::imageListIcon(1);
-    }
-}
-
 constexpr int kWidth = 480;
-// The popup stands this far below the window's top edge, over the frames' titles.
+// The panel stands this far below the window's top edge, over the frames' titles, and keeps
+// this far from its other edges.
 constexpr int kTop = 36;
-
-QString detailOf(const store::ShortcutSummary& shortcut) {
-    return QString::fromStdString(shortcut.category) + QStringLiteral("  \u2014  ") +
-           QString::fromStdString(shortcut.path);
-}
+constexpr int kEdge = 8;
 
 } // namespace
 
-Finder::Finder(QWidget* window, platform::TargetIcons& icons)
-    : QFrame(window, Qt::Popup), icons_(icons) {
+Finder::Finder(QWidget* window, platform::TargetIcons& icons) : QFrame(window) {
     setObjectName(QStringLiteral("Finder"));
+    setAccessibleName(QCoreApplication::translate("Vantory", "Find a Shortcut"));
     setFrameShape(QFrame::StyledPanel);
-    setFixedWidth(kWidth);
+    setFrameShadow(QFrame::Raised);
+    // A part of the window drawn over its other parts: it paints its own background.
+    setAutoFillBackground(true);
+    setCursor(Qt::ArrowCursor);
+    hide();
 
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("FinderField"));
@@ -53,13 +45,21 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons)
     field_->setClearButtonEnabled(false);
     field_->installEventFilter(this);
 
-    results_ = new QListWidget(this);
+    count_ = new QLabel(this);
+    count_->setObjectName(QStringLiteral("FinderCount"));
+    count_->setTextFormat(Qt::PlainText);
+    count_->setFont(FinderRow::detailFont(count_->font()));
+
+    found_ = new FinderResults(icons, this);
+    results_ = new QListView(this);
     results_->setObjectName(QStringLiteral("FinderResults"));
+    results_->setModel(found_);
     results_->setItemDelegate(new FinderRow(results_));
     results_->setIconSize(QSize(FinderRow::kPicture, FinderRow::kPicture));
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
     results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    results_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Every row is as high as the first, so the list asks only for the rows it shows.
     results_->setUniformItemSizes(true);
     // The keys stay in the field: Up and Down reach the list through it.
     results_->setFocusPolicy(Qt::NoFocus);
@@ -69,27 +69,27 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons)
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     layout->addWidget(field_);
+    layout->addWidget(count_);
     layout->addWidget(results_);
 
     connect(field_, &QLineEdit::textChanged, this, [this] { search(); });
-    connect(results_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (item->data(kShortcutRole).isValid()) {
-            results_->setCurrentItem(item);
-            choose(true);
-        }
-    });
+    connect(results_, &QListView::clicked, this, [this] { choose(true); });
+    connect(results_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { announceCurrentRow(); });
+    // The panel follows its window's size.
+    window->installEventFilter(this);
 }
 
 void Finder::open(const QString& text) {
-    QWidget* window = parentWidget();
-    move(window->mapToGlobal(QPoint((window->width() - width()) / 2, kTop)));
     field_->setText(text);
     search();
     show();
     raise();
-    activateWindow();
+    // The focus within the window only: whether the window is active is the desktop's call.
     field_->setFocus();
     field_->end(false);
+    // A click anywhere else in the window closes the panel before it lands.
+    qApp->installEventFilter(this);
 }
 
 void Finder::setIndex(FinderIndex* index) {
@@ -98,96 +98,141 @@ void Finder::setIndex(FinderIndex* index) {
 }
 
 void Finder::search() {
-    results_->clear();
     const QString text = field_->text();
     if (index_ == nullptr || text.trimmed().isEmpty()) {
-        results_->setAccessibleDescription(QString());
-        fitHeight();
-        return;
-    }
-    const FinderIndex::Found found = index_->find(text, kMaxRows);
-    for (std::size_t number : found.best) {
-        const store::ShortcutSummary& shortcut = index_->shortcut(number);
-        const QString caption = QString::fromStdString(shortcut.caption);
-        auto* row = new QListWidgetItem(
-            pictureOf(icons_, shortcut.kind, QString::fromStdString(shortcut.path)), caption);
-        row->setData(kShortcutRole, QVariant::fromValue<qulonglong>(number));
-        row->setData(kDetailRole, detailOf(shortcut));
-        row->setData(Qt::AccessibleTextRole,
-                     caption + QStringLiteral(", ") + QString::fromStdString(shortcut.category));
-        results_->addItem(row);
-    }
-    QString count;
-    if (found.total == 0) {
-        auto* none =
-            new QListWidgetItem(QCoreApplication::translate("Vantory", "No shortcut matches."));
-        none->setFlags(Qt::ItemIsEnabled);
-        results_->addItem(none);
-        count = none->text();
+        found_->showFound(nullptr, 0);
+        count_->clear();
     } else {
-        results_->setCurrentRow(0);
-        count = found.total == 1
-                    ? QCoreApplication::translate("Vantory", "1 shortcut found")
-                    : QCoreApplication::translate("Vantory", "%1 shortcuts found").arg(found.total);
+        const std::size_t total = index_->find(text, kVisibleRows).total;
+        found_->showFound(index_, total);
+        if (total == 0) {
+            count_->setText(QCoreApplication::translate("Vantory", "No shortcut matches."));
+        } else {
+            count_->setText(total == 1
+                                ? QCoreApplication::translate("Vantory", "1 shortcut found")
+                                : QCoreApplication::translate("Vantory", "%1 shortcuts found")
+                                      .arg(static_cast<qulonglong>(total)));
+            results_->setCurrentIndex(found_->index(0));
+        }
     }
+    count_->setVisible(!count_->text().isEmpty());
     // Screen readers hear the count as the list's description changes.
-    results_->setAccessibleDescription(count);
-    fitHeight();
+    results_->setAccessibleDescription(count_->text());
+    place();
 }
 
-void Finder::fitHeight() {
-    const int rows = results_->count();
+void Finder::place() {
+    QWidget* window = parentWidget();
+    const int width = std::min(kWidth, window->width() - 2 * kEdge);
+    setFixedWidth(std::max(width, minimumSizeHint().width()));
+    const int rows = found_->rowCount();
     results_->setVisible(rows > 0);
     if (rows > 0) {
-        results_->setFixedHeight(rows * results_->sizeHintForRow(0) + 2 * results_->frameWidth());
+        // As many rows as there are, up to ten, and no lower than the window's bottom.
+        const int row = results_->sizeHintForRow(0);
+        const int above = kTop + field_->sizeHint().height() + count_->sizeHint().height() + 16;
+        const int room = std::max(1, (window->height() - above - kEdge) / std::max(1, row));
+        const int shown = std::min({rows, kVisibleRows, room});
+        results_->setFixedHeight(shown * row + 2 * results_->frameWidth());
     }
     adjustSize();
+    move((window->width() - this->width()) / 2, kTop);
 }
 
 void Finder::moveSelection(int step) {
-    const int row = results_->currentRow() + step;
-    if (results_->currentItem() && row >= 0 && row < results_->count()) {
-        results_->setCurrentRow(row);
+    const int rows = found_->rowCount();
+    if (rows == 0) {
+        return;
+    }
+    const int row = std::clamp(results_->currentIndex().row() + step, 0, rows - 1);
+    results_->setCurrentIndex(found_->index(row));
+}
+
+void Finder::announceCurrentRow() {
+    // The field keeps the focus; a screen reader follows the row chosen in the list.
+    const QModelIndex current = results_->currentIndex();
+    if (current.isValid() && QAccessible::isActive()) {
+        QAccessibleEvent event(results_, QAccessible::ActiveDescendantChanged);
+        event.setChild(current.row());
+        QAccessible::updateAccessibility(&event);
     }
 }
 
 void Finder::choose(bool launch) {
-    QListWidgetItem* row = results_->currentItem();
-    if (row == nullptr || !row->data(kShortcutRole).isValid()) {
+    const std::optional<std::size_t> number = found_->shortcutAt(results_->currentIndex().row());
+    if (!number) {
         return;
     }
-    const auto number = static_cast<std::size_t>(row->data(kShortcutRole).toULongLong());
     close();
-    Q_EMIT chosen(number, launch);
+    Q_EMIT chosen(*number, launch);
+}
+
+bool Finder::takeKey(const QKeyEvent& key) {
+    const int page =
+        std::max(1, results_->viewport()->height() / std::max(1, results_->sizeHintForRow(0)) - 1);
+    switch (key.key()) {
+    case Qt::Key_Up:
+        moveSelection(-1);
+        return true;
+    case Qt::Key_Down:
+        moveSelection(1);
+        return true;
+    case Qt::Key_PageUp:
+        moveSelection(-page);
+        return true;
+    case Qt::Key_PageDown:
+        moveSelection(page);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        choose(!(key.modifiers() & Qt::AltModifier));
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        break;
+    }
+    return false;
 }
 
 bool Finder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == field_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        switch (key->key()) {
-        case Qt::Key_Up:
-            moveSelection(-1);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == field_ && takeKey(*static_cast<QKeyEvent*>(event))) {
             return true;
-        case Qt::Key_Down:
-            moveSelection(1);
-            return true;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            choose(!(key->modifiers() & Qt::AltModifier));
-            return true;
-        case Qt::Key_Escape:
-            close();
-            return true;
-        default:
-            break;
         }
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        // Judged by where the click is, as it may reach the window after the panel passed it on.
+        const auto* click = static_cast<QMouseEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (isVisible() && widget != nullptr && widget->window() == window() &&
+            !rect().contains(mapFromGlobal(click->globalPosition().toPoint()))) {
+            // Not taken: the click goes on to what it was meant for.
+            close();
+        }
+        break;
+    }
+    case QEvent::Resize:
+        if (watched == parentWidget() && isVisible()) {
+            place();
+        }
+        break;
+    default:
+        break;
     }
     return QFrame::eventFilter(watched, event);
 }
 
 void Finder::hideEvent(QHideEvent* event) {
     QFrame::hideEvent(event);
-    Q_EMIT closed();
+    // Closed, rather than hidden with its window, which shows it again.
+    if (isHidden()) {
+        qApp->removeEventFilter(this);
+        Q_EMIT closed();
+    }
 }
 
 } // namespace finder

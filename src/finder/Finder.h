@@ -6,24 +6,28 @@
 #include <QFrame>
 #include <cstddef>
 
+class QKeyEvent;
+class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 
 namespace finder {
 
 class FinderIndex;
 
-// The finder: a small popup over the main window with a one-line field and below it the best
-// ten shortcuts of the whole catalogue for what is typed there. Enter or a click on a row
-// launches the shortcut, Alt+Enter shows it in the window, Escape or a click elsewhere closes.
+class FinderResults;
+
+// The finder: a panel over the top of the main window, part of it, with a one-line field, the
+// number of shortcuts found and below them every one of them, best first, in a list that
+// scrolls. Enter or a click on a row launches the shortcut (the window adds Ctrl+L), Alt+Enter
+// shows it in the window, Escape or a click elsewhere in the window closes it; that click still
+// does what it does.
 class Finder : public QFrame {
     Q_OBJECT
 
   public:
-    static constexpr std::size_t kMaxRows = 10;
-    // Rows carry the number of their shortcut in the index; "No shortcut matches." carries none.
-    static constexpr int kShortcutRole = Qt::UserRole + 1;
-    static constexpr int kDetailRole = Qt::UserRole + 2;
+    // Rows the list shows at most before it scrolls.
+    static constexpr int kVisibleRows = 10;
 
     // Shows the shortcuts found with the pictures the list shows them with.
     Finder(QWidget* window, platform::TargetIcons& icons);
@@ -33,8 +37,13 @@ class Finder : public QFrame {
     // The index to search, none while it is being built; the results follow at once.
     void setIndex(FinderIndex* index);
 
+    // Launches, or only shows, the row chosen, and closes; nothing when none is chosen.
+    void choose(bool launch);
+
     QLineEdit* field() const { return field_; }
-    QListWidget* results() const { return results_; }
+    QLabel* count() const { return count_; }
+    QListView* results() const { return results_; }
+    FinderResults* found() const { return found_; }
 
   Q_SIGNALS:
     // A row was chosen: to be launched, or only shown. The finder has closed.
@@ -47,14 +56,17 @@ class Finder : public QFrame {
     void hideEvent(QHideEvent* event) override;
 
   private:
-    platform::TargetIcons& icons_;
     void search();
-    void choose(bool launch);
     void moveSelection(int step);
-    void fitHeight();
+    // Places the panel at the top of its window, as high as its rows need and the window allows.
+    void place();
+    bool takeKey(const QKeyEvent& key);
+    void announceCurrentRow();
 
     QLineEdit* field_ = nullptr;
-    QListWidget* results_ = nullptr;
+    QLabel* count_ = nullptr;
+    QListView* results_ = nullptr;
+    FinderResults* found_ = nullptr;
     FinderIndex* index_ = nullptr;
 };
 

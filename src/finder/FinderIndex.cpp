@@ -17,6 +17,8 @@ namespace {
 constexpr char kPart = '\x01';
 // More words than this are not told apart: each category keeps one bit per word.
 constexpr std::size_t kMaxWords = 64;
+// Matches are put in order at least this many at a time.
+constexpr std::size_t kSortStep = 16;
 
 std::string_view fileName(std::string_view path) {
     const auto cut = path.find_last_of("/\\");
@@ -203,36 +205,41 @@ FinderIndex::Found FinderIndex::find(const QString& text, std::size_t limit) {
         }
     }
 
-    // Only the best few are put in order, each by its tier, its launches and its place.
-    struct Ranked {
-        int tier;
-        int launches;
-        std::uint32_t index;
-        bool operator<(const Ranked& other) const {
-            if (tier != other.tier) {
-                return tier < other.tier;
-            }
-            if (launches != other.launches) {
-                return launches > other.launches;
-            }
-            return index < other.index;
-        }
-    };
-    std::vector<Ranked> ranked;
-    ranked.reserve(hits.size());
+    ranked_.clear();
+    ranked_.reserve(hits.size());
     for (std::uint32_t index : hits) {
-        ranked.push_back({tier(entries_[index], folded), entries_[index].launches, index});
+        ranked_.push_back({tier(entries_[index], folded), entries_[index].launches, index});
     }
-    const std::size_t shown = std::min(limit, ranked.size());
-    std::partial_sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(shown),
-                      ranked.end());
-    found.total = ranked.size();
+    sorted_ = 0;
+    found.total = ranked_.size();
+    const std::size_t shown = std::min(limit, ranked_.size());
+    if (shown > 0) {
+        sortThrough(shown - 1);
+    }
     for (std::size_t i = 0; i < shown; ++i) {
-        found.best.push_back(ranked[i].index);
+        found.best.push_back(ranked_[i].index);
     }
     lastText_ = folded;
     lastFound_ = std::move(hits);
     return found;
+}
+
+std::size_t FinderIndex::ranked(std::size_t place) {
+    sortThrough(place);
+    return ranked_.at(place).index;
+}
+
+void FinderIndex::sortThrough(std::size_t place) {
+    if (place < sorted_ || place >= ranked_.size()) {
+        return;
+    }
+    // What is ordered already comes before all the rest, so only the rest needs sorting; a
+    // list scrolled row by row sorts in growing steps, not once a row.
+    const std::size_t end = std::min(ranked_.size(), std::max({place + 1, 2 * sorted_, kSortStep}));
+    const auto begin = ranked_.begin();
+    std::partial_sort(begin + static_cast<std::ptrdiff_t>(sorted_),
+                      begin + static_cast<std::ptrdiff_t>(end), ranked_.end());
+    sorted_ = end;
 }
 
 } // namespace finder

@@ -32,11 +32,32 @@ class FinderIndex {
     // word of the caption starts with it, then the caption holds it, then another text does;
     // among equals the more launched first, then by caption. An empty text finds nothing.
     Found find(const QString& text, std::size_t limit);
+    // The shortcut at this place (below the total) of the last search's order. The matches are
+    // put in order only as far as asked, so a list that shows a few rows pays for those alone.
+    std::size_t ranked(std::size_t place);
 
     const store::ShortcutSummary& shortcut(std::size_t index) const { return shortcuts_[index]; }
     std::size_t size() const { return shortcuts_.size(); }
 
   private:
+    // A match's place in the order: by its tier, its launches and its caption's place.
+    struct Ranked {
+        int tier;
+        int launches;
+        std::uint32_t index;
+        bool operator<(const Ranked& other) const {
+            if (tier != other.tier) {
+                return tier < other.tier;
+            }
+            if (launches != other.launches) {
+                return launches > other.launches;
+            }
+            return index < other.index;
+        }
+    };
+    // Orders the last search's matches at least up to and including `place`.
+    void sortThrough(std::size_t place);
+
     // Where a shortcut's folded texts stand in texts_: its caption from `start` to
     // `captionEnd`, then its description and the file name of its target, parted by U+0001.
     struct Entry {
@@ -63,6 +84,9 @@ class FinderIndex {
     // fewer, so the next search looks among those alone.
     std::string lastText_;
     std::vector<std::uint32_t> lastFound_;
+    // The last search's matches, in order up to sorted_.
+    std::vector<Ranked> ranked_;
+    std::size_t sorted_ = 0;
 };
 
 } // namespace finder

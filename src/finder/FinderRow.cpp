@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/FinderRow.h"
 
-#include "finder/Finder.h"
+#include "finder/FinderResults.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -49,7 +49,7 @@ void FinderRow::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QPalette::ColorRole textRole = selected ? QPalette::HighlightedText : QPalette::Text;
     QRect area = option.rect.adjusted(kMargin, kMargin, -kMargin, -kMargin);
     const QString caption = index.data(Qt::DisplayRole).toString();
-    const QString detail = index.data(Finder::kDetailRole).toString();
+    const QString detail = index.data(FinderResults::kDetailRole).toString();
     const QIcon picture = index.data(Qt::DecorationRole).value<QIcon>();
 
     painter->save();

@@ -28,15 +28,17 @@ DesktopShell::DesktopShell(platform::MessageBoxes& messages, platform::FileSyste
     : messages_(messages), files_(files), launcher_(launcher), trust_(question, trusted),
       machine_(std::move(machine)) {}
 
-void DesktopShell::execute(const platform::ShellRequest& request) {
+bool DesktopShell::execute(const platform::ShellRequest& request) {
     const ShellAction action = planShellRequest(request, files_, machine_);
-    std::visit(
+    return std::visit(
         Overloaded{
             [&](const StartProgram& start) {
                 try {
                     launcher_.startProgram(start.program, start.arguments, start.workingDirectory);
+                    return true;
                 } catch (const platform::PlatformError& error) {
                     report(request.owner, couldNotStart(start.program, error));
+                    return false;
                 }
             },
             [&](const LaunchDesktopEntry& entry) {
@@ -44,24 +46,31 @@ void DesktopShell::execute(const platform::ShellRequest& request) {
                 if (!trusted.refusal.isEmpty())
                     report(request.owner, trusted.refusal);
                 if (!trusted.content)
-                    return;
+                    return false;
                 try {
                     launcher_.launchDesktopEntry(entry.desktopFile, *trusted.content,
                                                  entry.arguments);
+                    return true;
                 } catch (const platform::PlatformError& error) {
                     report(request.owner, couldNotStart(entry.desktopFile, error));
+                    return false;
                 }
             },
             [&](const OpenUrl& open) {
                 try {
                     launcher_.openUrl(open.url);
+                    return true;
                 } catch (const platform::PlatformError&) {
                     report(request.owner, QCoreApplication::translate(
                                               "Vantory", "No application is set up to open \"%1\".")
                                               .arg(open.shownAs));
+                    return false;
                 }
             },
-            [&](const RefuseRequest& refusal) { report(request.owner, refusal.message); },
+            [&](const RefuseRequest& refusal) {
+                report(request.owner, refusal.message);
+                return false;
+            },
         },
         action);
 }

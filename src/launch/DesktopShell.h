@@ -23,7 +23,7 @@ class DesktopShell : public platform::Shell {
                  platform::Launcher& launcher, platform::LaunchQuestion& question,
                  platform::TrustedEntries& trusted, QString machine = QSysInfo::machineHostName());
 
-    void execute(const platform::ShellRequest& request) override;
+    bool execute(const platform::ShellRequest& request) override;
 
   private:
     void report(QWidget* owner, const QString& text);

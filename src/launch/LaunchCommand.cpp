@@ -84,8 +84,12 @@ void runLaunchCommand(common::CommandContext& context) {
                              "Vantory", "File does not exists.\r\nPlease check the file path."));
             return;
         }
-        context.services.shell.execute(request);
-        // Counted as the row spells its names, whatever case the list showed.
+        // Only a launch that started something counts; one refused, failed or called off
+        // does not move the shortcut up in the finder. Counted as the row spells its names,
+        // whatever case the list showed.
+        if (!context.services.shell.execute(request)) {
+            return;
+        }
         context.services.launchCounts.noteLaunch(common::fieldText(rs, store::column::groupcaption),
                                                  common::fieldText(rs, store::column::itemcaption));
     });

@@ -43,11 +43,13 @@ constexpr int Maximized = 3;
 constexpr int Show = 5;
 } // namespace show
 
-// Carries out shell requests. The shell reports a failed start itself; callers look at no result.
+// Carries out shell requests. The shell reports a failed start itself.
 class Shell {
   public:
     virtual ~Shell() = default;
-    virtual void execute(const ShellRequest& request) = 0;
+    // True when something was started or opened; false when it was refused, failed, or the
+    // user chose not to go on.
+    virtual bool execute(const ShellRequest& request) = 0;
 };
 
 } // namespace platform

@@ -39,27 +39,23 @@ QVariantMap platformDataOfThisStart() {
     return data;
 }
 
-void bringForward(QWidget* window, const QString& activationToken) {
-    // Wayland lets a window take the focus only with the token of the start that asked for it;
-    // Qt reads it from the environment when the window asks to be activated.
-    if (!activationToken.isEmpty()) {
-        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
-    }
-    // Back from the task bar, but a maximised window stays maximised.
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    if (!activationToken.isEmpty()) {
-        qunsetenv("XDG_ACTIVATION_TOKEN");
-    }
-}
-
 } // namespace
 
-SingleInstance::SingleInstance(QDBusConnection bus, QString applicationId)
+ComingForward ComingForward::ofThisDesktop() {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        return {false, [](QWidget* window) { QApplication::alert(window); }};
+    }
+    // Qt 6.4 shows no alert under Wayland; a request to come forward without the desktop's
+    // token is one the desktop turns into a mark on the window (urgent, demanding attention).
+    return {true, [](QWidget* window) {
+                QApplication::alert(window);
+                window->activateWindow();
+            }};
+}
+
+SingleInstance::SingleInstance(QDBusConnection bus, QString applicationId, ComingForward forward)
     : bus_(std::move(bus)), applicationId_(std::move(applicationId)),
-      path_(objectPath(applicationId_)) {
+      path_(objectPath(applicationId_)), forward_(std::move(forward)) {
     QObject::connect(&questionWatch_, &QTimer::timeout, this, [this] {
         if (QApplication::activeModalWidget() != nullptr) {
             return;
@@ -181,7 +177,33 @@ void SingleInstance::bringWindowForward(const QVariantMap& platformData) {
         qCInfo(lcInstance) << "asked to come forward before the main window exists";
         return;
     }
-    bringForward(window_, platformData.value(QStringLiteral("activation-token")).toString());
+    bringForward(platformData.value(QStringLiteral("activation-token")).toString());
+}
+
+void SingleInstance::bringForward(const QString& activationToken) {
+    QWidget* window = window_;
+    // Back from the task bar, but a maximised window stays maximised.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    if (activationToken.isEmpty() && forward_.needsToken) {
+        // Asking for the focus without the token only makes the desktop mark the window urgent
+        // later; it asks for attention now instead.
+        if (!window->isActiveWindow() && forward_.alert) {
+            forward_.alert(window);
+        }
+        qCInfo(lcInstance) << "no activation token: the main window asks for attention";
+        return;
+    }
+    // Wayland lets a window take the focus only with the token of the start that asked for it;
+    // Qt reads it from the environment when the window asks to be activated.
+    if (!activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    }
+    window->raise();
+    window->activateWindow();
+    if (!activationToken.isEmpty()) {
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    }
     qCInfo(lcInstance) << "brought the main window to the front";
 }
 
@@ -226,16 +248,22 @@ void SingleInstance::ActivateAction(const QString& actionName, const QVariantLis
         if (text.canConvert<QDBusVariant>()) {
             text = text.value<QDBusVariant>().variant();
         }
-        whenNoQuestionIsOpen([this, platformData, find = text.toString()] {
-            bringWindowForward(platformData);
-            openFinder(find);
-        });
+        find(text.toString(), platformData.value(QStringLiteral("activation-token")).toString());
         return;
     }
     if (calledFromDBus()) {
         sendErrorReply(QDBusError::InvalidArgs,
                        QStringLiteral("Vantory has no action named %1").arg(actionName));
     }
+}
+
+void SingleInstance::find(const QString& text, const QString& activationToken) {
+    whenNoQuestionIsOpen([this, text, activationToken] {
+        if (!window_.isNull()) {
+            bringForward(activationToken);
+        }
+        openFinder(text);
+    });
 }
 
 } // namespace platform

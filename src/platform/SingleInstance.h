@@ -18,6 +18,17 @@ class QWidget;
 
 namespace platform {
 
+// How the window comes forward when asked to.
+struct ComingForward {
+    // The desktop lets a window take the focus only with the token of the start that asked
+    // (Wayland); without one it may only ask for attention.
+    bool needsToken = false;
+    // Shows that the window wants attention.
+    std::function<void(QWidget*)> alert;
+    // What this desktop asks for.
+    static ComingForward ofThisDesktop();
+};
+
 // One running Vantory per desktop session. The first start owns the application's name on the
 // session bus and answers the desktop's org.freedesktop.Application calls there; a later start
 // asks it to come forward and ends. Without a session bus every start runs on its own, and the
@@ -27,7 +38,8 @@ class SingleInstance : public QObject, protected QDBusContext {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
   public:
-    SingleInstance(QDBusConnection bus, QString applicationId);
+    SingleInstance(QDBusConnection bus, QString applicationId,
+                   ComingForward forward = ComingForward::ofThisDesktop());
     ~SingleInstance() override;
 
     // True when a running Vantory took the request to come forward (with its finder open and
@@ -39,6 +51,10 @@ class SingleInstance : public QObject, protected QDBusContext {
     // What the action "find" does once the window is forward, with the text asked for; a
     // request that came earlier is handed on now.
     void onFind(std::function<void(const QString&)> openFinder);
+
+    // Brings the window forward and opens its finder with `text`, as the action "find" does:
+    // for the desktop's global shortcut, with the token it handed on.
+    void find(const QString& text, const QString& activationToken);
 
     // The session bus when the desktop runs one; otherwise a connection that is not connected,
     // rather than letting the bus library start a bus daemon of its own for a launcher.
@@ -64,10 +80,12 @@ class SingleInstance : public QObject, protected QDBusContext {
     void whenNoQuestionIsOpen(std::function<void()> request);
     void bringWindowForward(const QVariantMap& platformData);
     void openFinder(const QString& text);
+    void bringForward(const QString& activationToken);
 
     QDBusConnection bus_;
     QString applicationId_;
     QString path_;
+    ComingForward forward_;
     bool exported_ = false;
     bool owner_ = false;
     QPointer<QWidget> window_;

@@ -5,6 +5,8 @@
     atspi_probe.py PID where ROLE NAME   centre of the first element with this role and name
     atspi_probe.py PID description      what the description line says, and what it is
     atspi_probe.py PID windows          the program's windows, with the texts they show
+    atspi_probe.py PID text ROLE NAME   the text in the first element with this role and name,
+                                        if it shows; fails when none shows
 
 Runs with the system Python, which has pyatspi (package python3-pyatspi).
 """
@@ -54,6 +56,14 @@ def main():
                 print(f"name={accessible.name!r} description={accessible.description!r}")
                 return
         sys.exit("no description line")
+    if command == "text":
+        role, name = sys.argv[3], sys.argv[4]
+        for accessible, _ in walk(app):
+            if (accessible.getRoleName() == role and accessible.name == name
+                    and accessible.getState().contains(pyatspi.STATE_SHOWING)):
+                print(accessible.queryText().getText(0, -1))
+                return
+        sys.exit(f"no {role} named {name!r} shows")
     if command == "windows":
         for window in app:
             if window is not None:

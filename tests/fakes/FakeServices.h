@@ -70,14 +70,17 @@ class FakeMessageBoxes : public platform::MessageBoxes {
 // hands it on to a real shell.
 class FakeShell : public platform::Shell {
   public:
-    void execute(const platform::ShellRequest& request) override {
+    bool execute(const platform::ShellRequest& request) override {
         requests.push_back(request);
         if (handOnTo) {
-            handOnTo->execute(request);
+            return handOnTo->execute(request);
         }
+        return starts;
     }
     std::vector<platform::ShellRequest> requests;
     platform::Shell* handOnTo = nullptr;
+    // What every request does when none is handed on: starts, or fails.
+    bool starts = true;
 };
 
 // A file system of named files and folders kept in memory; copies carry the content along.
@@ -273,9 +276,12 @@ class FakeDesktopEntryNames : public platform::DesktopEntryNames {
 class FakeTargetIcons : public platform::TargetIcons {
   public:
     QIcon icon(Target target, const QString& path, const QIcon& fallback) override {
+        asked << path;
         return handOnTo ? handOnTo->icon(target, path, fallback) : fallback;
     }
     platform::TargetIcons* handOnTo = nullptr;
+    // The targets asked about, in order.
+    QStringList asked;
 };
 
 // Launch counts kept in memory.

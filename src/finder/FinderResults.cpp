@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "finder/FinderResults.h"
+
+#include "common/ImageLists.h"
+#include "common/ShortcutIcon.h"
+#include "finder/FinderIndex.h"
+
+#include <stdexcept>
+
+namespace finder {
+
+namespace {
+
+// A shortcut's picture, as the list shows it; one of a kind without a picture shows the
+// computer's.
+QIcon pictureOf(platform::TargetIcons& icons, std::int16_t kind, const QString& path) {
+    try {
+        return common::shortcutIcon(icons, kind, path, common::kindPicture(kind));
+    } catch (const std::out_of_range&) {
+        return common::imageListIcon(1);
+    }
+}
+
+} // namespace
+
+FinderResults::FinderResults(platform::TargetIcons& icons, QObject* parent)
+    : QAbstractListModel(parent), icons_(icons) {}
+
+void FinderResults::showFound(FinderIndex* index, std::size_t total) {
+    beginResetModel();
+    index_ = index;
+    total_ = index == nullptr ? 0 : total;
+    made_.clear();
+    endResetModel();
+}
+
+std::optional<std::size_t> FinderResults::shortcutAt(int row) const {
+    if (row < 0 || row >= rowCount()) {
+        return std::nullopt;
+    }
+    return this->row(row).shortcut;
+}
+
+int FinderResults::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(total_);
+}
+
+const FinderResults::Row& FinderResults::row(int place) const {
+    auto made = made_.find(place);
+    if (made != made_.end()) {
+        return *made;
+    }
+    Row row;
+    row.shortcut = index_->ranked(static_cast<std::size_t>(place));
+    const store::ShortcutSummary& shortcut = index_->shortcut(row.shortcut);
+    const QString category = QString::fromStdString(shortcut.category);
+    const QString path = QString::fromStdString(shortcut.path);
+    row.caption = QString::fromStdString(shortcut.caption);
+    row.detail = category + QStringLiteral("  \u2014  ") + path;
+    row.spoken = row.caption + QStringLiteral(", ") + category;
+    row.picture = pictureOf(icons_, shortcut.kind, path);
+    return *made_.insert(place, std::move(row));
+}
+
+QVariant FinderResults::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return row(index.row()).caption;
+    case Qt::DecorationRole:
+        return row(index.row()).picture;
+    case Qt::AccessibleTextRole:
+        return row(index.row()).spoken;
+    case kDetailRole:
+        return row(index.row()).detail;
+    case kShortcutRole:
+        return QVariant::fromValue<qulonglong>(row(index.row()).shortcut);
+    default:
+        return {};
+    }
+}
+
+} // namespace finder
