@@ -177,6 +177,7 @@ TEST_F(Form1List, EachEntryKeepsItsOwnColourAcrossRunsOfColoursAndKindsOutsideTh
     const QColor red(200, 0, 0);
     const QColor blue(0, 0, 200);
     store::insertGroup(db(), group("Mixed"));
+    platform.files.folders.insert("/tmp"); // every entry's target is there
     const auto add = [&](const char* caption, std::int16_t kind, const QColor& colour) {
         store::insertItem(
             db(), item("Mixed", caption, kind, "/tmp", "", 0, common::codeFromColour(colour)));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ImageLists.h"
+#include "common/ShortcutIcon.h"
 #include "fakes/Form1Fixture.h"
 #include "platform/DesktopTargetIcons.h"
 #include "platform/IconLookup.h"
@@ -7,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -149,7 +151,8 @@ TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
         {"d documents", 1, d + "/Documents", theme("folder-documents")},
         {"e other folder", 1, d + "/other", theme("folder")},
         {"f web address", 3, "https://example.org", common::imageListIcon(4)},
-        {"g missing file", 5, d + "/missing.txt", common::imageListIcon(3)},
+        {"g missing file", 5, d + "/missing.txt",
+         common::missingTargetIcon(common::imageListIcon(3))},
         {"h icon not a picture", 5, d + "/bad.desktop", common::imageListIcon(3)},
         {"i program of no entry", 2, "/bin/sh", common::imageListIcon(3)},
         // Files that would hold the window, or show nothing, show the kind's picture.
@@ -162,6 +165,12 @@ TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
     store::insertGroup(db(), group("Mixed"));
     for (const Row& row : rows) {
         store::insertItem(db(), item("Mixed", row.caption, row.kind, row.path.toStdString()));
+        // The window asks the fake file system what is there; it holds what the disk holds.
+        if (QFileInfo(row.path).isDir()) {
+            platform.files.folders.insert(row.path);
+        } else if (QFileInfo(row.path).isFile()) {
+            platform.files.files[row.path] = QString();
+        }
     }
 
     clickCategory("Mixed");

@@ -117,14 +117,17 @@ void Form1::connectControls() {
 void Form1::applyColourScheme() {
     // White under a light scheme; the scheme's own colours under a dark one, so that the text
     // the style draws in the scheme's colours stays readable.
-    const QColor background = common::windowBackground(QApplication::palette());
+    // The window takes the whole scheme, so that its text colours follow a change of scheme;
+    // the frames and the description line fill from the window's palette.
+    QPalette scheme = QApplication::palette();
+    scheme.setColor(QPalette::Window, common::windowBackground(scheme));
+    setPalette(scheme);
     for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(frame1_),
                           static_cast<QWidget*>(frame2_), static_cast<QWidget*>(label_)}) {
-        common::paintBackground(area, background);
+        area->setAutoFillBackground(true);
     }
     setListBackground(listPicture_);
     // The captions and names take their colours anew for the scheme; the stored ones stay.
-    const QPalette scheme = QApplication::palette();
     if (QTreeWidgetItem* root = tree_->topLevelItem(0)) {
         for (int i = 0; i < root->childCount(); ++i) {
             static_cast<CategoryNode*>(root->child(i))->followScheme(scheme);
@@ -150,7 +153,7 @@ void Form1::changeEvent(QEvent* event) {
 
 void Form1::setListBackground(const std::optional<QPixmap>& picture) {
     listPicture_ = picture;
-    QPalette palette = list_->palette();
+    QPalette palette = QApplication::palette();
     palette.setBrush(QPalette::Base, picture ? QBrush(*picture)
                                              : QBrush(common::viewBase(QApplication::palette())));
     list_->setPalette(palette);

@@ -20,7 +20,7 @@ namespace {
 
 constexpr double kSmallestPoints = 5.0;
 constexpr double kPointStep = 0.5;
-constexpr int kGap = 4;         // the least room kept between a grown control and the next
+constexpr int kGap = 2;         // the least room kept between a grown control and the next
 constexpr int kEdgeMargin = 8;  // and between it and its window's or frame's edge
 constexpr int kTitleIndent = 8; // where a frame's title begins and ends
 
@@ -128,8 +128,8 @@ bool labelFitsAt(QLabel* label, const QRect& at) {
     if (label->wordWrap()) {
         return label->heightForWidth(at.width()) <= at.height();
     }
-    return label->fontMetrics().horizontalAdvance(label->text()) <=
-           at.width() - 2 * std::max(label->margin(), 0);
+    return std::max(label->fontMetrics().horizontalAdvance(label->text()),
+                    label->sizeHint().width()) <= at.width();
 }
 
 // A label widens into the free room beside it, then wraps into the rows free above and below,
@@ -141,10 +141,11 @@ void fitLabel(QLabel* label) {
     const QRect designed = logical(label, label->geometry());
     for (;;) {
         QRect at = designed;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        const int needed = std::max(label->fontMetrics().horizontalAdvance(label->text()),
+                                    label->sizeHint().width());
         const int room = std::max(designed.width(), trailingLimit(label, designed) - at.left());
         at.setWidth(std::clamp(needed, designed.width(), room));
-        if (label->fontMetrics().horizontalAdvance(label->text()) <= at.width()) {
+        if (needed <= at.width()) {
             placeLogical(label, at);
             return;
         }
