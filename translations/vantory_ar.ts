@@ -651,5 +651,9 @@ Please check the file path.</source>
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>ينقص مشغّل التطبيقات في سطح المكتب %1</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>البحث عن اختصار</translation>
+    </message>
 </context>
 </TS>

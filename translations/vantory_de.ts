@@ -651,5 +651,9 @@ Bitte überprüfen Sie den Dateipfad.</translation>
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>dem Anwendungsstarter des Desktops fehlt %1</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Verknüpfung suchen</translation>
+    </message>
 </context>
 </TS>

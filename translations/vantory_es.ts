@@ -651,5 +651,9 @@ Compruebe la ruta del archivo.</translation>
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>al lanzador de aplicaciones del escritorio le falta %1</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Buscar un acceso directo</translation>
+    </message>
 </context>
 </TS>

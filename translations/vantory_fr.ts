@@ -651,5 +651,9 @@ Veuillez vérifier le chemin du fichier.</translation>
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>il manque %1 au lanceur d’applications du bureau</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Rechercher un raccourci</translation>
+    </message>
 </context>
 </TS>

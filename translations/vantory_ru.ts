@@ -651,5 +651,9 @@ Please check the file path.</source>
         <source>the desktop&apos;s application launcher lacks %1</source>
         <translation>в средстве запуска приложений рабочего стола нет %1</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Найти ярлык</translation>
+    </message>
 </context>
 </TS>
