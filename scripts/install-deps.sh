@@ -48,7 +48,7 @@ if [ "$mode" = test ]; then
     # tests/desktop: the program read through the accessibility bus, driven by keys and clicks;
     # and under a headless Wayland compositor, with its screenshots and typing.
     at-spi2-core python3-pyatspi xdotool x11-xkb-utils
-    sway grim wtype qt6-wayland
+    sway grim wtype jq qt6-wayland
     # tests/desktop/syncthing_check.sh: two real Syncthing instances on the loopback.
     syncthing
     # Building and checking the Debian package.

@@ -896,5 +896,9 @@ The catalogue is unchanged.</source>
         <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
         <translation>اختر فئات القائمة التي تريد إضافتها. تصبح كل منها فئة في الفهرس، مع اختصار لكل تطبيق غير موجود فيه بعد.</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>البحث عن اختصار</translation>
+    </message>
 </context>
 </TS>

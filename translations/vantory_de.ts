@@ -896,5 +896,9 @@ Der Katalog ist unverändert.</translation>
         <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
         <translation>Wählen Sie die Menükategorien, die hinzukommen sollen. Jede wird eine Kategorie des Katalogs, mit einer Verknüpfung zu jeder Anwendung, die er noch nicht enthält.</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Verknüpfung suchen</translation>
+    </message>
 </context>
 </TS>

@@ -896,5 +896,9 @@ El catálogo no ha cambiado.</translation>
         <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
         <translation>Elija las categorías del menú que desea añadir. Cada una pasa a ser una categoría del catálogo, con un acceso directo a cada aplicación que aún no contiene.</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Buscar un acceso directo</translation>
+    </message>
 </context>
 </TS>

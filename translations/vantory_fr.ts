@@ -896,5 +896,9 @@ Le catalogue n’a pas changé.</translation>
         <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
         <translation>Choisissez les catégories du menu à ajouter. Chacune devient une catégorie du catalogue, avec un raccourci vers chaque application qu’il ne contient pas encore.</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Rechercher un raccourci</translation>
+    </message>
 </context>
 </TS>

@@ -896,5 +896,9 @@ The catalogue is unchanged.</source>
         <source>Choose the menu categories to add. Each becomes a category of the catalogue, with a shortcut to each application it does not hold yet.</source>
         <translation>Выберите категории меню для добавления. Каждая станет категорией каталога с ярлыком для каждого приложения, которого в нём ещё нет.</translation>
     </message>
+    <message>
+        <source>Find a Shortcut</source>
+        <translation>Найти ярлык</translation>
+    </message>
 </context>
 </TS>
