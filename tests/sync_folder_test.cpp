@@ -144,8 +144,8 @@ TEST(SyncFolder, AFailedWriteAtAnyPointLeavesTheCatalogueWholeAndTheNextMergeFin
     fakes::forEveryFault("a merge", 200, [](auto call, auto mode, int n) {
         Scene scene;
         const std::vector<std::string> before = scene.bob.rows();
-        scene.bob.reopen(fakes::FaultyVfs::name());
         fakes::FaultyVfs::instance().failAt(call, n, mode);
+        scene.bob.reopen(fakes::FaultyVfs::name());
         try {
             scene.bob.merge(4);
         } catch (const std::exception&) {

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -39,8 +40,10 @@ class SyncWindow : public GroupEditorFixture {
             menu->close();
         });
         QTreeWidget* tree = form.TreeView1();
-        QTest::mouseClick(tree->viewport(), Qt::RightButton, {},
-                          tree->visualItemRect(tree->topLevelItem(0)).center());
+        // What the desktop sends for a right click (or the Menu key) on the root.
+        const QPoint at = tree->visualItemRect(tree->topLevelItem(0)).center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree->viewport(), &click);
         EXPECT_TRUE(picked) << entry.toStdString();
     }
 
@@ -78,9 +81,7 @@ TEST_F(SyncWindow, ChangesTravelBothWaysWhileTheWindowRuns) {
 
     addThroughEditor(QStringLiteral("Games"));
     // The window merges a moment after its own change.
-    QTRY_COMPARE_WITH_TIMEOUT(
-        QDir(shared.path() + QStringLiteral("/Vantory")).entryList(QDir::Files).size(), 1, 10000);
-    bob.merge(1);
+    QTRY_VERIFY_WITH_TIMEOUT((bob.merge(1), !bob.rows().empty()), 10000);
     EXPECT_EQ(bob.rows(), std::vector<std::string>{"Games|||0"});
 
     store::insertGroup(bob.db(), group("Tools", "from bob"));
