@@ -831,9 +831,6 @@ The catalogue is unchanged.</source>
         <source>Other</source>
         <translation>أخرى</translation>
     </message>
-</context>
-<context>
-    <name>app</name>
     <message>
         <source>The catalogue %1 cannot be changed now.</source>
         <translation>لا يمكن تغيير الفهرس %1 الآن.</translation>
@@ -850,16 +847,10 @@ The catalogue is unchanged.</source>
         <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
         <translation>Vantory قيد التشغيل. أضف التطبيقات المثبتة من قائمة اسم الحاسوب في شجرته، أو أغلقه وحاول مرة أخرى. لم يتغير شيء.</translation>
     </message>
-</context>
-<context>
-    <name>app::Form1</name>
     <message>
         <source>Add Installed Applications…</source>
         <translation>إضافة التطبيقات المثبتة…</translation>
     </message>
-</context>
-<context>
-    <name>installed::AddInstalledDialog</name>
     <message>
         <source>Add Installed Applications</source>
         <translation>إضافة التطبيقات المثبتة</translation>

@@ -831,9 +831,6 @@ Der Katalog ist unverändert.</translation>
         <source>Other</source>
         <translation>Andere</translation>
     </message>
-</context>
-<context>
-    <name>app</name>
     <message>
         <source>The catalogue %1 cannot be changed now.</source>
         <translation>Der Katalog %1 kann jetzt nicht geändert werden.</translation>
@@ -850,16 +847,10 @@ Der Katalog ist unverändert.</translation>
         <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
         <translation>Vantory läuft. Fügen Sie die installierten Anwendungen über das Menü des Computernamens in seinem Baum hinzu, oder schließen Sie es und versuchen Sie es erneut. Nichts wurde geändert.</translation>
     </message>
-</context>
-<context>
-    <name>app::Form1</name>
     <message>
         <source>Add Installed Applications…</source>
         <translation>Installierte Anwendungen hinzufügen…</translation>
     </message>
-</context>
-<context>
-    <name>installed::AddInstalledDialog</name>
     <message>
         <source>Add Installed Applications</source>
         <translation>Installierte Anwendungen hinzufügen</translation>

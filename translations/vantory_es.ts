@@ -831,9 +831,6 @@ El catálogo no ha cambiado.</translation>
         <source>Other</source>
         <translation>Otros</translation>
     </message>
-</context>
-<context>
-    <name>app</name>
     <message>
         <source>The catalogue %1 cannot be changed now.</source>
         <translation>El catálogo %1 no se puede modificar ahora.</translation>
@@ -850,16 +847,10 @@ El catálogo no ha cambiado.</translation>
         <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
         <translation>Vantory se está ejecutando. Añada las aplicaciones instaladas desde el menú del nombre del equipo en su árbol, o ciérrelo e inténtelo de nuevo. No se cambió nada.</translation>
     </message>
-</context>
-<context>
-    <name>app::Form1</name>
     <message>
         <source>Add Installed Applications…</source>
         <translation>Añadir aplicaciones instaladas…</translation>
     </message>
-</context>
-<context>
-    <name>installed::AddInstalledDialog</name>
     <message>
         <source>Add Installed Applications</source>
         <translation>Añadir aplicaciones instaladas</translation>

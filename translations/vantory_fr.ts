@@ -831,9 +831,6 @@ Le catalogue n’a pas changé.</translation>
         <source>Other</source>
         <translation>Autres</translation>
     </message>
-</context>
-<context>
-    <name>app</name>
     <message>
         <source>The catalogue %1 cannot be changed now.</source>
         <translation>Le catalogue %1 ne peut pas être modifié maintenant.</translation>
@@ -850,16 +847,10 @@ Le catalogue n’a pas changé.</translation>
         <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
         <translation>Vantory est en cours d’exécution. Ajoutez les applications installées depuis le menu du nom de l’ordinateur dans son arbre, ou fermez-le et réessayez. Rien n’a été modifié.</translation>
     </message>
-</context>
-<context>
-    <name>app::Form1</name>
     <message>
         <source>Add Installed Applications…</source>
         <translation>Ajouter les applications installées…</translation>
     </message>
-</context>
-<context>
-    <name>installed::AddInstalledDialog</name>
     <message>
         <source>Add Installed Applications</source>
         <translation>Ajouter les applications installées</translation>

@@ -831,9 +831,6 @@ The catalogue is unchanged.</source>
         <source>Other</source>
         <translation>Другие</translation>
     </message>
-</context>
-<context>
-    <name>app</name>
     <message>
         <source>The catalogue %1 cannot be changed now.</source>
         <translation>Каталог %1 сейчас нельзя изменить.</translation>
@@ -850,16 +847,10 @@ The catalogue is unchanged.</source>
         <source>Vantory is running. Add the installed applications from the menu of the computer&apos;s name in its tree, or close it and try again. Nothing was changed.</source>
         <translation>Vantory запущен. Добавьте установленные приложения из меню имени компьютера в его дереве или закройте его и повторите попытку. Ничего не изменено.</translation>
     </message>
-</context>
-<context>
-    <name>app::Form1</name>
     <message>
         <source>Add Installed Applications…</source>
         <translation>Добавить установленные приложения…</translation>
     </message>
-</context>
-<context>
-    <name>installed::AddInstalledDialog</name>
     <message>
         <source>Add Installed Applications</source>
         <translation>Добавить установленные приложения</translation>

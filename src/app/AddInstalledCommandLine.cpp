@@ -21,10 +21,6 @@ void print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Vantory", text);
-}
-
 // Makes the catalogue from the template beside the program, as the first start does.
 void makeCatalogue(platform::Environment& env, platform::FileSystem& files,
                    const QString& catalogue) {
@@ -54,7 +50,9 @@ int addInstalledFromCommandLine(platform::Environment& env, platform::FileSystem
         db.open(catalogue.toStdString());
         if (db.isReadOnly() || db.isDamaged())
             throw store::StoreError(
-                tr("The catalogue %1 cannot be changed now.").arg(catalogue).toStdString());
+                QCoreApplication::translate("Vantory", "The catalogue %1 cannot be changed now.")
+                    .arg(catalogue)
+                    .toStdString());
         const std::vector<installed::CategoryPlan> plans = installed::fileApplications(
             menu.applications(), installed::readCatalogueContent(db), installed::menuRulesOf(env),
             [&db](std::string_view name) { return db.nameKey(name); });
@@ -62,18 +60,23 @@ int addInstalledFromCommandLine(platform::Environment& env, platform::FileSystem
         QString told;
         for (const installed::AddedShortcut& shortcut : added)
             told += shortcut.group + QStringLiteral(": ") + shortcut.caption + QLatin1Char('\n');
-        told += added.empty() ? tr("Nothing was added: every application of the desktop's menu "
-                                   "is already in the catalogue.")
-                              : tr("%1 applications were added to the catalogue %2.")
-                                    .arg(added.size())
-                                    .arg(catalogue);
+        told += added.empty()
+                    ? QCoreApplication::translate(
+                          "Vantory", "Nothing was added: every application of the desktop's menu "
+                                     "is already in the catalogue.")
+                    : QCoreApplication::translate("Vantory",
+                                                  "%1 applications were added to the catalogue %2.")
+                          .arg(added.size())
+                          .arg(catalogue);
         print(stdout, told + QLatin1Char('\n'));
         return 0;
     } catch (const store::CatalogueInUse&) {
         print(stderr, QStringLiteral("vantory: ") +
-                          tr("Vantory is running. Add the installed applications from the menu of "
-                             "the computer's name in its tree, or close it and try again. Nothing "
-                             "was changed.") +
+                          QCoreApplication::translate(
+                              "Vantory",
+                              "Vantory is running. Add the installed applications from the menu of "
+                              "the computer's name in its tree, or close it and try again. Nothing "
+                              "was changed.") +
                           QLatin1Char('\n'));
     } catch (const std::exception& e) {
         print(stderr,

@@ -3,6 +3,7 @@
 #include "installed/AddInstalledCommand.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTreeWidget>
 
@@ -27,7 +28,8 @@ bool Form1::showTreeMenu(QObject* watched, const QContextMenuEvent& event) {
 
 void Form1::fillRootMenu(QMenu& menu) {
     // What applies to the whole catalogue.
-    QAction* add = menu.addAction(tr("Add Installed Applications…"));
+    QAction* add =
+        menu.addAction(QCoreApplication::translate("Vantory", "Add Installed Applications…"));
     connect(add, &QAction::triggered, this,
             [this] { installed::addInstalledApplications(commands_); });
     add->setObjectName(QStringLiteral("addInstalledApplications"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "installed/AddInstalledDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,9 +18,10 @@ constexpr int kCategoryRole = Qt::UserRole;
 } // namespace
 
 AddInstalledDialog::AddInstalledDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Add Installed Applications"));
+    setWindowTitle(QCoreApplication::translate("Vantory", "Add Installed Applications"));
     auto* layout = new QVBoxLayout(this);
-    intro_ = new QLabel(tr("Reading the installed applications…"), this);
+    intro_ = new QLabel(
+        QCoreApplication::translate("Vantory", "Reading the installed applications…"), this);
     intro_->setTextFormat(Qt::PlainText);
     intro_->setWordWrap(true);
     layout->addWidget(intro_);
@@ -27,7 +29,8 @@ AddInstalledDialog::AddInstalledDialog(QWidget* parent) : QDialog(parent) {
     categories_ = new QTreeWidget(this);
     categories_->setObjectName(QStringLiteral("categories"));
     categories_->setColumnCount(2);
-    categories_->setHeaderLabels({tr("Category"), tr("New applications")});
+    categories_->setHeaderLabels({QCoreApplication::translate("Vantory", "Category"),
+                                  QCoreApplication::translate("Vantory", "New applications")});
     categories_->setRootIsDecorated(false);
     categories_->setSelectionMode(QAbstractItemView::NoSelection);
     categories_->header()->setStretchLastSection(false);
@@ -38,11 +41,13 @@ AddInstalledDialog::AddInstalledDialog(QWidget* parent) : QDialog(parent) {
     connect(categories_, &QTreeWidget::itemChanged, this, [this] { updateAddButton(); });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    add_ = buttons->addButton(tr("Add"), QDialogButtonBox::AcceptRole);
+    add_ = buttons->addButton(QCoreApplication::translate("Vantory", "Add"),
+                              QDialogButtonBox::AcceptRole);
     add_->setObjectName(QStringLiteral("addButton"));
     add_->setEnabled(false);
     add_->setDefault(true); // Enter adds what is checked
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("Vantory", "Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -68,10 +73,15 @@ void AddInstalledDialog::showPlans(const std::vector<CategoryPlan>& plans) {
         total += count;
     }
     intro_->setText(
-        plans.empty() ? tr("The desktop's menu lists no applications.")
-        : total == 0  ? tr("Every application of the desktop's menu is already in the catalogue.")
-                      : tr("Choose the menu categories to add. Each becomes a category of the "
-                            "catalogue, with a shortcut to each application it does not hold yet."));
+        plans.empty()
+            ? QCoreApplication::translate("Vantory", "The desktop's menu lists no applications.")
+        : total == 0
+            ? QCoreApplication::translate(
+                  "Vantory", "Every application of the desktop's menu is already in the catalogue.")
+            : QCoreApplication::translate(
+                  "Vantory",
+                  "Choose the menu categories to add. Each becomes a category of the "
+                  "catalogue, with a shortcut to each application it does not hold yet."));
     categories_->setEnabled(true);
     // Opened while reading, the dialog gave its focus to Cancel: Enter now adds, Space checks.
     categories_->setFocus();
