@@ -16,11 +16,19 @@
 #include "platform/SingleInstance.h"
 #include "store/NameCollator.h"
 #include "store/WarmUp.h"
+#include "sync/SyncKeeper.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QLocale>
 #include <QTimer>
+
+#include <cstdio>
+
+namespace {
+// The desktop file's name, which names the program on the session bus too.
+constexpr char kApplicationId[] = "org.mellovan.Vantory";
+} // namespace
 
 int main(int argc, char* argv[]) {
     // --help, --version and mistakes end here, without a window or the desktop.
@@ -47,11 +55,21 @@ int main(int argc, char* argv[]) {
         QCoreApplication reader(argc, argv);
         app::loadTranslations(QLocale::system().uiLanguages());
         platform::DesktopSyncFiles sync;
+        // A running window holds the catalogue: it is told, and merges itself.
+        platform::SingleInstance running(platform::SingleInstance::runningSessionBus(),
+                                         QLatin1String(kApplicationId), platform::ComingForward{});
         int status = 0;
         if (commandLine.syncFolder) {
             status = app::chooseSyncFolder(sync, *commandLine.syncFolder);
+            if (status == 0) {
+                running.tellRunning(QStringLiteral("keep-in-step"), sync.folder());
+            }
         }
         if (status == 0 && commandLine.syncNow) {
+            if (running.tellRunning(QStringLiteral("merge-now"), QString())) {
+                std::puts("The running Vantory merges the catalogue in a moment.");
+                return 0;
+            }
             platform::DesktopEnvironment environment;
             platform::DesktopFileSystem files;
             status = app::syncFromCommandLine(environment, files, sync);
@@ -66,7 +84,7 @@ int main(int argc, char* argv[]) {
     app::loadTranslations(QLocale::system().uiLanguages());
     QApplication::setApplicationName(QStringLiteral("Vantory"));
     QApplication::setOrganizationName(QStringLiteral("Mellovan"));
-    QApplication::setDesktopFileName(QStringLiteral("org.mellovan.Vantory"));
+    QApplication::setDesktopFileName(QLatin1String(kApplicationId));
 
     // A second start brings the running window forward and ends before it opens any window.
     platform::SingleInstance instance(platform::SingleInstance::runningSessionBus(),
@@ -91,6 +109,14 @@ int main(int argc, char* argv[]) {
     form1.show();
     instance.raiseOnActivate(&form1);
     instance.onFind([&form1](const QString& text) { form1.openFinder(text); });
+    // `vantory --sync-folder DIR` and `--sync-now` while the window runs.
+    instance.onQuietAction(QStringLiteral("keep-in-step"),
+                           [&form1](const QString& folder) { form1.keepInStepWith(folder); });
+    instance.onQuietAction(QStringLiteral("merge-now"), [&form1](const QString&) {
+        if (form1.syncKeeper() != nullptr) {
+            form1.syncKeeper()->mergeSoon();
+        }
+    });
     // The finder's key for the whole desktop, where the desktop's portal offers one.
     platform::GlobalShortcutPortal findKey(
         platform::SingleInstance::runningSessionBus(), QApplication::desktopFileName(),

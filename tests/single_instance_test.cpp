@@ -166,6 +166,27 @@ TEST_F(SingleInstanceTest, ComesForwardWithATokenAndOtherwiseAsksForAttentionWhe
     }
 }
 
+// A folder chosen with --sync-folder, or --sync-now, reaches the running window, which stays
+// where it is; nobody running, or an action it does not take, is said so to the caller.
+TEST_F(SingleInstanceTest, QuietActionsReachTheRunningWindowWithoutBringingItForward) {
+    platform::SingleInstance later(secondBus, kId, platform::ComingForward{});
+    EXPECT_FALSE(later.tellRunning("keep-in-step", "/nobody/runs")) << "no Vantory runs yet";
+
+    platform::SingleInstance first(firstBus, kId);
+    ASSERT_FALSE(first.handOverToRunning());
+    first.raiseOnActivate(&window);
+    QStringList folders;
+    first.onQuietAction("keep-in-step", [&](const QString& folder) { folders << folder; });
+    minimiseBehindAnother();
+
+    EXPECT_TRUE(later.tellRunning("keep-in-step", "/home/ann/Sync"));
+    EXPECT_TRUE(later.tellRunning("keep-in-step", ""));
+    EXPECT_FALSE(later.tellRunning("format-disk", "/"));
+    EXPECT_EQ(folders, (QStringList{"/home/ann/Sync", ""}));
+    EXPECT_TRUE(window.isMinimized());
+    EXPECT_TRUE(other.isActiveWindow());
+}
+
 TEST_F(SingleInstanceTest, AMaximisedWindowComesBackMaximised) {
     platform::SingleInstance first(firstBus, kId);
     ASSERT_FALSE(first.handOverToRunning());

@@ -10,14 +10,17 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 shared=$work/shared
-mkdir -p "$shared"
+mkdir -p "$shared" "$work/run"
+chmod 700 "$work/run"
 
 # Runs the program as computer $1 (ann, bob or cid) with the remaining arguments.
 as() {
   local who=$1
   shift
   status=0
-  env HOME="$work/$who" XDG_DATA_HOME="$work/$who/data" XDG_STATE_HOME="$work/$who/state" \
+  # No session bus: a Vantory running on this desktop must not take the merge over.
+  env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$work/run" \
+    HOME="$work/$who" XDG_DATA_HOME="$work/$who/data" XDG_STATE_HOME="$work/$who/state" \
     XDG_CONFIG_HOME="$work/$who/config" COMPUTERNAME="$who" \
     "$program" "$@" >"$work/out" 2>"$work/err" || status=$?
 }

@@ -79,6 +79,8 @@ class Form1 : public QWidget, public common::MainWindow {
     // folder changes and at close.
     void keepInStepThrough(platform::SyncFiles& files);
     vsync::SyncKeeper* syncKeeper() const { return keeper_; }
+    // From now on keeps in step through `folder` ("" stops), as the root's menu does.
+    void keepInStepWith(const QString& folder);
     // The category tree's root's context menu (right click, or the Menu key on the root).
     void fillRootMenu(QMenu& menu);
 

@@ -46,20 +46,22 @@ void Form1::fillSyncMenu(QMenu& menu) {
                 this, QCoreApplication::translate("Vantory", "Keep in Step with a Folder"),
                 QString());
             if (!folder.isEmpty()) {
-                keeper_->keepInStepWith(folder);
-                if (QTreeWidgetItem* root = tree_->topLevelItem(0)) {
-                    root->setToolTip(0, rootHover());
-                }
+                keepInStepWith(folder);
             }
         });
     QAction* stop = menu.addAction(QCoreApplication::translate("Vantory", "Stop Keeping in Step"),
-                                   this, [this] {
-                                       keeper_->keepInStepWith(QString());
-                                       if (QTreeWidgetItem* root = tree_->topLevelItem(0)) {
-                                           root->setToolTip(0, rootHover());
-                                       }
-                                   });
+                                   this, [this] { keepInStepWith(QString()); });
     stop->setEnabled(keeper_->keepsInStep());
+}
+
+void Form1::keepInStepWith(const QString& folder) {
+    if (keeper_ == nullptr) {
+        return;
+    }
+    keeper_->keepInStepWith(folder);
+    if (QTreeWidgetItem* root = tree_->topLevelItem(0)) {
+        root->setToolTip(0, rootHover());
+    }
 }
 
 QString Form1::rootHover() const {

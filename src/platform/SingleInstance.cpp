@@ -143,6 +143,10 @@ SingleInstance::Answer SingleInstance::askRunning(const std::optional<QString>& 
              << QVariantList{QVariant::fromValue(QDBusVariant(*findText))};
     }
     call << platformDataOfThisStart();
+    return callRunning(call);
+}
+
+SingleInstance::Answer SingleInstance::callRunning(QDBusMessage call) {
     // Never let the bus start a Vantory of its own for this call.
     call.setAutoStartService(false);
 
@@ -161,6 +165,22 @@ SingleInstance::Answer SingleInstance::askRunning(const std::optional<QString>& 
     }
     qCInfo(lcInstance) << "handed over to the running Vantory";
     return Answer::CameForward;
+}
+
+bool SingleInstance::tellRunning(const QString& name, const QString& parameter) {
+    if (!bus_.isConnected() || bus_.interface() == nullptr ||
+        !bus_.interface()->isServiceRegistered(applicationId_).value()) {
+        return false;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        applicationId_, path_, QLatin1String(kInterface), QStringLiteral("ActivateAction"));
+    call << name << QVariantList{QVariant::fromValue(QDBusVariant(parameter))} << QVariantMap();
+    return callRunning(call) == Answer::CameForward;
+}
+
+void SingleInstance::onQuietAction(const QString& name,
+                                   std::function<void(const QString&)> handler) {
+    quietActions_.insert(name, std::move(handler));
 }
 
 void SingleInstance::raiseOnActivate(QWidget* window) {
@@ -242,13 +262,17 @@ void SingleInstance::openFinder(const QString& text) {
 
 void SingleInstance::ActivateAction(const QString& actionName, const QVariantList& parameter,
                                     const QVariantMap& platformData) {
+    // The desktop's menu sends no parameter; `vantory --find TEXT` sends the text.
+    QVariant text = parameter.value(0);
+    if (text.canConvert<QDBusVariant>()) {
+        text = text.value<QDBusVariant>().variant();
+    }
     if (actionName == QLatin1String("find")) {
-        // The desktop's menu sends no parameter; `vantory --find TEXT` sends the text.
-        QVariant text = parameter.value(0);
-        if (text.canConvert<QDBusVariant>()) {
-            text = text.value<QDBusVariant>().variant();
-        }
         find(text.toString(), platformData.value(QStringLiteral("activation-token")).toString());
+        return;
+    }
+    if (const auto quiet = quietActions_.constFind(actionName); quiet != quietActions_.cend()) {
+        whenNoQuestionIsOpen([handler = *quiet, text = text.toString()] { handler(text); });
         return;
     }
     if (calledFromDBus()) {

@@ -3,6 +3,8 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusMessage>
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -56,6 +58,13 @@ class SingleInstance : public QObject, protected QDBusContext {
     // for the desktop's global shortcut, with the token it handed on.
     void find(const QString& text, const QString& activationToken);
 
+    // What the running window does, without coming forward, when a later start hands it the
+    // action `name` with its one text parameter (a folder chosen with --sync-folder, ...).
+    void onQuietAction(const QString& name, std::function<void(const QString&)> handler);
+    // Hands `name` with `parameter` to the running Vantory, which stays where it is. False when
+    // none runs, there is no bus, or it did not take the action.
+    bool tellRunning(const QString& name, const QString& parameter);
+
     // The session bus when the desktop runs one; otherwise a connection that is not connected,
     // rather than letting the bus library start a bus daemon of its own for a launcher.
     static QDBusConnection runningSessionBus();
@@ -74,6 +83,7 @@ class SingleInstance : public QObject, protected QDBusContext {
     enum class Answer { CameForward, OwnerGone, NoAnswer };
     bool claimName();
     Answer askRunning(const std::optional<QString>& findText);
+    Answer callRunning(QDBusMessage call);
     // Runs `request` now, or, while a modal question is open, once it has been answered: what
     // the desktop asks never opens over a question, where a key meant for it would land
     // elsewhere.
@@ -91,6 +101,7 @@ class SingleInstance : public QObject, protected QDBusContext {
     QPointer<QWidget> window_;
     std::function<void(const QString&)> openFinder_;
     std::optional<QString> pendingFind_;
+    QHash<QString, std::function<void(const QString&)>> quietActions_;
     std::vector<std::function<void()>> waitingForQuestion_;
     QTimer questionWatch_;
 };

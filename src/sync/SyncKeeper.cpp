@@ -150,11 +150,13 @@ void SyncKeeper::watchFolder() {
     const QString folder = folder_;
     files_.watch(folder.isEmpty() ? QString()
                                   : folder + QLatin1Char('/') + QLatin1String(kFolderName),
-                 [this] {
-                     if (started_) {
-                         pause_.start();
-                     }
-                 });
+                 [this] { mergeSoon(); });
+}
+
+void SyncKeeper::mergeSoon() {
+    if (started_ && keepsInStep()) {
+        pause_.start();
+    }
 }
 
 void SyncKeeper::tellOnce(const QString& text) {

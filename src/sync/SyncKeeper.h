@@ -46,6 +46,8 @@ class SyncKeeper : public QObject {
     void start();
     // The program may have changed the catalogue: merges after a short pause when it did.
     void noteChange();
+    // Merges after the short pause, as when a file in the folder changed: asked from outside.
+    void mergeSoon();
     // Merges now when a merge is due or anything changed since the last one.
     void mergeAtClose();
     // From now on keeps in step through `folder` (merging at once); "" stops.
