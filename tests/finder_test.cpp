@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
+#include <future>
 
 namespace {
 
@@ -295,6 +296,64 @@ TEST(LaunchCountsFile, KeepsCountsAcrossStartsAndADamagedFileOnlyLosesThem) {
     } else {
         qputenv("XDG_STATE_HOME", before);
     }
+}
+
+// How many strongly red pixels the finder shows in a row's picture: its missing-target cross.
+int redPixelsInPicture(QListView* list, int row) {
+    list->viewport()->repaint();
+    const QImage shown = list->viewport()->grab().toImage();
+    const QRect cell = list->visualRect(list->model()->index(row, 0));
+    const double scale = double(shown.width()) / list->viewport()->width();
+    int red = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.left() + cell.height(); ++x) {
+            const QColor pixel = shown.pixelColor(int(x * scale), int(y * scale));
+            red += pixel.red() > 150 && pixel.green() < 90 && pixel.blue() < 90;
+        }
+    }
+    return red;
+}
+
+TEST_F(FinderTest, ARowWhoseTargetIsGoneShowsItIsMissingWithoutTheWindowWaiting) {
+    platform.files.folders.insert("/home/me/Music");
+    platform.files.files["/usr/bin/editor"] = "";
+    const struct {
+        const char* caption;
+        std::int16_t kind;
+        const char* path;
+        bool missing;
+    } cases[] = {
+        {"Zap Music", 1, "/home/me/Music", false},   {"Zap Old", 1, "/home/me/Old", true},
+        {"Zap Editor", 2, "/usr/bin/editor", false}, {"Zap Gone", 2, "/usr/bin/gone", true},
+        {"Zap Site", 3, "www.example.org", false},   {"Zap Notes", 5, "/home/me/gone.txt", true},
+    };
+    for (const auto& c : cases) {
+        store::insertItem(db(), item("Tools", c.caption, c.kind, c.path));
+    }
+    // The file system does not answer until told to: the finder takes keys meanwhile.
+    std::promise<void> answer;
+    std::shared_future<void> answered = answer.get_future().share();
+    platform.files.onInspect = [answered](const QString&) { answered.wait(); };
+    typeInto(form.ListView1(), "za");
+    QTest::keyClick(field(), 'p');
+    QListView* list = form.finder()->results();
+    ASSERT_EQ(results().size(), static_cast<int>(std::size(cases)));
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        EXPECT_LE(redPixelsInPicture(list, row), 12) << "nothing is marked before the answer";
+    }
+    answer.set_value();
+    const auto rowOf = [&](const char* caption) { return results().indexOf(caption); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return redPixelsInPicture(list, rowOf("Zap Old")) > 12; }));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_EQ(redPixelsInPicture(list, rowOf(c.caption)) > 12, c.missing);
+    }
+    // The target comes back: the finder opened again shows it as there.
+    platform.files.folders.insert("/home/me/Old");
+    QTest::keyClick(field(), Qt::Key_Escape);
+    typeInto(form.ListView1(), "zap");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return redPixelsInPicture(list, rowOf("Zap Gone")) > 12; }));
+    EXPECT_LE(redPixelsInPicture(list, rowOf("Zap Old")), 12);
 }
 
 } // namespace

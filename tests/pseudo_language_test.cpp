@@ -7,17 +7,25 @@
 #include "common/TextFit.h"
 #include "fakes/EditorInput.h"
 #include "fakes/Form1Fixture.h"
+#include "finder/Finder.h"
+#include "finder/FinderCatalogue.h"
+#include "installed/AddInstalledDialog.h"
+#include "platform/ApplicationMenu.h"
 #include "platform/DesktopLaunchQuestion.h"
 #include "platform/DesktopMessageBoxes.h"
 #include "store/Statements.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -37,9 +45,10 @@ QString nameOf(const QWidget* control) {
                                            : control->objectName();
 }
 
+// Laid out beside the others; the finder is drawn over them.
 bool isPlaced(const QWidget* control) {
     return !control->objectName().isEmpty() && !control->objectName().startsWith(u"qt_") &&
-           !control->isWindow();
+           !control->isWindow() && qobject_cast<const finder::Finder*>(control) == nullptr;
 }
 
 // What is wrong with a window as it shows: texts without the mark, texts cut, controls that
@@ -159,57 +168,82 @@ TEST_F(PseudoLanguage, EveryWindowShowsEveryTextTranslatedAndWhole) {
     EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }
 
-TEST_F(PseudoLanguage, EveryMessageIsTranslated) {
-    // Each of these makes the program tell or ask something.
+// A desktop menu with one application, for the dialog that adds the installed ones.
+struct OneApplication : platform::ApplicationMenu {
+    std::vector<platform::DesktopApplication> applications() override {
+        platform::DesktopApplication editor;
+        editor.id = editor.file = QStringLiteral("/apps/editor.desktop");
+        editor.name = QStringLiteral("Editor");
+        editor.categories = QStringList{QStringLiteral("Utility")};
+        editor.program = QStringLiteral("true");
+        return {editor};
+    }
+};
+
+TEST_F(PseudoLanguage, EveryMessageAndEveryOtherWindowSpeaksItWhole) {
+    OneApplication applications;
+    platform.applicationMenu.handOnTo = &applications;
+    store::insertItem(db(), fakes::item("Tools", "Old folder", 1, "/home/me/Old"));
+    // An editor's Add or Update, with a caption typed first when there is one; the editor is
+    // looked at, and closed when it stays open.
+    const auto confirm = [](const char* caption) {
+        return [caption](QDialog* editor) {
+            if (caption != nullptr) {
+                fakes::click(editor, "Option3");
+                fakes::type(editor, "Text3", "www.example.org");
+                fakes::type(editor, "Text1", caption);
+            }
+            fakes::click(editor, "PushButton3");
+        };
+    };
+    // Where the click goes first: a category, the root (""), or nowhere (nullptr); then a
+    // shortcut, then a button of the window, a question answered No.
     const struct {
         const char* what;
-        std::function<void()> act;
-    } messages[] = {
-        {"a category without a name",
-         [&] {
-             platform.modal.drivers.push_back([](QDialog* editor) {
-                 fakes::click(editor, "PushButton3");
-                 fakes::click(editor, "PushButton4");
-             });
-             clickButton(1);
+        const char* at;
+        const char* entry;
+        int button;
+        std::function<void(QDialog*)> editor;
+    } rows[] = {
+        {"a category without a name", nullptr, nullptr, 1, confirm(nullptr)},
+        {"a category name taken", nullptr, nullptr, 1,
+         [](QDialog* editor) {
+             fakes::type(editor, "Text1", "Tools");
+             fakes::click(editor, "PushButton3");
          }},
-        {"a shortcut without a caption",
-         [&] {
-             clickCategory("Tools");
-             platform.modal.drivers.push_back([](QDialog* editor) {
-                 fakes::click(editor, "PushButton3");
-                 fakes::click(editor, "PushButton4");
-             });
-             clickButton(4);
-         }},
-        {"deleting a category",
-         [&] {
-             clickCategory("Tools");
-             platform.messages.answers = {platform::MessageAnswer::No};
-             clickButton(3);
-         }},
-        {"deleting a shortcut",
-         [&] {
-             clickCategory("Tools");
-             platform.messages.answers = {platform::MessageAnswer::No};
-             clickButton(6);
-         }},
-        {"launching a program that is gone",
-         [&] {
-             clickCategory("Tools");
-             clickShortcut("Editor");
-         }},
-        {"launching with no category",
-         [&] {
-             clickRoot();
-             clickButton(7);
-         }},
-        {"editing with no category", [&] { clickButton(2); }},
+        {"a shortcut without a caption", "Tools", nullptr, 4, confirm(nullptr)},
+        {"a caption taken in the category", "Tools", nullptr, 4, confirm("Editor")},
+        {"a caption taken by another", "Tools", "Mail", 5, confirm("Editor")},
+        {"deleting a category", "Tools", nullptr, 3, {}},
+        {"deleting a shortcut", "Tools", nullptr, 6, {}},
+        {"launching a program that is gone", "Tools", "Editor", 0, {}},
+        {"launching a folder that is gone", "Tools", "Old folder", 0, {}},
+        {"launching at the root", "", nullptr, 7, {}},
+        {"editing with no category", nullptr, nullptr, 2, {}},
+        {"deleting the root", "", nullptr, 3, {}},
+        {"editing the root", "", nullptr, 2, {}},
+        {"adding a shortcut to the root", "", nullptr, 4, {}},
+        {"adding a shortcut file to the root", "", nullptr, 9, {}},
+        {"editing a shortcut at the root", "", nullptr, 5, {}},
+        {"deleting a shortcut at the root", "", nullptr, 6, {}},
     };
-    for (const auto& m : messages) {
-        SCOPED_TRACE(m.what);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
         platform.messages.shown.clear();
-        m.act();
+        platform.messages.answers = {platform::MessageAnswer::No};
+        if (row.at != nullptr) {
+            *row.at ? (void)clickCategory(row.at) : clickRoot();
+        }
+        if (row.entry != nullptr) {
+            clickShortcut(row.entry);
+        }
+        if (row.editor) {
+            inspectNextEditor(row.editor);
+        }
+        if (row.button != 0) {
+            clickButton(row.button);
+        }
+        EXPECT_TRUE(platform.modal.drivers.empty()) << "the editor did not open";
         ASSERT_FALSE(platform.messages.shown.empty());
         for (const auto& shown : platform.messages.shown) {
             EXPECT_TRUE(pseudo::isMarked(shown.text)) << shown.text.toStdString();
@@ -218,6 +252,42 @@ TEST_F(PseudoLanguage, EveryMessageIsTranslated) {
             }
         }
     }
+
+    // The root's menu, and the window that adds the installed applications.
+    platform.modal.drivers.push_back([this](QDialog* window) {
+        auto* dialog = qobject_cast<installed::AddInstalledDialog*>(window);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->isReady(); }));
+        // Laid out as the desktop shows it, after the plans have changed its texts.
+        dialog->show();
+        QCoreApplication::processEvents();
+        faults << faultsOf(dialog);
+    });
+    QTimer::singleShot(0, [this] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator() && !pseudo::isMarked(action->text())) {
+                faults << QStringLiteral("root menu says ") + action->text();
+            }
+        }
+        QAction* add = menu->findChild<QAction*>("addInstalledApplications");
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(add).center());
+    });
+    QTreeWidget* tree = form.TreeView1();
+    const QPoint root = tree->visualItemRect(tree->topLevelItem(0)).center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, root, tree->viewport()->mapToGlobal(root));
+    QApplication::sendEvent(tree->viewport(), &click);
+    EXPECT_TRUE(platform.modal.drivers.empty()) << "the installed applications did not show";
+
+    // The finder, finding something and then nothing.
+    clickCategory("Tools");
+    QTest::keyClick(form.ListView1(), 'e');
+    form.finderCatalogue()->waitUntilBuilt();
+    QTest::keyClicks(form.finder()->field(), "dit");
+    faults << faultsOf(&form);
+    QTest::keyClicks(form.finder()->field(), "zzz");
+    faults << faultsOf(&form);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
 }
 
 TEST_F(PseudoLanguage, TheDesktopsOwnBoxesSpeakItToo) {

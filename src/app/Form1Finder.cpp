@@ -44,7 +44,7 @@ bool Form1::handleFinderKey(QObject* watched, QKeyEvent* key) {
 void Form1::openFinder(const QString& text) {
     if (finder_ == nullptr) {
         // Made when first wanted, so that start-up does nothing for it.
-        finder_ = new finder::Finder(this, services_.targetIcons);
+        finder_ = new finder::Finder(this, services_.targetIcons, services_.files);
         // The window's keys reach the field too: Ctrl+L launches the row chosen there.
         finder_->field()->installEventFilter(this);
         finderCatalogue_ = new finder::FinderCatalogue(this);

@@ -28,7 +28,8 @@ constexpr int kEdge = 8;
 
 } // namespace
 
-Finder::Finder(QWidget* window, platform::TargetIcons& icons) : QFrame(window) {
+Finder::Finder(QWidget* window, platform::TargetIcons& icons, platform::FileSystem& files)
+    : QFrame(window) {
     setObjectName(QStringLiteral("Finder"));
     setAccessibleName(QCoreApplication::translate("Vantory", "Find a Shortcut"));
     setFrameShape(QFrame::StyledPanel);
@@ -50,7 +51,7 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons) : QFrame(window) {
     count_->setTextFormat(Qt::PlainText);
     count_->setFont(FinderRow::detailFont(count_->font()));
 
-    found_ = new FinderResults(icons, this);
+    found_ = new FinderResults(icons, files, this);
     results_ = new QListView(this);
     results_->setObjectName(QStringLiteral("FinderResults"));
     results_->setModel(found_);
@@ -81,6 +82,8 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons) : QFrame(window) {
 }
 
 void Finder::open(const QString& text) {
+    // A target may have gone, or come back, since the finder last showed it.
+    found_->checkTargetsAgain();
     field_->setText(text);
     search();
     show();

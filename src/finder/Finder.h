@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/FileSystem.h"
 #include "platform/TargetIcons.h"
 
 #include <QFrame>
@@ -29,8 +30,9 @@ class Finder : public QFrame {
     // Rows the list shows at most before it scrolls.
     static constexpr int kVisibleRows = 10;
 
-    // Shows the shortcuts found with the pictures the list shows them with.
-    Finder(QWidget* window, platform::TargetIcons& icons);
+    // Shows the shortcuts found with the pictures the list shows them with, marked where `files`
+    // says their targets are missing.
+    Finder(QWidget* window, platform::TargetIcons& icons, platform::FileSystem& files);
 
     // Shows the finder over its window with `text` in the field.
     void open(const QString& text);

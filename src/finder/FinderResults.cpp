@@ -2,6 +2,7 @@
 #include "finder/FinderResults.h"
 
 #include "common/ImageLists.h"
+#include "common/MissingTargets.h"
 #include "common/ShortcutIcon.h"
 #include "finder/FinderIndex.h"
 
@@ -23,8 +24,29 @@ QIcon pictureOf(platform::TargetIcons& icons, std::int16_t kind, const QString& 
 
 } // namespace
 
-FinderResults::FinderResults(platform::TargetIcons& icons, QObject* parent)
-    : QAbstractListModel(parent), icons_(icons) {}
+FinderResults::FinderResults(platform::TargetIcons& icons, platform::FileSystem& files,
+                             QObject* parent)
+    : QAbstractListModel(parent), icons_(icons), missing_(new common::MissingTargets(files, this)) {
+    connect(missing_, &common::MissingTargets::answered, this, [this] { markMissingRows(); });
+}
+
+void FinderResults::checkTargetsAgain() {
+    missing_->forget();
+}
+
+void FinderResults::markMissingRows() {
+    for (auto made = made_.begin(); made != made_.end(); ++made) {
+        Row& row = *made;
+        const store::ShortcutSummary& shortcut = index_->shortcut(row.shortcut);
+        if (!row.markedMissing &&
+            missing_->isMissing(shortcut.kind, QString::fromStdString(shortcut.path))) {
+            row.picture = common::missingTargetIcon(row.picture);
+            row.markedMissing = true;
+            const QModelIndex place = index(made.key());
+            Q_EMIT dataChanged(place, place, {Qt::DecorationRole});
+        }
+    }
+}
 
 void FinderResults::showFound(FinderIndex* index, std::size_t total) {
     beginResetModel();
@@ -59,6 +81,10 @@ const FinderResults::Row& FinderResults::row(int place) const {
     row.detail = category + QStringLiteral("  \u2014  ") + path;
     row.spoken = row.caption + QStringLiteral(", ") + category;
     row.picture = pictureOf(icons_, shortcut.kind, path);
+    if (missing_->isMissing(shortcut.kind, path)) {
+        row.picture = common::missingTargetIcon(row.picture);
+        row.markedMissing = true;
+    }
     return *made_.insert(place, std::move(row));
 }
 

@@ -54,10 +54,16 @@ void FinderRow::paint(QPainter* painter, const QStyleOptionViewItem& option,
 
     painter->save();
     if (!picture.isNull()) {
-        const QRect place(area.left(), area.top() + (area.height() - kPicture) / 2, kPicture,
-                          kPicture);
+        // The picture leads: on the right under a right-to-left language.
+        const bool mirrored = option.direction == Qt::RightToLeft;
+        const QRect place(mirrored ? area.right() + 1 - kPicture : area.left(),
+                          area.top() + (area.height() - kPicture) / 2, kPicture, kPicture);
         picture.paint(painter, place);
-        area.setLeft(place.right() + 1 + 2 * kMargin);
+        if (mirrored) {
+            area.setRight(place.left() - 1 - 2 * kMargin);
+        } else {
+            area.setLeft(place.right() + 1 + 2 * kMargin);
+        }
     }
     const QFontMetrics captionMetrics(option.font);
     const QFont small = detailFont(option.font);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstance.h"
 
+#include "platform/WaylandAttention.h"
+
 #include <QApplication>
 #include <QFileInfo>
 
@@ -45,10 +47,17 @@ ComingForward ComingForward::ofThisDesktop() {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
         return {false, [](QWidget* window) { QApplication::alert(window); }};
     }
-    // Qt 6.4 shows no alert under Wayland; a request to come forward without the desktop's
-    // token is one the desktop turns into a mark on the window (urgent, demanding attention).
+    // Qt 6.4 shows no alert under Wayland: the window asks to come forward with a token of its
+    // own, tied to no input, which the desktop turns into a mark on the window (urgent,
+    // demanding attention) instead of the focus.
     return {true, [](QWidget* window) {
-                QApplication::alert(window);
+                const QString token = attentionToken();
+                if (token.isEmpty()) {
+                    qCInfo(lcInstance) << "the compositor gave no token to ask for attention with";
+                    return;
+                }
+                // Qt reads it from the environment when the window asks to be activated.
+                qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
                 window->activateWindow();
             }};
 }

@@ -88,6 +88,9 @@ class FakeShell : public platform::Shell {
 class FakeFileSystem : public platform::FileSystem {
   public:
     platform::FileFacts inspect(const QString& path) override {
+        if (onInspect) {
+            onInspect(path);
+        }
         platform::FileFacts facts;
         if (folders.contains(path)) {
             facts.kind = platform::FileKind::Folder;
@@ -125,6 +128,8 @@ class FakeFileSystem : public platform::FileSystem {
     bool failCopy = false;
     std::vector<std::pair<QString, QString>> copies;
     std::function<void(const QString&, const QString&)> onCopy;
+    // Runs as a path is looked at, on whichever thread looks.
+    std::function<void(const QString&)> onInspect;
 };
 
 class FakeEnvironment : public platform::Environment {
