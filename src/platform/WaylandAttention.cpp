@@ -18,6 +18,9 @@ namespace platform {
 
 namespace {
 
+// Five requests and three events over the desktop's socket: written out here rather than through
+// libwayland-client, whose protocol code would have to be generated from the protocol's XML at
+// build time (three more build packages) for this one short exchange, outside Qt's connection.
 // The Wayland wire format: messages of 32-bit words, object id then size << 16 | opcode;
 // strings are length-prefixed, nul-terminated and padded to a word.
 class Wire {
