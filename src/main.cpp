@@ -12,6 +12,7 @@
 #include "platform/DesktopWarmUp.h"
 #include "platform/GlobalShortcutPortal.h"
 #include "platform/InstalledApplications.h"
+#include "finder/Finder.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
 #include "store/NameCollator.h"
@@ -90,7 +91,10 @@ int main(int argc, char* argv[]) {
     platform::reportWhenReady(&form1);
     form1.show();
     instance.raiseOnActivate(&form1);
-    instance.onFind([&form1](const QString& text) { form1.openFinder(text); });
+    instance.onFind([&form1](const QString& text) {
+        form1.openFinder(text);
+        platform::reportWhenShown(form1.finder());
+    });
     // The finder's key for the whole desktop, where the desktop's portal offers one.
     platform::GlobalShortcutPortal findKey(
         platform::SingleInstance::runningSessionBus(), QApplication::desktopFileName(),
