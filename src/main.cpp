@@ -12,6 +12,7 @@
 #include "platform/DesktopWarmUp.h"
 #include "platform/GlobalShortcutPortal.h"
 #include "platform/InstalledApplications.h"
+#include "finder/Finder.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
 #include "store/NameCollator.h"
@@ -108,7 +109,10 @@ int main(int argc, char* argv[]) {
     platform::reportWhenReady(&form1);
     form1.show();
     instance.raiseOnActivate(&form1);
-    instance.onFind([&form1](const QString& text) { form1.openFinder(text); });
+    instance.onFind([&form1](const QString& text) {
+        form1.openFinder(text);
+        platform::reportWhenShown(form1.finder());
+    });
     // `vantory --sync-folder DIR` and `--sync-now` while the window runs.
     instance.onQuietAction(QStringLiteral("keep-in-step"),
                            [&form1](const QString& folder) { form1.keepInStepWith(folder); });

@@ -24,6 +24,16 @@ class CategoryNode : public QTreeWidgetItem {
         setText(0, caption);
         followScheme(scheme);
     }
+    // With the stored colour already made the one shown on this scheme: a thousand categories
+    // mostly share a few colours, each worked out once.
+    CategoryNode(const QString& caption, QIcon picture, std::optional<QColor> stored,
+                 std::optional<QColor> shown)
+        : picture_(std::move(picture)), stored_(stored) {
+        setText(0, caption);
+        if (stored_ && shown) {
+            colour_ = QBrush(*shown);
+        }
+    }
 
     // Shows the stored colour as it reads on this scheme's tree.
     void followScheme(const QPalette& scheme) {

@@ -86,6 +86,9 @@ class Form1 : public QWidget, public common::MainWindow {
 
     // Opens the finder over the window with `text` typed in it.
     void openFinder(const QString& text);
+    // Reads the finder's copy of the catalogue beside the window, so that the finder's first
+    // search finds it ready: start-up asks once the window is idle.
+    void prepareFinderCatalogue();
     // The finder, none until it first opens; and its copy of the catalogue.
     finder::Finder* finder() const { return finder_; }
     finder::FinderCatalogue* finderCatalogue() const { return finderCatalogue_; }
@@ -198,6 +201,9 @@ class Form1 : public QWidget, public common::MainWindow {
     bool handleKey(QObject* watched, QKeyEvent* key);
     // Ctrl+F, or text typed in the tree or the list, opens the finder.
     bool handleFinderKey(QObject* watched, QKeyEvent* key);
+    finder::FinderCatalogue& finderCatalogueMade();
+    // The finder's copy is ready, or could not be read (`failure`).
+    void takeFinderCatalogue(const QString& failure);
     // Shows, and when asked launches, the shortcut chosen in the finder.
     void takeFinderChoice(std::size_t shortcut, bool launch);
     // Shows the entry's description in the description line, under the trap at `location`.

@@ -41,25 +41,49 @@ bool Form1::handleFinderKey(QObject* watched, QKeyEvent* key) {
     return false;
 }
 
+finder::FinderCatalogue& Form1::finderCatalogueMade() {
+    if (finderCatalogue_ == nullptr) {
+        finderCatalogue_ = new finder::FinderCatalogue(this);
+        connect(finderCatalogue_, &finder::FinderCatalogue::built, this,
+                [this](const QString& failure) { takeFinderCatalogue(failure); });
+    }
+    return *finderCatalogue_;
+}
+
+void Form1::prepareFinderCatalogue() {
+    store::Connection* db = globals_.gConnection.get();
+    if (db != nullptr && db->isOpen() && !db->isDamaged()) {
+        finderCatalogueMade().refresh(*db);
+    }
+}
+
+void Form1::takeFinderCatalogue(const QString& failure) {
+    if (finder_ == nullptr) {
+        return; // read ahead of the finder: it takes the copy when it opens
+    }
+    if (finder_->isHidden()) {
+        // Read ahead while the finder was closed: a failure is told when the finder opens and
+        // reads again; the copy it held is gone.
+        finder_->setIndex(nullptr);
+        return;
+    }
+    if (!failure.isEmpty()) {
+        finder_->close();
+        common::tell(services_, globals_, this, failure);
+        return;
+    }
+    if (finder::FinderIndex* index = finderCatalogue_->index()) {
+        index->setLaunchCounts(services_.launchCounts.all());
+    }
+    finder_->setIndex(finderCatalogue_->index());
+}
+
 void Form1::openFinder(const QString& text) {
     if (finder_ == nullptr) {
         // Made when first wanted, so that start-up does nothing for it.
         finder_ = new finder::Finder(this, services_.targetIcons, services_.files);
         // The window's keys reach the field too: Ctrl+L launches the row chosen there.
         finder_->field()->installEventFilter(this);
-        finderCatalogue_ = new finder::FinderCatalogue(this);
-        connect(finderCatalogue_, &finder::FinderCatalogue::built, this,
-                [this](const QString& failure) {
-                    if (!failure.isEmpty()) {
-                        finder_->close();
-                        common::tell(services_, globals_, this, failure);
-                        return;
-                    }
-                    if (finder::FinderIndex* index = finderCatalogue_->index()) {
-                        index->setLaunchCounts(services_.launchCounts.all());
-                    }
-                    finder_->setIndex(finderCatalogue_->index());
-                });
         connect(finder_, &finder::Finder::closed, this, [this] {
             if (focusBeforeFinder_) {
                 focusBeforeFinder_->setFocus();
@@ -74,7 +98,7 @@ void Form1::openFinder(const QString& text) {
     }
 
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.openFinder"));
-    if (!trap.step(100, [&] { finderCatalogue_->refresh(globals_.connection()); })) {
+    if (!trap.step(100, [&] { finderCatalogueMade().refresh(globals_.connection()); })) {
         return;
     }
     finder::FinderIndex* index = finderCatalogue_->index();

@@ -53,6 +53,8 @@ void Form1::backUpWhenDue() {
     if (keeper_ != nullptr) {
         keeper_->start();
     }
+    // The window is idle now: the finder's copy is read beside it.
+    prepareFinderCatalogue();
 }
 
 void Form1::takePageCheck() {

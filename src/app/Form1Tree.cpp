@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
@@ -54,6 +55,7 @@ void Form1::loadGroups() {
     // the default colour, and the fault is told once when the whole tree stands.
     QString colourFault;
     int colourFaults = 0;
+    QHash<QRgb, QColor> shownColours; // stored colour -> the one shown on this scheme
     try {
         while (!rs.eof()) {
             const QString caption = common::fieldText(rs, store::column::groupcaption);
@@ -68,7 +70,16 @@ void Form1::loadGroups() {
                             .arg(caption, QString::fromStdString(e.what()));
                 }
             }
-            nodes.append(new CategoryNode(caption, folder, colour, scheme));
+            std::optional<QColor> shown;
+            if (colour) {
+                auto known = shownColours.constFind(colour->rgba());
+                if (known == shownColours.cend()) {
+                    known =
+                        shownColours.insert(colour->rgba(), common::shownColour(*colour, scheme));
+                }
+                shown = *known;
+            }
+            nodes.append(new CategoryNode(caption, folder, colour, shown));
             rs.moveNext();
         }
     } catch (...) {

@@ -18,6 +18,34 @@ long long monotonicNanoseconds() {
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
+bool staysOpen() {
+    return qgetenv("VANTORY_REPORT_READY") == "open";
+}
+
+// Waits for the panel's next paint, then for the event loop to run dry; one report a request.
+class PaintWatch : public QObject {
+  public:
+    explicit PaintWatch(QWidget* panel) : QObject(panel), panel_(panel) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            QTimer::singleShot(0, panel_, [panel = panel_, watch = this] {
+                std::printf("shown %lld\n", monotonicNanoseconds());
+                std::fflush(stdout);
+                panel->removeEventFilter(watch);
+                panel->close();
+                watch->deleteLater();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QWidget* panel_;
+    bool reported_ = false;
+};
+
 // Waits for the window's first expose, then for the event loop to run dry.
 class ExposeWatch : public QObject {
   public:
@@ -29,9 +57,13 @@ class ExposeWatch : public QObject {
             reported_ = true;
             QTimer::singleShot(0, window_, [window = window_] {
                 std::printf("ready %lld\n", monotonicNanoseconds());
-                std::printf("closing %lld\n", monotonicNanoseconds());
+                if (!staysOpen()) {
+                    std::printf("closing %lld\n", monotonicNanoseconds());
+                }
                 std::fflush(stdout);
-                window->close();
+                if (!staysOpen()) {
+                    window->close();
+                }
             });
         }
         return QObject::eventFilter(watched, event);
@@ -50,6 +82,13 @@ void reportWhenReady(QWidget* window) {
     }
     window->winId(); // makes the native window, so its events can be watched
     window->windowHandle()->installEventFilter(new ExposeWatch(window));
+}
+
+void reportWhenShown(QWidget* panel) {
+    if (panel == nullptr || !staysOpen()) {
+        return;
+    }
+    panel->installEventFilter(new PaintWatch(panel));
 }
 
 } // namespace platform
