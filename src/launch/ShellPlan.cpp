@@ -42,6 +42,15 @@ RefuseRequest notFound(const QString& path) {
                 .arg(path)};
 }
 
+// The file system did not say in time what the target is (a network mount that hangs).
+RefuseRequest notAnswering(const QString& path) {
+    return {QCoreApplication::translate("Vantory",
+                                        "Vantory gave up waiting for \"%1\": the disk or network "
+                                        "folder that holds it did not answer in time. Nothing "
+                                        "was opened.")
+                .arg(path)};
+}
+
 RefuseRequest notAnAddress(const QString& text) {
     return {QCoreApplication::translate("Vantory", "\"%1\" is not a valid address.").arg(text)};
 }
@@ -129,11 +138,13 @@ ShellAction startProgram(const platform::ShellRequest& request, const QString& p
 }
 
 // Whether the entry may run is the shell's question, asked just before it runs.
-ShellAction launchEntry(const platform::ShellRequest& request, const QString& path) {
+ShellAction launchEntry(const platform::ShellRequest& request, const QString& path,
+                        const platform::FileFacts& facts) {
     auto arguments = argumentsFor(request, path);
     if (const auto* refusal = std::get_if<RefuseRequest>(&arguments))
         return *refusal;
-    return LaunchDesktopEntry{path, std::get<QStringList>(std::move(arguments))};
+    return LaunchDesktopEntry{path, std::get<QStringList>(std::move(arguments)),
+                              facts.canonicalPath, facts.entryText};
 }
 
 // Mail programs take "attach" (and its spellings) as a file to send along: a click could mail
@@ -165,6 +176,8 @@ ShellAction openWithoutStarting(const QString& path, platform::FileSystem& files
     switch (facts.kind) {
     case platform::FileKind::Missing:
         return notFound(path);
+    case platform::FileKind::Unanswered:
+        return notAnswering(path);
     case platform::FileKind::Special:
         return notAFileOrFolder(path);
     case platform::FileKind::Folder:
@@ -226,6 +239,8 @@ ShellAction planFolder(const QString& target, const Planning& on) {
     switch (on.files.inspect(path).kind) {
     case platform::FileKind::Missing:
         return notFound(shownAs);
+    case platform::FileKind::Unanswered:
+        return notAnswering(shownAs);
     case platform::FileKind::Folder:
         return openLocal(path, target);
     case platform::FileKind::File:
@@ -247,6 +262,8 @@ ShellAction planApplication(const platform::ShellRequest& request, const QString
     switch (facts.kind) {
     case platform::FileKind::Missing:
         return notFound(shownAs);
+    case platform::FileKind::Unanswered:
+        return notAnswering(shownAs);
     case platform::FileKind::Folder:
     case platform::FileKind::Special:
         return notAProgram(shownAs);
@@ -256,7 +273,7 @@ ShellAction planApplication(const platform::ShellRequest& request, const QString
     // Run directly, an entry's text would fail as an unknown executable format; GIO starts
     // the application it describes.
     if (facts.desktopEntry)
-        return launchEntry(request, path);
+        return launchEntry(request, path, facts);
     return startProgram(request, path);
 }
 
@@ -283,6 +300,8 @@ ShellAction planShellFile(const platform::ShellRequest& request, const QString& 
     switch (facts.kind) {
     case platform::FileKind::Missing:
         return notFound(shownAs);
+    case platform::FileKind::Unanswered:
+        return notAnswering(shownAs);
     case platform::FileKind::Special:
         return notAFileOrFolder(shownAs);
     case platform::FileKind::Folder:
@@ -291,7 +310,7 @@ ShellAction planShellFile(const platform::ShellRequest& request, const QString& 
         break;
     }
     if (facts.desktopEntry)
-        return launchEntry(request, path);
+        return launchEntry(request, path, facts);
     if (isNativeProgram(facts))
         return startProgram(request, path);
     return openLocal(path, shownAs);

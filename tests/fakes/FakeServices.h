@@ -88,6 +88,9 @@ class FakeShell : public platform::Shell {
 class FakeFileSystem : public platform::FileSystem {
   public:
     platform::FileFacts inspect(const QString& path) override {
+        if (handOnTo != nullptr) {
+            return handOnTo->inspect(path);
+        }
         platform::FileFacts facts;
         if (folders.contains(path)) {
             facts.kind = platform::FileKind::Folder;
@@ -119,9 +122,14 @@ class FakeFileSystem : public platform::FileSystem {
         return files[path];
     }
 
+    std::vector<platform::FileKind> kindsOf(const QStringList& paths) override {
+        return handOnTo != nullptr ? handOnTo->kindsOf(paths) : FileSystem::kindsOf(paths);
+    }
+
     QMap<QString, QString> files;
     QSet<QString> folders;
     QSet<QString> failCreate;
+    platform::FileSystem* handOnTo = nullptr; // asked what paths are instead, when set
     bool failCopy = false;
     std::vector<std::pair<QString, QString>> copies;
     std::function<void(const QString&, const QString&)> onCopy;
