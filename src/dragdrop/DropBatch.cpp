@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dragdrop/DropBatch.h"
 
+#include "common/NameRule.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
 #include "store/StoreError.h"
@@ -44,7 +45,7 @@ bool DropBatch::groupHolds(const std::string& caption) {
     }
     const Captions::iterator place = placeOf(caption);
     lastPlace_ = place;
-    return place != captions_->end() && !captions_->key_comp()(caption, *place);
+    return place != captions_->end() && common::sameName(db_, *place, caption);
 }
 
 void DropBatch::insert(const std::string& caption, std::string path, std::int16_t kind) {

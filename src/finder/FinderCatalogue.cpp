@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/FinderCatalogue.h"
 
-#include "store/SearchText.h"
+#include "store/AllShortcuts.h"
 
 #include <exception>
 #include <utility>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/FinderIndex.h"
 
+#include "finder/TextFolding.h"
 #include "platform/LaunchCounts.h"
 
 #include <QStringList>
@@ -48,7 +49,7 @@ std::string simplified(const QString& text) {
     for (QChar c : plain) {
         clean.append(c.category() == QChar::Other_Control ? QChar(u' ') : c);
     }
-    return store::foldForSearch(clean.simplified().toStdString());
+    return foldForSearch(clean.simplified().toStdString());
 }
 
 // glibc's memmem is much quicker than a search character by character.
@@ -78,18 +79,18 @@ FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
         const store::ShortcutSummary& shortcut = shortcuts_[i];
         Entry entry;
         entry.start = static_cast<std::uint32_t>(texts_.size());
-        texts_ += store::foldForSearch(shortcut.caption);
+        texts_ += foldForSearch(shortcut.caption);
         entry.captionEnd = static_cast<std::uint32_t>(texts_.size());
         texts_ += kPart;
-        texts_ += store::foldForSearch(shortcut.description);
+        texts_ += foldForSearch(shortcut.description);
         texts_ += kPart;
-        texts_ += store::foldForSearch(fileName(shortcut.path));
+        texts_ += foldForSearch(fileName(shortcut.path));
         entry.end = static_cast<std::uint32_t>(texts_.size());
         texts_ += kPart;
         const auto [place, added] = categoryNumbers.try_emplace(
             shortcut.category, static_cast<std::uint32_t>(categories_.size()));
         if (added) {
-            categories_.push_back(store::foldForSearch(shortcut.category));
+            categories_.push_back(foldForSearch(shortcut.category));
         }
         entry.category = place->second;
         entries_.push_back(std::move(entry));
@@ -154,7 +155,7 @@ int FinderIndex::tier(const Entry& entry, std::string_view text) const {
     std::size_t at = caption.find(text);
     const bool contained = at != std::string_view::npos;
     for (; at != std::string_view::npos; at = caption.find(text, at + 1)) {
-        if (store::startsWord(caption, at)) {
+        if (startsWord(caption, at)) {
             return 1;
         }
     }

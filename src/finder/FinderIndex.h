@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "store/AllShortcuts.h"
 #include "store/NameCollator.h"
-#include "store/SearchText.h"
 
 #include <QHash>
 #include <QString>

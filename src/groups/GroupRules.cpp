@@ -1,34 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "groups/GroupRules.h"
 
-#include "common/FieldText.h"
 #include "common/InputRules.h"
-#include "store/Columns.h"
+#include "common/NameRule.h"
 #include "store/Statements.h"
 
 #include <QCoreApplication>
 
 namespace groups {
 
-namespace {
-
-bool groupNameTaken(store::Connection& db, const QString& name,
-                    const std::optional<QString>& editedName) {
-    store::ResultSet rs = store::selectGroup(db, name.toStdString());
-    bool taken = false;
-    while (!taken && !rs.eof()) {
-        taken = !editedName || common::fieldText(rs, store::column::groupcaption) != *editedName;
-        rs.moveNext();
-    }
-    rs.close();
-    return taken;
-}
-
-} // namespace
-
 std::optional<QString> takenNameRefusal(store::Connection& db, const QString& name,
                                         const std::optional<QString>& editedName) {
-    if (groupNameTaken(db, name, editedName)) {
+    std::optional<common::RenamedRow> renamed;
+    if (editedName) {
+        renamed = common::RenamedRow{editedName->toStdString(), std::nullopt};
+    }
+    if (common::heldByAnother(db, store::selectGroup(db, name.toStdString()), renamed)) {
         return QCoreApplication::translate("Vantory", "Group Name already exists.");
     }
     return std::nullopt;

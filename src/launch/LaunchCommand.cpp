@@ -4,6 +4,7 @@
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
 #include "common/Messages.h"
+#include "common/Selection.h"
 #include "launch/ShowCommand.h"
 #include "store/Codes.h"
 #include "store/Columns.h"
@@ -48,12 +49,8 @@ QString quoted(const QString& text) {
 void runLaunchCommand(common::CommandContext& context) {
     QWidget* owner = context.window.window();
     common::Trap trap(context.services.messages, owner, QStringLiteral("Form1.PushButton7_Click"));
-    if (!context.window.nodeIsGroup()) {
-        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
-        return;
-    }
-    const std::optional<QString> caption = context.window.selectedCaption();
-    if (context.window.entryCount() == 0 || !caption) {
+    const std::optional<QString> caption = common::selectedShortcut(context);
+    if (!caption) {
         return;
     }
     store::ResultSet rs;

@@ -37,39 +37,24 @@ QString absolute(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
-RefuseRequest notFound(const QString& path) {
-    return {QCoreApplication::translate("Vantory", "The file or folder \"%1\" could not be found.")
-                .arg(path)};
+// The user is told `text`, a "Vantory" source text, with the path or address for its %1.
+RefuseRequest refused(const char* text, const QString& about) {
+    return {QCoreApplication::translate("Vantory", text).arg(about)};
 }
 
+const char* const kNotFound =
+    QT_TRANSLATE_NOOP("Vantory", "The file or folder \"%1\" could not be found.");
+const char* const kNotAnAddress = QT_TRANSLATE_NOOP("Vantory", "\"%1\" is not a valid address.");
+const char* const kNotAFileOrFolder = QT_TRANSLATE_NOOP(
+    "Vantory", "\"%1\" is neither a file nor a folder, so Vantory does not open it.");
+const char* const kNotAProgram = QT_TRANSLATE_NOOP("Vantory", "\"%1\" is a folder, not a program.");
+const char* const kNotAWebAddress = QT_TRANSLATE_NOOP(
+    "Vantory", "\"%1\" is a program, not a web address, so Vantory does not start it.");
 // The file system did not say in time what the target is (a network mount that hangs).
-RefuseRequest notAnswering(const QString& path) {
-    return {QCoreApplication::translate("Vantory",
-                                        "Vantory gave up waiting for \"%1\": the disk or network "
-                                        "folder that holds it did not answer in time. Nothing "
-                                        "was opened.")
-                .arg(path)};
-}
-
-RefuseRequest notAnAddress(const QString& text) {
-    return {QCoreApplication::translate("Vantory", "\"%1\" is not a valid address.").arg(text)};
-}
-
-RefuseRequest notAFileOrFolder(const QString& path) {
-    return {QCoreApplication::translate(
-                "Vantory", "\"%1\" is neither a file nor a folder, so Vantory does not open it.")
-                .arg(path)};
-}
-
-RefuseRequest notAProgram(const QString& path) {
-    return {QCoreApplication::translate("Vantory", "\"%1\" is a folder, not a program.").arg(path)};
-}
-
-RefuseRequest notAWebAddress(const QString& path) {
-    return {QCoreApplication::translate(
-                "Vantory", "\"%1\" is a program, not a web address, so Vantory does not start it.")
-                .arg(path)};
-}
+const char* const kNotAnswering =
+    QT_TRANSLATE_NOOP("Vantory", "Vantory gave up waiting for \"%1\": the disk or network "
+                                 "folder that holds it did not answer in time. Nothing was "
+                                 "opened.");
 
 // What a file: address names: its local path, or why it is refused.
 using FileAddress = std::variant<QString, RefuseRequest>;
@@ -85,22 +70,22 @@ std::optional<FileAddress> fileAddress(const QString& text, const QString& machi
     const bool local = host.isEmpty() || host == QLatin1String("localhost") ||
                        (!machine.isEmpty() && host.compare(machine, Qt::CaseInsensitive) == 0);
     if (!url.isValid() || !url.isLocalFile())
-        return notAnAddress(text);
+        return refused(kNotAnAddress, text);
     if (!local || !url.userInfo().isEmpty() || url.port() != -1)
-        return RefuseRequest{
-            QCoreApplication::translate(
-                "Vantory", "\"%1\" names a file on another computer, so Vantory does not open it.")
-                .arg(text)};
+        return refused(
+            QT_TRANSLATE_NOOP(
+                "Vantory", "\"%1\" names a file on another computer, so Vantory does not open it."),
+            text);
     const QString path = url.path(QUrl::FullyDecoded);
     if (!path.startsWith(QLatin1Char('/')))
-        return notAnAddress(text);
+        return refused(kNotAnAddress, text);
     return path;
 }
 
 ShellAction openAddress(const QString& address, const QString& shownAs) {
     const QUrl url(address, QUrl::TolerantMode);
     if (!url.isValid())
-        return notAnAddress(shownAs);
+        return refused(kNotAnAddress, shownAs);
     return OpenUrl{url, shownAs};
 }
 
@@ -160,12 +145,11 @@ bool asksToAttach(const QUrl& url) {
 ShellAction planMail(const QString& target) {
     const QUrl url(target, QUrl::TolerantMode);
     if (!url.isValid() || url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) != 0)
-        return notAnAddress(target);
+        return refused(kNotAnAddress, target);
     if (asksToAttach(url))
-        return RefuseRequest{QCoreApplication::translate("Vantory",
-                                                         "\"%1\" asks the mail program to attach a "
-                                                         "file, so Vantory does not open it.")
-                                 .arg(target)};
+        return refused(QT_TRANSLATE_NOOP("Vantory", "\"%1\" asks the mail program to attach a "
+                                                    "file, so Vantory does not open it."),
+                       target);
     return OpenUrl{url, target};
 }
 
@@ -175,18 +159,18 @@ ShellAction openWithoutStarting(const QString& path, platform::FileSystem& files
     const platform::FileFacts facts = files.inspect(path);
     switch (facts.kind) {
     case platform::FileKind::Missing:
-        return notFound(path);
+        return refused(kNotFound, path);
     case platform::FileKind::Unanswered:
-        return notAnswering(path);
+        return refused(kNotAnswering, path);
     case platform::FileKind::Special:
-        return notAFileOrFolder(path);
+        return refused(kNotAFileOrFolder, path);
     case platform::FileKind::Folder:
         return openLocal(absolute(path), path);
     case platform::FileKind::File:
         break;
     }
     if (facts.desktopEntry || isNativeProgram(facts))
-        return notAWebAddress(path);
+        return refused(kNotAWebAddress, path);
     return openLocal(absolute(path), path);
 }
 
@@ -200,10 +184,10 @@ bool isWebScheme(const QString& scheme) {
 // An address with a scheme, handed to the desktop only when a browser is what opens it.
 ShellAction openWebAddress(const QString& target) {
     if (!isWebScheme(QUrl(target, QUrl::TolerantMode).scheme()))
-        return RefuseRequest{
-            QCoreApplication::translate("Vantory", "\"%1\" is not a web address. Vantory opens "
-                                                   "addresses that start with http, https or ftp.")
-                .arg(target)};
+        return refused(QT_TRANSLATE_NOOP("Vantory",
+                                         "\"%1\" is not a web address. Vantory opens "
+                                         "addresses that start with http, https or ftp."),
+                       target);
     return openAddress(target, target);
 }
 
@@ -220,7 +204,7 @@ ShellAction planWebAddress(const QString& target, const Planning& on) {
         return openWebAddress(target);
     if (QDir::isAbsolutePath(target))
         return openWithoutStarting(target, on.files);
-    return notAnAddress(target);
+    return refused(kNotAnAddress, target);
 }
 
 // The path a folder or program shortcut names: the target itself, or the local file a file:
@@ -238,9 +222,9 @@ ShellAction planFolder(const QString& target, const Planning& on) {
     const QString path = absolute(shownAs);
     switch (on.files.inspect(path).kind) {
     case platform::FileKind::Missing:
-        return notFound(shownAs);
+        return refused(kNotFound, shownAs);
     case platform::FileKind::Unanswered:
-        return notAnswering(shownAs);
+        return refused(kNotAnswering, shownAs);
     case platform::FileKind::Folder:
         return openLocal(path, target);
     case platform::FileKind::File:
@@ -261,12 +245,12 @@ ShellAction planApplication(const platform::ShellRequest& request, const QString
     const platform::FileFacts facts = on.files.inspect(path);
     switch (facts.kind) {
     case platform::FileKind::Missing:
-        return notFound(shownAs);
+        return refused(kNotFound, shownAs);
     case platform::FileKind::Unanswered:
-        return notAnswering(shownAs);
+        return refused(kNotAnswering, shownAs);
     case platform::FileKind::Folder:
     case platform::FileKind::Special:
-        return notAProgram(shownAs);
+        return refused(kNotAProgram, shownAs);
     case platform::FileKind::File:
         break;
     }
@@ -299,11 +283,11 @@ ShellAction planShellFile(const platform::ShellRequest& request, const QString& 
     const QString path = absolute(shownAs);
     switch (facts.kind) {
     case platform::FileKind::Missing:
-        return notFound(shownAs);
+        return refused(kNotFound, shownAs);
     case platform::FileKind::Unanswered:
-        return notAnswering(shownAs);
+        return refused(kNotAnswering, shownAs);
     case platform::FileKind::Special:
-        return notAFileOrFolder(shownAs);
+        return refused(kNotAFileOrFolder, shownAs);
     case platform::FileKind::Folder:
         return openLocal(path, shownAs);
     case platform::FileKind::File:

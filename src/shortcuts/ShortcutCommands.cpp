@@ -3,6 +3,7 @@
 
 #include "common/ErrorTrap.h"
 #include "common/Messages.h"
+#include "common/Selection.h"
 #include "shortcuts/Form3.h"
 #include "shortcuts/Form4.h"
 #include "store/Codes.h"
@@ -17,8 +18,7 @@ namespace {
 
 // The checks both add commands make before they open an editor.
 bool mayAdd(common::CommandContext& context) {
-    if (!context.window.nodeIsGroup()) {
-        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
+    if (!common::categorySelected(context)) {
         return false;
     }
     const int node = context.window.selectedNodePosition();
@@ -69,12 +69,8 @@ void runEditSelected(common::CommandContext& context) {
     common::MainWindow& window = context.window;
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton5_Click"));
-    if (!window.nodeIsGroup()) {
-        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
-        return;
-    }
-    const std::optional<QString> caption = window.selectedCaption();
-    if (window.entryCount() == 0 || !caption) {
+    const std::optional<QString> caption = common::selectedShortcut(context);
+    if (!caption) {
         return;
     }
     const int position = window.selectedEntryPosition();
@@ -104,8 +100,7 @@ void runDeleteSelected(common::CommandContext& context) {
     common::MainWindow& window = context.window;
     common::Trap trap(context.services.messages, window.window(),
                       QStringLiteral("Form1.PushButton6_Click"));
-    if (!window.nodeIsGroup()) {
-        common::tell(context, QCoreApplication::translate("Vantory", "Please select Categories"));
+    if (!common::categorySelected(context)) {
         return;
     }
     const int node = window.selectedNodePosition();

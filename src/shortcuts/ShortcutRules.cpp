@@ -2,23 +2,12 @@
 #include "shortcuts/ShortcutRules.h"
 
 #include "common/InputRules.h"
-
-#include "store/Columns.h"
+#include "common/NameRule.h"
 #include "store/Statements.h"
-
-#include <QList>
 
 #include <QCoreApplication>
 
 namespace shortcuts {
-
-namespace {
-
-bool sameName(store::Connection& db, const std::string& a, const QString& b) {
-    return db.compareNames(a, b.toStdString()) == 0;
-}
-
-} // namespace
 
 std::optional<QString> inputRefusal(const QString& caption, const QString& description,
                                     const QString& path) {
@@ -32,24 +21,16 @@ std::optional<QString> inputRefusal(const QString& caption, const QString& descr
 
 bool captionTakenInCategory(store::Connection& db, const QString& caption,
                             const QString& category) {
-    store::ResultSet rs =
-        store::selectItemInGroup(db, caption.toStdString(), category.toStdString());
-    return !rs.eof();
+    return common::heldByAnother(
+        db, store::selectItemInGroup(db, caption.toStdString(), category.toStdString()));
 }
 
 bool captionTakenByAnother(store::Connection& db, const QString& caption,
                            const QString& ownCategory, const QString& ownCaption) {
-    store::ResultSet rs = store::selectItemsByCaption(db, caption.toStdString());
-    for (; !rs.eof(); rs.moveNext()) {
-        // The shortcut's own row is the one the update rewrites: a new letter case of its own
-        // caption is no clash.
-        const bool own = sameName(db, rs.field(store::column::groupcaption).text(), ownCategory) &&
-                         sameName(db, rs.field(store::column::itemcaption).text(), ownCaption);
-        if (!own) {
-            return true;
-        }
-    }
-    return false;
+    // The shortcut's own row is the one the update rewrites.
+    return common::heldByAnother(
+        db, store::selectItemsByCaption(db, caption.toStdString()),
+        common::RenamedRow{ownCategory.toStdString(), ownCaption.toStdString()});
 }
 
 } // namespace shortcuts

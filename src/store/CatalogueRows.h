@@ -26,13 +26,4 @@ struct CatalogueRows {
 };
 CatalogueRows readCatalogueRows(Connection& db);
 
-// Changes to one row by its rowid; run them inside one Transaction. The inserts return the new
-// row's rowid.
-std::int64_t insertGroupRow(Connection& db, const GroupRow& row);
-void updateGroupAt(Connection& db, std::int64_t rowid, const GroupRow& row);
-void deleteGroupAt(Connection& db, std::int64_t rowid);
-std::int64_t insertItemRow(Connection& db, const ItemRow& row);
-void updateItemAt(Connection& db, std::int64_t rowid, const ItemRow& row);
-void deleteItemAt(Connection& db, std::int64_t rowid);
-
 } // namespace store

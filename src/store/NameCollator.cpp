@@ -2,10 +2,10 @@
 #include "store/NameCollator.h"
 
 #include "store/StoreError.h"
+#include "store/Utf8Pieces.h"
 
 #include <unicode/ucol.h>
 #include <unicode/ustring.h>
-#include <unicode/utf8.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -30,18 +30,11 @@ std::string posixToIcu(std::string name) {
 // U+FFFD, so two texts that differ only there look equal to the collator.
 std::string malformedBytes(std::string_view s) {
     std::string out;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(s.data());
-    const auto length = static_cast<std::int32_t>(s.size());
-    std::int32_t i = 0;
-    while (i < length) {
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0) {
-            out.append(
-                s.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(i - start)));
+    forEachUtf8Piece(s, [&out](std::string_view piece, bool wellFormed) {
+        if (!wellFormed) {
+            out.append(piece);
         }
-    }
+    });
     return out;
 }
 

@@ -4,10 +4,9 @@
 #include "store/Connection.h"
 #include "store/StoreError.h"
 #include "store/Transaction.h"
+#include "store/Utf8Pieces.h"
 
 #include <sqlite3.h>
-
-#include <unicode/utf8.h>
 
 #include <functional>
 #include <map>
@@ -24,21 +23,11 @@ namespace {
 // s with each sequence that is not well-formed UTF-8 replaced by U+FFFD.
 std::string validUtf8(const std::string& s, bool& changed) {
     std::string out;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(s.data());
-    const auto length = static_cast<std::int32_t>(s.size());
-    std::int32_t i = 0;
     changed = false;
-    while (i < length) {
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0) {
-            out += "\xEF\xBF\xBD";
-            changed = true;
-        } else {
-            out.append(s, static_cast<std::size_t>(start), static_cast<std::size_t>(i - start));
-        }
-    }
+    forEachUtf8Piece(s, [&](std::string_view piece, bool wellFormed) {
+        out += wellFormed ? piece : std::string_view("\xEF\xBF\xBD");
+        changed = changed || !wellFormed;
+    });
     return out;
 }
 
@@ -99,24 +88,18 @@ void eachRow(sqlite3* db, const char* sql,
 std::string shownName(const std::string& stored) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string out;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(stored.data());
-    const auto length = static_cast<std::int32_t>(stored.size());
-    std::int32_t i = 0;
-    while (i < length) {
-        const std::int32_t start = i;
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c >= 0) {
-            out.append(stored, static_cast<std::size_t>(start),
-                       static_cast<std::size_t>(i - start));
-            continue;
+    forEachUtf8Piece(stored, [&out](std::string_view piece, bool wellFormed) {
+        if (wellFormed) {
+            out += piece;
+            return;
         }
-        for (std::int32_t b = start; b < i; ++b) {
+        for (const char c : piece) {
+            const auto byte = static_cast<std::uint8_t>(c);
             out += "\\x";
-            out += kHex[bytes[b] >> 4];
-            out += kHex[bytes[b] & 0xF];
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
         }
-    }
+    });
     return out;
 }
 

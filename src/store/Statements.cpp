@@ -3,6 +3,8 @@
 
 #include "store/Columns.h"
 
+#include <sqlite3.h>
+
 namespace store {
 
 namespace {
@@ -13,6 +15,24 @@ Value text(const std::string& s) {
 
 Value number(std::int64_t n) {
     return Value(n);
+}
+
+// `values` with one more value after them, the one a statement's "where" binds.
+std::vector<Value> followedBy(std::vector<Value> values, Value last) {
+    values.push_back(std::move(last));
+    return values;
+}
+
+// A whole row's values, in the order its insert and update statements list the columns.
+std::vector<Value> rowValues(const GroupRow& row) {
+    return {text(row.groupcaption), text(row.groupdescription), text(row.backgroundimage),
+            number(row.grouptextcolor)};
+}
+
+std::vector<Value> rowValues(const ItemRow& row) {
+    return {text(row.groupcaption),    text(row.itemcaption),   text(row.itemdescription),
+            text(row.itempath),        text(row.itemparameter), number(row.itemtype),
+            number(row.itemtextcolor), number(row.openas)};
 }
 
 // The rows in the order "order by" the column would give, sorted here rather than by SQLite:
@@ -67,18 +87,17 @@ ResultSet selectItemInGroup(Connection& db, const std::string& caption, const st
                     {text(caption), text(group)});
 }
 
-void insertGroup(Connection& db, const GroupRow& row) {
+std::int64_t insertGroup(Connection& db, const GroupRow& row) {
     db.execute("insert into tblGroups (groupcaption,groupdescription,backgroundimage,"
                "grouptextcolor) values (?,?,?,?)",
-               {text(row.groupcaption), text(row.groupdescription), text(row.backgroundimage),
-                number(row.grouptextcolor)});
+               rowValues(row));
+    return sqlite3_last_insert_rowid(db.handle());
 }
 
 void updateGroup(Connection& db, const std::string& oldName, const GroupRow& row) {
     db.execute("update tblGroups set groupcaption=?,groupdescription=?,backgroundimage=?,"
                "grouptextcolor=? where groupcaption=?",
-               {text(row.groupcaption), text(row.groupdescription), text(row.backgroundimage),
-                number(row.grouptextcolor), text(oldName)});
+               followedBy(rowValues(row), text(oldName)));
 }
 
 void moveItemsToGroup(Connection& db, const std::string& oldName, const std::string& newName) {
@@ -94,12 +113,11 @@ void deleteItemsOfGroup(Connection& db, const std::string& group) {
     db.execute("delete from tblItems where groupcaption=?", {text(group)});
 }
 
-void insertItem(Connection& db, const ItemRow& row) {
+std::int64_t insertItem(Connection& db, const ItemRow& row) {
     db.execute("insert into tblItems (groupcaption,itemcaption,itemdescription,itempath,"
                "itemparameter,itemtype,itemtextcolor,openas) values (?,?,?,?,?,?,?,?)",
-               {text(row.groupcaption), text(row.itemcaption), text(row.itemdescription),
-                text(row.itempath), text(row.itemparameter), number(row.itemtype),
-                number(row.itemtextcolor), number(row.openas)});
+               rowValues(row));
+    return sqlite3_last_insert_rowid(db.handle());
 }
 
 void insertShortcutFileItem(Connection& db, const std::string& group, const std::string& caption,
@@ -161,6 +179,26 @@ ItemRow readItemRow(const ResultSet& rs) {
     row.itemtextcolor = rs.field(column::itemtextcolor).toInt32();
     row.openas = rs.field(column::openas).toInt16();
     return row;
+}
+
+void updateGroupAt(Connection& db, std::int64_t rowid, const GroupRow& row) {
+    db.execute("update tblGroups set groupcaption=?,groupdescription=?,backgroundimage=?,"
+               "grouptextcolor=? where rowid=?",
+               followedBy(rowValues(row), number(rowid)));
+}
+
+void updateItemAt(Connection& db, std::int64_t rowid, const ItemRow& row) {
+    db.execute("update tblItems set groupcaption=?,itemcaption=?,itemdescription=?,itempath=?,"
+               "itemparameter=?,itemtype=?,itemtextcolor=?,openas=? where rowid=?",
+               followedBy(rowValues(row), number(rowid)));
+}
+
+void deleteGroupAt(Connection& db, std::int64_t rowid) {
+    db.execute("delete from tblGroups where rowid=?", {number(rowid)});
+}
+
+void deleteItemAt(Connection& db, std::int64_t rowid) {
+    db.execute("delete from tblItems where rowid=?", {number(rowid)});
 }
 
 } // namespace store

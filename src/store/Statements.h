@@ -30,8 +30,8 @@ ResultSet selectItemsByCaption(Connection& db, const std::string& caption);
 // R5: one shortcut by caption within a group.
 ResultSet selectItemInGroup(Connection& db, const std::string& caption, const std::string& group);
 
-// W1: add a group.
-void insertGroup(Connection& db, const GroupRow& row);
+// W1: add a group; returns the new row's rowid.
+std::int64_t insertGroup(Connection& db, const GroupRow& row);
 // W2: change the group named oldName.
 void updateGroup(Connection& db, const std::string& oldName, const GroupRow& row);
 // Moves every shortcut of the group oldName to newName: run with W2 in one Transaction when a
@@ -41,8 +41,8 @@ void moveItemsToGroup(Connection& db, const std::string& oldName, const std::str
 void deleteGroup(Connection& db, const std::string& group);
 // W4: remove every shortcut of a group.
 void deleteItemsOfGroup(Connection& db, const std::string& group);
-// W5: add a shortcut from the shortcut editor.
-void insertItem(Connection& db, const ItemRow& row);
+// W5: add a shortcut from the shortcut editor; returns the new row's rowid.
+std::int64_t insertItem(Connection& db, const ItemRow& row);
 // W6: add a shortcut-file shortcut (kind 5, parameters " ", window state 0).
 void insertShortcutFileItem(Connection& db, const std::string& group, const std::string& caption,
                             const std::string& description, const std::string& path,
@@ -62,5 +62,12 @@ void deleteItem(Connection& db, const std::string& group, const std::string& cap
 // Whole rows of the current result row, for the editors.
 GroupRow readGroupRow(const ResultSet& rs);
 ItemRow readItemRow(const ResultSet& rs);
+
+// Changes to one row by its rowid, as a merge with other computers makes them: run them
+// inside one Transaction. W1 and W5 add rows.
+void updateGroupAt(Connection& db, std::int64_t rowid, const GroupRow& row);
+void deleteGroupAt(Connection& db, std::int64_t rowid);
+void updateItemAt(Connection& db, std::int64_t rowid, const ItemRow& row);
+void deleteItemAt(Connection& db, std::int64_t rowid);
 
 } // namespace store

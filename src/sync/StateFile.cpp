@@ -2,6 +2,7 @@
 #include "sync/StateFile.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdio>
 
@@ -81,6 +82,14 @@ std::string unescaped(std::string_view value) {
     return out;
 }
 
+// Each value after a tab, escaped: the fields of a line.
+template <class Values> void appendFields(std::string& out, const Values& values) {
+    for (const auto& value : values) {
+        out += '\t';
+        appendEscaped(out, value);
+    }
+}
+
 void appendStamp(std::string& out, const Stamp& stamp) {
     if (stamp.isZero()) {
         out += '0';
@@ -158,10 +167,8 @@ std::string writeDocument(const StateDocument& document, DocumentKind kind) {
     out += ' ';
     out += std::to_string(kVersion);
     endLine();
-    out += "computer\t";
-    appendEscaped(out, document.computer);
-    out += '\t';
-    appendEscaped(out, document.computerName);
+    out += "computer";
+    appendFields(out, std::array<std::string_view, 2>{document.computer, document.computerName});
     endLine();
     if (kind == DocumentKind::Local) {
         out += "clock\t";
@@ -173,10 +180,7 @@ std::string writeDocument(const StateDocument& document, DocumentKind kind) {
         out += "written\t" + std::to_string(document.sharedCheck);
         endLine();
         out += "merged\t" + std::to_string(document.mergedAt);
-        for (const std::string& source : document.sources) {
-            out += '\t';
-            appendEscaped(out, source);
-        }
+        appendFields(out, document.sources);
         endLine();
     }
     for (const auto& [id, row] : document.state) {
@@ -199,10 +203,7 @@ std::string writeDocument(const StateDocument& document, DocumentKind kind) {
             out += kindLetter(row.kind);
             out += '\t';
             out += id;
-            for (const std::string& value : row.values) {
-                out += '\t';
-                appendEscaped(out, value);
-            }
+            appendFields(out, row.values);
             endLine();
         }
     }

@@ -3,6 +3,7 @@
 
 #include "store/Connection.h"
 #include "store/NameRepair.h"
+#include "store/Statements.h"
 #include "store/Transaction.h"
 
 #include <charconv>
@@ -129,10 +130,10 @@ Seen writeCatalogue(store::Connection& db, const store::CatalogueRows& catalogue
             store::updateItemAt(db, rowid, row);
         }
         for (const auto& [id, row] : groups.inserts) {
-            groupIds[store::insertGroupRow(db, row)] = id;
+            groupIds[store::insertGroup(db, row)] = id;
         }
         for (const auto& [id, row] : items.inserts) {
-            itemIds[store::insertItemRow(db, row)] = id;
+            itemIds[store::insertItem(db, row)] = id;
         }
         tx.commit();
     }

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace finder {
+
+// A text made comparable the way a primary-strength collator compares letters: letter case,
+// accents and letter width are gone ("Café" and "ＣＡＦＥ" both give "cafe", "Straße" gives
+// "strasse"), so that a plain substring search of the UTF-8 result finds what the collator
+// would call equal.
+std::string foldForSearch(std::string_view utf8);
+
+// True when the folded UTF-8 character before `position` does not continue a word: the start
+// of the text, or anything but a letter or digit.
+bool startsWord(std::string_view folded, std::size_t position);
+
+} // namespace finder
