@@ -51,6 +51,8 @@ if [ "$mode" = test ]; then
     sway grim wtype jq qt6-wayland
     # tests/desktop/syncthing_check.sh: two real Syncthing instances on the loopback.
     syncthing
+    # tests/desktop/hung_target_check.py: a FUSE mount that never answers.
+    python3-fusepy fuse3
     # Building and checking the Debian package.
     debhelper dpkg-dev lintian devscripts)
 fi

@@ -6,11 +6,16 @@
 #include "launch/DesktopShell.h"
 #include "launch/ShowCommand.h"
 #include "platform/DesktopFileSystem.h"
+#include "platform/TimedFileSystem.h"
 #include "store/Statements.h"
 
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <future>
+#include <sys/stat.h>
 
 namespace {
 
@@ -267,6 +272,98 @@ TEST_F(LaunchOnThisDesktop, CountsOnlyLaunchesThatStartedSomething) {
                   row.counted ? 1 : 0)
             << caption.toStdString();
     }
+}
+
+// The real file system, but every path under /net/hung waits as on a network mount whose
+// server is gone, until the test ends. The window's thread must never be the one waiting.
+class HungMount : public ::platform::DesktopFileSystem {
+  public:
+    explicit HungMount(std::shared_future<void> released) : released_(std::move(released)) {}
+    ::platform::FileFacts inspect(const QString& path) override {
+        return hangs(path) ? ::platform::FileFacts{} : DesktopFileSystem::inspect(path);
+    }
+    ::platform::FileKind kindOf(const QString& path) override {
+        return hangs(path) ? ::platform::FileKind::Missing : DesktopFileSystem::kindOf(path);
+    }
+    std::vector<::platform::FileKind> kindsOf(const QStringList& paths) override {
+        for (const QString& path : paths) {
+            if (hangs(path)) {
+                return std::vector(static_cast<std::size_t>(paths.size()),
+                                   ::platform::FileKind::Missing);
+            }
+        }
+        return DesktopFileSystem::kindsOf(paths);
+    }
+
+  private:
+    bool hangs(const QString& path) const {
+        if (!path.startsWith("/net/hung/")) {
+            return false;
+        }
+        if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+            ADD_FAILURE() << "the window's thread waits on " << path.toStdString();
+        } else {
+            released_.wait();
+        }
+        return true;
+    }
+    std::shared_future<void> released_;
+};
+
+// The window and the desktop's shell asking the file system with a time limit, as the program
+// does, over a mount that never answers.
+class LaunchOnAHungMount : public Launch {
+  protected:
+    void SetUp() override {
+        Launch::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        platform.files.handOnTo = &files;
+        platform.shell.handOnTo = &desktopShell;
+    }
+    void TearDown() override { released.set_value(); }
+
+    std::promise<void> released;
+    ::platform::TimedFileSystem files{std::make_shared<HungMount>(released.get_future().share())};
+    QTemporaryDir dir;
+    fakes::RecordingLauncher launcher;
+    fakes::FakeLaunchQuestion question;
+    ::platform::TrustedEntries trusted{dir.filePath("state")};
+    ::launch::DesktopShell desktopShell{platform.messages, files, launcher, question, trusted};
+};
+
+// Each kind that looks at a file tells the user when the file system gave no answer in time,
+// instead of holding the window, which shows the category of such targets as well.
+TEST_F(LaunchOnAHungMount, ATargetThatNeverAnswersIsToldAndNeverHoldsTheWindow) {
+    const QString pipe = dir.filePath("x.desktop");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const auto noAnswer = [](const QString& path) {
+        return QString("Vantory gave up waiting for \"%1\": the disk or network folder that holds "
+                       "it did not answer in time. Nothing was opened.")
+            .arg(path);
+    };
+    struct Row {
+        store::ItemRow shortcut;
+        QString told;
+    };
+    const std::vector<Row> rows{
+        {item("All", "Report", 5, "/net/hung/share/report.txt"),
+         noAnswer("/net/hung/share/report.txt")},
+        {item("All", "Share", 1, "/net/hung/share"), noAnswer("/net/hung/share")},
+        {item("All", "Tool", 2, "/net/hung/share/tool"), noAnswer("/net/hung/share/tool")},
+        {item("All", "Report page", 3, "file:///net/hung/share/report.txt"),
+         noAnswer("/net/hung/share/report.txt")},
+        {item("All", "Elsewhere", 5, "/net/hung/other/notes.txt"),
+         noAnswer("/net/hung/other/notes.txt")},
+        {item("All", "Pipe", 5, pipe.toStdString()),
+         QString("\"%1\" is neither a file nor a folder, so Vantory does not open it.").arg(pipe)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.shortcut.itemcaption);
+        platform.messages.shown.clear();
+        launch(row.shortcut);
+        EXPECT_EQ(platform.messages.texts(), QStringList{row.told});
+    }
+    EXPECT_TRUE(launcher.launched.empty());
 }
 
 } // namespace

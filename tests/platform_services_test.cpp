@@ -137,7 +137,8 @@ TEST(StateFiles, ALinkAPipeOrAHugeFileIsLeftAloneAndNeverHoldsTheWindow) {
     const StateHome state(home.path());
     const QString folder = platform::stateFolder();
     ASSERT_TRUE(QDir().mkpath(folder));
-    platform::TrustedEntries trusted(folder);
+    fakes::FakeMessageBoxes messages;
+    platform::TrustedEntries trusted(folder, &messages);
     const QByteArray hash(32, 'h');
     struct File {
         QString name;
@@ -145,8 +146,9 @@ TEST(StateFiles, ALinkAPipeOrAHugeFileIsLeftAloneAndNeverHoldsTheWindow) {
         std::function<void()> write; // as a launch does
     };
     const std::vector<File> files{
-        {"launch-counts.json", [] { return !platform::DesktopLaunchCounts().all().isEmpty(); },
-         [] { platform::DesktopLaunchCounts().noteLaunch("Tools", "Calculator"); }},
+        {"launch-counts.json",
+         [&] { return !platform::DesktopLaunchCounts(&messages).all().isEmpty(); },
+         [&] { platform::DesktopLaunchCounts(&messages).noteLaunch("Tools", "Calculator"); }},
         {"trusted-entries.json", [&] { return trusted.contains("/a.desktop", hash); },
          [&] { EXPECT_FALSE(trusted.remember("/a.desktop", hash)); }},
     };
@@ -166,12 +168,22 @@ TEST(StateFiles, ALinkAPipeOrAHugeFileIsLeftAloneAndNeverHoldsTheWindow) {
         QFile check(outside);
         ASSERT_TRUE(check.open(QIODevice::ReadOnly));
         EXPECT_EQ(check.readAll(), QByteArray("[]"));
+        // Told once, however often it was read and written.
+        file.write();
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text,
+                  QString("\"%1\" is a symbolic link. Vantory does not write through links, so it "
+                          "leaves the file alone and keeps what belongs there only until it "
+                          "closes.")
+                      .arg(path));
+        messages.shown.clear();
         QFile::remove(path);
         // A named pipe with no writer: read without waiting, and never written into.
         ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         EXPECT_FALSE(file.read());
         file.write();
         EXPECT_EQ(QFileInfo(path).isFile(), false);
+        EXPECT_TRUE(messages.shown.empty()) << "a pipe is told on the log alone";
         QFile::remove(path);
     }
     // Launch counts far larger than any person's are set aside, and counting starts afresh.

@@ -891,5 +891,13 @@ The catalogue is unchanged.</source>
         <source>Find a Shortcut</source>
         <translation>البحث عن اختصار</translation>
     </message>
+    <message>
+        <source>Vantory gave up waiting for &quot;%1&quot;: the disk or network folder that holds it did not answer in time. Nothing was opened.</source>
+        <translation>توقف Vantory عن انتظار "%1": لم يستجب القرص أو مجلد الشبكة الذي يحتويه في الوقت المناسب. لم يُفتح شيء.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
+        <translation>"%1" رابط رمزي. لا يكتب Vantory عبر الروابط، لذا يترك الملف كما هو ويحتفظ بما يخصه حتى يُغلق فقط.</translation>
+    </message>
 </context>
 </TS>

@@ -891,5 +891,13 @@ Der Katalog ist unverändert.</translation>
         <source>Find a Shortcut</source>
         <translation>Verknüpfung suchen</translation>
     </message>
+    <message>
+        <source>Vantory gave up waiting for &quot;%1&quot;: the disk or network folder that holds it did not answer in time. Nothing was opened.</source>
+        <translation>Vantory hat das Warten auf „%1“ aufgegeben: Der Datenträger oder Netzwerkordner, auf dem es liegt, hat nicht rechtzeitig geantwortet. Es wurde nichts geöffnet.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
+        <translation>„%1“ ist eine symbolische Verknüpfung. Vantory schreibt nicht durch Verknüpfungen, lässt die Datei daher unverändert und behält, was dort hingehört, nur bis zum Beenden.</translation>
+    </message>
 </context>
 </TS>

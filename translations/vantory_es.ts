@@ -891,5 +891,13 @@ El catálogo no ha cambiado.</translation>
         <source>Find a Shortcut</source>
         <translation>Buscar un acceso directo</translation>
     </message>
+    <message>
+        <source>Vantory gave up waiting for &quot;%1&quot;: the disk or network folder that holds it did not answer in time. Nothing was opened.</source>
+        <translation>Vantory dejó de esperar a «%1»: el disco o la carpeta de red que lo contiene no respondió a tiempo. No se abrió nada.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
+        <translation>«%1» es un enlace simbólico. Vantory no escribe a través de enlaces, así que deja el archivo intacto y guarda lo que iría en él solo hasta cerrarse.</translation>
+    </message>
 </context>
 </TS>

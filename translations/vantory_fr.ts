@@ -891,5 +891,13 @@ Le catalogue n’a pas changé.</translation>
         <source>Find a Shortcut</source>
         <translation>Rechercher un raccourci</translation>
     </message>
+    <message>
+        <source>Vantory gave up waiting for &quot;%1&quot;: the disk or network folder that holds it did not answer in time. Nothing was opened.</source>
+        <translation>Vantory a cessé d’attendre « %1 » : le disque ou le dossier réseau qui le contient n’a pas répondu à temps. Rien n’a été ouvert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
+        <translation>« %1 » est un lien symbolique. Vantory n’écrit pas à travers les liens : il laisse ce fichier intact et ne garde ce qui devait s’y trouver que jusqu’à sa fermeture.</translation>
+    </message>
 </context>
 </TS>

@@ -891,5 +891,13 @@ The catalogue is unchanged.</source>
         <source>Find a Shortcut</source>
         <translation>Найти ярлык</translation>
     </message>
+    <message>
+        <source>Vantory gave up waiting for &quot;%1&quot;: the disk or network folder that holds it did not answer in time. Nothing was opened.</source>
+        <translation>Vantory перестал ждать «%1»: диск или сетевая папка, где он находится, не ответили вовремя. Ничего не открыто.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
+        <translation>«%1» — символическая ссылка. Vantory не пишет через ссылки, поэтому не трогает этот файл и хранит то, что должно быть в нём, только до закрытия.</translation>
+    </message>
 </context>
 </TS>

@@ -17,25 +17,27 @@
 #include "platform/InstalledApplications.h"
 #include "platform/Services.h"
 #include "platform/StateFolder.h"
+#include "platform/TimedFileSystem.h"
 
 namespace app {
 
 // Every service of this desktop, owned together and handed out as the program's services.
 struct DesktopPlatform {
     platform::DesktopMessageBoxes messages;
-    platform::DesktopFileSystem files;
+    // Asked beside the window with a time limit: a hung mount never holds the window.
+    platform::TimedFileSystem files{std::make_shared<platform::DesktopFileSystem>()};
     platform::DesktopEnvironment environment;
     platform::DesktopImages images;
     platform::DesktopLauncher launcher;
     platform::DesktopLaunchQuestion launchQuestion;
-    platform::TrustedEntries trustedEntries{platform::stateFolder()};
+    platform::TrustedEntries trustedEntries{platform::stateFolder(), &messages};
     launch::DesktopShell shell{messages, files, launcher, launchQuestion, trustedEntries};
     platform::DesktopDialogs dialogs;
     platform::DesktopSettings settings;
     platform::DesktopModalWindows modal;
     platform::DesktopEntryNamesGio entryNames;
     platform::DesktopTargetIcons targetIcons;
-    platform::DesktopLaunchCounts launchCounts;
+    platform::DesktopLaunchCounts launchCounts{&messages};
     platform::DesktopApplicationMenu applicationMenu;
     platform::Services services{messages,   files,       environment,  images,
                                 shell,      dialogs,     settings,     modal,

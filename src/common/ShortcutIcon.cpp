@@ -38,6 +38,10 @@ bool kindHasFileTarget(std::int16_t kind) {
 }
 
 bool targetIsMissing(std::int16_t kind, const QString& path, platform::FileKind found) {
+    // What the file system did not answer for in time may well be there.
+    if (found == platform::FileKind::Unanswered) {
+        return false;
+    }
     switch (kind) {
     case store::kind::Folder:
         return found == platform::FileKind::Missing;

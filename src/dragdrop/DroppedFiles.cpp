@@ -54,7 +54,8 @@ std::vector<std::int16_t> dropKinds(platform::FileSystem& files, const QStringLi
     std::vector<std::int16_t> kinds;
     kinds.reserve(static_cast<std::size_t>(paths.size()));
     for (const platform::FileKind kind : files.kindsOf(paths)) {
-        kinds.push_back(kind != platform::FileKind::Missing && kind != platform::FileKind::File
+        kinds.push_back(kind != platform::FileKind::Missing && kind != platform::FileKind::File &&
+                                kind != platform::FileKind::Unanswered
                             ? store::kind::Folder
                             : store::kind::ShellFile);
     }

@@ -42,7 +42,8 @@ bool DesktopShell::execute(const platform::ShellRequest& request) {
                 }
             },
             [&](const LaunchDesktopEntry& entry) {
-                const EntryTrust::Decision trusted = trust_.check(request.owner, entry.desktopFile);
+                const EntryTrust::Decision trusted =
+                    trust_.check(request.owner, entry.desktopFile, entry.canonicalPath, entry.text);
                 if (!trusted.refusal.isEmpty())
                     report(request.owner, trusted.refusal);
                 if (!trusted.content)

@@ -6,31 +6,22 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QFile>
 #include <QFileInfo>
 
 namespace launch {
 
-namespace {
-
-// Far more than any desktop entry holds; reading a bigger file whole is not worth it.
-constexpr qint64 kMaxEntrySize = 1024 * 1024;
-
-} // namespace
-
 EntryTrust::EntryTrust(platform::LaunchQuestion& question, platform::TrustedEntries& remembered)
     : question_(question), remembered_(remembered) {}
 
-EntryTrust::Decision EntryTrust::check(QWidget* owner, const QString& path) {
-    // A link to an entry is that entry, wherever the link lies.
-    const QString canonical = QFileInfo(path).canonicalFilePath();
-    QFile file(canonical);
-    if (canonical.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxEntrySize)
+EntryTrust::Decision EntryTrust::check(QWidget* owner, const QString& path,
+                                       const QString& canonical,
+                                       const std::optional<QByteArray>& text) {
+    if (canonical.isEmpty() || !text)
         return {std::nullopt, QCoreApplication::translate(
                                   "Vantory", "Vantory could not read the desktop entry \"%1\".")
                                   .arg(path)};
     // What is checked is what runs: the launch starts from this content, not from the file.
-    const QByteArray content = file.readAll();
+    const QByteArray& content = *text;
     if (platform::isInstalledApplication(canonical))
         return {content, {}};
     const QByteArray hash = QCryptographicHash::hash(content, QCryptographicHash::Sha256);

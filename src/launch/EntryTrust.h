@@ -23,7 +23,10 @@ class EntryTrust {
         std::optional<QByteArray> content; // what to launch from; none: do not launch
         QString refusal;                   // why not, when the user was not the one to say so
     };
-    Decision check(QWidget* owner, const QString& path);
+    // canonicalPath and text: the entry as it was read when the launch was planned, beside the
+    // window; none when it could not be read.
+    Decision check(QWidget* owner, const QString& path, const QString& canonicalPath,
+                   const std::optional<QByteArray>& text);
 
   private:
     platform::LaunchQuestion& question_;

@@ -34,6 +34,12 @@ constexpr platform::ShellTarget targetForKind(std::int16_t kind) {
     }
 }
 
+// A target the file system did not answer for in time goes on to the shell, which says so.
+bool isFileOrUnanswered(common::CommandContext& context, const QString& path) {
+    const platform::FileKind found = context.services.files.kindOf(path);
+    return found == platform::FileKind::File || found == platform::FileKind::Unanswered;
+}
+
 QString quoted(const QString& text) {
     return QStringLiteral("\"") + text + QStringLiteral("\"");
 }
@@ -75,7 +81,7 @@ void runLaunchCommand(common::CommandContext& context) {
                          QCoreApplication::translate(
                              "Vantory", "Path does not exists.\r\nPlease check the path."));
             return;
-        } else if (kind == store::kind::Application && !context.services.files.isNormalFile(path)) {
+        } else if (kind == store::kind::Application && !isFileOrUnanswered(context, path)) {
             common::tell(context,
                          QCoreApplication::translate(
                              "Vantory", "File does not exists.\r\nPlease check the file path."));

@@ -50,6 +50,11 @@ const char* const kNotAFileOrFolder = QT_TRANSLATE_NOOP(
 const char* const kNotAProgram = QT_TRANSLATE_NOOP("Vantory", "\"%1\" is a folder, not a program.");
 const char* const kNotAWebAddress = QT_TRANSLATE_NOOP(
     "Vantory", "\"%1\" is a program, not a web address, so Vantory does not start it.");
+// The file system did not say in time what the target is (a network mount that hangs).
+const char* const kNotAnswering =
+    QT_TRANSLATE_NOOP("Vantory", "Vantory gave up waiting for \"%1\": the disk or network "
+                                 "folder that holds it did not answer in time. Nothing was "
+                                 "opened.");
 
 // What a file: address names: its local path, or why it is refused.
 using FileAddress = std::variant<QString, RefuseRequest>;
@@ -118,11 +123,13 @@ ShellAction startProgram(const platform::ShellRequest& request, const QString& p
 }
 
 // Whether the entry may run is the shell's question, asked just before it runs.
-ShellAction launchEntry(const platform::ShellRequest& request, const QString& path) {
+ShellAction launchEntry(const platform::ShellRequest& request, const QString& path,
+                        const platform::FileFacts& facts) {
     auto arguments = argumentsFor(request, path);
     if (const auto* refusal = std::get_if<RefuseRequest>(&arguments))
         return *refusal;
-    return LaunchDesktopEntry{path, std::get<QStringList>(std::move(arguments))};
+    return LaunchDesktopEntry{path, std::get<QStringList>(std::move(arguments)),
+                              facts.canonicalPath, facts.entryText};
 }
 
 // Mail programs take "attach" (and its spellings) as a file to send along: a click could mail
@@ -153,6 +160,8 @@ ShellAction openWithoutStarting(const QString& path, platform::FileSystem& files
     switch (facts.kind) {
     case platform::FileKind::Missing:
         return refused(kNotFound, path);
+    case platform::FileKind::Unanswered:
+        return refused(kNotAnswering, path);
     case platform::FileKind::Special:
         return refused(kNotAFileOrFolder, path);
     case platform::FileKind::Folder:
@@ -214,6 +223,8 @@ ShellAction planFolder(const QString& target, const Planning& on) {
     switch (on.files.inspect(path).kind) {
     case platform::FileKind::Missing:
         return refused(kNotFound, shownAs);
+    case platform::FileKind::Unanswered:
+        return refused(kNotAnswering, shownAs);
     case platform::FileKind::Folder:
         return openLocal(path, target);
     case platform::FileKind::File:
@@ -235,6 +246,8 @@ ShellAction planApplication(const platform::ShellRequest& request, const QString
     switch (facts.kind) {
     case platform::FileKind::Missing:
         return refused(kNotFound, shownAs);
+    case platform::FileKind::Unanswered:
+        return refused(kNotAnswering, shownAs);
     case platform::FileKind::Folder:
     case platform::FileKind::Special:
         return refused(kNotAProgram, shownAs);
@@ -244,7 +257,7 @@ ShellAction planApplication(const platform::ShellRequest& request, const QString
     // Run directly, an entry's text would fail as an unknown executable format; GIO starts
     // the application it describes.
     if (facts.desktopEntry)
-        return launchEntry(request, path);
+        return launchEntry(request, path, facts);
     return startProgram(request, path);
 }
 
@@ -271,6 +284,8 @@ ShellAction planShellFile(const platform::ShellRequest& request, const QString& 
     switch (facts.kind) {
     case platform::FileKind::Missing:
         return refused(kNotFound, shownAs);
+    case platform::FileKind::Unanswered:
+        return refused(kNotAnswering, shownAs);
     case platform::FileKind::Special:
         return refused(kNotAFileOrFolder, shownAs);
     case platform::FileKind::Folder:
@@ -279,7 +294,7 @@ ShellAction planShellFile(const platform::ShellRequest& request, const QString& 
         break;
     }
     if (facts.desktopEntry)
-        return launchEntry(request, path);
+        return launchEntry(request, path, facts);
     if (isNativeProgram(facts))
         return startProgram(request, path);
     return openLocal(path, shownAs);

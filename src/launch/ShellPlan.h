@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 #include <variant>
 
 namespace launch {
@@ -23,6 +24,8 @@ struct StartProgram {
 struct LaunchDesktopEntry {
     QString desktopFile;
     QStringList arguments;
+    QString canonicalPath{};          // the file its links lead to
+    std::optional<QByteArray> text{}; // as read when it was looked at; none: unreadable
     bool operator==(const LaunchDesktopEntry&) const = default;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/DesktopEntryExec.h"
 #include "platform/FolderScan.h"
 #include "platform/PlatformError.h"
+#include "platform/StateFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,16 @@ FileFacts DesktopFileSystem::inspect(const QString& path) {
     facts.contentType = types.mimeTypeForFile(info, QMimeDatabase::MatchContent).name();
     facts.desktopEntry = type.inherits(QStringLiteral("application/x-desktop")) &&
                          info.size() <= kMaxDesktopEntrySize;
+    if (facts.desktopEntry) {
+        // A link to an entry is that entry, wherever the link lies. Read here, beside the
+        // window when the facts are asked there, never waiting on a pipe put in its place.
+        facts.canonicalPath = info.canonicalFilePath();
+        QByteArray text;
+        if (!facts.canonicalPath.isEmpty() &&
+            readStateFile(facts.canonicalPath, kMaxDesktopEntrySize, text) == StateRead::Read) {
+            facts.entryText = text;
+        }
+    }
     return facts;
 }
 

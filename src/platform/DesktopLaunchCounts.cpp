@@ -19,7 +19,7 @@ const QString kLaunches = QStringLiteral("launches");
 // is not one Vantory wrote, and reading it would hold the window.
 constexpr qint64 kMaxSize = 8 * 1024 * 1024;
 
-QHash<QString, int> readCounts() {
+QHash<QString, int> readCounts(MessageBoxes* messages) {
     QHash<QString, int> counts;
     const QString path = DesktopLaunchCounts::filePath();
     QByteArray bytes;
@@ -34,6 +34,7 @@ QHash<QString, int> readCounts() {
         return counts;
     case StateRead::NotRegular:
         warnOnceAbout(path, QStringLiteral("it is not a regular file"));
+        tellAboutLinkOnce(messages, path);
         return counts;
     case StateRead::Missing:
     case StateRead::Failed:
@@ -61,7 +62,7 @@ QString DesktopLaunchCounts::filePath() {
 
 QHash<QString, int> DesktopLaunchCounts::all() {
     if (!counts_) {
-        counts_ = readCounts();
+        counts_ = readCounts(messages_);
     }
     return *counts_;
 }
@@ -82,6 +83,7 @@ void DesktopLaunchCounts::noteLaunch(const QString& category, const QString& cap
     QString why;
     if (!writeStateFile(path, QJsonDocument(entries).toJson(QJsonDocument::Compact), why)) {
         warnOnceAbout(path, why);
+        tellAboutLinkOnce(messages_, path);
     }
 }
 

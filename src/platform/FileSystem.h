@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace platform {
@@ -13,6 +15,8 @@ enum class FileKind {
     Folder,
     File,    // a regular file
     Special, // a device, pipe or socket
+    // The file system did not say in time (a network mount that hangs): it may be anything.
+    Unanswered,
 };
 
 // What the file system holds under a name. The type fields are filled for regular files only.
@@ -22,6 +26,10 @@ struct FileFacts {
     QString mimeType;        // by name and content, as the desktop names the file
     QString contentType;     // by content alone, whatever the name claims
     bool desktopEntry = false;
+    // For a desktop entry: the file its links lead to, and its text as read with the facts,
+    // none when it could not be read. What is checked before a launch is what runs.
+    QString canonicalPath{};
+    std::optional<QByteArray> entryText{};
 
     bool operator==(const FileFacts&) const = default;
 };
@@ -51,7 +59,7 @@ class FileSystem {
         return kinds;
     }
 
-    // True for an existing file or folder.
+    // True for an existing file or folder, or one the file system did not answer for in time.
     bool exists(const QString& path) { return kindOf(path) != FileKind::Missing; }
     // True for an existing file that is not a folder.
     bool isNormalFile(const QString& path) { return kindOf(path) == FileKind::File; }

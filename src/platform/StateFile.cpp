@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/StateFile.h"
 
+#include "platform/MessageBoxes.h"
+
+#include <QCoreApplication>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -115,6 +119,26 @@ void warnOnceAbout(const QString& path, const QString& why) {
         told.insert(path);
         qCWarning(lcState).noquote() << "Vantory leaves" << path << "alone:" << why;
     }
+}
+
+void tellAboutLinkOnce(MessageBoxes* messages, const QString& path) {
+    struct stat info {};
+    if (messages == nullptr || ::lstat(QFile::encodeName(path).constData(), &info) != 0 ||
+        !S_ISLNK(info.st_mode)) {
+        return;
+    }
+    static QSet<QString> told; // the window's thread alone tells
+    if (told.contains(path)) {
+        return;
+    }
+    told.insert(path);
+    messages->show(nullptr,
+                   QCoreApplication::translate(
+                       "Vantory", "\"%1\" is a symbolic link. Vantory does not write through "
+                                  "links, so it leaves the file alone and keeps what belongs "
+                                  "there only until it closes.")
+                       .arg(path),
+                   QStringLiteral("Vantory"), MessageButtons::Ok, MessageIcon::Exclamation);
 }
 
 void setStateFileAside(const QString& path) {

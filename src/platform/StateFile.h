@@ -6,6 +6,8 @@
 
 namespace platform {
 
+class MessageBoxes;
+
 // Vantory's own small files in its state folder (launch counts, trusted entries). They are read
 // and written so that nothing outside can make the window wait or make Vantory write elsewhere:
 // a read never waits on the file and takes only a regular file of at most a given size, and a
@@ -27,6 +29,10 @@ bool writeStateFile(const QString& path, const QByteArray& bytes, QString& why);
 
 // Tells on the log, once a session for each file, that `path` was left alone and why.
 void warnOnceAbout(const QString& path, const QString& why);
+
+// Tells the user through `messages`, once a session for each file, that a symbolic link stands
+// at `path` and is left alone. Nothing when no link is there or `messages` is null.
+void tellAboutLinkOnce(MessageBoxes* messages, const QString& path);
 
 // Moves a file too large to be Vantory's aside (as path + ".too-large"), so that a fresh one can
 // be started without losing it.

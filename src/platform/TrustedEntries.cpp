@@ -16,13 +16,15 @@ const QString kSha256 = QStringLiteral("sha256");
 constexpr qint64 kMaxSize = 4 * 1024 * 1024;
 
 // The remembered entries; none when the file is missing, too big or not what this writes.
-QJsonArray readEntries(const QString& path) {
+QJsonArray readEntries(const QString& path, MessageBoxes* messages) {
     QByteArray bytes;
     const StateRead read = readStateFile(path, kMaxSize, bytes);
     if (read == StateRead::NotRegular || read == StateRead::TooLarge)
         warnOnceAbout(path, read == StateRead::TooLarge
                                 ? QStringLiteral("it is too large")
                                 : QStringLiteral("it is not a regular file"));
+    if (read == StateRead::NotRegular)
+        tellAboutLinkOnce(messages, path);
     if (read != StateRead::Read)
         return {};
     const QJsonDocument document = QJsonDocument::fromJson(bytes);
@@ -35,7 +37,8 @@ bool sameEntry(const QJsonValue& value, const QString& path) {
 
 } // namespace
 
-TrustedEntries::TrustedEntries(QString folder) : folder_(std::move(folder)) {}
+TrustedEntries::TrustedEntries(QString folder, MessageBoxes* messages)
+    : folder_(std::move(folder)), messages_(messages) {}
 
 QString TrustedEntries::file() const {
     return folder_ + QStringLiteral("/trusted-entries.json");
@@ -43,7 +46,7 @@ QString TrustedEntries::file() const {
 
 bool TrustedEntries::contains(const QString& canonicalPath, const QByteArray& sha256) const {
     const QString hash = QString::fromLatin1(sha256.toHex());
-    for (const QJsonValue& value : readEntries(file())) {
+    for (const QJsonValue& value : readEntries(file(), messages_)) {
         if (sameEntry(value, canonicalPath) && value.toObject().value(kSha256).toString() == hash)
             return true;
     }
@@ -52,7 +55,7 @@ bool TrustedEntries::contains(const QString& canonicalPath, const QByteArray& sh
 
 bool TrustedEntries::remember(const QString& canonicalPath, const QByteArray& sha256) {
     QJsonArray entries;
-    for (const QJsonValue& value : readEntries(file())) {
+    for (const QJsonValue& value : readEntries(file(), messages_)) {
         if (!sameEntry(value, canonicalPath))
             entries.append(value);
     }
@@ -62,6 +65,7 @@ bool TrustedEntries::remember(const QString& canonicalPath, const QByteArray& sh
     QString why;
     if (!writeStateFile(file(), QJsonDocument(entries).toJson(), why)) {
         warnOnceAbout(file(), why);
+        tellAboutLinkOnce(messages_, file());
         return false;
     }
     return true;

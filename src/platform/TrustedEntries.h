@@ -6,12 +6,15 @@
 
 namespace platform {
 
+class MessageBoxes;
+
 // The desktop entries the user chose to always launch, each by its canonical path and the
 // SHA-256 of its content, so that an entry that changes is asked about again. Kept in one small
 // file of folder; a file that is missing or cannot be read only means asking again.
 class TrustedEntries {
   public:
-    explicit TrustedEntries(QString folder);
+    // messages: where a symbolic link put at the file is told, once a session.
+    explicit TrustedEntries(QString folder, MessageBoxes* messages = nullptr);
 
     bool contains(const QString& canonicalPath, const QByteArray& sha256) const;
     // Remembers the entry in place of what was remembered for its path. Returns false when the
@@ -22,6 +25,7 @@ class TrustedEntries {
     QString file() const;
 
     QString folder_;
+    MessageBoxes* messages_;
 };
 
 } // namespace platform

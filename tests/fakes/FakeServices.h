@@ -91,6 +91,9 @@ class FakeFileSystem : public platform::FileSystem {
         if (onInspect) {
             onInspect(path);
         }
+        if (handOnTo != nullptr) {
+            return handOnTo->inspect(path);
+        }
         platform::FileFacts facts;
         if (folders.contains(path)) {
             facts.kind = platform::FileKind::Folder;
@@ -122,9 +125,14 @@ class FakeFileSystem : public platform::FileSystem {
         return files[path];
     }
 
+    std::vector<platform::FileKind> kindsOf(const QStringList& paths) override {
+        return handOnTo != nullptr ? handOnTo->kindsOf(paths) : FileSystem::kindsOf(paths);
+    }
+
     QMap<QString, QString> files;
     QSet<QString> folders;
     QSet<QString> failCreate;
+    platform::FileSystem* handOnTo = nullptr; // asked what paths are instead, when set
     bool failCopy = false;
     std::vector<std::pair<QString, QString>> copies;
     std::function<void(const QString&, const QString&)> onCopy;
