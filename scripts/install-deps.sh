@@ -52,7 +52,7 @@ if [ "$mode" = test ]; then
     # tests/desktop/syncthing_check.sh: two real Syncthing instances on the loopback.
     syncthing
     # tests/desktop/hung_target_check.py: a FUSE mount that never answers.
-    python3-fusepy fuse3
+    python3-fusepy
     # Building and checking the Debian package.
     debhelper dpkg-dev lintian devscripts)
 fi
