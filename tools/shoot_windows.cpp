@@ -80,9 +80,9 @@ int main(int argc, char* argv[]) {
         modal.pictures.push_back(prefix + QString::fromLatin1(window));
     }
     platform::Services services{
-        desktop.messages,   desktop.files,       desktop.environment, desktop.images,
-        desktop.shell,      desktop.dialogs,     desktop.settings,    modal,
-        desktop.entryNames, desktop.targetIcons, desktop.launchCounts};
+        desktop.messages,   desktop.files,       desktop.environment,  desktop.images,
+        desktop.shell,      desktop.dialogs,     desktop.settings,     modal,
+        desktop.entryNames, desktop.targetIcons, desktop.launchCounts, desktop.applicationMenu};
     common::Globals globals;
     app::Form1 form1(services, globals);
     form1.Form_Load();
