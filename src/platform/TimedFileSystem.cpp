@@ -43,6 +43,9 @@ struct TimedFileSystem::Shared {
     // folder is one that hangs. The root is left out: one mount that hangs there must not hold
     // every other path.
     bool holds(const QString& path) const {
+        if (busy.isEmpty()) {
+            return false; // nothing hangs: the usual case, asked for every shortcut of a fill
+        }
         if (busy.contains(path)) {
             return true;
         }
