@@ -41,6 +41,18 @@ QVariantMap platformDataOfThisStart() {
     return data;
 }
 
+// Qt reads the token from the environment when the window asks to be activated; it is gone
+// again afterwards, so that no program started later inherits it.
+void activateWithToken(QWidget* window, const QString& token) {
+    if (!token.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    }
+    window->activateWindow();
+    if (!token.isEmpty()) {
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    }
+}
+
 } // namespace
 
 ComingForward ComingForward::ofThisDesktop() {
@@ -56,9 +68,7 @@ ComingForward ComingForward::ofThisDesktop() {
                     qCInfo(lcInstance) << "the compositor gave no token to ask for attention with";
                     return;
                 }
-                // Qt reads it from the environment when the window asks to be activated.
-                qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
-                window->activateWindow();
+                activateWithToken(window, token);
             }};
 }
 
@@ -223,16 +233,9 @@ void SingleInstance::bringForward(const QString& activationToken) {
         qCInfo(lcInstance) << "no activation token: the main window asks for attention";
         return;
     }
-    // Wayland lets a window take the focus only with the token of the start that asked for it;
-    // Qt reads it from the environment when the window asks to be activated.
-    if (!activationToken.isEmpty()) {
-        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
-    }
+    // Wayland lets a window take the focus only with the token of the start that asked for it.
     window->raise();
-    window->activateWindow();
-    if (!activationToken.isEmpty()) {
-        qunsetenv("XDG_ACTIVATION_TOKEN");
-    }
+    activateWithToken(window, activationToken);
     qCInfo(lcInstance) << "brought the main window to the front";
 }
 
