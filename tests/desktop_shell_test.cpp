@@ -8,7 +8,7 @@
 #include "fakes/PrivateApplications.h"
 #include "fakes/RecordingLauncher.h"
 #include "launch/DesktopShell.h"
-#include "launch/ShellParameters.h"
+#include "launch/LaunchCommand.h"
 #include "launch/ShellPlan.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopLauncher.h"
@@ -121,7 +121,7 @@ class DesktopShellTest : public ::testing::Test {
 
     QString at(const QString& name) const { return dir.filePath(name); }
 
-    void run(const ShellRequest& r) { shell.execute(r); }
+    void run(const ShellRequest& r) { openThroughShell(shell, messages, r); }
     QStringList messageTexts() const {
         QStringList texts;
         for (const Shown& s : messages.shown)
@@ -148,7 +148,7 @@ class DesktopShellTest : public ::testing::Test {
     fakes::RecordingLauncher launcher;
     fakes::FakeLaunchQuestion question;
     TrustedEntries trusted{at(QStringLiteral("state"))};
-    DesktopShell shell{messages, files, launcher, question, trusted, QStringLiteral("Workstation")};
+    DesktopShell shell{files, launcher, question, trusted, QStringLiteral("Workstation")};
 };
 
 Launched startedProgram(const QString& path, const QStringList& args = {}) {
@@ -160,9 +160,12 @@ Launched openedUrl(const QUrl& url) {
 Launched opened(const QString& localPath) {
     return openedUrl(QUrl::fromLocalFile(localPath));
 }
-Launched launchedEntry(const QString& path, const QStringList& args = {}) {
-    return {Launched::DesktopEntry, path, args, {}};
+// A desktop entry launched with this command line in place of its Exec line.
+Launched launchedEntry(const QString& commandLine) {
+    return {Launched::DesktopEntry, commandLine, {}, {}};
 }
+// What kEntry starts when given no parameters.
+const QString kEntryLine = QStringLiteral("true ");
 
 // What one request comes to: one thing set going, or one message and nothing set going.
 using Outcome = std::variant<Launched, QString>;
@@ -228,10 +231,10 @@ TEST_F(DesktopShellTest, EachKindOpensEachFileByWhatItIsNeverByTheExecuteBitAlon
          mailTo(documentOnFat), opened(documentOnFat)},
         // A desktop entry launches only as a program or file, and, not being installed, only
         // after the user said Launch, executable or not.
-        {trustedEntry, opened(dir.path()), launchedEntry(trustedEntry),
-         notAWebAddress(trustedEntry), mailTo(trustedEntry), launchedEntry(trustedEntry)},
-        {untrustedEntry, opened(dir.path()), launchedEntry(untrustedEntry),
-         notAWebAddress(untrustedEntry), mailTo(untrustedEntry), launchedEntry(untrustedEntry)},
+        {trustedEntry, opened(dir.path()), launchedEntry(kEntryLine), notAWebAddress(trustedEntry),
+         mailTo(trustedEntry), launchedEntry(kEntryLine)},
+        {untrustedEntry, opened(dir.path()), launchedEntry(kEntryLine),
+         notAWebAddress(untrustedEntry), mailTo(untrustedEntry), launchedEntry(kEntryLine)},
         {projects, opened(projects),
          QStringLiteral("\"%1\" is a folder, not a program.").arg(projects), opened(projects),
          mailTo(projects), opened(projects)},
@@ -321,13 +324,13 @@ TEST_F(DesktopShellTest, FileAddressesAreTheirLocalFileAndWebAddressesNeedABrows
     };
     // Each text as a web address and, where given, as a shell file.
     const std::vector<std::tuple<QString, Outcome, std::optional<Outcome>>> rows{
-        {"file:" + e, notAWebAddress(e), launchedEntry(e)},
-        {"file://" + e, notAWebAddress(e), launchedEntry(e)},
-        {"FILE://LocalHost" + e, notAWebAddress(e), launchedEntry(e)},
-        {"File://workSTATION" + e, notAWebAddress(e), launchedEntry(e)},
+        {"file:" + e, notAWebAddress(e), launchedEntry(kEntryLine)},
+        {"file://" + e, notAWebAddress(e), launchedEntry(kEntryLine)},
+        {"FILE://LocalHost" + e, notAWebAddress(e), launchedEntry(kEntryLine)},
+        {"File://workSTATION" + e, notAWebAddress(e), launchedEntry(kEntryLine)},
         {"file://localhost" + QString(e).replace(".desktop", "%2E%64esktop"), notAWebAddress(e),
-         launchedEntry(e)},
-        {" \" file://%6Cocalhost" + e + "?x#y \"", notAWebAddress(e), launchedEntry(e)},
+         launchedEntry(kEntryLine)},
+        {" \" file://%6Cocalhost" + e + "?x#y \"", notAWebAddress(e), launchedEntry(kEntryLine)},
         {other, elsewhere(other), elsewhere(other)},
         {user, elsewhere(user), elsewhere(user)},
         // A shortcut to a file hands no other scheme to the desktop than a web address does.
@@ -388,6 +391,7 @@ TEST_F(DesktopShellTest, OnlyInstalledOrRememberedEntriesLaunchWithoutAsking) {
         QString entry;
         std::optional<LaunchAnswer> answer; // none: launches without a question
         std::function<void()> before = [] {};
+        QString line = kEntryLine; // the command line it launches with
     };
     const std::vector<Step> steps{
         {installed, {}},
@@ -395,8 +399,8 @@ TEST_F(DesktopShellTest, OnlyInstalledOrRememberedEntriesLaunchWithoutAsking) {
         {trustedEntry, cancel},
         {trustedEntry, once},
         {trustedEntry, cancel},
-        {holiday, always},
-        {holiday, {}},
+        {holiday, always, [] {}, "sh -c x"},
+        {holiday, {}, [] {}, "sh -c x"},
         {holiday, cancel, [&] { writeFile(holiday, kEntry, true); }},
         {holiday, always},
         {holiday, {}},
@@ -411,7 +415,7 @@ TEST_F(DesktopShellTest, OnlyInstalledOrRememberedEntriesLaunchWithoutAsking) {
         run(request(step.entry, ShellTarget::ShellFile));
         EXPECT_EQ(question.asked.size(), step.answer ? 1u : 0u);
         EXPECT_EQ(launcher.launched, !step.answer || step.answer->launch
-                                         ? std::vector<Launched>{launchedEntry(step.entry)}
+                                         ? std::vector<Launched>{launchedEntry(step.line)}
                                          : std::vector<Launched>{});
         launcher.launched.clear();
     }
@@ -477,7 +481,7 @@ TEST_F(DesktopShellTest, ParametersAreSplitByShellQuotingButNothingIsExpandedOrR
                 QStringLiteral("'%1' https://example.org").arg(document)));
     EXPECT_EQ(launcher.launched,
               (std::vector<Launched>{
-                  launchedEntry(trustedEntry, {document, QStringLiteral("https://example.org")})}));
+                  launchedEntry(QStringLiteral("true '%1' 'https://example.org'").arg(document))}));
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -682,9 +686,14 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
     const QByteArray content = entryFile.readAll();
 
     // Parameters arrive as typed, in one start: "--x" is no file of the current folder.
+    // The command line as the launch rules finish it for these parameters.
+    const auto lineFor = [&](const QByteArray& text, const QStringList& parameters) {
+        return execWithParameters(readDesktopEntry(text).value_or(DesktopEntryCommand{}), entry,
+                                  parameters);
+    };
     DesktopLauncher launcher;
     ASSERT_NO_THROW(
-        launcher.launchDesktopEntry(entry, content, {"--x", document, "100%", "$HOME"}));
+        launcher.launchDesktopEntry(content, lineFor(content, {"--x", document, "100%", "$HOME"})));
     QFile report(pipe);
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(report.readAll()),
@@ -695,7 +704,7 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
     const QString link = dir.filePath(QStringLiteral("link.desktop"));
     writeFile(link, "[Desktop Entry]\nType=Link\nName=Site\nURL=https://example.org\n", true);
     try {
-        launcher.launchDesktopEntry(link, "[Desktop Entry]\nType=Link\nURL=x\n", {});
+        launcher.launchDesktopEntry("[Desktop Entry]\nType=Link\nURL=x\n", QString());
         ADD_FAILURE() << "a link was launched as an application";
     } catch (const PlatformError& error) {
         EXPECT_STRNE(error.what(), "");
@@ -712,7 +721,8 @@ TEST(DesktopLauncher, DesktopEntriesAreLaunchedThroughGio) {
     };
     for (const auto& [keys, reason] : refused) {
         try {
-            launcher.launchDesktopEntry(entry, "[Desktop Entry]\nName=X\n" + keys, {"a"});
+            const QByteArray text = "[Desktop Entry]\nName=X\n" + keys;
+            launcher.launchDesktopEntry(text, lineFor(text, {"a"}));
             ADD_FAILURE() << keys.toStdString() << " was launched";
         } catch (const PlatformError& error) {
             EXPECT_EQ(std::string(error.what()).rfind(reason, 0), 0u)

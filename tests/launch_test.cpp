@@ -200,7 +200,7 @@ class LaunchOnThisDesktop : public Launch {
     fakes::RecordingLauncher launcher;
     fakes::FakeLaunchQuestion question;
     ::platform::TrustedEntries trusted{dir.filePath("state")};
-    ::launch::DesktopShell desktopShell{platform.messages, files, launcher, question, trusted};
+    ::launch::DesktopShell desktopShell{files, launcher, question, trusted};
 };
 
 TEST_F(LaunchOnThisDesktop, OnlyAnApplicationShortcutRunsAScriptAndEntriesNeedTrust) {
@@ -328,7 +328,7 @@ class LaunchOnAHungMount : public Launch {
     fakes::RecordingLauncher launcher;
     fakes::FakeLaunchQuestion question;
     ::platform::TrustedEntries trusted{dir.filePath("state")};
-    ::launch::DesktopShell desktopShell{platform.messages, files, launcher, question, trusted};
+    ::launch::DesktopShell desktopShell{files, launcher, question, trusted};
 };
 
 // Each kind that looks at a file tells the user when the file system gave no answer in time,

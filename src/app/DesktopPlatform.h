@@ -31,7 +31,7 @@ struct DesktopPlatform {
     platform::DesktopLauncher launcher;
     platform::DesktopLaunchQuestion launchQuestion;
     platform::TrustedEntries trustedEntries{platform::stateFolder(), &messages};
-    launch::DesktopShell shell{messages, files, launcher, launchQuestion, trustedEntries};
+    launch::DesktopShell shell{files, launcher, launchQuestion, trustedEntries};
     platform::DesktopDialogs dialogs;
     platform::DesktopSettings settings;
     platform::DesktopModalWindows modal;

@@ -6,6 +6,7 @@
 #include "common/Messages.h"
 #include "common/Selection.h"
 #include "launch/ShowCommand.h"
+#include "platform/PlatformError.h"
 #include "store/Codes.h"
 #include "store/Columns.h"
 #include "store/Statements.h"
@@ -45,6 +46,18 @@ QString quoted(const QString& text) {
 }
 
 } // namespace
+
+bool openThroughShell(platform::Shell& shell, platform::MessageBoxes& messages,
+                      const platform::ShellRequest& request) {
+    try {
+        return shell.execute(request);
+    } catch (const platform::PlatformError& error) {
+        messages.show(request.owner, QString::fromStdString(error.what()),
+                      QStringLiteral("Vantory"), platform::MessageButtons::Ok,
+                      platform::MessageIcon::Critical);
+        return false;
+    }
+}
 
 void runLaunchCommand(common::CommandContext& context) {
     QWidget* owner = context.window.window();
@@ -90,7 +103,7 @@ void runLaunchCommand(common::CommandContext& context) {
         // Only a launch that started something counts; one refused, failed or called off
         // does not move the shortcut up in the finder. Counted as the row spells its names,
         // whatever case the list showed.
-        if (!context.services.shell.execute(request)) {
+        if (!openThroughShell(context.services.shell, context.services.messages, request)) {
             return;
         }
         context.services.launchCounts.noteLaunch(common::fieldText(rs, store::column::groupcaption),

@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "launch/ShellPlan.h"
 
-#include "launch/ShellParameters.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QUrlQuery>
-#include <optional>
+#include "launch/AddressPlan.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <optional>
+
+#include <glib.h>
 
 namespace launch {
 
@@ -21,30 +20,12 @@ struct Planning {
     const QString& machine;
 };
 
-// A scheme of two letters or more: "C:" is a drive letter written for another desktop, not a
-// scheme.
-bool hasScheme(const QString& text) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:"));
-    return scheme.match(text).hasMatch();
-}
-
-bool isBareWebHost(const QString& text) {
-    return text.startsWith(QLatin1String("www."), Qt::CaseInsensitive) && text.size() > 4 &&
-           !text.contains(QLatin1Char(' '));
-}
-
 QString absolute(const QString& path) {
     return QFileInfo(path).absoluteFilePath();
 }
 
-// The user is told `text`, a "Vantory" source text, with the path or address for its %1.
-RefuseRequest refused(const char* text, const QString& about) {
-    return {QCoreApplication::translate("Vantory", text).arg(about)};
-}
-
 const char* const kNotFound =
     QT_TRANSLATE_NOOP("Vantory", "The file or folder \"%1\" could not be found.");
-const char* const kNotAnAddress = QT_TRANSLATE_NOOP("Vantory", "\"%1\" is not a valid address.");
 const char* const kNotAFileOrFolder = QT_TRANSLATE_NOOP(
     "Vantory", "\"%1\" is neither a file nor a folder, so Vantory does not open it.");
 const char* const kNotAProgram = QT_TRANSLATE_NOOP("Vantory", "\"%1\" is a folder, not a program.");
@@ -55,6 +36,16 @@ const char* const kNotAnswering =
     QT_TRANSLATE_NOOP("Vantory", "Vantory gave up waiting for \"%1\": the disk or network "
                                  "folder that holds it did not answer in time. Nothing was "
                                  "opened.");
+
+// Why a target is refused when there is nothing to open: it is missing, or the file system did
+// not say in time what it is. None for anything that is there.
+std::optional<RefuseRequest> notThere(platform::FileKind kind, const QString& shownAs) {
+    if (kind == platform::FileKind::Missing)
+        return refusal(kNotFound, shownAs);
+    if (kind == platform::FileKind::Unanswered)
+        return refusal(kNotAnswering, shownAs);
+    return std::nullopt;
+}
 
 // What a file: address names: its local path, or why it is refused.
 using FileAddress = std::variant<QString, RefuseRequest>;
@@ -70,23 +61,16 @@ std::optional<FileAddress> fileAddress(const QString& text, const QString& machi
     const bool local = host.isEmpty() || host == QLatin1String("localhost") ||
                        (!machine.isEmpty() && host.compare(machine, Qt::CaseInsensitive) == 0);
     if (!url.isValid() || !url.isLocalFile())
-        return refused(kNotAnAddress, text);
+        return notAnAddress(text);
     if (!local || !url.userInfo().isEmpty() || url.port() != -1)
-        return refused(
+        return refusal(
             QT_TRANSLATE_NOOP(
                 "Vantory", "\"%1\" names a file on another computer, so Vantory does not open it."),
             text);
     const QString path = url.path(QUrl::FullyDecoded);
     if (!path.startsWith(QLatin1Char('/')))
-        return refused(kNotAnAddress, text);
+        return notAnAddress(text);
     return path;
-}
-
-ShellAction openAddress(const QString& address, const QString& shownAs) {
-    const QUrl url(address, QUrl::TolerantMode);
-    if (!url.isValid())
-        return refused(kNotAnAddress, shownAs);
-    return OpenUrl{url, shownAs};
 }
 
 ShellAction openLocal(const QString& path, const QString& shownAs) {
@@ -132,63 +116,19 @@ ShellAction launchEntry(const platform::ShellRequest& request, const QString& pa
                               facts.canonicalPath, facts.entryText};
 }
 
-// Mail programs take "attach" (and its spellings) as a file to send along: a click could mail
-// any file of the user's away.
-bool asksToAttach(const QUrl& url) {
-    for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
-        if (key.trimmed().startsWith(QLatin1String("attach"), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
-ShellAction planMail(const QString& target) {
-    const QUrl url(target, QUrl::TolerantMode);
-    if (!url.isValid() || url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) != 0)
-        return refused(kNotAnAddress, target);
-    if (asksToAttach(url))
-        return refused(QT_TRANSLATE_NOOP("Vantory", "\"%1\" asks the mail program to attach a "
-                                                    "file, so Vantory does not open it."),
-                       target);
-    return OpenUrl{url, target};
-}
-
 // A local file named where an address was expected opens as a document or folder; a program
 // or desktop entry is not started.
 ShellAction openWithoutStarting(const QString& path, platform::FileSystem& files) {
     const platform::FileFacts facts = files.inspect(path);
-    switch (facts.kind) {
-    case platform::FileKind::Missing:
-        return refused(kNotFound, path);
-    case platform::FileKind::Unanswered:
-        return refused(kNotAnswering, path);
-    case platform::FileKind::Special:
-        return refused(kNotAFileOrFolder, path);
-    case platform::FileKind::Folder:
+    if (auto refused = notThere(facts.kind, path))
+        return *refused;
+    if (facts.kind == platform::FileKind::Special)
+        return refusal(kNotAFileOrFolder, path);
+    if (facts.kind == platform::FileKind::Folder)
         return openLocal(absolute(path), path);
-    case platform::FileKind::File:
-        break;
-    }
     if (facts.desktopEntry || isNativeProgram(facts))
-        return refused(kNotAWebAddress, path);
+        return refusal(kNotAWebAddress, path);
     return openLocal(absolute(path), path);
-}
-
-// The schemes a browser opens. Any other scheme is handed by the desktop to whatever program
-// claims it, and "javascript:" or "data:" mean nothing good from a shortcut.
-bool isWebScheme(const QString& scheme) {
-    return scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
-           scheme == QLatin1String("ftp");
-}
-
-// An address with a scheme, handed to the desktop only when a browser is what opens it.
-ShellAction openWebAddress(const QString& target) {
-    if (!isWebScheme(QUrl(target, QUrl::TolerantMode).scheme()))
-        return refused(QT_TRANSLATE_NOOP("Vantory",
-                                         "\"%1\" is not a web address. Vantory opens "
-                                         "addresses that start with http, https or ftp."),
-                       target);
-    return openAddress(target, target);
 }
 
 ShellAction planWebAddress(const QString& target, const Planning& on) {
@@ -197,14 +137,11 @@ ShellAction planWebAddress(const QString& target, const Planning& on) {
             return *refusal;
         return openWithoutStarting(std::get<QString>(*address), on.files);
     }
-    // Before the scheme test: "www.example.org:8080" is a host and port, not a scheme.
-    if (isBareWebHost(target))
-        return openAddress(QStringLiteral("https://") + target, target);
-    if (hasScheme(target))
-        return openWebAddress(target);
+    if (auto address = planAddress(target))
+        return *std::move(address);
     if (QDir::isAbsolutePath(target))
         return openWithoutStarting(target, on.files);
-    return refused(kNotAnAddress, target);
+    return notAnAddress(target);
 }
 
 // The path a folder or program shortcut names: the target itself, or the local file a file:
@@ -220,17 +157,11 @@ ShellAction planFolder(const QString& target, const Planning& on) {
         return *refusal;
     const QString& shownAs = std::get<QString>(local);
     const QString path = absolute(shownAs);
-    switch (on.files.inspect(path).kind) {
-    case platform::FileKind::Missing:
-        return refused(kNotFound, shownAs);
-    case platform::FileKind::Unanswered:
-        return refused(kNotAnswering, shownAs);
-    case platform::FileKind::Folder:
+    const platform::FileKind kind = on.files.inspect(path).kind;
+    if (auto refused = notThere(kind, shownAs))
+        return *refused;
+    if (kind == platform::FileKind::Folder)
         return openLocal(path, target);
-    case platform::FileKind::File:
-    case platform::FileKind::Special:
-        break;
-    }
     return openLocal(QFileInfo(path).absolutePath(), target);
 }
 
@@ -243,17 +174,10 @@ ShellAction planApplication(const platform::ShellRequest& request, const QString
     const QString& shownAs = std::get<QString>(local);
     const QString path = absolute(shownAs);
     const platform::FileFacts facts = on.files.inspect(path);
-    switch (facts.kind) {
-    case platform::FileKind::Missing:
-        return refused(kNotFound, shownAs);
-    case platform::FileKind::Unanswered:
-        return refused(kNotAnswering, shownAs);
-    case platform::FileKind::Folder:
-    case platform::FileKind::Special:
-        return refused(kNotAProgram, shownAs);
-    case platform::FileKind::File:
-        break;
-    }
+    if (auto refused = notThere(facts.kind, shownAs))
+        return *refused;
+    if (facts.kind != platform::FileKind::File)
+        return refusal(kNotAProgram, shownAs);
     // Run directly, an entry's text would fail as an unknown executable format; GIO starts
     // the application it describes.
     if (facts.desktopEntry)
@@ -274,30 +198,31 @@ ShellAction planShellFile(const platform::ShellRequest& request, const QString& 
                 return *refusal;
             shownAs = std::get<QString>(*address);
             facts = on.files.inspect(shownAs);
-        } else if (isBareWebHost(target)) {
-            return openAddress(QStringLiteral("https://") + target, target);
-        } else if (hasScheme(target)) {
-            return openWebAddress(target);
+        } else if (auto address = planAddress(target)) {
+            return *std::move(address);
         }
     }
     const QString path = absolute(shownAs);
-    switch (facts.kind) {
-    case platform::FileKind::Missing:
-        return refused(kNotFound, shownAs);
-    case platform::FileKind::Unanswered:
-        return refused(kNotAnswering, shownAs);
-    case platform::FileKind::Special:
-        return refused(kNotAFileOrFolder, shownAs);
-    case platform::FileKind::Folder:
+    if (auto refused = notThere(facts.kind, shownAs))
+        return *refused;
+    if (facts.kind == platform::FileKind::Special)
+        return refusal(kNotAFileOrFolder, shownAs);
+    if (facts.kind == platform::FileKind::Folder)
         return openLocal(path, shownAs);
-    case platform::FileKind::File:
-        break;
-    }
     if (facts.desktopEntry)
         return launchEntry(request, path, facts);
     if (isNativeProgram(facts))
         return startProgram(request, path);
     return openLocal(path, shownAs);
+}
+
+// A character the text does not hold, from Unicode's noncharacters, which no real text needs.
+QChar unusedCharacter(const QString& text) {
+    for (char16_t c = 0xFDD0; c <= 0xFDEF; ++c) {
+        if (!text.contains(QChar(c)))
+            return QChar(c);
+    }
+    return {};
 }
 
 bool isNativeType(const QString& type) {
@@ -312,6 +237,46 @@ bool isNativeType(const QString& type) {
 }
 
 } // namespace
+
+RefuseRequest refusal(const char* text, const QString& about) {
+    return {QCoreApplication::translate("Vantory", text).arg(about)};
+}
+
+std::variant<QStringList, ParameterError> splitParameters(const QString& text) {
+    // The shell's parser treats a word starting with # as a comment and drops the rest of the
+    // line, so "--colour #fff" would lose its value. Outside a comment # means only itself, so
+    // it is kept out of the parser's sight and put back afterwards.
+    const QChar hash = unusedCharacter(text);
+    QString hidden = text;
+    if (!hash.isNull())
+        hidden.replace(QLatin1Char('#'), hash);
+    auto restore = [&](const char* bytes) {
+        QString restored = QString::fromUtf8(bytes);
+        if (!hash.isNull())
+            restored.replace(hash, QLatin1Char('#'));
+        return restored;
+    };
+
+    gint count = 0;
+    gchar** words = nullptr;
+    GError* failure = nullptr;
+    if (!g_shell_parse_argv(hidden.toUtf8().constData(), &count, &words, &failure)) {
+        // Text with no words at all is no error here: it simply gives no arguments.
+        const bool empty =
+            failure && g_error_matches(failure, G_SHELL_ERROR, G_SHELL_ERROR_EMPTY_STRING);
+        ParameterError error{restore(failure ? failure->message : "")};
+        if (failure)
+            g_error_free(failure);
+        if (empty)
+            return QStringList();
+        return error;
+    }
+    QStringList arguments;
+    for (gint i = 0; i < count; ++i)
+        arguments << restore(words[i]);
+    g_strfreev(words);
+    return arguments;
+}
 
 QString unquoteShellText(const QString& text) {
     QString result = text.trimmed();

@@ -44,6 +44,21 @@ struct RefuseRequest {
 
 using ShellAction = std::variant<StartProgram, LaunchDesktopEntry, OpenUrl, RefuseRequest>;
 
+// Why a parameter text could not be split; GLib's own explanation.
+struct ParameterError {
+    QString reason;
+    bool operator==(const ParameterError&) const = default;
+};
+
+// Splits a parameter text into program arguments by POSIX shell quoting: single and double
+// quotes group words, a backslash takes the next character literally. Nothing is expanded or
+// run: $(...), ;, |, ~, * and # reach the program as the characters they are. Empty or
+// white-space-only text gives no arguments; an unclosed quote is an error.
+std::variant<QStringList, ParameterError> splitParameters(const QString& text);
+
+// A refusal that tells the user text, a "Vantory" source text, with about for its %1.
+RefuseRequest refusal(const char* text, const QString& about);
+
 // Removes surrounding white space and one pair of surrounding double quotes.
 QString unquoteShellText(const QString& text);
 

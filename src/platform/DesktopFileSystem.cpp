@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopFileSystem.h"
 
-#include "platform/DesktopEntryExec.h"
 #include "platform/FolderScan.h"
 #include "platform/PlatformError.h"
 #include "platform/StateFile.h"

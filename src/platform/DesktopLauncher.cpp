@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/DesktopLauncher.h"
 
-#include "platform/DesktopEntryExec.h"
 #include "platform/GioLibrary.h"
 #include "platform/PlatformError.h"
 
@@ -94,25 +93,22 @@ QString whatStopsTheEntry(GKeyFile* keys, const QString& ownExec) {
 
 } // namespace
 
-void DesktopLauncher::launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
-                                         const QStringList& args) {
+void DesktopLauncher::launchDesktopEntry(const QByteArray& content, const QString& commandLine) {
     const GioLibrary& gio = platform::gio();
-    const std::optional<DesktopEntryCommand> entry = readDesktopEntry(content);
     GKeyFile* keys = g_key_file_new();
-    if (!entry ||
-        !g_key_file_load_from_data(keys, content.constData(), static_cast<gsize>(content.size()),
-                                   G_KEY_FILE_KEEP_TRANSLATIONS, nullptr)) {
+    if (!g_key_file_load_from_data(keys, content.constData(), static_cast<gsize>(content.size()),
+                                   G_KEY_FILE_KEEP_TRANSLATIONS, nullptr) ||
+        !g_key_file_has_group(keys, kGroup)) {
         g_key_file_free(keys);
         notAnApplication();
     }
-    // The entry starts from the text that was checked, whatever the file holds by now. The
-    // parameters go into its Exec line as typed: handed to GIO as files, a parameter such as
-    // "--x" would arrive as a file of the current folder.
-    if (g_key_file_has_key(keys, kGroup, "Exec", nullptr)) {
-        g_key_file_set_string(keys, kGroup, "Exec",
-                              execWithParameters(*entry, desktopFile, args).toUtf8().constData());
-    }
-    const QString stopped = whatStopsTheEntry(keys, entry->exec);
+    // The entry starts from the text that was checked, whatever the file holds by now, with
+    // the command line it was given: handed to GIO as files, a parameter such as "--x" would
+    // arrive as a file of the current folder.
+    const QString ownExec = keyText(keys, "Exec");
+    if (g_key_file_has_key(keys, kGroup, "Exec", nullptr))
+        g_key_file_set_string(keys, kGroup, "Exec", commandLine.toUtf8().constData());
+    const QString stopped = whatStopsTheEntry(keys, ownExec);
     GDesktopAppInfo* app = stopped.isEmpty() ? gio.newAppInfoFromKeyFile(keys) : nullptr;
     g_key_file_free(keys);
     if (!stopped.isEmpty())

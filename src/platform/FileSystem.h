@@ -10,6 +10,10 @@
 
 namespace platform {
 
+// A file larger than this is no desktop entry (the largest a desktop ships are some 100 KiB);
+// reading it as one would hold the window.
+inline constexpr qint64 kMaxDesktopEntrySize = 1024 * 1024;
+
 enum class FileKind {
     Missing, // nothing there, or a dangling link
     Folder,

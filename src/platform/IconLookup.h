@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/DesktopEntryExec.h"
+#include "platform/FileSystem.h"
 #include "platform/TargetIcons.h"
 
 #include <QHash>

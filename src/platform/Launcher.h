@@ -10,9 +10,9 @@ class QUrl;
 namespace platform {
 
 // The three ways the desktop sets something going. The launch rules decide which one a shortcut
-// needs; this only carries the decision out, so the decisions can be checked without starting
-// anything. Each call throws PlatformError when nothing was set going; its what() says why in
-// the user's language, or is empty when the desktop gives no reason.
+// needs and with which command line; this only carries the decision out, so the decisions can be
+// checked without starting anything. Each call throws PlatformError when nothing was set going; its
+// what() says why in the user's language, or is empty when the desktop gives no reason.
 class Launcher {
   public:
     virtual ~Launcher() = default;
@@ -24,9 +24,9 @@ class Launcher {
     // for it.
     virtual void openUrl(const QUrl& url) = 0;
     // Starts the application a freedesktop.org ".desktop" entry describes, from content, the
-    // entry's text as it was read from desktopFile; args reach the program as they are.
-    virtual void launchDesktopEntry(const QString& desktopFile, const QByteArray& content,
-                                    const QStringList& args) = 0;
+    // entry's text as it was checked, with commandLine, finished by the launch rules, in place
+    // of its Exec line.
+    virtual void launchDesktopEntry(const QByteArray& content, const QString& commandLine) = 0;
 };
 
 } // namespace platform

@@ -43,12 +43,13 @@ constexpr int Maximized = 3;
 constexpr int Show = 5;
 } // namespace show
 
-// Carries out shell requests. The shell reports a failed start itself.
+// Carries out shell requests.
 class Shell {
   public:
     virtual ~Shell() = default;
-    // True when something was started or opened; false when it was refused, failed, or the
-    // user chose not to go on.
+    // True when something was started or opened; false when the user chose not to go on.
+    // Throws PlatformError when the request was refused or nothing could be started; its what()
+    // is the whole message for the user.
     virtual bool execute(const ShellRequest& request) = 0;
 };
 

@@ -53,7 +53,7 @@ bool TrustedEntries::contains(const QString& canonicalPath, const QByteArray& sh
     return false;
 }
 
-bool TrustedEntries::remember(const QString& canonicalPath, const QByteArray& sha256) {
+void TrustedEntries::remember(const QString& canonicalPath, const QByteArray& sha256) {
     QJsonArray entries;
     for (const QJsonValue& value : readEntries(file(), messages_)) {
         if (!sameEntry(value, canonicalPath))
@@ -66,9 +66,7 @@ bool TrustedEntries::remember(const QString& canonicalPath, const QByteArray& sh
     if (!writeStateFile(file(), QJsonDocument(entries).toJson(), why)) {
         warnOnceAbout(file(), why);
         tellAboutLinkOnce(messages_, file());
-        return false;
     }
-    return true;
 }
 
 } // namespace platform

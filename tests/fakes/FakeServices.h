@@ -79,7 +79,7 @@ class FakeShell : public platform::Shell {
     }
     std::vector<platform::ShellRequest> requests;
     platform::Shell* handOnTo = nullptr;
-    // What every request does when none is handed on: starts, or fails.
+    // What every request does when none is handed on: starts, or is called off.
     bool starts = true;
 };
 

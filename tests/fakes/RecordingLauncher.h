@@ -14,7 +14,7 @@ namespace fakes {
 // One thing the desktop shell set going.
 struct Launched {
     enum Kind { Program, Url, DesktopEntry } kind;
-    QString target; // the program, the address or the desktop entry
+    QString target; // the program, the address or the desktop entry's command line
     QStringList arguments;
     QString workingDirectory; // programs only
 
@@ -36,9 +36,8 @@ class RecordingLauncher : public platform::Launcher {
             throw platform::PlatformError(std::string());
         }
     }
-    void launchDesktopEntry(const QString& desktopFile, const QByteArray&,
-                            const QStringList& args) override {
-        launched.push_back({Launched::DesktopEntry, desktopFile, args, {}});
+    void launchDesktopEntry(const QByteArray&, const QString& commandLine) override {
+        launched.push_back({Launched::DesktopEntry, commandLine, {}, {}});
         answer(entryFailure);
     }
 
