@@ -49,12 +49,19 @@ QStringList DesktopSyncFiles::fileNames(const QString& folder, const QString& su
 
 std::optional<QByteArray> DesktopSyncFiles::read(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestFile) {
+    if (!file.exists()) {
         return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw PlatformError(file.errorString().toStdString());
+    }
+    if (file.size() > kLargestFile) {
+        throw PlatformError(
+            QCoreApplication::translate("Vantory", "it is too large").toStdString());
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFile::NoError) {
-        return std::nullopt;
+        throw PlatformError(file.errorString().toStdString());
     }
     return bytes;
 }

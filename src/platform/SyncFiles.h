@@ -21,7 +21,8 @@ class SyncFiles {
     virtual void setFolder(const QString& folder) = 0;
     // The names of the files in `folder` that end in `suffix`, sorted; none when it is missing.
     virtual QStringList fileNames(const QString& folder, const QString& suffix) = 0;
-    // A file's bytes; none when it is missing, unreadable or beyond any sane size.
+    // A file's bytes; none when there is no such file. Throws PlatformError when it cannot be
+    // read or is beyond any sane size.
     virtual std::optional<QByteArray> read(const QString& path) = 0;
     // Replaces the file as a whole, through a temporary file beside it and a rename, making its
     // folder when missing: a reader sees the old file or the new one, never a part. Throws

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/Merge.h"
 
+#include "platform/PlatformError.h"
 #include "platform/SyncFiles.h"
 #include "store/Backup.h"
 #include "store/Connection.h"
@@ -31,15 +32,17 @@ std::string newComputerId() {
 // This computer's record, or a fresh one (a new computer) when there is none that reads.
 StateDocument readRecord(platform::SyncFiles& files, bool& found) {
     found = false;
-    if (const auto bytes = files.read(recordPath(files))) {
-        try {
+    try {
+        if (const auto bytes = files.read(recordPath(files))) {
             StateDocument record =
                 readDocument(std::string_view(bytes->data(), bytes->size()), DocumentKind::Local);
             found = true;
             return record;
-        } catch (const UnreadableFile&) {
-            // Lost: the next merge is a full one, under a new id.
         }
+    } catch (const UnreadableFile&) {
+        // Lost: the next merge is a full one, under a new id.
+    } catch (const platform::PlatformError&) {
+        // The same when the file itself cannot be read.
     }
     StateDocument record;
     record.computer = newComputerId();
@@ -68,7 +71,12 @@ MergeReport mergeWithFolder(store::Connection& db, platform::SyncFiles& files,
     bool stateChanged = !known;
     bool ownIntact = false;
     for (const QString& name : files.fileNames(shared, QLatin1String(kFileSuffix))) {
-        const std::optional<QByteArray> bytes = files.read(shared + QLatin1Char('/') + name);
+        std::optional<QByteArray> bytes;
+        try {
+            bytes = files.read(shared + QLatin1Char('/') + name);
+        } catch (const platform::PlatformError&) {
+            // Told as unreadable below, like a file gone since the folder was listed.
+        }
         if (!bytes) {
             report.skipped.push_back({name, SkippedFile::Unreadable});
             continue;
