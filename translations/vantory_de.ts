@@ -899,5 +899,9 @@ Der Katalog ist unverändert.</translation>
         <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
         <translation>„%1“ ist eine symbolische Verknüpfung. Vantory schreibt nicht durch Verknüpfungen, lässt die Datei daher unverändert und behält, was dort hingehört, nur bis zum Beenden.</translation>
     </message>
+    <message>
+        <source>it is too large</source>
+        <translation>sie ist zu groß</translation>
+    </message>
 </context>
 </TS>

@@ -899,5 +899,9 @@ El catálogo no ha cambiado.</translation>
         <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
         <translation>«%1» es un enlace simbólico. Vantory no escribe a través de enlaces, así que deja el archivo intacto y guarda lo que iría en él solo hasta cerrarse.</translation>
     </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
 </context>
 </TS>

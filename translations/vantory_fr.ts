@@ -899,5 +899,9 @@ Le catalogue n’a pas changé.</translation>
         <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
         <translation>« %1 » est un lien symbolique. Vantory n’écrit pas à travers les liens : il laisse ce fichier intact et ne garde ce qui devait s’y trouver que jusqu’à sa fermeture.</translation>
     </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop volumineux</translation>
+    </message>
 </context>
 </TS>

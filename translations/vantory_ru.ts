@@ -899,5 +899,9 @@ The catalogue is unchanged.</source>
         <source>&quot;%1&quot; is a symbolic link. Vantory does not write through links, so it leaves the file alone and keeps what belongs there only until it closes.</source>
         <translation>«%1» — символическая ссылка. Vantory не пишет через ссылки, поэтому не трогает этот файл и хранит то, что должно быть в нём, только до закрытия.</translation>
     </message>
+    <message>
+        <source>it is too large</source>
+        <translation>он слишком большой</translation>
+    </message>
 </context>
 </TS>
