@@ -325,8 +325,8 @@ TEST_F(PseudoLanguage, TheDesktopsOwnBoxesSpeakItToo) {
     EXPECT_TRUE(seen.isEmpty()) << seen.join(u'\n').toStdString();
 }
 
-// One run of Vantory on a machine of its own whose boxes show as the desktop shows them: each
-// is looked at while open, and answered from the script.
+// One run of Vantory on a machine of its own. Its boxes show as the desktop's, each looked at
+// while open (every text marked, nothing cut) and answered from the script.
 struct Machine : fakes::TempMachine, platform::MessageBoxes {
     platform::MessageAnswer show(QWidget* owner, const QString& text, const QString& title,
                                  platform::MessageButtons buttons,
@@ -343,15 +343,17 @@ struct Machine : fakes::TempMachine, platform::MessageBoxes {
 
     std::filesystem::path folder() const { return (xdg() + "/Mellovan/Vantory").toStdString(); }
     std::string file() const { return folder() / "dbData.mdb"; }
-    // A catalogue of three categories and `items` shortcuts; backed up by a first run.
-    void seed(int items) {
+    // A catalogue of three categories and `items` shortcuts, backed up by a first run or not.
+    void seed(int items, bool backedUp = true) {
         fakes::TempFolder made;
         std::filesystem::create_directories(folder());
         std::filesystem::copy_file(fakes::filledCatalogue(made, "dbData.mdb", items), file());
-        start();
-        form->close();
-        form.reset();
-        messages.shown.clear();
+        if (backedUp) {
+            start();
+            form->close();
+            form.reset();
+            messages.shown.clear();
+        }
     }
     void cutShort() {
         seed(1200);
@@ -387,26 +389,22 @@ struct Machine : fakes::TempMachine, platform::MessageBoxes {
 TEST(PseudoLanguageAtStartUp, EveryMessageOfStartUpBackupRestoreRepairAndSyncIsTranslated) {
     const PseudoLanguageInstalled pseudoLanguage;
     using M = Machine;
-    const std::vector<platform::MessageAnswer> none, no{platform::MessageAnswer::No};
-    const auto yes = std::vector{platform::MessageAnswer::Yes};
+    using Answer = platform::MessageAnswer;
+    const std::vector<Answer> none, no{Answer::No}, yes{Answer::Yes};
     const struct {
         const char* what;
-        std::vector<platform::MessageAnswer> answers;
+        std::vector<Answer> answers;
         std::size_t told; // boxes the user sees
         std::function<void(Machine&)> fault;
     } rows[] = {
         {"no catalogue and no template", none, 1, [](M&) {}},
         {"no regular file where it goes", none, 1,
          [](M& m) {
-             std::filesystem::create_directories(m.folder());
-             ::mkfifo(m.file().c_str(), 0600);
+             m.seed(0, false), std::filesystem::remove(m.file()), mkfifo(m.file().c_str(), 0600);
          }},
         {"a file that is no catalogue", none, 2,
-         [](M& m) {
-             std::filesystem::create_directories(m.folder());
-             fakes::writeBytes(m.file(), "notes");
-         }},
-        {"a catalogue held by another", {}, 1, [](M& m) { m.seed(0), m.other.open(m.file()); }},
+         [](M& m) { m.seed(0, false), fakes::writeBytes(m.file(), "notes"); }},
+        {"a catalogue held by another", none, 1, [](M& m) { m.seed(0), m.other.open(m.file()); }},
         {"a catalogue cut short, kept", no, 1, [](M& m) { m.cutShort(); }},
         {"a catalogue cut short, restored", yes, 2, [](M& m) { m.cutShort(); }},
         {"a catalogue without its tables", yes, 3,
@@ -418,8 +416,7 @@ TEST(PseudoLanguageAtStartUp, EveryMessageOfStartUpBackupRestoreRepairAndSyncIsT
          }},
         {"a page that fails the check", none, 1,
          [](M& m) {
-             m.seed(1200);
-             std::filesystem::remove_all(m.folder() / "backups");
+             m.seed(1200, false);
              std::string bytes = fakes::bytesOf(m.file());
              const std::size_t page = static_cast<unsigned char>(bytes[16]) << 8;
              std::fill_n(bytes.begin() + bytes.size() / page / 2 * page, page, 'z');
@@ -427,8 +424,7 @@ TEST(PseudoLanguageAtStartUp, EveryMessageOfStartUpBackupRestoreRepairAndSyncIsT
          }},
         {"a backup folder in the way", none, 1,
          [](M& m) {
-             m.seed(0);
-             std::filesystem::remove_all(m.folder() / "backups");
+             m.seed(0, false);
              fakes::writeBytes(m.folder() / "backups", "x");
          }},
         {"names alike", none, 1,
@@ -475,7 +471,6 @@ TEST(PseudoLanguageAtStartUp, EveryMessageOfStartUpBackupRestoreRepairAndSyncIsT
         EXPECT_EQ(machine.messages.shown.size(), row.told)
             << machine.messages.texts().join(u'|').toStdString();
         for (const fakes::ShownMessage& shown : machine.messages.shown) {
-            EXPECT_TRUE(shown.title == QStringLiteral("Vantory") || pseudo::isMarked(shown.title));
             EXPECT_EQ(pseudo::unmarkedWords(shown.text).join(u'|').toStdString(), "");
         }
         EXPECT_EQ(machine.faults.join(u'\n').toStdString(), "");
