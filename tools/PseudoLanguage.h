@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 namespace pseudo {
@@ -26,22 +27,49 @@ inline bool hasWords(const QString& text) {
     return false;
 }
 
+// Each line of the text marked on its own, so that a line filled in from elsewhere (a "%2" of
+// its own) stays outside the marks.
 inline QString lengthened(const QString& english) {
-    if (!hasWords(english)) {
-        return english;
+    QStringList lines = english.split(u'\n');
+    for (QString& line : lines) {
+        if (!hasWords(line)) {
+            continue;
+        }
+        // Two fifths more, as extra short words, so that a wrapped caption can still break.
+        const qsizetype extra = (line.size() * 2 + 4) / 5;
+        QString padding;
+        for (qsizetype i = 0; i < extra; ++i) {
+            padding += (i % 5 == 0) ? QChar(u' ') : QChar(u'~');
+        }
+        line = kOpen + line + padding + kClose;
     }
-    // Two fifths more, as extra short words, so that a wrapped caption can still break.
-    const qsizetype extra = (english.size() * 2 + 4) / 5;
-    QString padding;
-    for (qsizetype i = 0; i < extra; ++i) {
-        padding += (i % 5 == 0) ? QChar(u' ') : QChar(u'~');
-    }
-    return kOpen + english + padding + kClose;
+    return lines.join(u'\n');
 }
 
 // True when a shown text came through the pseudo-language.
 inline bool isMarked(const QString& text) {
     return !hasWords(text) || (text.contains(kOpen) && text.contains(kClose));
+}
+
+// The words of a composed message that stand outside every mark: a sentence that was never
+// translated. The values a sentence names (paths, names) sit inside its marks.
+inline QStringList unmarkedWords(const QString& text) {
+    QStringList found;
+    for (const QString& line : text.split(u'\n')) {
+        QString outside;
+        int depth = 0;
+        for (const QChar c : line) {
+            depth += c == kOpen ? 1 : 0;
+            if (depth == 0) {
+                outside += c;
+            }
+            depth -= c == kClose && depth > 0 ? 1 : 0;
+        }
+        if (hasWords(outside)) {
+            found << outside.trimmed();
+        }
+    }
+    return found;
 }
 
 // The translation contexts a shipped translation file names: the program's own.

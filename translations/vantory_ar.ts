@@ -903,5 +903,173 @@ The catalogue is unchanged.</source>
         <source>it is too large</source>
         <translation>إنه كبير جدًا</translation>
     </message>
+    <message>
+        <source>The catalogue file %1 is read-only. Vantory shows it, but cannot save changes.</source>
+        <translation>ملف الفهرس %1 للقراءة فقط. يعرضه Vantory لكنه لا يستطيع حفظ التغييرات.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the catalogue is read-only. Vantory shows the catalogue, but cannot save changes.</source>
+        <translation>المجلد %1 الذي يحوي الفهرس للقراءة فقط. يعرض Vantory الفهرس لكنه لا يستطيع حفظ التغييرات.</translation>
+    </message>
+    <message>
+        <source>The shortcuts cannot be read: %1.</source>
+        <translation>تعذّرت قراءة الاختصارات: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be backed up to %1: %2.</source>
+        <translation>تعذّر نسخ الفهرس احتياطيًا إلى %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so it was not backed up.</source>
+        <translation>الفهرس تالف، لذلك لم يُنسخ احتياطيًا.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: %2.</source>
+        <translation>تعذّر إنشاء مجلد النسخ الاحتياطية %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: a file of that name is in the way.</source>
+        <translation>تعذّر إنشاء مجلد النسخ الاحتياطية %1: يوجد ملف بالاسم نفسه.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be opened: %2.</source>
+        <translation>تعذّر فتح ملف الفهرس %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is in use by another running Vantory. Close the other Vantory and start this one again.</source>
+        <translation>الفهرس %1 قيد الاستخدام في نسخة أخرى من Vantory. أغلق النسخة الأخرى ثم شغّل هذه من جديد.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be locked: %2.</source>
+        <translation>تعذّر قفل الفهرس %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder of the catalogue is read-only, so the change was not saved.</source>
+        <translation>مجلد الفهرس للقراءة فقط، لذلك لم يُحفظ التغيير.</translation>
+    </message>
+    <message>
+        <source>The catalogue file is read-only, so the change was not saved.</source>
+        <translation>ملف الفهرس للقراءة فقط، لذلك لم يُحفظ التغيير.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy in another program. Please try again.</source>
+        <translation>الفهرس مشغول في برنامج آخر. حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The disk is full, so the change was not saved.</source>
+        <translation>القرص ممتلئ، لذلك لم يُحفظ التغيير.</translation>
+    </message>
+    <message>
+        <source>Catalogue error: %1</source>
+        <translation>خطأ في الفهرس: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is not a database file.</source>
+        <translation>الملف %1 ليس فهرس Vantory: ليس ملف قاعدة بيانات.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: %2</source>
+        <translation>الملف %1 ليس فهرس Vantory: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is busy in another program. Please try again.</source>
+        <translation>الفهرس %1 مشغول في برنامج آخر. حاول مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be read: %2</source>
+        <translation>تعذّرت قراءة ملف الفهرس %1: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse.</source>
+        <translation>الفهرس %1 تالف. فُتح للقراءة فقط، فلا يمكن تغيير شيء ولا يزداد التلف سوءًا.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse. The first problem found: %2</source>
+        <translation>الفهرس %1 تالف. فُتح للقراءة فقط، فلا يمكن تغيير شيء ولا يزداد التلف سوءًا. أول مشكلة وُجدت: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 does not exist.</source>
+        <translation>ملف الفهرس %1 غير موجود.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is a folder.</source>
+        <translation>الملف %1 ليس فهرس Vantory: إنه مجلد.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be opened: %2</source>
+        <translation>الفهرس %1 تالف ولا يمكن فتحه: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be read: %2</source>
+        <translation>الفهرس %1 تالف ولا يمكن قراءته: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so the change was not saved.</source>
+        <translation>الفهرس تالف، لذلك لم يُحفظ التغيير.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept as %1: %2. Nothing was restored.</source>
+        <translation>تعذّر الاحتفاظ بالفهرس باسم %1: %2. لم يُستعَد شيء.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept in %1: too many copies of the same name are there. Nothing was restored.</source>
+        <translation>تعذّر الاحتفاظ بالفهرس في %1: توجد نسخ كثيرة جدًا بالاسم نفسه. لم يُستعَد شيء.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be read: %2.</source>
+        <translation>تعذّرت قراءة الفهرس %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: it is damaged or not a Vantory catalogue (%2). The catalogue is unchanged.</source>
+        <translation>تعذّرت استعادة النسخة %1: إنها تالفة أو ليست فهرس Vantory ‏(%2). لم يتغيّر الفهرس.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the catalogue itself.</source>
+        <translation>النسخة %1 هي الفهرس نفسه.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: %2. The catalogue is unchanged.</source>
+        <translation>تعذّرت استعادة النسخة %1: %2. لم يتغيّر الفهرس.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3.</source>
+        <translation>تعذّرت كتابة النسخة %1 في %2: %3.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3. The catalogue as it was is kept as %4.</source>
+        <translation>تعذّرت كتابة النسخة %1 في %2: %3. الفهرس كما كان محفوظ باسم %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3).</source>
+        <translation>لم تُكتب النسخة %1 كاملة في %2 ‏(%3).</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was is back in place, and also kept as %4.</source>
+        <translation>لم تُكتب النسخة %1 كاملة في %2 ‏(%3). أُعيد الفهرس كما كان إلى مكانه، وهو محفوظ أيضًا باسم %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was could not be put back (%4): it is kept as %5.</source>
+        <translation>لم تُكتب النسخة %1 كاملة في %2 ‏(%3). تعذّرت إعادة الفهرس كما كان (%4): إنه محفوظ باسم %5.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; in column %2 is not a number.</source>
+        <translation>القيمة &quot;%1&quot; في العمود %2 ليست رقمًا.</translation>
+    </message>
+    <message>
+        <source>The value %1 in column %2 is too large.</source>
+        <translation>القيمة %1 في العمود %2 كبيرة جدًا.</translation>
+    </message>
+    <message>
+        <source>Column %1 holds no value.</source>
+        <translation>العمود %1 لا يحتوي على قيمة.</translation>
+    </message>
+    <message>
+        <source>The value in column %1 is not a number.</source>
+        <translation>القيمة في العمود %1 ليست رقمًا.</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>الفهرس غير مفتوح.</translation>
+    </message>
 </context>
 </TS>

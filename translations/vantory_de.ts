@@ -903,5 +903,173 @@ Der Katalog ist unverändert.</translation>
         <source>it is too large</source>
         <translation>sie ist zu groß</translation>
     </message>
+    <message>
+        <source>The catalogue file %1 is read-only. Vantory shows it, but cannot save changes.</source>
+        <translation>Die Katalogdatei %1 ist schreibgeschützt. Vantory zeigt sie an, kann aber keine Änderungen speichern.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the catalogue is read-only. Vantory shows the catalogue, but cannot save changes.</source>
+        <translation>Der Ordner %1 mit dem Katalog ist schreibgeschützt. Vantory zeigt den Katalog an, kann aber keine Änderungen speichern.</translation>
+    </message>
+    <message>
+        <source>The shortcuts cannot be read: %1.</source>
+        <translation>Die Verknüpfungen können nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be backed up to %1: %2.</source>
+        <translation>Der Katalog konnte nicht nach %1 gesichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so it was not backed up.</source>
+        <translation>Der Katalog ist beschädigt und wurde daher nicht gesichert.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: %2.</source>
+        <translation>Der Sicherungsordner %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: a file of that name is in the way.</source>
+        <translation>Der Sicherungsordner %1 kann nicht angelegt werden: Eine Datei dieses Namens ist im Weg.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be opened: %2.</source>
+        <translation>Die Katalogdatei %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is in use by another running Vantory. Close the other Vantory and start this one again.</source>
+        <translation>Der Katalog %1 wird von einem anderen laufenden Vantory benutzt. Schließen Sie das andere Vantory und starten Sie dieses erneut.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be locked: %2.</source>
+        <translation>Der Katalog %1 kann nicht gesperrt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder of the catalogue is read-only, so the change was not saved.</source>
+        <translation>Der Ordner des Katalogs ist schreibgeschützt, die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The catalogue file is read-only, so the change was not saved.</source>
+        <translation>Die Katalogdatei ist schreibgeschützt, die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy in another program. Please try again.</source>
+        <translation>Der Katalog ist in einem anderen Programm belegt. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The disk is full, so the change was not saved.</source>
+        <translation>Der Datenträger ist voll, die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Catalogue error: %1</source>
+        <translation>Katalogfehler: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is not a database file.</source>
+        <translation>Die Datei %1 ist kein Vantory-Katalog: Sie ist keine Datenbankdatei.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: %2</source>
+        <translation>Die Datei %1 ist kein Vantory-Katalog: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is busy in another program. Please try again.</source>
+        <translation>Der Katalog %1 ist in einem anderen Programm belegt. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be read: %2</source>
+        <translation>Die Katalogdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse.</source>
+        <translation>Der Katalog %1 ist beschädigt. Er ist schreibgeschützt geöffnet: Nichts kann geändert werden, nichts verschlimmert den Schaden.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse. The first problem found: %2</source>
+        <translation>Der Katalog %1 ist beschädigt. Er ist schreibgeschützt geöffnet: Nichts kann geändert werden, nichts verschlimmert den Schaden. Das erste gefundene Problem: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 does not exist.</source>
+        <translation>Die Katalogdatei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is a folder.</source>
+        <translation>Die Datei %1 ist kein Vantory-Katalog: Sie ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be opened: %2</source>
+        <translation>Der Katalog %1 ist beschädigt und kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be read: %2</source>
+        <translation>Der Katalog %1 ist beschädigt und kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so the change was not saved.</source>
+        <translation>Der Katalog ist beschädigt, die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept as %1: %2. Nothing was restored.</source>
+        <translation>Der Katalog konnte nicht als %1 aufbewahrt werden: %2. Nichts wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept in %1: too many copies of the same name are there. Nothing was restored.</source>
+        <translation>Der Katalog konnte nicht in %1 aufbewahrt werden: Dort liegen zu viele Kopien gleichen Namens. Nichts wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be read: %2.</source>
+        <translation>Der Katalog %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: it is damaged or not a Vantory catalogue (%2). The catalogue is unchanged.</source>
+        <translation>Die Sicherung %1 kann nicht wiederhergestellt werden: Sie ist beschädigt oder kein Vantory-Katalog (%2). Der Katalog ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the catalogue itself.</source>
+        <translation>Die Sicherung %1 ist der Katalog selbst.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: %2. The catalogue is unchanged.</source>
+        <translation>Die Sicherung %1 kann nicht wiederhergestellt werden: %2. Der Katalog ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3.</source>
+        <translation>Die Sicherung %1 konnte nicht in %2 geschrieben werden: %3.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3. The catalogue as it was is kept as %4.</source>
+        <translation>Die Sicherung %1 konnte nicht in %2 geschrieben werden: %3. Der bisherige Katalog ist als %4 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3).</source>
+        <translation>Die Sicherung %1 wurde nicht vollständig in %2 geschrieben (%3).</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was is back in place, and also kept as %4.</source>
+        <translation>Die Sicherung %1 wurde nicht vollständig in %2 geschrieben (%3). Der bisherige Katalog ist wieder an seinem Platz und zudem als %4 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was could not be put back (%4): it is kept as %5.</source>
+        <translation>Die Sicherung %1 wurde nicht vollständig in %2 geschrieben (%3). Der bisherige Katalog konnte nicht zurückgelegt werden (%4): Er ist als %5 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; in column %2 is not a number.</source>
+        <translation>Der Wert „%1“ in der Spalte %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The value %1 in column %2 is too large.</source>
+        <translation>Der Wert %1 in der Spalte %2 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>Column %1 holds no value.</source>
+        <translation>Die Spalte %1 enthält keinen Wert.</translation>
+    </message>
+    <message>
+        <source>The value in column %1 is not a number.</source>
+        <translation>Der Wert in der Spalte %1 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Der Katalog ist nicht geöffnet.</translation>
+    </message>
 </context>
 </TS>

@@ -903,5 +903,173 @@ El catálogo no ha cambiado.</translation>
         <source>it is too large</source>
         <translation>es demasiado grande</translation>
     </message>
+    <message>
+        <source>The catalogue file %1 is read-only. Vantory shows it, but cannot save changes.</source>
+        <translation>El archivo de catálogo %1 es de solo lectura. Vantory lo muestra, pero no puede guardar cambios.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the catalogue is read-only. Vantory shows the catalogue, but cannot save changes.</source>
+        <translation>La carpeta %1 que contiene el catálogo es de solo lectura. Vantory muestra el catálogo, pero no puede guardar cambios.</translation>
+    </message>
+    <message>
+        <source>The shortcuts cannot be read: %1.</source>
+        <translation>No se pueden leer los accesos directos: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be backed up to %1: %2.</source>
+        <translation>No se pudo hacer una copia del catálogo en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so it was not backed up.</source>
+        <translation>El catálogo está dañado, por eso no se hizo la copia.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: %2.</source>
+        <translation>No se puede crear la carpeta de copias %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: a file of that name is in the way.</source>
+        <translation>No se puede crear la carpeta de copias %1: ya existe un archivo con ese nombre.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir el archivo de catálogo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is in use by another running Vantory. Close the other Vantory and start this one again.</source>
+        <translation>El catálogo %1 lo usa otro Vantory en marcha. Cierre el otro Vantory y vuelva a iniciar este.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be locked: %2.</source>
+        <translation>No se puede bloquear el catálogo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder of the catalogue is read-only, so the change was not saved.</source>
+        <translation>La carpeta del catálogo es de solo lectura; el cambio no se guardó.</translation>
+    </message>
+    <message>
+        <source>The catalogue file is read-only, so the change was not saved.</source>
+        <translation>El archivo de catálogo es de solo lectura; el cambio no se guardó.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy in another program. Please try again.</source>
+        <translation>Otro programa está usando el catálogo. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The disk is full, so the change was not saved.</source>
+        <translation>El disco está lleno; el cambio no se guardó.</translation>
+    </message>
+    <message>
+        <source>Catalogue error: %1</source>
+        <translation>Error del catálogo: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is not a database file.</source>
+        <translation>El archivo %1 no es un catálogo de Vantory: no es una base de datos.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: %2</source>
+        <translation>El archivo %1 no es un catálogo de Vantory: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is busy in another program. Please try again.</source>
+        <translation>Otro programa está usando el catálogo %1. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be read: %2</source>
+        <translation>No se puede leer el archivo de catálogo %1: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse.</source>
+        <translation>El catálogo %1 está dañado. Está abierto en solo lectura: nada se puede cambiar y nada empeora el daño.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse. The first problem found: %2</source>
+        <translation>El catálogo %1 está dañado. Está abierto en solo lectura: nada se puede cambiar y nada empeora el daño. Primer problema encontrado: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 does not exist.</source>
+        <translation>El archivo de catálogo %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is a folder.</source>
+        <translation>El archivo %1 no es un catálogo de Vantory: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be opened: %2</source>
+        <translation>El catálogo %1 está dañado y no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be read: %2</source>
+        <translation>El catálogo %1 está dañado y no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so the change was not saved.</source>
+        <translation>El catálogo está dañado; el cambio no se guardó.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept as %1: %2. Nothing was restored.</source>
+        <translation>No se pudo guardar el catálogo como %1: %2. No se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept in %1: too many copies of the same name are there. Nothing was restored.</source>
+        <translation>No se pudo guardar el catálogo en %1: hay demasiadas copias con el mismo nombre. No se restauró nada.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be read: %2.</source>
+        <translation>No se puede leer el catálogo %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: it is damaged or not a Vantory catalogue (%2). The catalogue is unchanged.</source>
+        <translation>No se puede restaurar la copia %1: está dañada o no es un catálogo de Vantory (%2). El catálogo no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the catalogue itself.</source>
+        <translation>La copia %1 es el propio catálogo.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: %2. The catalogue is unchanged.</source>
+        <translation>No se puede restaurar la copia %1: %2. El catálogo no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3.</source>
+        <translation>No se pudo escribir la copia %1 en %2: %3.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3. The catalogue as it was is kept as %4.</source>
+        <translation>No se pudo escribir la copia %1 en %2: %3. El catálogo anterior se guarda como %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3).</source>
+        <translation>La copia %1 no se escribió entera en %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was is back in place, and also kept as %4.</source>
+        <translation>La copia %1 no se escribió entera en %2 (%3). El catálogo anterior vuelve a su sitio y también se guarda como %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was could not be put back (%4): it is kept as %5.</source>
+        <translation>La copia %1 no se escribió entera en %2 (%3). El catálogo anterior no pudo volver a su sitio (%4): se guarda como %5.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; in column %2 is not a number.</source>
+        <translation>El valor «%1» de la columna %2 no es un número.</translation>
+    </message>
+    <message>
+        <source>The value %1 in column %2 is too large.</source>
+        <translation>El valor %1 de la columna %2 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>Column %1 holds no value.</source>
+        <translation>La columna %1 no contiene ningún valor.</translation>
+    </message>
+    <message>
+        <source>The value in column %1 is not a number.</source>
+        <translation>El valor de la columna %1 no es un número.</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>El catálogo no está abierto.</translation>
+    </message>
 </context>
 </TS>

@@ -903,5 +903,173 @@ Le catalogue n’a pas changé.</translation>
         <source>it is too large</source>
         <translation>il est trop volumineux</translation>
     </message>
+    <message>
+        <source>The catalogue file %1 is read-only. Vantory shows it, but cannot save changes.</source>
+        <translation>Le fichier catalogue %1 est en lecture seule. Vantory l’affiche, mais ne peut pas enregistrer les modifications.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the catalogue is read-only. Vantory shows the catalogue, but cannot save changes.</source>
+        <translation>Le dossier %1 qui contient le catalogue est en lecture seule. Vantory affiche le catalogue, mais ne peut pas enregistrer les modifications.</translation>
+    </message>
+    <message>
+        <source>The shortcuts cannot be read: %1.</source>
+        <translation>Impossible de lire les raccourcis : %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be backed up to %1: %2.</source>
+        <translation>Impossible de sauvegarder le catalogue dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so it was not backed up.</source>
+        <translation>Le catalogue est endommagé, il n’a donc pas été sauvegardé.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: %2.</source>
+        <translation>Impossible de créer le dossier de sauvegarde %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: a file of that name is in the way.</source>
+        <translation>Impossible de créer le dossier de sauvegarde %1 : un fichier de ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir le fichier catalogue %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is in use by another running Vantory. Close the other Vantory and start this one again.</source>
+        <translation>Le catalogue %1 est utilisé par un autre Vantory en cours. Fermez l’autre Vantory, puis relancez celui-ci.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be locked: %2.</source>
+        <translation>Impossible de verrouiller le catalogue %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The folder of the catalogue is read-only, so the change was not saved.</source>
+        <translation>Le dossier du catalogue est en lecture seule, la modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The catalogue file is read-only, so the change was not saved.</source>
+        <translation>Le fichier catalogue est en lecture seule, la modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy in another program. Please try again.</source>
+        <translation>Le catalogue est occupé par un autre programme. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The disk is full, so the change was not saved.</source>
+        <translation>Le disque est plein, la modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Catalogue error: %1</source>
+        <translation>Erreur du catalogue : %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is not a database file.</source>
+        <translation>Le fichier %1 n’est pas un catalogue Vantory : ce n’est pas une base de données.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: %2</source>
+        <translation>Le fichier %1 n’est pas un catalogue Vantory : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is busy in another program. Please try again.</source>
+        <translation>Le catalogue %1 est occupé par un autre programme. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be read: %2</source>
+        <translation>Impossible de lire le fichier catalogue %1 : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse.</source>
+        <translation>Le catalogue %1 est endommagé. Il est ouvert en lecture seule : rien ne peut être modifié, rien n’aggrave les dégâts.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse. The first problem found: %2</source>
+        <translation>Le catalogue %1 est endommagé. Il est ouvert en lecture seule : rien ne peut être modifié, rien n’aggrave les dégâts. Premier problème trouvé : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 does not exist.</source>
+        <translation>Le fichier catalogue %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is a folder.</source>
+        <translation>Le fichier %1 n’est pas un catalogue Vantory : c’est un dossier.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be opened: %2</source>
+        <translation>Le catalogue %1 est endommagé et ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be read: %2</source>
+        <translation>Le catalogue %1 est endommagé et ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so the change was not saved.</source>
+        <translation>Le catalogue est endommagé, la modification n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept as %1: %2. Nothing was restored.</source>
+        <translation>Impossible de conserver le catalogue sous %1 : %2. Rien n’a été restauré.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept in %1: too many copies of the same name are there. Nothing was restored.</source>
+        <translation>Impossible de conserver le catalogue dans %1 : trop de copies du même nom s’y trouvent. Rien n’a été restauré.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be read: %2.</source>
+        <translation>Impossible de lire le catalogue %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: it is damaged or not a Vantory catalogue (%2). The catalogue is unchanged.</source>
+        <translation>Impossible de restaurer la sauvegarde %1 : elle est endommagée ou n’est pas un catalogue Vantory (%2). Le catalogue est inchangé.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the catalogue itself.</source>
+        <translation>La sauvegarde %1 est le catalogue lui-même.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: %2. The catalogue is unchanged.</source>
+        <translation>Impossible de restaurer la sauvegarde %1 : %2. Le catalogue est inchangé.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3.</source>
+        <translation>Impossible d’écrire la sauvegarde %1 dans %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3. The catalogue as it was is kept as %4.</source>
+        <translation>Impossible d’écrire la sauvegarde %1 dans %2 : %3. L’ancien catalogue est conservé sous %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3).</source>
+        <translation>La sauvegarde %1 n’a pas été écrite entière dans %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was is back in place, and also kept as %4.</source>
+        <translation>La sauvegarde %1 n’a pas été écrite entière dans %2 (%3). L’ancien catalogue est remis en place et aussi conservé sous %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was could not be put back (%4): it is kept as %5.</source>
+        <translation>La sauvegarde %1 n’a pas été écrite entière dans %2 (%3). L’ancien catalogue n’a pas pu être remis en place (%4) : il est conservé sous %5.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; in column %2 is not a number.</source>
+        <translation>La valeur « %1 » de la colonne %2 n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The value %1 in column %2 is too large.</source>
+        <translation>La valeur %1 de la colonne %2 est trop grande.</translation>
+    </message>
+    <message>
+        <source>Column %1 holds no value.</source>
+        <translation>La colonne %1 ne contient aucune valeur.</translation>
+    </message>
+    <message>
+        <source>The value in column %1 is not a number.</source>
+        <translation>La valeur de la colonne %1 n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Le catalogue n’est pas ouvert.</translation>
+    </message>
 </context>
 </TS>

@@ -903,5 +903,173 @@ The catalogue is unchanged.</source>
         <source>it is too large</source>
         <translation>он слишком большой</translation>
     </message>
+    <message>
+        <source>The catalogue file %1 is read-only. Vantory shows it, but cannot save changes.</source>
+        <translation>Файл каталога %1 доступен только для чтения. Vantory показывает его, но не может сохранять изменения.</translation>
+    </message>
+    <message>
+        <source>The folder %1 that holds the catalogue is read-only. Vantory shows the catalogue, but cannot save changes.</source>
+        <translation>Папка %1 с каталогом доступна только для чтения. Vantory показывает каталог, но не может сохранять изменения.</translation>
+    </message>
+    <message>
+        <source>The shortcuts cannot be read: %1.</source>
+        <translation>Не удаётся прочитать ярлыки: %1.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be backed up to %1: %2.</source>
+        <translation>Не удалось сохранить копию каталога в %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so it was not backed up.</source>
+        <translation>Каталог повреждён, поэтому копия не сделана.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: %2.</source>
+        <translation>Не удаётся создать папку копий %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup folder %1 cannot be made: a file of that name is in the way.</source>
+        <translation>Не удаётся создать папку копий %1: мешает файл с таким же именем.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be opened: %2.</source>
+        <translation>Не удаётся открыть файл каталога %1: %2.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is in use by another running Vantory. Close the other Vantory and start this one again.</source>
+        <translation>Каталог %1 используется другим запущенным Vantory. Закройте другой Vantory и запустите этот снова.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be locked: %2.</source>
+        <translation>Не удаётся заблокировать каталог %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder of the catalogue is read-only, so the change was not saved.</source>
+        <translation>Папка каталога доступна только для чтения, изменение не сохранено.</translation>
+    </message>
+    <message>
+        <source>The catalogue file is read-only, so the change was not saved.</source>
+        <translation>Файл каталога доступен только для чтения, изменение не сохранено.</translation>
+    </message>
+    <message>
+        <source>The catalogue is busy in another program. Please try again.</source>
+        <translation>Каталог занят другой программой. Попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>The disk is full, so the change was not saved.</source>
+        <translation>Диск заполнен, изменение не сохранено.</translation>
+    </message>
+    <message>
+        <source>Catalogue error: %1</source>
+        <translation>Ошибка каталога: %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is not a database file.</source>
+        <translation>Файл %1 не является каталогом Vantory: это не файл базы данных.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: %2</source>
+        <translation>Файл %1 не является каталогом Vantory: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is busy in another program. Please try again.</source>
+        <translation>Каталог %1 занят другой программой. Попробуйте ещё раз.</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 cannot be read: %2</source>
+        <translation>Не удаётся прочитать файл каталога %1: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse.</source>
+        <translation>Каталог %1 повреждён. Он открыт только для чтения: ничего нельзя изменить, и повреждение не усугубится.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged. It is open read-only, so nothing can be changed and nothing makes the damage worse. The first problem found: %2</source>
+        <translation>Каталог %1 повреждён. Он открыт только для чтения: ничего нельзя изменить, и повреждение не усугубится. Первая найденная проблема: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue file %1 does not exist.</source>
+        <translation>Файл каталога %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Vantory catalogue: it is a folder.</source>
+        <translation>Файл %1 не является каталогом Vantory: это папка.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be opened: %2</source>
+        <translation>Каталог %1 повреждён и не открывается: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 is damaged and cannot be read: %2</source>
+        <translation>Каталог %1 повреждён и не читается: %2</translation>
+    </message>
+    <message>
+        <source>The catalogue is damaged, so the change was not saved.</source>
+        <translation>Каталог повреждён, изменение не сохранено.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept as %1: %2. Nothing was restored.</source>
+        <translation>Не удалось сохранить каталог как %1: %2. Ничего не восстановлено.</translation>
+    </message>
+    <message>
+        <source>The catalogue could not be kept in %1: too many copies of the same name are there. Nothing was restored.</source>
+        <translation>Не удалось сохранить каталог в %1: там слишком много копий с тем же именем. Ничего не восстановлено.</translation>
+    </message>
+    <message>
+        <source>The catalogue %1 cannot be read: %2.</source>
+        <translation>Не удаётся прочитать каталог %1: %2.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: it is damaged or not a Vantory catalogue (%2). The catalogue is unchanged.</source>
+        <translation>Копию %1 нельзя восстановить: она повреждена или не является каталогом Vantory (%2). Каталог не изменён.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is the catalogue itself.</source>
+        <translation>Копия %1 — это сам каталог.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be restored: %2. The catalogue is unchanged.</source>
+        <translation>Копию %1 нельзя восстановить: %2. Каталог не изменён.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3.</source>
+        <translation>Не удалось записать копию %1 в %2: %3.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written into %2: %3. The catalogue as it was is kept as %4.</source>
+        <translation>Не удалось записать копию %1 в %2: %3. Прежний каталог сохранён как %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3).</source>
+        <translation>Копия %1 записана в %2 не полностью (%3).</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was is back in place, and also kept as %4.</source>
+        <translation>Копия %1 записана в %2 не полностью (%3). Прежний каталог возвращён на место и также сохранён как %4.</translation>
+    </message>
+    <message>
+        <source>The backup %1 was not written into %2 whole (%3). The catalogue as it was could not be put back (%4): it is kept as %5.</source>
+        <translation>Копия %1 записана в %2 не полностью (%3). Прежний каталог не удалось вернуть на место (%4): он сохранён как %5.</translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; in column %2 is not a number.</source>
+        <translation>Значение «%1» в столбце %2 не является числом.</translation>
+    </message>
+    <message>
+        <source>The value %1 in column %2 is too large.</source>
+        <translation>Значение %1 в столбце %2 слишком велико.</translation>
+    </message>
+    <message>
+        <source>Column %1 holds no value.</source>
+        <translation>Столбец %1 не содержит значения.</translation>
+    </message>
+    <message>
+        <source>The value in column %1 is not a number.</source>
+        <translation>Значение в столбце %1 не является числом.</translation>
+    </message>
+    <message>
+        <source>The catalogue is not open.</source>
+        <translation>Каталог не открыт.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Form1.h"
 #include "common/CatalogueBackups.h"
+#include "common/ErrorText.h"
 #include "common/Messages.h"
 #include "store/Backup.h"
 #include "store/NameRepair.h"
@@ -59,10 +60,8 @@ void Form1::backUpCatalogue() {
         store::makeRollingBackup(*db, backupFolderOf(*db), std::chrono::system_clock::now(),
                                  kBackupsKept);
         return;
-    } catch (const store::StoreError& e) {
-        failure = QString::fromStdString(e.what());
     } catch (const std::exception& e) {
-        failure = QString::fromStdString(e.what());
+        failure = common::errorText(e);
     }
     common::tell(services_, globals_, this,
                  QCoreApplication::translate(
@@ -77,7 +76,7 @@ void Form1::tellDamagedCatalogue() {
         backupFolderOf(db), std::filesystem::path(db.path()).filename().string(),
         std::chrono::system_clock::now(), true);
     QString text =
-        QString::fromStdString(db.damageReport()) +
+        common::translated(db.damage()) +
         QCoreApplication::translate("Vantory", "\n\nVantory shows what can still be read.\n\n");
     if (newest.empty()) {
         text += QCoreApplication::translate("Vantory",
@@ -137,7 +136,7 @@ void Form1::restoreFromBackup(const std::filesystem::path& backup, std::string c
                     .arg(fromPath(result.keptAs));
         }
     } catch (const std::exception& e) {
-        told = QString::fromStdString(e.what());
+        told = common::errorText(e);
     }
     common::Trap trap(services_.messages, this, QStringLiteral("Form1.restoreFromBackup"));
     trap.step(100, [&] { globals_.connection().open(catalogue); });
@@ -163,7 +162,7 @@ void Form1::repairNamesAtOpen() {
         try {
             *plan = store::planNameRepairs(path, vfs, *names);
         } catch (const std::exception& e) {
-            failure = QString::fromStdString(e.what());
+            failure = common::errorText(e);
         }
         QMetaObject::invokeMethod(
             qApp,
@@ -231,10 +230,10 @@ void Form1::repairNames(const store::NameRepairPlan& plan, const QString& planFa
                              .arg(fromPath(backup.newest), lines.join(QLatin1Char('\n'))));
             return;
         } catch (const store::DamagedCatalogueError& e) {
-            common::tell(services_, globals_, this, QString::fromStdString(e.what()));
+            common::tell(services_, globals_, this, common::errorText(e));
             return;
         } catch (const std::exception& e) {
-            failure = QString::fromStdString(e.what());
+            failure = common::errorText(e);
         }
     }
     // A read that failed on a damaged file is the damage's to tell, in its own message.
@@ -243,7 +242,7 @@ void Form1::repairNames(const store::NameRepairPlan& plan, const QString& planFa
             db->settlePageCheck();
         }
     } catch (const std::exception& e) {
-        common::tell(services_, globals_, this, QString::fromStdString(e.what()));
+        common::tell(services_, globals_, this, common::errorText(e));
         return;
     }
     if (!db->isOpen() || db->isDamaged()) {

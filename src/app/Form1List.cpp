@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "app/ShortcutList.h"
 #include "common/ColourScheme.h"
+#include "common/ErrorText.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
 #include "common/QtColour.h"
@@ -58,14 +59,14 @@ void Form1::loadItems() {
     entries.reserve(rs.rowCount());
     // A kind or colour that is not a number is told once per fill, not once per value: its row
     // still shows, with the program picture or the default colour.
-    std::string badValue;
+    QString badValue;
     int badValues = 0;
     const auto number = [&](auto read) -> std::optional<decltype(read())> {
         try {
             return read();
         } catch (const store::StoreError& e) {
             if (badValues++ == 0) {
-                badValue = e.what();
+                badValue = common::errorText(e);
             }
             return std::nullopt;
         }
@@ -131,7 +132,7 @@ void Form1::loadItems() {
                           "Vantory", "%1 more values in this category are not numbers either.")
                           .arg(more);
             throw store::StoreError(
-                badValue + (others.isEmpty() ? std::string() : " " + others.toStdString()));
+                (others.isEmpty() ? badValue : badValue + u' ' + others).toStdString());
         });
     }
 }

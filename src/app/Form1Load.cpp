@@ -83,13 +83,19 @@ bool Form1::Form_Load() {
         }
         damaged = globals_.gConnection->isDamaged();
         if (globals_.gConnection->isReadOnly() && !damaged) {
-            throw store::StoreError("The catalogue file " + catalogue.toStdString() +
-                                    " is read-only. Vantory shows it, but cannot save changes.");
+            throw store::StoreError(
+                QCoreApplication::translate("Vantory", "The catalogue file %1 is read-only. "
+                                                       "Vantory shows it, but cannot save changes.")
+                    .arg(catalogue)
+                    .toStdString());
         }
         if (globals_.gConnection->isFolderReadOnly() && !damaged) {
-            throw store::StoreError("The folder " + data.toStdString() +
-                                    " that holds the catalogue is read-only. Vantory shows the "
-                                    "catalogue, but cannot save changes.");
+            throw store::StoreError(
+                QCoreApplication::translate(
+                    "Vantory", "The folder %1 that holds the catalogue is read-only. Vantory "
+                               "shows the catalogue, but cannot save changes.")
+                    .arg(data)
+                    .toStdString());
         }
     });
     if (heldByAnother) {

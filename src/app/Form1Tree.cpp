@@ -2,6 +2,7 @@
 #include "app/CategoryNode.h"
 #include "app/Form1.h"
 #include "common/ColourScheme.h"
+#include "common/ErrorText.h"
 #include "common/ErrorTrap.h"
 #include "common/FieldText.h"
 #include "common/ImageLists.h"
@@ -67,7 +68,7 @@ void Form1::loadGroups() {
                     colourFault =
                         QCoreApplication::translate(
                             "Vantory", "The category \"%1\" is shown in the default colour. %2")
-                            .arg(caption, QString::fromStdString(e.what()));
+                            .arg(caption, common::errorText(e));
                 }
             }
             std::optional<QColor> shown;

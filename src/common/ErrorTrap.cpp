@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ErrorTrap.h"
 
+#include "common/ErrorText.h"
+
 #include "platform/MessageBoxes.h"
 
 #include <QCoreApplication>
@@ -29,7 +31,7 @@ bool Trap::step(int label, Statement<void> statement) {
         statement();
         return true;
     } catch (const std::exception& e) {
-        report(QString::fromStdString(e.what()));
+        report(errorText(e));
     } catch (...) {
         report(QCoreApplication::translate("Vantory", "Unexpected error"));
     }

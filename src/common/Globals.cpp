@@ -7,7 +7,7 @@ namespace common {
 
 store::Connection& Globals::connection() {
     if (!gConnection) {
-        throw store::StoreError("The catalogue is not open.");
+        throw store::catalogueNotOpen();
     }
     return *gConnection;
 }

@@ -15,8 +15,8 @@ std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std
                                        vfs.empty() ? nullptr : vfs.c_str());
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, sqlite3_close);
     const auto fail = [&](int rc) {
-        return StoreError("The shortcuts cannot be read: " +
-                          std::string(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + ".");
+        return StoreError(Message{STORE_TEXT("Vantory", "The shortcuts cannot be read: %1."),
+                                  {raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)}});
     };
     if (opened != SQLITE_OK) {
         throw fail(opened);

@@ -197,15 +197,17 @@ void copyCatalogue(Connection& db, const fs::path& target) {
     }
     if (rc != SQLITE_OK) {
         discardPartial();
-        throw StoreError("The catalogue could not be backed up to " + target.string() + ": " +
-                         reason + ".");
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The catalogue could not be backed up to %1: %2."),
+                    {target.string(), reason}});
     }
     std::error_code error;
     fs::rename(partial, target, error);
     if (error) {
         discardPartial();
-        throw StoreError("The catalogue could not be backed up to " + target.string() + ": " +
-                         error.message() + ".");
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The catalogue could not be backed up to %1: %2."),
+                    {target.string(), error.message()}});
     }
     syncFolder(target.parent_path());
 }
@@ -215,16 +217,22 @@ void copyCatalogue(Connection& db, const fs::path& target) {
 BackupResult makeRollingBackup(Connection& db, const fs::path& folder, Clock::time_point now,
                                std::size_t keep) {
     if (!db.isOpen()) {
-        throw StoreError("The catalogue is not open.");
+        throw catalogueNotOpen();
     }
     if (db.isDamaged()) {
-        throw StoreError("The catalogue is damaged, so it was not backed up.");
+        throw StoreError(Message{
+            STORE_TEXT("Vantory", "The catalogue is damaged, so it was not backed up."), {}});
     }
     std::error_code error;
     fs::create_directories(folder, error);
-    if (error || !fs::is_directory(folder)) {
-        throw StoreError("The backup folder " + folder.string() + " cannot be made: " +
-                         (error ? error.message() : "a file of that name is in the way") + ".");
+    if (error) {
+        throw StoreError(Message{STORE_TEXT("Vantory", "The backup folder %1 cannot be made: %2."),
+                                 {folder.string(), error.message()}});
+    }
+    if (!fs::is_directory(folder)) {
+        throw StoreError(Message{STORE_TEXT("Vantory", "The backup folder %1 cannot be made: a "
+                                                       "file of that name is in the way."),
+                                 {folder.string()}});
     }
     const std::string catalogueFileName = fs::path(db.path()).filename().string();
     const std::vector<Found> before = findBackups(folder, catalogueFileName, now);

@@ -14,19 +14,21 @@ namespace store {
 int lockCatalogue(const std::string& path, bool create) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (create ? O_CREAT : 0), 0600);
     if (fd < 0) {
-        throw StoreError("The catalogue file " + path +
-                         " cannot be opened: " + std::strerror(errno) + ".");
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The catalogue file %1 cannot be opened: %2."),
+                    {path, std::strerror(errno)}});
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK) {
-            throw CatalogueInUse("The catalogue " + path +
-                                 " is in use by another running Vantory. Close the other Vantory "
-                                 "and start this one again.");
+            throw CatalogueInUse(Message{
+                STORE_TEXT("Vantory", "The catalogue %1 is in use by another running Vantory. "
+                                      "Close the other Vantory and start this one again."),
+                {path}});
         }
-        throw StoreError("The catalogue " + path + " cannot be locked: " + std::strerror(error) +
-                         ".");
+        throw StoreError(Message{STORE_TEXT("Vantory", "The catalogue %1 cannot be locked: %2."),
+                                 {path, std::strerror(error)}});
     }
     return fd;
 }

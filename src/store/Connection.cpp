@@ -55,17 +55,26 @@ StoreError statementError(sqlite3* db, int rc) {
             rc == SQLITE_READONLY_DIRECTORY ||
             (file != nullptr && *file != '\0' && ::access(file, W_OK) == 0 &&
              folderIsReadOnly(file))) {
-            return StoreError(
-                "The folder of the catalogue is read-only, so the change was not saved.");
+            return StoreError(Message{
+                STORE_TEXT(
+                    "Vantory",
+                    "The folder of the catalogue is read-only, so the change was not saved."),
+                {}});
         }
-        return StoreError("The catalogue file is read-only, so the change was not saved.");
+        return StoreError(Message{
+            STORE_TEXT("Vantory", "The catalogue file is read-only, so the change was not saved."),
+            {}});
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return StoreError("The catalogue is busy in another program. Please try again.");
+        return StoreError(Message{
+            STORE_TEXT("Vantory", "The catalogue is busy in another program. Please try again."),
+            {}});
     case SQLITE_FULL:
-        return StoreError("The disk is full, so the change was not saved.");
+        return StoreError(
+            Message{STORE_TEXT("Vantory", "The disk is full, so the change was not saved."), {}});
     default:
-        return StoreError(std::string("Catalogue error: ") + sqlite3_errmsg(db));
+        return StoreError(
+            Message{STORE_TEXT("Vantory", "Catalogue error: %1"), {sqlite3_errmsg(db)}});
     }
 }
 
@@ -210,27 +219,35 @@ bool checkWasCutShort(int code) {
 StoreError unreadableTables(const std::string& path, const TableCheck& check) {
     switch (check.code & 0xFF) {
     case SQLITE_NOTADB:
-        return StoreError("The file " + path +
-                          " is not a Vantory catalogue: it is not a database file.");
+        return StoreError(Message{
+            STORE_TEXT("Vantory", "The file %1 is not a Vantory catalogue: it is not a database "
+                                  "file."),
+            {path}});
     case SQLITE_ERROR:
-        return StoreError("The file " + path + " is not a Vantory catalogue: " + check.reason);
+        return StoreError(
+            Message{STORE_TEXT("Vantory", "The file %1 is not a Vantory catalogue: %2"),
+                    {path, check.reason}});
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return StoreError("The catalogue " + path +
-                          " is busy in another program. Please try again.");
+        return StoreError(Message{
+            STORE_TEXT("Vantory", "The catalogue %1 is busy in another program. Please try again."),
+            {path}});
     default:
-        return StoreError("The catalogue file " + path + " cannot be read: " + check.reason);
+        return StoreError(Message{STORE_TEXT("Vantory", "The catalogue file %1 cannot be read: %2"),
+                                  {path, check.reason}});
     }
 }
 
-std::string describeDamage(const std::string& path, const std::vector<std::string>& problems) {
-    std::string report = "The catalogue " + path +
-                         " is damaged. It is open read-only, so nothing can be changed and "
-                         "nothing makes the damage worse.";
-    if (!problems.empty()) {
-        report += " The first problem found: " + problems.front();
+Message describeDamage(const std::string& path, const std::vector<std::string>& problems) {
+    if (problems.empty()) {
+        return {STORE_TEXT("Vantory", "The catalogue %1 is damaged. It is open read-only, so "
+                                      "nothing can be changed and nothing makes the damage worse."),
+                {path}};
     }
-    return report;
+    return {STORE_TEXT("Vantory", "The catalogue %1 is damaged. It is open read-only, so nothing "
+                                  "can be changed and nothing makes the damage worse. The first "
+                                  "problem found: %2"),
+            {path, problems.front()}};
 }
 
 } // namespace
@@ -245,13 +262,17 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
-            throw StoreError("The catalogue file " + path + " does not exist.");
+            throw StoreError(
+                Message{STORE_TEXT("Vantory", "The catalogue file %1 does not exist."), {path}});
         }
-        throw StoreError("The catalogue file " + path +
-                         " cannot be opened: " + std::strerror(errno) + ".");
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The catalogue file %1 cannot be opened: %2."),
+                    {path, std::strerror(errno)}});
     }
     if (S_ISDIR(info.st_mode)) {
-        throw StoreError("The file " + path + " is not a Vantory catalogue: it is a folder.");
+        throw StoreError(Message{
+            STORE_TEXT("Vantory", "The file %1 is not a Vantory catalogue: it is a folder."),
+            {path}});
     }
 
     // The lock is taken before SQLite touches the file, so a second Vantory on the same
@@ -265,7 +286,9 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
             options.collationLocale.value_or(NameCollator::localeFromEnvironment()));
     } catch (const StoreError& e) {
         ::close(fd);
-        throw StoreError("The catalogue file " + path + " cannot be opened: " + e.what() + ".");
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The catalogue file %1 cannot be opened: %2."),
+                    {path, e.what()}});
     }
 
     sqlite3* db = nullptr;
@@ -280,7 +303,8 @@ void Connection::open(const std::string& path, const OpenOptions& options) {
     std::string reason;
     db = openHandle(path, SQLITE_OPEN_READWRITE, options.vfs, names, reason);
     if (db == nullptr) {
-        throw fail(StoreError("The catalogue file " + path + " cannot be opened: " + reason + "."));
+        throw fail(StoreError(Message{
+            STORE_TEXT("Vantory", "The catalogue file %1 cannot be opened: %2."), {path, reason}}));
     }
 
     // Check the tables and columns, then every page, before anything is written.
@@ -332,20 +356,23 @@ void Connection::reopenDamaged(const std::vector<std::string>& problems) {
     if (db_ == nullptr) {
         const std::string path = path_;
         close();
-        throw DamagedCatalogueError("The catalogue " + path +
-                                    " is damaged and cannot be opened: " + reason);
+        throw DamagedCatalogueError(
+            Message{STORE_TEXT("Vantory", "The catalogue %1 is damaged and cannot be opened: %2"),
+                    {path, reason}});
     }
     tryExec(db_, "PRAGMA writable_schema=ON");
     if (checkTables(db_).code != SQLITE_OK) {
         const std::string path = path_;
         close();
-        throw DamagedCatalogueError("The catalogue " + path +
-                                    " is damaged and cannot be read: " + problems[0]);
+        throw DamagedCatalogueError(
+            Message{STORE_TEXT("Vantory", "The catalogue %1 is damaged and cannot be read: %2"),
+                    {path, problems[0]}});
     }
     readOnly_ = true;
     damaged_ = true;
     writeAheadLog_ = false;
-    damageReport_ = describeDamage(path_, problems);
+    damage_ = describeDamage(path_, problems);
+    damageReport_ = damage_.english();
 }
 
 void Connection::startPageCheck(std::function<void()> whenDone) {
@@ -377,7 +404,7 @@ std::pair<const void*, std::int64_t> Connection::changeStamp() const {
 
 int Connection::compareNames(std::string_view a, std::string_view b) const {
     if (!names_) {
-        throw StoreError("The catalogue is not open.");
+        throw catalogueNotOpen();
     }
     return names_->compare(a, b);
 }
@@ -388,7 +415,7 @@ bool Connection::isFolderReadOnly() const {
 
 std::string Connection::nameKey(std::string_view name) const {
     if (!names_) {
-        throw StoreError("The catalogue is not open.");
+        throw catalogueNotOpen();
     }
     return names_->sortKey(name);
 }
@@ -414,17 +441,19 @@ void Connection::close() {
     damaged_ = false;
     writeAheadLog_ = false;
     damageReport_.clear();
+    damage_ = {};
     path_.clear();
     vfs_.clear();
 }
 
 void Connection::prepareToWrite() {
     if (db_ == nullptr) {
-        throw StoreError("The catalogue is not open.");
+        throw catalogueNotOpen();
     }
     settlePageCheck();
     if (damaged_) {
-        throw StoreError("The catalogue is damaged, so the change was not saved.");
+        throw StoreError(Message{
+            STORE_TEXT("Vantory", "The catalogue is damaged, so the change was not saved."), {}});
     }
     // The switch happens at the first change, not at open, so a session that only reads never
     // rewrites the file. Write-ahead logging with normal syncing makes each single-statement
@@ -451,7 +480,7 @@ StatementCache::InUse Connection::statement(const std::string& sql) {
 
 void Connection::execute(const std::string& sql, const std::vector<Value>& params) {
     if (db_ == nullptr) {
-        throw StoreError("The catalogue is not open.");
+        throw catalogueNotOpen();
     }
     std::optional<StatementCache::InUse> stmt;
     stmt.emplace(statement(sql));
@@ -483,7 +512,7 @@ void Connection::execute(const std::string& sql, const std::vector<Value>& param
 
 ResultSet Connection::query(const std::string& sql, const std::vector<Value>& params) {
     if (db_ == nullptr) {
-        throw StoreError("The catalogue is not open.");
+        throw catalogueNotOpen();
     }
     const StatementCache::InUse stmt = statement(sql);
     bind(db_, stmt.get(), params);

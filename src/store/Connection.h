@@ -5,6 +5,7 @@
 #include "store/PageCheck.h"
 #include "store/ResultSet.h"
 #include "store/StatementCache.h"
+#include "store/StoreError.h"
 #include "store/Value.h"
 
 #include <cstdint>
@@ -66,6 +67,8 @@ class Connection {
     bool isDamaged() const { return damaged_; }
     // For a damaged catalogue, what was found, worded for the user; "" otherwise.
     const std::string& damageReport() const { return damageReport_; }
+    // The same, for translating.
+    const Message& damage() const { return damage_; }
     void close();
 
     void execute(const std::string& sql, const std::vector<Value>& params = {});
@@ -108,6 +111,7 @@ class Connection {
     bool damaged_ = false;
     bool writeAheadLog_ = false;
     std::string damageReport_;
+    Message damage_;
     std::string path_;
     std::string vfs_;
 };

@@ -88,11 +88,16 @@ fs::path keepCopy(const fs::path& catalogue, const fs::path& folder, const std::
         if (logFd >= 0) {
             fs::remove(copyLog, ignored);
         }
-        throw StoreError("The catalogue could not be kept as " + copy.string() + ": " + why +
-                         ". Nothing was restored.");
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The catalogue could not be kept as %1: %2. Nothing was "
+                                          "restored."),
+                    {copy.string(), why}});
     }
-    throw StoreError("The catalogue could not be kept in " + folder.string() +
-                     ": too many copies of the same name are there. Nothing was restored.");
+    throw StoreError(
+        Message{STORE_TEXT("Vantory", "The catalogue could not be kept in %1: too many "
+                                      "copies of the same name are there. Nothing was "
+                                      "restored."),
+                {folder.string()}});
 }
 
 std::string putCopyBack(const fs::path& copy, const fs::path& catalogue) {

@@ -164,7 +164,7 @@ NameRepairPlan planFrom(sqlite3* db, const NameCollator& names) {
 
 NameRepairPlan planNameRepairs(Connection& db) {
     if (!db.isOpen()) {
-        throw StoreError("The catalogue is not open.");
+        throw catalogueNotOpen();
     }
     return planFrom(db.handle(), *db.nameCollator());
 }
@@ -176,8 +176,8 @@ NameRepairPlan planNameRepairs(const std::string& path, const std::string& vfs,
                                    vfs.empty() ? nullptr : vfs.c_str());
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> closer(db, sqlite3_close);
     if (rc != SQLITE_OK) {
-        throw StoreError("The catalogue " + path + " cannot be read: " +
-                         (db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + ".");
+        throw StoreError(Message{STORE_TEXT("Vantory", "The catalogue %1 cannot be read: %2."),
+                                 {path, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)}});
     }
     sqlite3_busy_timeout(db, 2000);
     return planFrom(db, names);

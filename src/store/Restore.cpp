@@ -135,19 +135,23 @@ RestoreResult restoreBackup(const std::string& catalogue, const fs::path& backup
         problem = e.what();
     }
     if (!problem.empty()) {
-        throw StoreError("The backup " + backup.string() +
-                         " cannot be restored: it is damaged or not a Vantory catalogue (" +
-                         problem + "). The catalogue is unchanged.");
+        throw StoreError(Message{
+            STORE_TEXT("Vantory", "The backup %1 cannot be restored: it is damaged or not a "
+                                  "Vantory catalogue (%2). The catalogue is unchanged."),
+            {backup.string(), problem}});
     }
     std::error_code error;
     if (fs::equivalent(backup, catalogue, error)) {
-        throw StoreError("The backup " + backup.string() + " is the catalogue itself.");
+        throw StoreError(Message{STORE_TEXT("Vantory", "The backup %1 is the catalogue itself."),
+                                 {backup.string()}});
     }
     Closer fresh;
     problem = makeFreshCatalogue(snapshot->folder() / "restored.mdb", *snapshot, fresh);
     if (!problem.empty()) {
-        throw StoreError("The backup " + backup.string() + " cannot be restored: " + problem +
-                         ". The catalogue is unchanged.");
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The backup %1 cannot be restored: %2. The catalogue is "
+                                          "unchanged."),
+                    {backup.string(), problem}});
     }
     const long long rows = rowCount(fresh.db);
 
@@ -172,26 +176,37 @@ RestoreResult restoreBackup(const std::string& catalogue, const fs::path& backup
         fs::remove(catalogue + "-shm", error);
         rc = writeInto(catalogue, fresh.db, reason);
     }
-    const std::string keptNote = result.keptAs.empty() ? std::string()
-                                                       : " The catalogue as it was is kept as " +
-                                                             result.keptAs.string() + ".";
+    if (rc != SQLITE_OK && result.keptAs.empty()) {
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The backup %1 could not be written into %2: %3."),
+                    {backup.string(), catalogue, reason}});
+    }
     if (rc != SQLITE_OK) {
-        throw StoreError("The backup " + backup.string() + " could not be written into " +
-                         catalogue + ": " + reason + "." + keptNote);
+        throw StoreError(
+            Message{STORE_TEXT("Vantory", "The backup %1 could not be written into %2: %3. The "
+                                          "catalogue as it was is kept as %4."),
+                    {backup.string(), catalogue, reason, result.keptAs.string()}});
     }
     problem = checkWritten(catalogue, rows);
     if (!problem.empty()) {
         // What lies on the disk is not the backup: the catalogue as it was goes back in place.
         const std::string putBack =
             result.keptAs.empty() ? std::string() : putCopyBack(result.keptAs, catalogue);
-        throw StoreError("The backup " + backup.string() + " was not written into " + catalogue +
-                         " whole (" + problem + "). " +
-                         (result.keptAs.empty() ? std::string()
-                          : putBack.empty()
-                              ? "The catalogue as it was is back in place, and also kept as " +
-                                    result.keptAs.string() + "."
-                              : "The catalogue as it was could not be put back (" + putBack +
-                                    "): it is kept as " + result.keptAs.string() + "."));
+        if (result.keptAs.empty()) {
+            throw StoreError(
+                Message{STORE_TEXT("Vantory", "The backup %1 was not written into %2 whole (%3)."),
+                        {backup.string(), catalogue, problem}});
+        }
+        if (putBack.empty()) {
+            throw StoreError(Message{
+                STORE_TEXT("Vantory", "The backup %1 was not written into %2 whole (%3). The "
+                                      "catalogue as it was is back in place, and also kept as %4."),
+                {backup.string(), catalogue, problem, result.keptAs.string()}});
+        }
+        throw StoreError(Message{
+            STORE_TEXT("Vantory", "The backup %1 was not written into %2 whole (%3). The catalogue "
+                                  "as it was could not be put back (%4): it is kept as %5."),
+            {backup.string(), catalogue, problem, putBack, result.keptAs.string()}});
     }
     return result;
 }

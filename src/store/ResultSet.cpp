@@ -95,11 +95,17 @@ std::string Field::text() const {
 
 namespace {
 
+StoreError notANumber(const std::string& value, const std::string& column) {
+    return StoreError(Message{
+        STORE_TEXT("Vantory", "The value \"%1\" in column %2 is not a number."), {value, column}});
+}
+
 // Rounds and range-checks the value of a column into [low, high].
 std::int64_t wholeNumber(const std::string& column, const Cell& cell, std::int64_t low,
                          std::int64_t high) {
     const auto tooLarge = [&](const std::string& shown) {
-        return StoreError("The value " + shown + " in column " + column + " is too large.");
+        return StoreError(Message{STORE_TEXT("Vantory", "The value %1 in column %2 is too large."),
+                                  {shown, column}});
     };
     const auto fromReal = [&](double d, const std::string& shown) {
         const double r = std::round(d);
@@ -110,7 +116,7 @@ std::int64_t wholeNumber(const std::string& column, const Cell& cell, std::int64
     };
 
     if (std::holds_alternative<std::monostate>(cell)) {
-        throw StoreError("Column " + column + " holds no value.");
+        throw StoreError(Message{STORE_TEXT("Vantory", "Column %1 holds no value."), {column}});
     }
     if (const auto* i = std::get_if<std::int64_t>(&cell)) {
         if (*i < low || *i > high) {
@@ -120,14 +126,15 @@ std::int64_t wholeNumber(const std::string& column, const Cell& cell, std::int64
     }
     if (const auto* d = std::get_if<double>(&cell)) {
         if (std::isnan(*d)) {
-            throw StoreError("The value in column " + column + " is not a number.");
+            throw StoreError(Message{
+                STORE_TEXT("Vantory", "The value in column %1 is not a number."), {column}});
         }
         return fromReal(*d, realText(*d));
     }
     const std::string& s = std::get<std::string>(cell);
     std::string_view t = trimmed(s);
     if (!looksLikeNumber(t)) {
-        throw StoreError("The value \"" + s + "\" in column " + column + " is not a number.");
+        throw notANumber(s, column);
     }
     const std::string shown(t);
     if (t.front() == '+') {
@@ -139,7 +146,7 @@ std::int64_t wholeNumber(const std::string& column, const Cell& cell, std::int64
         throw tooLarge(shown);
     }
     if (result.ec != std::errc() || result.ptr != t.data() + t.size()) {
-        throw StoreError("The value \"" + s + "\" in column " + column + " is not a number.");
+        throw notANumber(s, column);
     }
     return fromReal(d, shown);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sync/SyncKeeper.h"
 
+#include "common/ErrorText.h"
+
 #include "platform/PlatformError.h"
 #include "platform/SyncFiles.h"
 #include "store/Connection.h"
@@ -142,7 +144,7 @@ void SyncKeeper::mergeNow() {
     } catch (const std::exception& e) {
         tellOnce(QCoreApplication::translate("Vantory", "Vantory could not merge the catalogue "
                                                         "with %1.\n\n%2")
-                     .arg(QDir::toNativeSeparators(folder), QString::fromStdString(e.what())));
+                     .arg(QDir::toNativeSeparators(folder), common::errorText(e)));
     }
 }
 
