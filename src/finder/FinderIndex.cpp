@@ -62,28 +62,35 @@ bool contains(std::string_view text, std::string_view word) {
 
 } // namespace
 
-std::string_view FinderIndex::Sorted::key(std::uint32_t shortcut) const {
-    const std::uint32_t start = shortcut == 0 ? 0 : keyEnds[shortcut - 1];
-    return std::string_view(keys).substr(start, keyEnds[shortcut] - start);
-}
-
 FinderIndex::Sorted FinderIndex::sorted(std::vector<store::ShortcutSummary> shortcuts,
                                         const store::NameCollator& names) {
     Sorted part;
     part.shortcuts = std::move(shortcuts);
-    // The keys in one block: a key of its own for each name costs as much again in allocations.
+    // The keys and texts in one block each: a string of its own for each costs as much again.
     part.keys.reserve(part.shortcuts.size() * 24);
-    part.keyEnds.reserve(part.shortcuts.size());
+    part.texts.reserve(part.shortcuts.size() * 48);
+    part.order.reserve(part.shortcuts.size());
     for (const store::ShortcutSummary& shortcut : part.shortcuts) {
+        Sorted::Place place;
+        place.key = static_cast<std::uint32_t>(part.keys.size());
         names.appendSortKey(shortcut.caption, part.keys);
-        part.keyEnds.push_back(static_cast<std::uint32_t>(part.keys.size()));
+        place.keyLength = static_cast<std::uint32_t>(part.keys.size()) - place.key;
+        place.texts = static_cast<std::uint32_t>(part.texts.size());
+        appendFoldedForSearch(shortcut.caption, part.texts);
+        place.captionLength = static_cast<std::uint32_t>(part.texts.size()) - place.texts;
+        part.texts += kPart;
+        appendFoldedForSearch(shortcut.description, part.texts);
+        part.texts += kPart;
+        appendFoldedForSearch(fileName(shortcut.path), part.texts);
+        place.textsLength = static_cast<std::uint32_t>(part.texts.size()) - place.texts;
+        place.shortcut = static_cast<std::uint32_t>(part.order.size());
+        part.order.push_back(place);
     }
-    part.order.resize(part.shortcuts.size());
-    std::iota(part.order.begin(), part.order.end(), 0U);
-    std::sort(part.order.begin(), part.order.end(), [&part](std::uint32_t a, std::uint32_t b) {
-        const int order = part.key(a).compare(part.key(b));
-        return order != 0 ? order < 0 : a < b;
-    });
+    std::sort(part.order.begin(), part.order.end(),
+              [&part](const Sorted::Place& a, const Sorted::Place& b) {
+                  const int order = part.key(a).compare(part.key(b));
+                  return order != 0 ? order < 0 : a.shortcut < b.shortcut;
+              });
     return part;
 }
 
@@ -102,6 +109,13 @@ FinderIndex::FinderIndex(std::vector<Sorted> parts) {
         total += part.shortcuts.size();
     }
     shortcuts_.reserve(total);
+    std::size_t textsSize = 0;
+    for (const Sorted& part : parts) {
+        textsSize += part.texts.size() + part.shortcuts.size();
+    }
+    texts_.reserve(textsSize);
+    entries_.reserve(total);
+    std::unordered_map<std::string, std::uint32_t> categoryNumbers;
     std::vector<std::size_t> next(parts.size(), 0);
     for (;;) {
         std::size_t best = parts.size();
@@ -116,33 +130,26 @@ FinderIndex::FinderIndex(std::vector<Sorted> parts) {
             break;
         }
         Sorted& part = parts[best];
-        shortcuts_.push_back(std::move(part.shortcuts[part.order[next[best]++]]));
-    }
-    parts.clear();
-
-    std::unordered_map<std::string, std::uint32_t> categoryNumbers;
-    entries_.reserve(shortcuts_.size());
-    for (const store::ShortcutSummary& shortcut : shortcuts_) {
+        const Sorted::Place& place = part.order[next[best]++];
+        store::ShortcutSummary& shortcut = part.shortcuts[place.shortcut];
         Entry entry;
         entry.start = static_cast<std::uint32_t>(texts_.size());
-        appendFoldedForSearch(shortcut.caption, texts_);
-        entry.captionEnd = static_cast<std::uint32_t>(texts_.size());
+        entry.captionEnd = entry.start + place.captionLength;
+        entry.end = entry.start + place.textsLength;
+        texts_.append(part.texts, place.texts, place.textsLength);
         texts_ += kPart;
-        appendFoldedForSearch(shortcut.description, texts_);
-        texts_ += kPart;
-        appendFoldedForSearch(fileName(shortcut.path), texts_);
-        entry.end = static_cast<std::uint32_t>(texts_.size());
-        texts_ += kPart;
-        const auto [place, added] = categoryNumbers.try_emplace(
+        const auto [number, added] = categoryNumbers.try_emplace(
             shortcut.category, static_cast<std::uint32_t>(categories_.size()));
         if (added) {
             categories_.push_back(foldForSearch(shortcut.category));
             // Names as the launch counts know them.
-            categoryNumbers_.insert(QString::fromStdString(shortcut.category), place->second);
+            categoryNumbers_.insert(QString::fromStdString(shortcut.category), number->second);
         }
-        entry.category = place->second;
+        entry.category = number->second;
         entries_.push_back(entry);
+        shortcuts_.push_back(std::move(shortcut));
     }
+    parts.clear();
 
     // Each category's shortcuts, in caption order, for the launch counts to find theirs.
     categoryStarts_.assign(categories_.size() + 1, 0);

@@ -17,14 +17,25 @@ namespace finder {
 // searching runs on one thread at a time.
 class FinderIndex {
   public:
-    // Shortcuts read together, with what putting them in caption order takes: the share of the
-    // work one thread does when the catalogue is read in parts.
+    // Shortcuts read together, folded and put in caption order: the share of the work one
+    // thread does when the catalogue is read in parts.
     struct Sorted {
+        // A shortcut's sort key in `keys` and its folded texts in `texts`.
+        struct Place {
+            std::uint32_t key = 0;
+            std::uint32_t keyLength = 0;
+            std::uint32_t texts = 0;
+            std::uint32_t captionLength = 0;
+            std::uint32_t textsLength = 0;
+            std::uint32_t shortcut = 0;
+        };
         std::vector<store::ShortcutSummary> shortcuts; // as read
-        std::string keys;                              // their sort keys, one after the other
-        std::vector<std::uint32_t> keyEnds;            // where each shortcut's key ends
-        std::vector<std::uint32_t> order; // the shortcuts by key, those of equal keys as read
-        std::string_view key(std::uint32_t shortcut) const;
+        std::string keys;
+        std::string texts;
+        std::vector<Place> order; // by key, those of equal keys as read
+        std::string_view key(const Place& place) const {
+            return {&keys[place.key], place.keyLength};
+        }
     };
     static Sorted sorted(std::vector<store::ShortcutSummary> shortcuts,
                          const store::NameCollator& names);
