@@ -357,3 +357,68 @@ TEST_F(FinderTest, ARowWhoseTargetIsGoneShowsItIsMissingWithoutTheWindowWaiting)
 }
 
 } // namespace
+
+// The copy read in parts, each part ordered apart as the window does on two cores, is the copy
+// read at once: the same shortcuts in the same order, the same matches, the same ranks.
+TEST(FinderCopy, ReadInPartsIsTheCopyReadAtOnce) {
+    fakes::TempCatalogue file;
+    const auto db = file.open();
+    // Names equal to the collator ("alpha", "Alpha") keep the order they were read in.
+    for (const char* category : {"One", "Two", "Three"}) {
+        store::insertGroup(*db, group(category));
+        for (const char* caption : {"Zeta", "alpha", "Alpha", "Café", "cafe", "Écran", "Beta"}) {
+            store::insertItem(*db, item(category, caption, 3, "https://example.org/a"));
+        }
+    }
+    // Gaps in the row ids, and ids at both ends of their range.
+    db->execute("delete from tblItems where rowid % 4 = 1");
+    db->execute("insert into tblItems (rowid, groupcaption, itemcaption) values "
+                "(-9000000000000000000, 'Two', 'alpha'), (9000000000000000000, 'One', 'Alpha')");
+    const std::string path = file.path().toStdString();
+    const store::NameCollator names("");
+    const QHash<QString, int> counts = {{platform::LaunchCounts::key("Two", "Alpha"), 4}};
+    const auto shown = [&](finder::FinderIndex& index) {
+        index.setLaunchCounts(counts);
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < index.size(); ++i) {
+            lines.push_back(index.shortcut(i).category + "/" + index.shortcut(i).caption);
+        }
+        for (const char* text : {"alpha", "CAFE", "ecran", "a", "two e"}) {
+            const std::size_t total = index.find(QString::fromUtf8(text), 2).total;
+            lines.push_back(text + (": " + std::to_string(total)));
+            for (std::size_t place = 0; place < total; ++place) {
+                lines.push_back(std::to_string(index.ranked(place)));
+            }
+        }
+        return lines;
+    };
+    const std::vector<store::ShortcutSummary> all = store::readAllShortcuts(path, "");
+    ASSERT_EQ(all.size(), 17u);
+    finder::FinderIndex once(all, names);
+    const std::vector<std::string> expected = shown(once);
+    // The one launched leads its equals, and only that one: not the same name elsewhere.
+    once.find(QStringLiteral("alpha"), 2);
+    EXPECT_EQ(once.shortcut(once.ranked(0)).category, "Two");
+    EXPECT_EQ(once.shortcut(once.ranked(1)).category, "Two");
+    EXPECT_EQ(once.shortcut(once.ranked(1)).caption, "alpha");
+
+    for (int parts : {2, 3, 7}) {
+        std::vector<std::string> read;
+        std::vector<finder::FinderIndex::Sorted> sorted;
+        for (int part = 0; part < parts; ++part) {
+            std::vector<store::ShortcutSummary> piece =
+                store::readAllShortcuts(path, "", part, parts);
+            for (const store::ShortcutSummary& shortcut : piece) {
+                read.push_back(shortcut.category + "/" + shortcut.caption);
+            }
+            sorted.push_back(finder::FinderIndex::sorted(std::move(piece), names));
+        }
+        std::vector<std::string> readAtOnce;
+        for (const store::ShortcutSummary& shortcut : all) {
+            readAtOnce.push_back(shortcut.category + "/" + shortcut.caption);
+        }
+        EXPECT_EQ(read, readAtOnce) << parts;
+        finder::FinderIndex inParts(std::move(sorted));
+        EXPECT_EQ(shown(inParts), expected) << parts;
+    }
+}

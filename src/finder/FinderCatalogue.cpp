@@ -3,10 +3,36 @@
 
 #include "store/AllShortcuts.h"
 
+#include <algorithm>
 #include <exception>
+#include <future>
 #include <utility>
 
 namespace finder {
+
+namespace {
+
+// Reads and orders the catalogue in halves, one on a thread of its own, the other here: on two
+// cores the copy is ready in about half the time.
+std::unique_ptr<FinderIndex> readIndex(const std::string& path, const std::string& vfs,
+                                       const store::NameCollator& names) {
+    const int parts = std::clamp(QThread::idealThreadCount(), 1, 2);
+    const auto readPart = [&](int part) {
+        return FinderIndex::sorted(store::readAllShortcuts(path, vfs, part, parts), names);
+    };
+    std::vector<std::future<FinderIndex::Sorted>> others;
+    for (int part = 1; part < parts; ++part) {
+        others.push_back(std::async(std::launch::async, readPart, part));
+    }
+    std::vector<FinderIndex::Sorted> sorted;
+    sorted.push_back(readPart(0));
+    for (auto& other : others) {
+        sorted.push_back(other.get());
+    }
+    return std::make_unique<FinderIndex>(std::move(sorted));
+}
+
+} // namespace
 
 FinderCatalogue::FinderCatalogue(QObject* parent) : QObject(parent) {}
 
@@ -26,7 +52,7 @@ void FinderCatalogue::refresh(store::Connection& db) {
     building_ =
         QThread::create([this, path = db.path(), vfs = db.vfs(), names = db.nameCollator()] {
             try {
-                fresh_ = std::make_unique<FinderIndex>(store::readAllShortcuts(path, vfs), *names);
+                fresh_ = readIndex(path, vfs, *names);
             } catch (const std::exception& error) {
                 failure_ = QString::fromStdString(error.what());
             }

@@ -2,14 +2,13 @@
 #include "finder/FinderIndex.h"
 
 #include "finder/TextFolding.h"
-#include "platform/LaunchCounts.h"
 
 #include <QStringList>
 #include <algorithm>
-#include <map>
 #include <numeric>
 #include <string.h>
 #include <string_view>
+#include <unordered_map>
 
 namespace finder {
 
@@ -52,6 +51,10 @@ std::string simplified(const QString& text) {
     return foldForSearch(clean.simplified().toStdString());
 }
 
+bool isAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
 // glibc's memmem is much quicker than a search character by character.
 bool contains(std::string_view text, std::string_view word) {
     return ::memmem(text.data(), text.size(), word.data(), word.size()) != nullptr;
@@ -59,44 +62,105 @@ bool contains(std::string_view text, std::string_view word) {
 
 } // namespace
 
-FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
-                         const store::NameCollator& names) {
-    // In caption order once, so that an entry's place is its rank among equal matches.
-    std::vector<std::pair<std::string, std::size_t>> keys;
-    keys.reserve(shortcuts.size());
-    for (std::size_t i = 0; i < shortcuts.size(); ++i) {
-        keys.emplace_back(names.sortKey(shortcuts[i].caption), i);
+FinderIndex::Sorted FinderIndex::sorted(std::vector<store::ShortcutSummary> shortcuts,
+                                        const store::NameCollator& names) {
+    Sorted part;
+    part.shortcuts = std::move(shortcuts);
+    // The keys and texts in one block each: a string of its own for each costs as much again.
+    part.keys.reserve(part.shortcuts.size() * 24);
+    part.texts.reserve(part.shortcuts.size() * 48);
+    part.order.reserve(part.shortcuts.size());
+    for (const store::ShortcutSummary& shortcut : part.shortcuts) {
+        Sorted::Place place;
+        place.key = static_cast<std::uint32_t>(part.keys.size());
+        names.appendSortKey(shortcut.caption, part.keys);
+        place.keyLength = static_cast<std::uint32_t>(part.keys.size()) - place.key;
+        place.texts = static_cast<std::uint32_t>(part.texts.size());
+        appendFoldedForSearch(shortcut.caption, part.texts);
+        place.captionLength = static_cast<std::uint32_t>(part.texts.size()) - place.texts;
+        part.texts += kPart;
+        appendFoldedForSearch(shortcut.description, part.texts);
+        part.texts += kPart;
+        appendFoldedForSearch(fileName(shortcut.path), part.texts);
+        place.textsLength = static_cast<std::uint32_t>(part.texts.size()) - place.texts;
+        place.shortcut = static_cast<std::uint32_t>(part.order.size());
+        part.order.push_back(place);
     }
-    std::sort(keys.begin(), keys.end());
-    shortcuts_.reserve(shortcuts.size());
-    for (const auto& key : keys) {
-        shortcuts_.push_back(std::move(shortcuts[key.second]));
-    }
+    std::sort(part.order.begin(), part.order.end(),
+              [&part](const Sorted::Place& a, const Sorted::Place& b) {
+                  const int order = part.key(a).compare(part.key(b));
+                  return order != 0 ? order < 0 : a.shortcut < b.shortcut;
+              });
+    return part;
+}
 
-    std::map<std::string, std::uint32_t> categoryNumbers;
-    entries_.reserve(shortcuts_.size());
-    for (std::size_t i = 0; i < shortcuts_.size(); ++i) {
-        const store::ShortcutSummary& shortcut = shortcuts_[i];
+FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
+                         const store::NameCollator& names)
+    : FinderIndex([&] {
+          std::vector<Sorted> parts;
+          parts.push_back(sorted(std::move(shortcuts), names));
+          return parts;
+      }()) {}
+
+FinderIndex::FinderIndex(std::vector<Sorted> parts) {
+    // The parts merged by key; of equal keys the earlier part's first, as in one part.
+    std::size_t total = 0;
+    for (const Sorted& part : parts) {
+        total += part.shortcuts.size();
+    }
+    shortcuts_.reserve(total);
+    std::size_t textsSize = 0;
+    for (const Sorted& part : parts) {
+        textsSize += part.texts.size() + part.shortcuts.size();
+    }
+    texts_.reserve(textsSize);
+    entries_.reserve(total);
+    std::unordered_map<std::string, std::uint32_t> categoryNumbers;
+    std::vector<std::size_t> next(parts.size(), 0);
+    for (;;) {
+        std::size_t best = parts.size();
+        for (std::size_t p = 0; p < parts.size(); ++p) {
+            if (next[p] < parts[p].order.size() &&
+                (best == parts.size() || parts[p].key(parts[p].order[next[p]]) <
+                                             parts[best].key(parts[best].order[next[best]]))) {
+                best = p;
+            }
+        }
+        if (best == parts.size()) {
+            break;
+        }
+        Sorted& part = parts[best];
+        const Sorted::Place& place = part.order[next[best]++];
+        store::ShortcutSummary& shortcut = part.shortcuts[place.shortcut];
         Entry entry;
         entry.start = static_cast<std::uint32_t>(texts_.size());
-        texts_ += foldForSearch(shortcut.caption);
-        entry.captionEnd = static_cast<std::uint32_t>(texts_.size());
+        entry.captionEnd = entry.start + place.captionLength;
+        entry.end = entry.start + place.textsLength;
+        texts_.append(part.texts, place.texts, place.textsLength);
         texts_ += kPart;
-        texts_ += foldForSearch(shortcut.description);
-        texts_ += kPart;
-        texts_ += foldForSearch(fileName(shortcut.path));
-        entry.end = static_cast<std::uint32_t>(texts_.size());
-        texts_ += kPart;
-        const auto [place, added] = categoryNumbers.try_emplace(
+        const auto [number, added] = categoryNumbers.try_emplace(
             shortcut.category, static_cast<std::uint32_t>(categories_.size()));
         if (added) {
             categories_.push_back(foldForSearch(shortcut.category));
+            // Names as the launch counts know them.
+            categoryNumbers_.insert(QString::fromStdString(shortcut.category), number->second);
         }
-        entry.category = place->second;
-        entries_.push_back(std::move(entry));
-        byKey_.insert(platform::LaunchCounts::key(QString::fromStdString(shortcut.category),
-                                                  QString::fromStdString(shortcut.caption)),
-                      i);
+        entry.category = number->second;
+        entries_.push_back(entry);
+        shortcuts_.push_back(std::move(shortcut));
+    }
+    parts.clear();
+
+    // Each category's shortcuts, in caption order, for the launch counts to find theirs.
+    categoryStarts_.assign(categories_.size() + 1, 0);
+    for (const Entry& entry : entries_) {
+        ++categoryStarts_[entry.category + 1];
+    }
+    std::partial_sum(categoryStarts_.begin(), categoryStarts_.end(), categoryStarts_.begin());
+    byCategory_.resize(entries_.size());
+    std::vector<std::uint32_t> filled(categoryStarts_.begin(), categoryStarts_.end() - 1);
+    for (std::uint32_t i = 0; i < entries_.size(); ++i) {
+        byCategory_[filled[entries_[i].category]++] = i;
     }
 }
 
@@ -105,9 +169,23 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
         entry.launches = 0;
     }
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        const auto found = byKey_.constFind(it.key());
-        if (found != byKey_.cend()) {
-            entries_[found.value()].launches = it.value();
+        // platform::LaunchCounts::key() parts the category from the caption with U+001F.
+        const qsizetype cut = it.key().indexOf(QChar(0x1F));
+        const auto category = categoryNumbers_.constFind(it.key().left(cut));
+        if (cut < 0 || category == categoryNumbers_.cend()) {
+            continue;
+        }
+        const QString caption = it.key().mid(cut + 1);
+        const std::string bytes = caption.toStdString();
+        // Of two shortcuts of one name the later in caption order counts. A caption that is not
+        // plain ASCII is compared as text too: bytes that are not UTF-8 read as U+FFFD there.
+        for (std::uint32_t i = categoryStarts_[*category + 1]; i > categoryStarts_[*category];) {
+            const std::string& stored = shortcuts_[byCategory_[--i]].caption;
+            if (stored == bytes ||
+                (!isAscii(stored) && QString::fromStdString(stored) == caption)) {
+                entries_[byCategory_[i]].launches = it.value();
+                break;
+            }
         }
     }
     // The order may change with the counts; what matches does not.

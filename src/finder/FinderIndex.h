@@ -17,8 +17,33 @@ namespace finder {
 // searching runs on one thread at a time.
 class FinderIndex {
   public:
+    // Shortcuts read together, folded and put in caption order: the share of the work one
+    // thread does when the catalogue is read in parts.
+    struct Sorted {
+        // A shortcut's sort key in `keys` and its folded texts in `texts`.
+        struct Place {
+            std::uint32_t key = 0;
+            std::uint32_t keyLength = 0;
+            std::uint32_t texts = 0;
+            std::uint32_t captionLength = 0;
+            std::uint32_t textsLength = 0;
+            std::uint32_t shortcut = 0;
+        };
+        std::vector<store::ShortcutSummary> shortcuts; // as read
+        std::string keys;
+        std::string texts;
+        std::vector<Place> order; // by key, those of equal keys as read
+        std::string_view key(const Place& place) const {
+            return {&keys[place.key], place.keyLength};
+        }
+    };
+    static Sorted sorted(std::vector<store::ShortcutSummary> shortcuts,
+                         const store::NameCollator& names);
+
     // Folds every text and orders the shortcuts by caption, as `names` sorts them.
     FinderIndex(std::vector<store::ShortcutSummary> shortcuts, const store::NameCollator& names);
+    // The same for shortcuts read in parts, the parts in the catalogue's order.
+    explicit FinderIndex(std::vector<Sorted> parts);
 
     // How often each shortcut was launched, by platform::LaunchCounts::key().
     void setLaunchCounts(const QHash<QString, int>& counts);
@@ -79,7 +104,11 @@ class FinderIndex {
     std::string texts_;
     std::vector<Entry> entries_;
     std::vector<std::string> categories_;
-    QHash<QString, std::size_t> byKey_;
+    // The category of each name, and the shortcuts of each category in caption order: those of
+    // category c stand in byCategory_ from categoryStarts_[c] up to categoryStarts_[c + 1].
+    QHash<QString, std::uint32_t> categoryNumbers_;
+    std::vector<std::uint32_t> byCategory_;
+    std::vector<std::uint32_t> categoryStarts_;
     // The last search's folded text and all it found: a text that goes on from it can only find
     // fewer, so the next search looks among those alone.
     std::string lastText_;

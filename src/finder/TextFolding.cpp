@@ -51,27 +51,35 @@ std::u16string normalized(const UNormalizer2* form, const std::u16string& text) 
 } // namespace
 
 std::string foldForSearch(std::string_view utf8) {
+    std::string out;
+    appendFoldedForSearch(utf8, out);
+    return out;
+}
+
+void appendFoldedForSearch(std::string_view utf8, std::string& out) {
     // Most names are plain ASCII, whose folding is lower case alone.
     if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
-        std::string out(utf8);
-        for (char& c : out) {
-            if (c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c - 'A' + 'a');
+        const std::size_t start = out.size();
+        out.append(utf8);
+        for (auto c = out.begin() + static_cast<std::ptrdiff_t>(start); c != out.end(); ++c) {
+            if (*c >= 'A' && *c <= 'Z') {
+                *c = static_cast<char>(*c - 'A' + 'a');
             }
         }
-        return out;
+        return;
     }
     UErrorCode status = U_ZERO_ERROR;
     const UNormalizer2* decompose = unorm2_getNFDInstance(&status);
     const UNormalizer2* caseless = unorm2_getNFKCCasefoldInstance(&status);
     if (U_FAILURE(status)) {
-        return std::string(utf8);
+        out.append(utf8);
+        return;
     }
     // Accents come apart from their letters and are dropped; then width, case and compatibility
     // forms fold in one step.
     std::u16string bare = normalized(decompose, toUtf16(utf8));
     std::erase_if(bare, [](char16_t c) { return u_charType(c) == U_NON_SPACING_MARK; });
-    return toUtf8(normalized(caseless, bare));
+    out += toUtf8(normalized(caseless, bare));
 }
 
 bool startsWord(std::string_view folded, std::size_t position) {

@@ -11,6 +11,8 @@ namespace finder {
 // "strasse"), so that a plain substring search of the UTF-8 result finds what the collator
 // would call equal.
 std::string foldForSearch(std::string_view utf8);
+// The same folded text added to the end of `out`.
+void appendFoldedForSearch(std::string_view utf8, std::string& out);
 
 // True when the folded UTF-8 character before `position` does not continue a word: the start
 // of the text, or anything but a letter or digit.

@@ -9,10 +9,13 @@
 
 namespace store {
 
-std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs) {
+std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
+                                              int part, int parts) {
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY,
-                                       vfs.empty() ? nullptr : vfs.c_str());
+    // Used by one thread only: SQLite need not lock around each of its calls.
+    const int opened =
+        sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        vfs.empty() ? nullptr : vfs.c_str());
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> db(raw, sqlite3_close);
     const auto fail = [&](int rc) {
         return StoreError(Message{STORE_TEXT("Vantory", "The shortcuts cannot be read: %1."),
@@ -22,18 +25,41 @@ std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std
         throw fail(opened);
     }
     sqlite3_busy_timeout(raw, 2000);
-    sqlite3_stmt* rawStatement = nullptr;
-    const char* sql = "select [groupcaption], [itemcaption], [itemdescription], [itempath], "
-                      "[itemtype] from [tblItems]";
-    const int prepared = sqlite3_prepare_v2(raw, sql, -1, &rawStatement, nullptr);
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(rawStatement,
-                                                                          sqlite3_finalize);
-    if (prepared != SQLITE_OK) {
-        throw fail(prepared);
+    const auto prepare = [&](const char* sql) {
+        sqlite3_stmt* made = nullptr;
+        const int prepared = sqlite3_prepare_v2(db.get(), sql, -1, &made, nullptr);
+        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(made, sqlite3_finalize);
+        if (prepared != SQLITE_OK) {
+            throw fail(prepared);
+        }
+        return statement;
+    };
+    // The parts are runs of row ids, so that all of them together are the table in its order.
+    const auto ends = prepare("select min(rowid), max(rowid) from [tblItems]");
+    if (sqlite3_step(ends.get()) != SQLITE_ROW ||
+        sqlite3_column_type(ends.get(), 0) == SQLITE_NULL) {
+        return {}; // no shortcut at all
     }
+    const auto first = static_cast<std::uint64_t>(sqlite3_column_int64(ends.get(), 0));
+    const auto last = static_cast<std::uint64_t>(sqlite3_column_int64(ends.get(), 1));
+    // Counted without overflow: the row ids may span all 64 bits.
+    const std::uint64_t span = last - first;
+    const auto count = static_cast<std::uint64_t>(parts);
+    const auto start = [&](std::uint64_t p) {
+        return first + span / count * p + (span % count) * p / count + (p == 0 ? 0 : 1);
+    };
+    const std::uint64_t from = start(static_cast<std::uint64_t>(part));
+    const std::uint64_t to =
+        part + 1 == parts ? last : start(static_cast<std::uint64_t>(part) + 1) - 1;
+    const auto statement = prepare("select [groupcaption], [itemcaption], [itemdescription], "
+                                   "[itempath], [itemtype] from [tblItems] "
+                                   "where rowid between ?1 and ?2");
+    sqlite3_stmt* rawStatement = statement.get();
+    sqlite3_bind_int64(rawStatement, 1, static_cast<sqlite3_int64>(from));
+    sqlite3_bind_int64(rawStatement, 2, static_cast<sqlite3_int64>(to));
     const auto text = [&](int column) {
-        const auto* bytes =
-            reinterpret_cast<const char*>(sqlite3_column_text(rawStatement, column));
+        // As a blob: the text's bytes as stored, with no terminating copy made.
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(rawStatement, column));
         return bytes ? std::string(bytes, static_cast<std::size_t>(
                                               sqlite3_column_bytes(rawStatement, column)))
                      : std::string();

@@ -16,8 +16,11 @@ struct ShortcutSummary {
     std::int16_t kind = 0;
 };
 
-// Every shortcut of the catalogue file, in no particular order, read through a read-only
-// connection of its own so that it may run on any thread. Throws StoreError.
-std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs);
+// Every shortcut of the catalogue file, in the table's order, read through a read-only
+// connection of its own so that it may run on any thread. Throws StoreError. The table may be
+// read in `parts` pieces, one a call and each on a thread of its own: part 0, 1 and so on one
+// after the other hold every shortcut once, in the same order.
+std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
+                                              int part = 0, int parts = 1);
 
 } // namespace store

@@ -7,6 +7,8 @@
 #include <unicode/ucol.h>
 #include <unicode/ustring.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -98,24 +100,41 @@ int NameCollator::compare(std::string_view a, std::string_view b) const {
 }
 
 std::string NameCollator::sortKey(std::string_view utf8) const {
-    UErrorCode status = U_ZERO_ERROR;
-    std::u16string text(utf8.size(), u'\0'); // UTF-16 never needs more units than UTF-8 bytes
-    std::int32_t length = 0;
-    u_strFromUTF8WithSub(text.data(), static_cast<std::int32_t>(text.size()), &length, utf8.data(),
-                         static_cast<std::int32_t>(utf8.size()), 0xFFFD, nullptr, &status);
-    if (U_FAILURE(status)) {
-        return std::string(utf8);
+    std::string key;
+    appendSortKey(utf8, key);
+    return key;
+}
+
+void NameCollator::appendSortKey(std::string_view utf8, std::string& keys) const {
+    // Most names fit the buffer on the stack: UTF-16 never needs more units than UTF-8 bytes.
+    std::array<char16_t, 256> small{};
+    std::u16string large;
+    char16_t* text = small.data();
+    if (utf8.size() > small.size()) {
+        large.resize(utf8.size());
+        text = large.data();
     }
-    std::string key(static_cast<std::size_t>(length) * 4 + 16, '\0');
+    UErrorCode status = U_ZERO_ERROR;
+    std::int32_t length = 0;
+    u_strFromUTF8WithSub(text, static_cast<std::int32_t>(std::max(utf8.size(), small.size())),
+                         &length, utf8.data(), static_cast<std::int32_t>(utf8.size()), 0xFFFD,
+                         nullptr, &status);
+    if (U_FAILURE(status)) {
+        keys.append(utf8);
+        return;
+    }
+    const std::size_t start = keys.size();
+    std::size_t room = static_cast<std::size_t>(length) * 4 + 16;
     for (;;) {
-        const std::int32_t needed = ucol_getSortKey(collator_, text.data(), length,
-                                                    reinterpret_cast<std::uint8_t*>(key.data()),
-                                                    static_cast<std::int32_t>(key.size()));
-        if (needed <= static_cast<std::int32_t>(key.size())) {
-            key.resize(needed > 0 ? static_cast<std::size_t>(needed) - 1 : 0); // without its NUL
-            return key;
+        keys.resize(start + room);
+        const std::int32_t needed =
+            ucol_getSortKey(collator_, text, length, reinterpret_cast<std::uint8_t*>(&keys[start]),
+                            static_cast<std::int32_t>(room));
+        if (needed <= static_cast<std::int32_t>(room)) {
+            keys.resize(start + (needed > 0 ? static_cast<std::size_t>(needed) - 1 : 0)); // no NUL
+            return;
         }
-        key.resize(static_cast<std::size_t>(needed));
+        room = static_cast<std::size_t>(needed);
     }
 }
 

@@ -29,6 +29,8 @@ class NameCollator {
     // have the same key exactly when compare() calls them equal. For sorting many names once,
     // and for finding alike names among many without comparing each pair.
     std::string sortKey(std::string_view utf8) const;
+    // The same key added to the end of `keys`: many keys in one block of memory.
+    void appendSortKey(std::string_view utf8, std::string& keys) const;
 
     // The locale whose rules are in use, "root" when none matched.
     std::string actualLocale() const;
