@@ -2,6 +2,7 @@
 #include "finder/FinderIndex.h"
 
 #include "finder/TextFolding.h"
+#include "platform/LaunchCounts.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -49,10 +50,6 @@ std::string simplified(const QString& text) {
         clean.append(c.category() == QChar::Other_Control ? QChar(u' ') : c);
     }
     return foldForSearch(clean.simplified().toStdString());
-}
-
-bool isAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
 // glibc's memmem is much quicker than a search character by character.
@@ -169,13 +166,13 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
         entry.launches = 0;
     }
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        // platform::LaunchCounts::key() parts the category from the caption with U+001F.
-        const qsizetype cut = it.key().indexOf(QChar(0x1F));
-        const auto category = categoryNumbers_.constFind(it.key().left(cut));
-        if (cut < 0 || category == categoryNumbers_.cend()) {
+        const auto names = platform::LaunchCounts::names(it.key());
+        const auto category =
+            names ? categoryNumbers_.constFind(names->first) : categoryNumbers_.cend();
+        if (category == categoryNumbers_.cend()) {
             continue;
         }
-        const QString caption = it.key().mid(cut + 1);
+        const QString& caption = names->second;
         const std::string bytes = caption.toStdString();
         // Of two shortcuts of one name the later in caption order counts. A caption that is not
         // plain ASCII is compared as text too: bytes that are not UTF-8 read as U+FFFD there.

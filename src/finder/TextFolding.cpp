@@ -50,6 +50,10 @@ std::u16string normalized(const UNormalizer2* form, const std::u16string& text) 
 
 } // namespace
 
+bool isAscii(std::string_view utf8) {
+    return std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
 std::string foldForSearch(std::string_view utf8) {
     std::string out;
     appendFoldedForSearch(utf8, out);
@@ -57,8 +61,8 @@ std::string foldForSearch(std::string_view utf8) {
 }
 
 void appendFoldedForSearch(std::string_view utf8, std::string& out) {
-    // Most names are plain ASCII, whose folding is lower case alone.
-    if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; })) {
+    // Most names are plain ASCII.
+    if (isAscii(utf8)) {
         const std::size_t start = out.size();
         out.append(utf8);
         for (auto c = out.begin() + static_cast<std::ptrdiff_t>(start); c != out.end(); ++c) {

@@ -11,6 +11,8 @@ namespace finder {
 // "strasse"), so that a plain substring search of the UTF-8 result finds what the collator
 // would call equal.
 std::string foldForSearch(std::string_view utf8);
+// True when every byte is plain ASCII, whose folding is lower case alone.
+bool isAscii(std::string_view utf8);
 // The same folded text added to the end of `out`.
 void appendFoldedForSearch(std::string_view utf8, std::string& out);
 

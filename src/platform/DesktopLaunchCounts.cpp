@@ -74,10 +74,11 @@ void DesktopLaunchCounts::noteLaunch(const QString& category, const QString& cap
 
     QJsonArray entries;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        const qsizetype cut = it.key().indexOf(QChar(0x1F));
-        entries.append(QJsonObject{{kCategory, it.key().left(cut)},
-                                   {kCaption, it.key().mid(cut + 1)},
-                                   {kLaunches, it.value()}});
+        const auto names = LaunchCounts::names(it.key());
+        if (!names)
+            continue; // every key is made by key()
+        entries.append(QJsonObject{
+            {kCategory, names->first}, {kCaption, names->second}, {kLaunches, it.value()}});
     }
     const QString path = filePath();
     QString why;

@@ -3,6 +3,8 @@
 
 #include <QHash>
 #include <QString>
+#include <optional>
+#include <utility>
 
 namespace platform {
 
@@ -20,6 +22,13 @@ class LaunchCounts {
     // The key of a shortcut's count: names hold no control characters, so this one parts them.
     static QString key(const QString& category, const QString& caption) {
         return category + QChar(0x1F) + caption;
+    }
+    // The category and caption a key() was made of; none for a text that is no key.
+    static std::optional<std::pair<QString, QString>> names(const QString& key) {
+        const qsizetype cut = key.indexOf(QChar(0x1F));
+        if (cut < 0)
+            return std::nullopt;
+        return std::pair{key.left(cut), key.mid(cut + 1)};
     }
 };
 

@@ -372,7 +372,6 @@ void Connection::reopenDamaged(const std::vector<std::string>& problems) {
     damaged_ = true;
     writeAheadLog_ = false;
     damage_ = describeDamage(path_, problems);
-    damageReport_ = damage_.english();
 }
 
 void Connection::startPageCheck(std::function<void()> whenDone) {
@@ -440,7 +439,6 @@ void Connection::close() {
     readOnly_ = false;
     damaged_ = false;
     writeAheadLog_ = false;
-    damageReport_.clear();
     damage_ = {};
     path_.clear();
     vfs_.clear();

@@ -66,7 +66,7 @@ class Connection {
     bool isFolderReadOnly() const;
     bool isDamaged() const { return damaged_; }
     // For a damaged catalogue, what was found, worded for the user; "" otherwise.
-    const std::string& damageReport() const { return damageReport_; }
+    std::string damageReport() const { return damage_.english(); }
     // The same, for translating.
     const Message& damage() const { return damage_; }
     void close();
@@ -110,7 +110,6 @@ class Connection {
     bool readOnly_ = false;
     bool damaged_ = false;
     bool writeAheadLog_ = false;
-    std::string damageReport_;
     Message damage_;
     std::string path_;
     std::string vfs_;
