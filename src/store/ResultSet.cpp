@@ -191,11 +191,39 @@ Field ResultSet::field(const std::string& column) const {
 }
 
 void ResultSet::sortBy(const std::string& column,
-                       const std::function<int(std::string_view, std::string_view)>& compareTexts) {
+                       const std::function<int(std::string_view, std::string_view)>& compareTexts,
+                       const std::function<void(std::string_view, std::string&)>& appendKey) {
     const std::size_t index = columnIndex(column);
     static const Cell kNoValue{};
     const auto valueOf = [&](std::size_t row) -> const Cell& {
         return index < rows_[row].size() ? rows_[row][index] : kNoValue;
+    };
+    // Each text's key, as where it starts and ends in one block.
+    std::string keys;
+    std::vector<std::pair<std::size_t, std::size_t>> keySpans;
+    if (appendKey) {
+        keySpans.resize(rows_.size());
+        for (std::size_t r = 0; r < rows_.size(); ++r) {
+            if (const auto* text = std::get_if<std::string>(&valueOf(r))) {
+                const std::size_t start = keys.size();
+                appendKey(*text, keys);
+                keySpans[r] = {start, keys.size()};
+            }
+        }
+    }
+    const auto textsInOrder = [&](std::size_t a, std::size_t b, const std::string& x,
+                                  const std::string& y) {
+        if (appendKey) {
+            const std::string_view all(keys);
+            const auto [startA, endA] = keySpans[a];
+            const auto [startB, endB] = keySpans[b];
+            const int byKey =
+                all.substr(startA, endA - startA).compare(all.substr(startB, endB - startB));
+            if (byKey != 0) {
+                return byKey < 0;
+            }
+        }
+        return compareTexts(x, y) < 0;
     };
     // SQL's order of kinds of value: null, then numbers (whole or not, by value), then text.
     const auto kindOf = [](const Cell& cell) {
@@ -224,7 +252,7 @@ void ResultSet::sortBy(const std::string& column,
         if (kindX == 1) {
             return numberOf(x) < numberOf(y);
         }
-        return kindX == 2 && compareTexts(std::get<std::string>(x), std::get<std::string>(y)) < 0;
+        return kindX == 2 && textsInOrder(a, b, std::get<std::string>(x), std::get<std::string>(y));
     });
     std::vector<std::vector<Cell>> sorted;
     sorted.reserve(rows_.size());

@@ -43,9 +43,13 @@ class ResultSet {
     void close();
     // Puts the rows in the order of the named column's values as SQL's ORDER BY would with the
     // texts compared by `compareTexts` (<0, 0 or >0): nulls first, then numbers by value, then
-    // texts; rows with equal values keep their order. Moves back to the first row.
+    // texts; rows with equal values keep their order. Moves back to the first row. Where
+    // `appendKey` is given, it appends to its second argument a key whose bytes order texts as
+    // `compareTexts` does, ties aside: each text is then measured once, and only texts of equal
+    // keys are compared.
     void sortBy(const std::string& column,
-                const std::function<int(std::string_view, std::string_view)>& compareTexts);
+                const std::function<int(std::string_view, std::string_view)>& compareTexts,
+                const std::function<void(std::string_view, std::string&)>& appendKey = {});
     std::size_t rowCount() const { return rows_.size(); }
 
   private:

@@ -2,6 +2,7 @@
 #include "store/Statements.h"
 
 #include "store/Columns.h"
+#include "store/NameCollator.h"
 
 #include <sqlite3.h>
 
@@ -37,10 +38,17 @@ std::vector<Value> rowValues(const ItemRow& row) {
 
 // The rows in the order "order by" the column would give, sorted here rather than by SQLite:
 // the collator compares the names directly, without SQLite's sort reading each record anew for
-// every comparison, which at tens of thousands of rows costs more than the comparisons.
+// every comparison, which at tens of thousands of rows costs more than the comparisons. Each
+// name's sort key is made once and the keys compared, the collator only where keys tie.
 ResultSet sortedByName(Connection& db, ResultSet rows, const char* column) {
-    rows.sortBy(column,
-                [&db](std::string_view a, std::string_view b) { return db.compareNames(a, b); });
+    const std::shared_ptr<const NameCollator> names = db.nameCollator();
+    rows.sortBy(
+        column, [&db](std::string_view a, std::string_view b) { return db.compareNames(a, b); },
+        [&names](std::string_view name, std::string& keys) {
+            if (names) {
+                names->appendSortKey(name, keys);
+            }
+        });
     return rows;
 }
 
