@@ -64,19 +64,50 @@ struct TimedFileSystem::Shared {
         }
     }
 
-    // Runs `answer` on a thread of its own and waits at most `limit` for it to finish. The
-    // thread keeps what it needs, so one held by the file system for good holds nothing else.
+    // Starting a thread for each question costs more than most answers, so the thread that
+    // answered last waits for the next question. A thread still held by a question that was
+    // given up is not waiting, and the next question gets a thread of its own.
+    std::function<void()> next; // the question handed to the waiting thread
+    std::condition_variable handedOver;
+    bool waiting = false; // whether a thread waits for a question
+    bool closing = false;
+
+    // Answers `question`, then waits for the next one, unless another thread already does.
+    static void answerQuestions(const std::shared_ptr<Shared>& self,
+                                std::function<void()> question) {
+        std::unique_lock lock(self->mutex);
+        while (question) {
+            lock.unlock();
+            question();
+            lock.lock();
+            if (self->waiting || self->closing) {
+                return;
+            }
+            self->waiting = true;
+            self->handedOver.wait(lock, [&] { return self->next || self->closing; });
+            question = std::exchange(self->next, nullptr);
+        }
+    }
+
+    // Runs `answer` beside the window's thread and waits at most `limit` for it to finish.
+    // The thread keeps what it needs, so one held by the file system for good holds nothing
+    // else.
     static void ask(const std::shared_ptr<Shared>& self, const std::shared_ptr<Call>& call,
                     std::function<void()> answer, std::chrono::milliseconds limit,
                     std::unique_lock<std::mutex>& lock) {
-        lock.unlock();
-        std::thread([self, call, answer = std::move(answer)] {
+        std::function<void()> question = [self, call, answer = std::move(answer)] {
             answer();
             const std::lock_guard done(self->mutex);
             call->finished = true;
             call->done.notify_all();
-        }).detach();
-        lock.lock();
+        };
+        if (self->waiting) {
+            self->waiting = false;
+            self->next = std::move(question);
+            self->handedOver.notify_one();
+        } else {
+            std::thread(answerQuestions, self, std::move(question)).detach();
+        }
         if (!call->done.wait_for(lock, limit, [&] { return call->finished; })) {
             call->givenUp = true;
         }
@@ -89,7 +120,11 @@ TimedFileSystem::TimedFileSystem(std::shared_ptr<FileSystem> inner,
     shared_->inner = std::move(inner);
 }
 
-TimedFileSystem::~TimedFileSystem() = default;
+TimedFileSystem::~TimedFileSystem() {
+    const std::lock_guard lock(shared_->mutex);
+    shared_->closing = true;
+    shared_->handedOver.notify_all();
+}
 
 FileFacts TimedFileSystem::inspect(const QString& path) {
     auto call = std::make_shared<Call>();
