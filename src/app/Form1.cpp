@@ -57,6 +57,9 @@ Form1::~Form1() {
 }
 
 void Form1::buildControls() {
+    // The window's bold Arial, stand-in and all, is set before the form builds its controls, so
+    // that they measure their captions once, in the font they keep.
+    setFont(common::arialBold(9));
     Ui::Form1 form;
     form.setupUi(this);
     common::mirrorForLayoutDirection(this);

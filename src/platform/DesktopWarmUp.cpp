@@ -36,7 +36,6 @@ void loadImagePlugins() {
 DesktopWarmUp::DesktopWarmUp(std::function<void()> alsoReady)
     : thread_([alsoReady = std::move(alsoReady)] {
           readFontConfiguration();
-          loadImagePlugins();
           if (alsoReady) {
               alsoReady();
           }
@@ -49,11 +48,15 @@ DesktopWarmUp::~DesktopWarmUp() {
 }
 
 void DesktopWarmUp::finish() {
+    if (!thread_.joinable()) {
+        return;
+    }
     // Asking whether accessibility is active makes Qt set up its bridge, bus connection and all.
     QAccessible::isActive();
-    if (thread_.joinable()) {
-        thread_.join();
-    }
+    // The fonts take the thread longer than the bridge takes this one: the plugins load here
+    // in the meantime.
+    loadImagePlugins();
+    thread_.join();
 }
 
 } // namespace platform

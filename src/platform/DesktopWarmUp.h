@@ -10,11 +10,11 @@ namespace platform {
 // accessibility bridge to the session bus the first time a widget changes; where no session bus
 // runs yet, that connection starts one and waits for it. Qt also reads the font configuration
 // (dozens of XML files) the first time a widget measures its text, and loads every image format
-// plugin the first time it reads a picture. Here the fonts and plugins are readied on a thread
-// of their own while the program's own thread connects, so that the window's first widgets find
-// all of it done instead of waiting for each in turn. Work of the program's own that its window
-// will need may follow on the same thread; none of it competes with the start of the
-// application, when the program's own thread is busiest.
+// plugin the first time it reads a picture. Here the fonts are read on a thread of their own
+// while the program's own thread connects and loads the plugins, so that the window's first
+// widgets find all of it done instead of waiting for each in turn. Work of the program's own
+// that its window will need may follow the fonts on that thread; none of it competes with the
+// start of the application, when the program's own thread is busiest.
 class DesktopWarmUp {
   public:
     // Starts the thread, which runs `alsoReady` last. Made once the application object exists.
@@ -23,7 +23,7 @@ class DesktopWarmUp {
     DesktopWarmUp(const DesktopWarmUp&) = delete;
     DesktopWarmUp& operator=(const DesktopWarmUp&) = delete;
 
-    // Connects the accessibility bridge, then waits for the thread.
+    // Connects the accessibility bridge and loads the image plugins, then waits for the thread.
     void finish();
 
   private:
