@@ -21,6 +21,8 @@
 #include "common/ImageLists.h"
 #include "finder/Finder.h"
 #include "finder/FinderCatalogue.h"
+#include "finder/FinderIndex.h"
+#include "finder/FinderResults.h"
 #include "platform/GioLibrary.h"
 #include "store/Codes.h"
 #include "store/Connection.h"
@@ -422,15 +424,28 @@ void measureFinder(const QString& dataHome, int runs) {
         return millisecondsSince(start);
     };
     // Start-up reads the finder's copy beside the window once it is idle; the first key comes
-    // while that runs, and its results follow once the copy is folded.
+    // while that runs, and its results follow once the copy is read and folded: the window's
+    // events run until the finder's list has them, then it is painted.
     const auto idle = Clock::now();
     form.prepareFinderCatalogue();
     const auto firstStart = Clock::now();
     const double first = open();
-    form.finderCatalogue()->waitUntilBuilt();
+    while (form.finder()->found()->rowCount() == 0) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     form.finder()->repaint();
     const double firstResults = millisecondsSince(firstStart);
+    std::vector<std::size_t> shownFirst;
+    for (int row = 0;
+         row < std::min(finder::Finder::kVisibleRows, form.finder()->found()->rowCount()); ++row) {
+        shownFirst.push_back(form.finder()->found()->shortcutAt(row).value_or(SIZE_MAX));
+    }
+    form.finderCatalogue()->waitUntilBuilt();
     const double copyRead = millisecondsSince(idle);
+    // The first results are those the ordered copy shows.
+    const bool sameResults =
+        form.finderCatalogue()->index()->find(QStringLiteral("s"), shownFirst.size()).best ==
+        shownFirst;
     form.finder()->close();
 
     const std::string typed = "shortcut 42";
@@ -457,8 +472,11 @@ void measureFinder(const QString& dataHome, int runs) {
     report({"finder, first open: key to field shown", first, median(likeOfOpening), "ms",
             first <= 16, "<= 16 ms (field only)"});
     report({"finder, first open: key to its results shown", firstResults, median(likeOfOpening),
-            "ms", firstResults <= 100, "<= 100 ms"});
-    std::printf("  (the copy read beside the window in %.1f ms)\n", copyRead);
+            "ms", firstResults <= 100 && sameResults, "<= 100 ms"});
+    if (!sameResults) {
+        std::printf("  (the first results differ from the ordered copy's)\n");
+    }
+    std::printf("  (the copy read and ordered beside the window in %.1f ms)\n", copyRead);
     const double o = median(opening);
     const double ol = median(likeOfOpening);
     report({"finder opening: key to field and results shown", o, ol, "ms", o <= 16 && o <= ol,

@@ -358,67 +358,83 @@ TEST_F(FinderTest, ARowWhoseTargetIsGoneShowsItIsMissingWithoutTheWindowWaiting)
 
 } // namespace
 
-// The copy read in parts, each part ordered apart as the window does on two cores, is the copy
-// read at once: the same shortcuts in the same order, the same matches, the same ranks.
-TEST(FinderCopy, ReadInPartsIsTheCopyReadAtOnce) {
+// The copy read in parts and searched before it is ordered by caption, as the window does on
+// two cores, answers as the copy read at once and ordered: the same shortcuts, matches and ranks.
+TEST(FinderCopy, ReadInPartsAndSearchedBeforeItIsOrderedIsTheCopyReadAtOnce) {
     fakes::TempCatalogue file;
     const auto db = file.open();
-    // Names equal to the collator ("alpha", "Alpha") keep the order they were read in.
+    // Names equal to the collator ("alpha", "Alpha", and "Caf\xff", "Caf\xfe", whose bytes that
+    // are not UTF-8 both read as U+FFFD) keep the order they were read in.
     for (const char* category : {"One", "Two", "Three"}) {
         store::insertGroup(*db, group(category));
-        for (const char* caption : {"Zeta", "alpha", "Alpha", "Café", "cafe", "Écran", "Beta"}) {
+        for (const char* caption :
+             {"Zeta", "alpha", "Alpha", "Café", "cafe", "Écran", "Beta", "Caf\xff", "\xfe\xff"}) {
             store::insertItem(*db, item(category, caption, 3, "https://example.org/a"));
         }
     }
     // Gaps in the row ids, and ids at both ends of their range.
     db->execute("delete from tblItems where rowid % 4 = 1");
-    db->execute("insert into tblItems (rowid, groupcaption, itemcaption) values "
-                "(-9000000000000000000, 'Two', 'alpha'), (9000000000000000000, 'One', 'Alpha')");
+    db->execute("insert into tblItems (rowid, groupcaption, itemcaption, itempath) values "
+                "(-9000000000000000000, 'Two', 'alpha', 'a'), (9000000000000000000, 'One', "
+                "'Alpha', 'a'), (8000000000000000000, 'One', cast(x'436166fe' as text), 'a')");
     const std::string path = file.path().toStdString();
-    const store::NameCollator names("");
-    const QHash<QString, int> counts = {{platform::LaunchCounts::key("Two", "Alpha"), 4}};
+    const auto names = std::make_shared<const store::NameCollator>("");
+    // Launched ones lead their equals; "Two/Café" and "Three/cafe" tie.
+    const auto key = &platform::LaunchCounts::key;
+    const QHash<QString, int> counts = {{key("Two", "Alpha"), 4},
+                                        {key("Two", "Café"), 4},
+                                        {key("Three", "cafe"), 4},
+                                        {key("One", "Caf\xff"), 1}};
     const auto shown = [&](finder::FinderIndex& index) {
         index.setLaunchCounts(counts);
         std::vector<std::string> lines;
         for (std::size_t i = 0; i < index.size(); ++i) {
             lines.push_back(index.shortcut(i).category + "/" + index.shortcut(i).caption);
         }
-        for (const char* text : {"alpha", "CAFE", "ecran", "a", "two e"}) {
-            const std::size_t total = index.find(QString::fromUtf8(text), 2).total;
-            lines.push_back(text + (": " + std::to_string(total)));
-            for (std::size_t place = 0; place < total; ++place) {
+        // Each text, from matching nothing to matching all.
+        for (const char* text : {"alpha", "CAFE", "ecran", "a", "two e", "caf", "zzz", "e"}) {
+            const finder::FinderIndex::Found found = index.find(QString::fromUtf8(text), 3);
+            lines.push_back(text + (": " + std::to_string(found.total)));
+            for (std::size_t place = 0; place < found.total; ++place) {
                 lines.push_back(std::to_string(index.ranked(place)));
+            }
+            for (std::size_t number : found.best) {
+                lines.push_back("best " + std::to_string(number));
             }
         }
         return lines;
     };
     const std::vector<store::ShortcutSummary> all = store::readAllShortcuts(path, "");
-    ASSERT_EQ(all.size(), 17u);
-    finder::FinderIndex once(all, names);
+    ASSERT_EQ(all.size(), 23u);
+    finder::FinderIndex once(all, *names);
     const std::vector<std::string> expected = shown(once);
     // The one launched leads its equals, and only that one: not the same name elsewhere.
     once.find(QStringLiteral("alpha"), 2);
     EXPECT_EQ(once.shortcut(once.ranked(0)).category, "Two");
     EXPECT_EQ(once.shortcut(once.ranked(1)).category, "Two");
     EXPECT_EQ(once.shortcut(once.ranked(1)).caption, "alpha");
+    EXPECT_EQ(once.find(QStringLiteral("a"), 1).total, all.size());
+    std::vector<std::size_t> allRanked;
+    for (std::size_t place = 0; place < all.size(); ++place) {
+        allRanked.push_back(once.ranked(place));
+    }
 
-    for (int parts : {2, 3, 7}) {
-        std::vector<std::string> read;
-        std::vector<finder::FinderIndex::Sorted> sorted;
+    for (int parts : {1, 2, 3, 7}) {
+        std::vector<finder::FinderIndex::Part> folded;
         for (int part = 0; part < parts; ++part) {
-            std::vector<store::ShortcutSummary> piece =
-                store::readAllShortcuts(path, "", part, parts);
-            for (const store::ShortcutSummary& shortcut : piece) {
-                read.push_back(shortcut.category + "/" + shortcut.caption);
-            }
-            sorted.push_back(finder::FinderIndex::sorted(std::move(piece), names));
+            folded.push_back(
+                finder::FinderIndex::folded(store::readAllShortcuts(path, "", part, parts)));
         }
-        std::vector<std::string> readAtOnce;
-        for (const store::ShortcutSummary& shortcut : all) {
-            readAtOnce.push_back(shortcut.category + "/" + shortcut.caption);
+        finder::FinderIndex inParts(std::move(folded), names);
+        EXPECT_EQ(shown(inParts), expected) << parts << " parts, searched before ordered";
+        // Ordered between a search and the rows asked for later.
+        std::vector<std::size_t> ranked = inParts.find(QStringLiteral("a"), 3).best;
+        inParts.setCaptionOrder(inParts.captionOrder());
+        ASSERT_TRUE(inParts.ordered());
+        for (std::size_t place = ranked.size(); place < all.size(); ++place) {
+            ranked.push_back(inParts.ranked(place));
         }
-        EXPECT_EQ(read, readAtOnce) << parts;
-        finder::FinderIndex inParts(std::move(sorted));
-        EXPECT_EQ(shown(inParts), expected) << parts;
+        EXPECT_EQ(ranked, allRanked) << parts;
+        EXPECT_EQ(shown(inParts), expected) << parts << " parts, ordered";
     }
 }

@@ -3,10 +3,13 @@
 
 #include "finder/TextFolding.h"
 #include "platform/LaunchCounts.h"
+#include "store/Utf8Pieces.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <iterator>
 #include <numeric>
+#include <optional>
 #include <string.h>
 #include <string_view>
 #include <unordered_map>
@@ -57,98 +60,135 @@ bool contains(std::string_view text, std::string_view word) {
     return ::memmem(text.data(), text.size(), word.data(), word.size()) != nullptr;
 }
 
+bool wellFormed(std::string_view utf8) {
+    if (isAscii(utf8)) {
+        return true;
+    }
+    bool whole = true;
+    store::forEachUtf8Piece(
+        utf8, [&whole](std::string_view, bool wellFormed) { whole = whole && wellFormed; });
+    return whole;
+}
+
+// Each shortcut's place when ordered by caption, those of equal captions as read.
+std::vector<std::uint32_t> placesByCaption(const std::vector<store::ShortcutSummary>& shortcuts,
+                                           const store::NameCollator& names) {
+    // The keys in one block: a string of its own for each costs as much again.
+    std::string keys;
+    keys.reserve(shortcuts.size() * 24);
+    std::vector<std::uint32_t> starts;
+    starts.reserve(shortcuts.size() + 1);
+    for (const store::ShortcutSummary& shortcut : shortcuts) {
+        starts.push_back(static_cast<std::uint32_t>(keys.size()));
+        names.appendSortKey(shortcut.caption, keys);
+    }
+    starts.push_back(static_cast<std::uint32_t>(keys.size()));
+    const auto key = [&](std::uint32_t i) {
+        return std::string_view(keys).substr(starts[i], starts[i + 1] - starts[i]);
+    };
+    std::vector<std::uint32_t> order(shortcuts.size());
+    std::iota(order.begin(), order.end(), 0U);
+    std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const int compared = key(a).compare(key(b));
+        return compared != 0 ? compared < 0 : a < b;
+    });
+    std::vector<std::uint32_t> places(shortcuts.size());
+    for (std::uint32_t place = 0; place < order.size(); ++place) {
+        places[order[place]] = place;
+    }
+    return places;
+}
+
 } // namespace
 
-FinderIndex::Sorted FinderIndex::sorted(std::vector<store::ShortcutSummary> shortcuts,
-                                        const store::NameCollator& names) {
-    Sorted part;
+FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortcuts) {
+    Part part;
     part.shortcuts = std::move(shortcuts);
-    // The keys and texts in one block each: a string of its own for each costs as much again.
-    part.keys.reserve(part.shortcuts.size() * 24);
+    // The texts in one block: a string of its own for each costs as much again.
     part.texts.reserve(part.shortcuts.size() * 48);
-    part.order.reserve(part.shortcuts.size());
+    part.entries.reserve(part.shortcuts.size());
+    std::unordered_map<std::string_view, std::uint32_t> categoryNumbers;
+    const std::string* lastCategory = nullptr;
+    std::uint32_t lastNumber = 0;
     for (const store::ShortcutSummary& shortcut : part.shortcuts) {
-        Sorted::Place place;
-        place.key = static_cast<std::uint32_t>(part.keys.size());
-        names.appendSortKey(shortcut.caption, part.keys);
-        place.keyLength = static_cast<std::uint32_t>(part.keys.size()) - place.key;
-        place.texts = static_cast<std::uint32_t>(part.texts.size());
+        Entry entry;
+        entry.start = static_cast<std::uint32_t>(part.texts.size());
         appendFoldedForSearch(shortcut.caption, part.texts);
-        place.captionLength = static_cast<std::uint32_t>(part.texts.size()) - place.texts;
+        entry.captionEnd = static_cast<std::uint32_t>(part.texts.size());
         part.texts += kPart;
         appendFoldedForSearch(shortcut.description, part.texts);
         part.texts += kPart;
         appendFoldedForSearch(fileName(shortcut.path), part.texts);
-        place.textsLength = static_cast<std::uint32_t>(part.texts.size()) - place.texts;
-        place.shortcut = static_cast<std::uint32_t>(part.order.size());
-        part.order.push_back(place);
+        entry.end = static_cast<std::uint32_t>(part.texts.size());
+        part.texts += kPart;
+        entry.plainCaption = wellFormed(shortcut.caption);
+        // Shortcuts of one category mostly come one after the other.
+        if (lastCategory == nullptr || *lastCategory != shortcut.category) {
+            const auto [number, added] = categoryNumbers.try_emplace(
+                shortcut.category, static_cast<std::uint32_t>(part.categories.size()));
+            if (added) {
+                part.categories.push_back(shortcut.category);
+            }
+            lastCategory = &shortcut.category;
+            lastNumber = number->second;
+        }
+        entry.category = lastNumber;
+        part.entries.push_back(entry);
     }
-    std::sort(part.order.begin(), part.order.end(),
-              [&part](const Sorted::Place& a, const Sorted::Place& b) {
-                  const int order = part.key(a).compare(part.key(b));
-                  return order != 0 ? order < 0 : a.shortcut < b.shortcut;
-              });
     return part;
 }
 
 FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
                          const store::NameCollator& names)
-    : FinderIndex([&] {
-          std::vector<Sorted> parts;
-          parts.push_back(sorted(std::move(shortcuts), names));
-          return parts;
-      }()) {}
+    : FinderIndex(
+          [&] {
+              std::vector<Part> parts;
+              parts.push_back(folded(std::move(shortcuts)));
+              return parts;
+          }(),
+          nullptr) {
+    places_ = placesByCaption(shortcuts_, names);
+}
 
-FinderIndex::FinderIndex(std::vector<Sorted> parts) {
-    // The parts merged by key; of equal keys the earlier part's first, as in one part.
+FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::NameCollator> names)
+    : names_(std::move(names)) {
     std::size_t total = 0;
-    for (const Sorted& part : parts) {
+    std::size_t textsSize = 0;
+    for (const Part& part : parts) {
         total += part.shortcuts.size();
+        textsSize += part.texts.size();
     }
     shortcuts_.reserve(total);
-    std::size_t textsSize = 0;
-    for (const Sorted& part : parts) {
-        textsSize += part.texts.size() + part.shortcuts.size();
-    }
     texts_.reserve(textsSize);
     entries_.reserve(total);
     std::unordered_map<std::string, std::uint32_t> categoryNumbers;
-    std::vector<std::size_t> next(parts.size(), 0);
-    for (;;) {
-        std::size_t best = parts.size();
-        for (std::size_t p = 0; p < parts.size(); ++p) {
-            if (next[p] < parts[p].order.size() &&
-                (best == parts.size() || parts[p].key(parts[p].order[next[p]]) <
-                                             parts[best].key(parts[best].order[next[best]]))) {
-                best = p;
+    for (Part& part : parts) {
+        // The part's category numbers as this index numbers them.
+        std::vector<std::uint32_t> numbers;
+        for (std::string& category : part.categories) {
+            const auto [number, added] = categoryNumbers.try_emplace(
+                category, static_cast<std::uint32_t>(categories_.size()));
+            if (added) {
+                // Names as the launch counts know them.
+                categoryNumbers_.insert(QString::fromStdString(category), number->second);
+                categories_.push_back(foldForSearch(category));
             }
+            numbers.push_back(number->second);
         }
-        if (best == parts.size()) {
-            break;
+        const auto base = static_cast<std::uint32_t>(texts_.size());
+        for (Entry entry : part.entries) {
+            entry.start += base;
+            entry.captionEnd += base;
+            entry.end += base;
+            entry.category = numbers[entry.category];
+            entries_.push_back(entry);
         }
-        Sorted& part = parts[best];
-        const Sorted::Place& place = part.order[next[best]++];
-        store::ShortcutSummary& shortcut = part.shortcuts[place.shortcut];
-        Entry entry;
-        entry.start = static_cast<std::uint32_t>(texts_.size());
-        entry.captionEnd = entry.start + place.captionLength;
-        entry.end = entry.start + place.textsLength;
-        texts_.append(part.texts, place.texts, place.textsLength);
-        texts_ += kPart;
-        const auto [number, added] = categoryNumbers.try_emplace(
-            shortcut.category, static_cast<std::uint32_t>(categories_.size()));
-        if (added) {
-            categories_.push_back(foldForSearch(shortcut.category));
-            // Names as the launch counts know them.
-            categoryNumbers_.insert(QString::fromStdString(shortcut.category), number->second);
-        }
-        entry.category = number->second;
-        entries_.push_back(entry);
-        shortcuts_.push_back(std::move(shortcut));
+        texts_ += part.texts;
+        std::move(part.shortcuts.begin(), part.shortcuts.end(), std::back_inserter(shortcuts_));
     }
     parts.clear();
 
-    // Each category's shortcuts, in caption order, for the launch counts to find theirs.
+    // Each category's shortcuts, for the launch counts to find theirs.
     categoryStarts_.assign(categories_.size() + 1, 0);
     for (const Entry& entry : entries_) {
         ++categoryStarts_[entry.category + 1];
@@ -159,6 +199,44 @@ FinderIndex::FinderIndex(std::vector<Sorted> parts) {
     for (std::uint32_t i = 0; i < entries_.size(); ++i) {
         byCategory_[filled[entries_[i].category]++] = i;
     }
+}
+
+std::vector<std::uint32_t> FinderIndex::captionOrder() const {
+    return names_ ? placesByCaption(shortcuts_, *names_) : places_;
+}
+
+void FinderIndex::setCaptionOrder(std::vector<std::uint32_t> places) {
+    if (places.size() != shortcuts_.size()) {
+        return;
+    }
+    places_ = std::move(places);
+    // The matches ordered so far keep their order: it is the same.
+    for (Ranked& match : ranked_) {
+        match.place = places_[match.index];
+    }
+}
+
+bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
+    if (!places_.empty()) {
+        return places_[a] < places_[b];
+    }
+    const std::string& first = shortcuts_[a].caption;
+    const std::string& second = shortcuts_[b].caption;
+    // Well-formed texts compare as their sort keys order; others have their keys made.
+    const int order = entries_[a].plainCaption && entries_[b].plainCaption
+                          ? names_->compare(first, second)
+                          : names_->sortKey(first).compare(names_->sortKey(second));
+    return order != 0 ? order < 0 : a < b;
+}
+
+bool FinderIndex::before(const Ranked& a, const Ranked& b) const {
+    if (a.tier != b.tier) {
+        return a.tier < b.tier;
+    }
+    if (a.launches != b.launches) {
+        return a.launches > b.launches;
+    }
+    return places_.empty() ? captionBefore(a.index, b.index) : a.place < b.place;
 }
 
 void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
@@ -176,13 +254,19 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
         const std::string bytes = caption.toStdString();
         // Of two shortcuts of one name the later in caption order counts. A caption that is not
         // plain ASCII is compared as text too: bytes that are not UTF-8 read as U+FFFD there.
-        for (std::uint32_t i = categoryStarts_[*category + 1]; i > categoryStarts_[*category];) {
-            const std::string& stored = shortcuts_[byCategory_[--i]].caption;
-            if (stored == bytes ||
-                (!isAscii(stored) && QString::fromStdString(stored) == caption)) {
-                entries_[byCategory_[i]].launches = it.value();
-                break;
+        std::optional<std::uint32_t> named;
+        for (std::uint32_t i = categoryStarts_[*category]; i < categoryStarts_[*category + 1];
+             ++i) {
+            const std::uint32_t index = byCategory_[i];
+            const std::string& stored = shortcuts_[index].caption;
+            if ((stored == bytes ||
+                 (!isAscii(stored) && QString::fromStdString(stored) == caption)) &&
+                (!named || captionBefore(*named, index))) {
+                named = index;
             }
+        }
+        if (named) {
+            entries_[*named].launches = it.value();
         }
     }
     // The order may change with the counts; what matches does not.
@@ -284,7 +368,8 @@ FinderIndex::Found FinderIndex::find(const QString& text, std::size_t limit) {
     ranked_.clear();
     ranked_.reserve(hits.size());
     for (std::uint32_t index : hits) {
-        ranked_.push_back({tier(entries_[index], folded), entries_[index].launches, index});
+        ranked_.push_back({tier(entries_[index], folded), entries_[index].launches, index,
+                           places_.empty() ? 0 : places_[index]});
     }
     sorted_ = 0;
     found.total = ranked_.size();
@@ -314,7 +399,8 @@ void FinderIndex::sortThrough(std::size_t place) {
     const std::size_t end = std::min(ranked_.size(), std::max({place + 1, 2 * sorted_, kSortStep}));
     const auto begin = ranked_.begin();
     std::partial_sort(begin + static_cast<std::ptrdiff_t>(sorted_),
-                      begin + static_cast<std::ptrdiff_t>(end), ranked_.end());
+                      begin + static_cast<std::ptrdiff_t>(end), ranked_.end(),
+                      [this](const Ranked& a, const Ranked& b) { return before(a, b); });
     sorted_ = end;
 }
 

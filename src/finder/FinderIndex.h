@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,34 +17,43 @@ namespace finder {
 // on each keystroke. Building it takes a while for a large catalogue and may run on any thread;
 // searching runs on one thread at a time.
 class FinderIndex {
-  public:
-    // Shortcuts read together, folded and put in caption order: the share of the work one
-    // thread does when the catalogue is read in parts.
-    struct Sorted {
-        // A shortcut's sort key in `keys` and its folded texts in `texts`.
-        struct Place {
-            std::uint32_t key = 0;
-            std::uint32_t keyLength = 0;
-            std::uint32_t texts = 0;
-            std::uint32_t captionLength = 0;
-            std::uint32_t textsLength = 0;
-            std::uint32_t shortcut = 0;
-        };
-        std::vector<store::ShortcutSummary> shortcuts; // as read
-        std::string keys;
-        std::string texts;
-        std::vector<Place> order; // by key, those of equal keys as read
-        std::string_view key(const Place& place) const {
-            return {&keys[place.key], place.keyLength};
-        }
+  private:
+    // Where a shortcut's folded texts stand in the block of texts: its caption from `start` to
+    // `captionEnd`, then its description and the file name of its target, parted by U+0001.
+    struct Entry {
+        std::uint32_t start = 0;
+        std::uint32_t captionEnd = 0;
+        std::uint32_t end = 0;
+        std::uint32_t category = 0;
+        int launches = 0;
+        // Well-formed UTF-8, which the collator compares as its sort keys order.
+        bool plainCaption = true;
     };
-    static Sorted sorted(std::vector<store::ShortcutSummary> shortcuts,
-                         const store::NameCollator& names);
+
+  public:
+    // Shortcuts read together, their texts folded: the share of the work one thread does when
+    // the catalogue is read in parts.
+    struct Part {
+        std::vector<store::ShortcutSummary> shortcuts; // as read
+        std::string texts;                             // each shortcut's ended by U+0001
+        std::vector<Entry> entries;                    // categories numbered in this part
+        std::vector<std::string> categories;           // in the order first read
+    };
+    static Part folded(std::vector<store::ShortcutSummary> shortcuts);
 
     // Folds every text and orders the shortcuts by caption, as `names` sorts them.
     FinderIndex(std::vector<store::ShortcutSummary> shortcuts, const store::NameCollator& names);
-    // The same for shortcuts read in parts, the parts in the catalogue's order.
-    explicit FinderIndex(std::vector<Sorted> parts);
+    // Shortcuts read in parts, the parts in the catalogue's order, ready to search at once.
+    // Until setCaptionOrder() the order among equal matches compares captions with `names`
+    // one pair at a time: the same order, paid for by the matches ranked alone.
+    FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::NameCollator> names);
+
+    // Each shortcut's place in caption order, as `names` sorts them, those of equal captions
+    // as read. It reads only the captions, so another thread may make it while this index is
+    // searched; then setCaptionOrder() takes it on the searching thread.
+    std::vector<std::uint32_t> captionOrder() const;
+    void setCaptionOrder(std::vector<std::uint32_t> places);
+    bool ordered() const { return !places_.empty() || shortcuts_.empty(); }
 
     // How often each shortcut was launched, by platform::LaunchCounts::key().
     void setLaunchCounts(const QHash<QString, int>& counts);
@@ -55,43 +65,31 @@ class FinderIndex {
     // The shortcuts each of whose words the text's every word is found in (caption, description,
     // category or the target's file name), best first: the caption starts with the text, then a
     // word of the caption starts with it, then the caption holds it, then another text does;
-    // among equals the more launched first, then by caption. An empty text finds nothing.
+    // among equals the more launched first, then by caption, then as read. An empty text finds
+    // nothing.
     Found find(const QString& text, std::size_t limit);
     // The shortcut at this place (below the total) of the last search's order. The matches are
     // put in order only as far as asked, so a list that shows a few rows pays for those alone.
     std::size_t ranked(std::size_t place);
 
+    // Shortcuts are numbered as read.
     const store::ShortcutSummary& shortcut(std::size_t index) const { return shortcuts_[index]; }
     std::size_t size() const { return shortcuts_.size(); }
 
   private:
-    // A match's place in the order: by its tier, its launches and its caption's place.
+    // A match's place in the order: by its tier, its launches and its caption.
     struct Ranked {
         int tier;
         int launches;
         std::uint32_t index;
-        bool operator<(const Ranked& other) const {
-            if (tier != other.tier) {
-                return tier < other.tier;
-            }
-            if (launches != other.launches) {
-                return launches > other.launches;
-            }
-            return index < other.index;
-        }
+        std::uint32_t place; // in caption order, once known
     };
+    bool before(const Ranked& a, const Ranked& b) const;
+    // Whether shortcut a's caption comes before b's in caption order.
+    bool captionBefore(std::uint32_t a, std::uint32_t b) const;
     // Orders the last search's matches at least up to and including `place`.
     void sortThrough(std::size_t place);
 
-    // Where a shortcut's folded texts stand in texts_: its caption from `start` to
-    // `captionEnd`, then its description and the file name of its target, parted by U+0001.
-    struct Entry {
-        std::uint32_t start = 0;
-        std::uint32_t captionEnd = 0;
-        std::uint32_t end = 0;
-        std::uint32_t category = 0;
-        int launches = 0;
-    };
     int tier(const Entry& entry, std::string_view text) const;
     bool holds(const Entry& entry, std::string_view word) const;
     // The shortcuts that hold `word` or whose category does (bit 0 of categoryWords), in order.
@@ -104,11 +102,14 @@ class FinderIndex {
     std::string texts_;
     std::vector<Entry> entries_;
     std::vector<std::string> categories_;
-    // The category of each name, and the shortcuts of each category in caption order: those of
+    // The category of each name, and the shortcuts of each category as read: those of
     // category c stand in byCategory_ from categoryStarts_[c] up to categoryStarts_[c + 1].
     QHash<QString, std::uint32_t> categoryNumbers_;
     std::vector<std::uint32_t> byCategory_;
     std::vector<std::uint32_t> categoryStarts_;
+    // Compares captions until their places are known, and makes those places.
+    std::shared_ptr<const store::NameCollator> names_;
+    std::vector<std::uint32_t> places_;
     // The last search's folded text and all it found: a text that goes on from it can only find
     // fewer, so the next search looks among those alone.
     std::string lastText_;
