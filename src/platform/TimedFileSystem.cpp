@@ -3,6 +3,8 @@
 
 #include <QHash>
 
+#include <malloc.h>
+
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -21,6 +23,9 @@ QString folderOf(const QString& path) {
     }
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
+
+// A fill's worth of paths: answering them takes the thread hundreds of kilobytes.
+constexpr qsizetype kManyPaths = 500;
 
 // One question, shared with the thread that answers it: the thread may outlive the question.
 struct Call {
@@ -66,15 +71,22 @@ struct TimedFileSystem::Shared {
 
     // Runs `answer` on a thread of its own and waits at most `limit` for it to finish. The
     // thread keeps what it needs, so one held by the file system for good holds nothing else.
+    // `giveBack`: the answer takes the thread much memory, which the C library would keep.
     static void ask(const std::shared_ptr<Shared>& self, const std::shared_ptr<Call>& call,
                     std::function<void()> answer, std::chrono::milliseconds limit,
-                    std::unique_lock<std::mutex>& lock) {
+                    std::unique_lock<std::mutex>& lock, bool giveBack = false) {
         lock.unlock();
-        std::thread([self, call, answer = std::move(answer)] {
+        std::thread([self, call, giveBack, answer = std::move(answer)] {
             answer();
-            const std::lock_guard done(self->mutex);
-            call->finished = true;
-            call->done.notify_all();
+            {
+                const std::lock_guard done(self->mutex);
+                call->finished = true;
+                call->done.notify_all();
+            }
+            if (giveBack) {
+                // Once the window has its answer: the thread's heap goes back to the system.
+                ::malloc_trim(0);
+            }
         }).detach();
         lock.lock();
         if (!call->done.wait_for(lock, limit, [&] { return call->finished; })) {
@@ -162,7 +174,7 @@ std::vector<FileKind> TimedFileSystem::kindsOf(const QStringList& paths) {
                 }
             }
         },
-        timeLimit_, lock);
+        timeLimit_, lock, paths.size() >= kManyPaths);
     return call->kinds;
 }
 
