@@ -90,7 +90,7 @@ class TargetIcons : public fakes::Form1Fixture {
                   "XDG_DOCUMENTS_DIR=\"" + QFile::encodeName(dir.path()) + "/Documents\"\n");
         // The applications folder comes first; the system's data folders hold the MIME types.
         setEnvironment("XDG_DATA_DIRS", dir.path() + "/apps:/usr/local/share:/usr/share");
-        setEnvironment("XDG_DATA_HOME", dir.path() + "/none");
+        setEnvironment("XDG_DATA_HOME", dir.path() + "/home");
         setEnvironment("XDG_CONFIG_HOME", dir.path() + "/config");
         setEnvironment("PATH", dir.path() + "/bin:" + qEnvironmentVariable("PATH"));
         platform.targetIcons.handOnTo = &desktopIcons;
@@ -130,6 +130,21 @@ TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
     writeFile(d + "/self.svg", "<svg xmlns='http://www.w3.org/2000/svg' "
                                "xmlns:xlink='http://www.w3.org/1999/xlink' width='32' "
                                "height='32'><g id='g'><use xlink:href='#g'/></g></svg>");
+    // Installed entries as the desktop lists them: the user's folder first, subfolders' entries
+    // by their desktop IDs, an ID hidden in an earlier folder hidden in the later ones too.
+    QDir().mkpath(d + "/apps/applications/sub");
+    QDir().mkpath(d + "/home/applications");
+    for (const char* program : {"vantory-sub", "vantory-hidden", "vantory-lost"}) {
+        writeFile(d + "/bin/" + program, "#!/bin/sh\n");
+        QFile::setPermissions(d + "/bin/" + program, QFile::ReadOwner | QFile::ExeOwner);
+    }
+    const QByteArray app = "[Desktop Entry]\nType=Application\nIcon=vantory-entry\n";
+    writeFile(d + "/apps/applications/sub/a.desktop",
+              app + "TryExec=vantory-sub\nExec=env vantory-sub\n");
+    writeFile(d + "/apps/applications/hidden.desktop", app + "Exec=vantory-hidden\n");
+    writeFile(d + "/home/applications/hidden.desktop", app + "Exec=vantory-hidden\nHidden=true\n");
+    writeFile(d + "/apps/applications/lost.desktop",
+              app + "Exec=vantory-lost\nTryExec=no-such-program\n");
     const auto entryShowing = [&](const char* name, const QString& picture) {
         writeFile(d + "/" + name, "[Desktop Entry]\nType=Application\nIcon=" +
                                       QFile::encodeName(d + "/" + picture) + "\n");
@@ -155,6 +170,12 @@ TEST_F(TargetIcons, EachTargetShowsTheDesktopsIconOrElseItsKindsPicture) {
          common::missingTargetIcon(common::imageListIcon(3))},
         {"h icon not a picture", 5, d + "/bad.desktop", common::imageListIcon(3)},
         {"i program of no entry", 2, "/bin/sh", common::imageListIcon(3)},
+        {"i2 program by its TryExec in a subfolder", 2, d + "/bin/vantory-sub",
+         theme("vantory-entry")},
+        {"i3 program whose entry the user hid", 2, d + "/bin/vantory-hidden",
+         common::imageListIcon(3)},
+        {"i4 program whose entry's TryExec is missing", 2, d + "/bin/vantory-lost",
+         common::imageListIcon(3)},
         // Files that would hold the window, or show nothing, show the kind's picture.
         {"j pipe named as an entry", 5, d + "/x.desktop", common::imageListIcon(3)},
         {"k entry of 2 MiB", 5, d + "/huge.desktop", common::imageListIcon(3)},

@@ -27,9 +27,7 @@ namespace platform {
     CALL(entryHidden, g_desktop_app_info_get_is_hidden)                                            \
     CALL(applicationName, g_app_info_get_name)                                                     \
     CALL(applicationDescription, g_app_info_get_description)                                       \
-    CALL(applicationMonitor, g_app_info_monitor_get)                                               \
-    CALL(connectSignal, g_signal_connect_data) /* GObject comes with GIO */                        \
-    CALL(unref, g_object_unref)
+    CALL(unref, g_object_unref) /* GObject comes with GIO */
 
 struct GioLibrary {
 #define VANTORY_GIO_MEMBER(member, function) decltype(&function) member = nullptr;

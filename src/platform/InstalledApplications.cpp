@@ -4,8 +4,15 @@
 #include "platform/GioLibrary.h"
 #include "platform/PlatformError.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QSet>
+
+#include <memory>
+#include <optional>
 
 namespace platform {
 
@@ -84,6 +91,120 @@ DesktopApplication describe(const GioLibrary& gio, GAppInfo* app) {
     return described;
 }
 
+// What an installed application's desktop entry says about its program and icon.
+struct DesktopEntry {
+    QString id;
+    QString icon;
+    QByteArray tryExec;
+    QByteArray program; // the first word of Exec, as GIO's executable
+};
+
+using KeyFile = std::unique_ptr<GKeyFile, decltype(&g_key_file_free)>;
+
+QByteArray entryValue(GKeyFile* entry, const char* key) {
+    gchar* value = g_key_file_get_string(entry, G_KEY_FILE_DESKTOP_GROUP, key, nullptr);
+    QByteArray text(value);
+    g_free(value);
+    return text;
+}
+
+bool programFound(const QByteArray& program) {
+    gchar* found = g_find_program_in_path(program.constData());
+    g_free(found);
+    return found != nullptr;
+}
+
+// The entry as GIO lists it among the installed applications, or nothing where GIO lists none:
+// not an application, hidden, or its TryExec or Exec program not installed. Read with GLib's
+// key file alone: loading GIO for the icons of programs would cost every window showing one
+// a few megabytes.
+std::optional<DesktopEntry> listedEntry(const QString& id, const QString& file) {
+    const KeyFile entry(g_key_file_new(), &g_key_file_free);
+    if (!g_key_file_load_from_file(entry.get(), QFile::encodeName(file).constData(),
+                                   G_KEY_FILE_NONE, nullptr) ||
+        entryValue(entry.get(), G_KEY_FILE_DESKTOP_KEY_TYPE) !=
+            G_KEY_FILE_DESKTOP_TYPE_APPLICATION ||
+        g_key_file_get_boolean(entry.get(), G_KEY_FILE_DESKTOP_GROUP, G_KEY_FILE_DESKTOP_KEY_HIDDEN,
+                               nullptr)) {
+        return std::nullopt;
+    }
+    DesktopEntry listed{id,
+                        QString::fromUtf8(entryValue(entry.get(), G_KEY_FILE_DESKTOP_KEY_ICON)),
+                        entryValue(entry.get(), G_KEY_FILE_DESKTOP_KEY_TRY_EXEC),
+                        {}};
+    if (!listed.tryExec.isEmpty() && !programFound(listed.tryExec)) {
+        return std::nullopt;
+    }
+    const QByteArray exec = entryValue(entry.get(), G_KEY_FILE_DESKTOP_KEY_EXEC);
+    if (!exec.isEmpty()) {
+        gchar** words = nullptr;
+        const bool parsed = g_shell_parse_argv(exec.constData(), nullptr, &words, nullptr);
+        const bool found = parsed && programFound(words[0]);
+        g_strfreev(words);
+        if (!found) {
+            return std::nullopt;
+        }
+        listed.program = exec.trimmed().split(' ').value(0);
+    }
+    return listed;
+}
+
+// The desktop entries of an applications folder and its subfolders by desktop ID, a
+// subfolder's name and "-" before the file's name; an ID already found is kept.
+void findEntries(const QString& folder, const QString& prefix, QHash<QString, QString>& found,
+                 QStringList& folders) {
+    folders << folder;
+    const QDir dir(folder);
+    for (const QString& name :
+         dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+        const QString path = dir.filePath(name);
+        if (name.endsWith(QLatin1String(".desktop"))) {
+            if (!found.contains(prefix + name)) {
+                found.insert(prefix + name, path);
+            }
+        } else if (QFileInfo(path).isDir()) {
+            findEntries(path, prefix + name + QLatin1Char('-'), found, folders);
+        }
+    }
+}
+
+// The installed applications as GIO lists them: the applications folders of the user's data
+// folder and then of XDG_DATA_DIRS, where an ID found in one folder hides the same ID in the
+// folders after it. `watched` gets the folders whose changes change the list.
+std::vector<DesktopEntry> listedEntries(QStringList& watched) {
+    QStringList dataFolders{QFile::decodeName(g_get_user_data_dir())};
+    for (const gchar* const* folder = g_get_system_data_dirs(); *folder != nullptr; ++folder) {
+        dataFolders << QFile::decodeName(*folder);
+    }
+    std::vector<DesktopEntry> entries;
+    QSet<QString> earlier; // IDs of the folders before
+    for (const QString& data : dataFolders) {
+        const QString applications = data + QStringLiteral("/applications");
+        if (!QFileInfo(applications).isDir()) {
+            if (QFileInfo(data).isDir()) {
+                watched << data; // to see the applications folder made
+            }
+            continue;
+        }
+        QHash<QString, QString> found;
+        findEntries(applications, {}, found, watched);
+        // In the order of their IDs, so that where two entries start one program the same one
+        // gives its icon every time.
+        QStringList ids = found.keys();
+        ids.sort();
+        for (const QString& id : ids) {
+            if (earlier.contains(id)) {
+                continue;
+            }
+            earlier.insert(id);
+            if (auto entry = listedEntry(id, found.value(id)); entry && !entry->icon.isEmpty()) {
+                entries.push_back(std::move(*entry));
+            }
+        }
+    }
+    return entries;
+}
+
 } // namespace
 
 std::vector<DesktopApplication> readDesktopApplications() {
@@ -132,38 +253,15 @@ QString InstalledApplications::iconOf(const QString& canonicalPath) {
     return byProgram_.value(canonicalPath).icon;
 }
 
-void InstalledApplications::changed(void*, void* self) {
-    // GIO asks for the list not to be read again here, only when it is next needed.
-    static_cast<InstalledApplications*>(self)->stale_ = true;
-}
-
 void InstalledApplications::read() {
     byProgram_.clear();
     stale_ = false;
-    if (!gioLoads()) {
-        return;
-    }
-    const GioLibrary& gio = platform::gio();
-    if (!watching_) {
-        // The monitor reports through the main loop, which Qt's event loop runs.
-        gio.connectSignal(gio.applicationMonitor(), "changed", G_CALLBACK(&changed), this, nullptr,
-                          GConnectFlags(0));
-        watching_ = true;
-    }
-    GList* all = gio.allApplications();
-    for (GList* node = all; node != nullptr; node = node->next) {
-        // Every installed application GIO lists on this desktop is a desktop entry.
-        auto* app = static_cast<GAppInfo*>(node->data);
-        auto* entry = reinterpret_cast<GDesktopAppInfo*>(app);
-        const QString icon = takeString(gio.entryString(entry, "Icon"));
-        if (icon.isEmpty()) {
-            continue;
-        }
-        QString id = QString::fromUtf8(gio.applicationId(app));
+    QStringList watched;
+    for (const DesktopEntry& entry : listedEntries(watched)) {
+        QString id = entry.id;
         id.chop(id.endsWith(QLatin1String(".desktop")) ? 8 : 0);
-        const QString tryExec = takeString(gio.entryString(entry, "TryExec"));
-        const QString exec = programPath(gio.executable(app));
-        for (const QString& program : {programPath(tryExec.toUtf8().constData()), exec}) {
+        const QString exec = programPath(entry.program.constData());
+        for (const QString& program : {programPath(entry.tryExec.constData()), exec}) {
             if (program.isEmpty() || (program == exec && startsAnotherProgram(program))) {
                 continue;
             }
@@ -172,11 +270,28 @@ void InstalledApplications::read() {
                                id.endsWith(QLatin1Char('.') + name);
             Claim& claim = byProgram_[program];
             if (claim.icon.isEmpty() || (named && !claim.named)) {
-                claim = Claim{icon, named};
+                claim = Claim{entry.icon, named};
             }
         }
     }
-    g_list_free_full(all, gio.unref);
+    watch(watched);
+}
+
+void InstalledApplications::watch(const QStringList& folders) {
+    if (QCoreApplication::instance() == nullptr) {
+        return; // read once
+    }
+    if (!watcher_) {
+        // Owned by the application, so that it goes before the event loop does.
+        watcher_ = new QFileSystemWatcher(QCoreApplication::instance());
+        QObject::connect(watcher_, &QFileSystemWatcher::directoryChanged,
+                         [this] { stale_ = true; });
+    } else if (!watcher_->directories().isEmpty()) {
+        watcher_->removePaths(watcher_->directories());
+    }
+    if (!folders.isEmpty()) {
+        watcher_->addPaths(folders);
+    }
 }
 
 } // namespace platform

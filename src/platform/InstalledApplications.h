@@ -3,7 +3,9 @@
 
 #include "platform/ApplicationMenu.h"
 
+#include <QFileSystemWatcher>
 #include <QHash>
+#include <QPointer>
 #include <QString>
 #include <vector>
 
@@ -24,9 +26,8 @@ class DesktopApplicationMenu : public ApplicationMenu {
     std::vector<DesktopApplication> applications() override { return readDesktopApplications(); }
 };
 
-// The icons of the installed applications (GIO's list of desktop entries), by the program each
-// entry starts. Read when first asked and kept until the desktop reports a change to its
-// application folders.
+// The icons of the installed applications (the desktop entries GIO lists), by the program each
+// entry starts. Read when first asked and kept until a change to the applications folders.
 class InstalledApplications {
   public:
     // The session's one list.
@@ -39,7 +40,7 @@ class InstalledApplications {
   private:
     InstalledApplications() = default;
     void read();
-    static void changed(void* monitor, void* self);
+    void watch(const QStringList& folders);
 
     struct Claim {
         QString icon;
@@ -47,7 +48,7 @@ class InstalledApplications {
     };
     QHash<QString, Claim> byProgram_;
     bool stale_ = true;
-    bool watching_ = false;
+    QPointer<QFileSystemWatcher> watcher_;
 };
 
 } // namespace platform
