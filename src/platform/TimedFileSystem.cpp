@@ -3,8 +3,6 @@
 
 #include <QHash>
 
-#include <malloc.h>
-
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -23,9 +21,6 @@ QString folderOf(const QString& path) {
     }
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
-
-// A fill's worth of paths: answering them takes the thread hundreds of kilobytes.
-constexpr qsizetype kManyPaths = 500;
 
 // One question, shared with the thread that answers it: the thread may outlive the question.
 struct Call {
@@ -96,21 +91,15 @@ struct TimedFileSystem::Shared {
 
     // Runs `answer` beside the window's thread and waits at most `limit` for it to finish.
     // The thread keeps what it needs, so one held by the file system for good holds nothing
-    // else. `giveBack`: the answer takes the thread much memory, which the C library would keep.
+    // else.
     static void ask(const std::shared_ptr<Shared>& self, const std::shared_ptr<Call>& call,
                     std::function<void()> answer, std::chrono::milliseconds limit,
-                    std::unique_lock<std::mutex>& lock, bool giveBack = false) {
-        std::function<void()> question = [self, call, giveBack, answer = std::move(answer)] {
+                    std::unique_lock<std::mutex>& lock) {
+        std::function<void()> question = [self, call, answer = std::move(answer)] {
             answer();
-            {
-                const std::lock_guard done(self->mutex);
-                call->finished = true;
-                call->done.notify_all();
-            }
-            if (giveBack) {
-                // Once the window has its answer: the thread's heap goes back to the system.
-                ::malloc_trim(0);
-            }
+            const std::lock_guard done(self->mutex);
+            call->finished = true;
+            call->done.notify_all();
         };
         if (self->waiting) {
             self->waiting = false;
@@ -208,7 +197,7 @@ std::vector<FileKind> TimedFileSystem::kindsOf(const QStringList& paths) {
                 }
             }
         },
-        timeLimit_, lock, paths.size() >= kManyPaths);
+        timeLimit_, lock);
     return call->kinds;
 }
 
