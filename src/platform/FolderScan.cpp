@@ -19,6 +19,8 @@ constexpr qsizetype kFewPaths = 16;
 // is asked one by one.
 constexpr qsizetype kEntriesReadPerPath = 8;
 constexpr qsizetype kEntriesReadAtLeast = 1024;
+// The end of a chain of paths asking the same name.
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 // Where a path's last name starts, for a path that names an entry of a folder; -1 for one that
 // does not (relative, the root, or ending in "/", ".", or "..").
@@ -34,10 +36,17 @@ qsizetype nameStart(const QString& path) {
     return slash + 1;
 }
 
+// The names asked of one folder, each with the first path that asks it; `sameName` leads on to
+// the next path asking the same name, if any. Kept small: a fill asks thousands of paths.
+struct FolderNames {
+    QHash<QByteArrayView, std::size_t> first;
+    const std::vector<std::size_t>* sameName = nullptr;
+};
+
 // Reads one folder's listing for the names asked of it; each name settled gets its kind in
 // `kinds`. Names the listing leaves open are left as they are.
-void scanFolder(const QString& folder, const QHash<QByteArray, std::vector<std::size_t>>& names,
-                std::vector<FileKind>& kinds, std::vector<bool>& settled) {
+void scanFolder(const QString& folder, const FolderNames& names, std::vector<FileKind>& kinds,
+                std::vector<bool>& settled) {
     const QByteArray encoded = folder.isEmpty() ? QByteArray("/") : QFile::encodeName(folder);
     const int fd = ::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
@@ -48,16 +57,15 @@ void scanFolder(const QString& folder, const QHash<QByteArray, std::vector<std::
         ::close(fd);
         return;
     }
-    qsizetype left = names.size();
-    qsizetype readable = std::max(kEntriesReadAtLeast, names.size() * kEntriesReadPerPath);
+    qsizetype left = names.first.size();
+    qsizetype readable = std::max(kEntriesReadAtLeast, left * kEntriesReadPerPath);
     while (left > 0 && readable-- > 0) {
         const dirent* entry = ::readdir(listing);
         if (entry == nullptr) {
             break;
         }
-        const auto found =
-            names.constFind(QByteArray::fromRawData(entry->d_name, qstrlen(entry->d_name)));
-        if (found == names.constEnd()) {
+        const auto found = names.first.constFind(QByteArrayView(entry->d_name));
+        if (found == names.first.constEnd()) {
             continue;
         }
         FileKind kind = FileKind::Missing;
@@ -82,7 +90,7 @@ void scanFolder(const QString& folder, const QHash<QByteArray, std::vector<std::
                        : FileKind::Missing;
         }
         }
-        for (const std::size_t index : found.value()) {
+        for (std::size_t index = found.value(); index != kNone; index = (*names.sameName)[index]) {
             kinds[index] = kind;
             settled[index] = true;
         }
@@ -112,19 +120,39 @@ std::vector<FileKind> kindsByFolder(const QStringList& paths) {
     const auto count = static_cast<std::size_t>(paths.size());
     std::vector<FileKind> kinds(count, FileKind::Missing);
     std::vector<bool> settled(count, false);
-
-    // The paths of each folder, by their names in it.
-    QHash<QString, QHash<QByteArray, std::vector<std::size_t>>> folders;
+    // Every name, encoded as the file system spells it, in one block the folders' tables view.
+    std::vector<std::pair<qsizetype, qsizetype>> spans(count, {0, -1});
+    QByteArray encoded;
     for (std::size_t i = 0; i < count; ++i) {
         const QString& path = paths[static_cast<qsizetype>(i)];
         const qsizetype start = nameStart(path);
-        if (start < 0) {
+        if (start >= 0) {
+            const QByteArray name = QFile::encodeName(QStringView(path).mid(start).toString());
+            spans[i] = {encoded.size(), name.size()};
+            encoded.append(name);
+        }
+    }
+    // The paths of each folder, by their names in it.
+    std::vector<std::size_t> sameName(count, kNone);
+    QHash<QString, FolderNames> folders;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (spans[i].second < 0) {
             continue;
         }
-        folders[path.left(start - 1)][QFile::encodeName(path.mid(start))].push_back(i);
+        const QString& path = paths[static_cast<qsizetype>(i)];
+        FolderNames& names = folders[path.left(nameStart(path) - 1)];
+        names.sameName = &sameName;
+        const QByteArrayView name(encoded.constData() + spans[i].first, spans[i].second);
+        const auto asked = names.first.find(name);
+        if (asked == names.first.end()) {
+            names.first.insert(name, i);
+        } else {
+            sameName[i] = asked.value();
+            asked.value() = i;
+        }
     }
     for (auto folder = folders.cbegin(); folder != folders.cend(); ++folder) {
-        if (folder.value().size() >= kFewPaths) {
+        if (folder.value().first.size() >= kFewPaths) {
             scanFolder(folder.key(), folder.value(), kinds, settled);
         }
     }
