@@ -38,17 +38,22 @@ std::vector<Value> rowValues(const ItemRow& row) {
 
 // The rows in the order "order by" the column would give, sorted here rather than by SQLite:
 // the collator compares the names directly, without SQLite's sort reading each record anew for
-// every comparison, which at tens of thousands of rows costs more than the comparisons. Each
-// name's sort key is made once and the keys compared, the collator only where keys tie.
+// every comparison, which at tens of thousands of rows costs more than the comparisons. From a
+// few thousand rows, each name's sort key is made once and the keys compared, the collator only
+// where keys tie; below that, making the keys costs more than the comparisons they save.
 ResultSet sortedByName(Connection& db, ResultSet rows, const char* column) {
+    constexpr std::size_t kRowsWorthKeys = 2000;
+    const auto compare = [&db](std::string_view a, std::string_view b) {
+        return db.compareNames(a, b);
+    };
     const std::shared_ptr<const NameCollator> names = db.nameCollator();
-    rows.sortBy(
-        column, [&db](std::string_view a, std::string_view b) { return db.compareNames(a, b); },
-        [&names](std::string_view name, std::string& keys) {
-            if (names) {
-                names->appendSortKey(name, keys);
-            }
-        });
+    if (rows.rowCount() < kRowsWorthKeys || !names) {
+        rows.sortBy(column, compare);
+        return rows;
+    }
+    rows.sortBy(column, compare, [&names](std::string_view name, std::string& keys) {
+        names->appendSortKey(name, keys);
+    });
     return rows;
 }
 
