@@ -209,11 +209,8 @@ void FinderIndex::setCaptionOrder(std::vector<std::uint32_t> places) {
     if (places.size() != shortcuts_.size()) {
         return;
     }
-    places_ = std::move(places);
     // The matches ordered so far keep their order: it is the same.
-    for (Ranked& match : ranked_) {
-        match.place = places_[match.index];
-    }
+    places_ = std::move(places);
 }
 
 bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
@@ -236,7 +233,7 @@ bool FinderIndex::before(const Ranked& a, const Ranked& b) const {
     if (a.launches != b.launches) {
         return a.launches > b.launches;
     }
-    return places_.empty() ? captionBefore(a.index, b.index) : a.place < b.place;
+    return captionBefore(a.index, b.index);
 }
 
 void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
@@ -368,8 +365,7 @@ FinderIndex::Found FinderIndex::find(const QString& text, std::size_t limit) {
     ranked_.clear();
     ranked_.reserve(hits.size());
     for (std::uint32_t index : hits) {
-        ranked_.push_back({tier(entries_[index], folded), entries_[index].launches, index,
-                           places_.empty() ? 0 : places_[index]});
+        ranked_.push_back({tier(entries_[index], folded), entries_[index].launches, index});
     }
     sorted_ = 0;
     found.total = ranked_.size();

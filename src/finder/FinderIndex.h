@@ -82,7 +82,6 @@ class FinderIndex {
         int tier;
         int launches;
         std::uint32_t index;
-        std::uint32_t place; // in caption order, once known
     };
     bool before(const Ranked& a, const Ranked& b) const;
     // Whether shortcut a's caption comes before b's in caption order.

@@ -36,16 +36,15 @@ qsizetype nameStart(const QString& path) {
     return slash + 1;
 }
 
-// The names asked of one folder, each with the first path that asks it; `sameName` leads on to
-// the next path asking the same name, if any. Kept small: a fill asks thousands of paths.
-struct FolderNames {
-    QHash<QByteArrayView, std::size_t> first;
-    const std::vector<std::size_t>* sameName = nullptr;
-};
+// The names asked of one folder, each with the first path that asks it; a path's entry in
+// `sameName` leads on to the next path asking the same name, if any. Kept small: a fill asks
+// thousands of paths.
+using FolderNames = QHash<QByteArrayView, std::size_t>;
 
 // Reads one folder's listing for the names asked of it; each name settled gets its kind in
 // `kinds`. Names the listing leaves open are left as they are.
-void scanFolder(const QString& folder, const FolderNames& names, std::vector<FileKind>& kinds,
+void scanFolder(const QString& folder, const FolderNames& names,
+                const std::vector<std::size_t>& sameName, std::vector<FileKind>& kinds,
                 std::vector<bool>& settled) {
     const QByteArray encoded = folder.isEmpty() ? QByteArray("/") : QFile::encodeName(folder);
     const int fd = ::open(encoded.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -57,15 +56,15 @@ void scanFolder(const QString& folder, const FolderNames& names, std::vector<Fil
         ::close(fd);
         return;
     }
-    qsizetype left = names.first.size();
+    qsizetype left = names.size();
     qsizetype readable = std::max(kEntriesReadAtLeast, left * kEntriesReadPerPath);
     while (left > 0 && readable-- > 0) {
         const dirent* entry = ::readdir(listing);
         if (entry == nullptr) {
             break;
         }
-        const auto found = names.first.constFind(QByteArrayView(entry->d_name));
-        if (found == names.first.constEnd()) {
+        const auto found = names.constFind(QByteArrayView(entry->d_name));
+        if (found == names.constEnd()) {
             continue;
         }
         FileKind kind = FileKind::Missing;
@@ -90,7 +89,7 @@ void scanFolder(const QString& folder, const FolderNames& names, std::vector<Fil
                        : FileKind::Missing;
         }
         }
-        for (std::size_t index = found.value(); index != kNone; index = (*names.sameName)[index]) {
+        for (std::size_t index = found.value(); index != kNone; index = sameName[index]) {
             kinds[index] = kind;
             settled[index] = true;
         }
@@ -127,7 +126,7 @@ std::vector<FileKind> kindsByFolder(const QStringList& paths) {
         const QString& path = paths[static_cast<qsizetype>(i)];
         const qsizetype start = nameStart(path);
         if (start >= 0) {
-            const QByteArray name = QFile::encodeName(QStringView(path).mid(start).toString());
+            const QByteArray name = QFile::encodeName(path.mid(start));
             spans[i] = {encoded.size(), name.size()};
             encoded.append(name);
         }
@@ -141,19 +140,18 @@ std::vector<FileKind> kindsByFolder(const QStringList& paths) {
         }
         const QString& path = paths[static_cast<qsizetype>(i)];
         FolderNames& names = folders[path.left(nameStart(path) - 1)];
-        names.sameName = &sameName;
         const QByteArrayView name(encoded.constData() + spans[i].first, spans[i].second);
-        const auto asked = names.first.find(name);
-        if (asked == names.first.end()) {
-            names.first.insert(name, i);
+        const auto asked = names.find(name);
+        if (asked == names.end()) {
+            names.insert(name, i);
         } else {
             sameName[i] = asked.value();
             asked.value() = i;
         }
     }
     for (auto folder = folders.cbegin(); folder != folders.cend(); ++folder) {
-        if (folder.value().first.size() >= kFewPaths) {
-            scanFolder(folder.key(), folder.value(), kinds, settled);
+        if (folder.value().size() >= kFewPaths) {
+            scanFolder(folder.key(), folder.value(), sameName, kinds, settled);
         }
     }
     for (std::size_t i = 0; i < count; ++i) {

@@ -96,7 +96,7 @@ struct DesktopEntry {
     QString id;
     QString icon;
     QByteArray tryExec;
-    QByteArray program; // the first word of Exec, as GIO's executable
+    QByteArray program; // the first word of Exec as a shell reads it, as GIO's executable
 };
 
 using KeyFile = std::unique_ptr<GKeyFile, decltype(&g_key_file_free)>;
@@ -140,11 +140,13 @@ std::optional<DesktopEntry> listedEntry(const QString& id, const QString& file) 
         gchar** words = nullptr;
         const bool parsed = g_shell_parse_argv(exec.constData(), nullptr, &words, nullptr);
         const bool found = parsed && programFound(words[0]);
+        if (found) {
+            listed.program = words[0];
+        }
         g_strfreev(words);
         if (!found) {
             return std::nullopt;
         }
-        listed.program = exec.trimmed().split(' ').value(0);
     }
     return listed;
 }
