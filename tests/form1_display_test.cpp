@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CaptionLayout.h"
+#include "app/PairWidths.h"
 #include "app/ShortcutList.h"
 #include "common/ColourScheme.h"
+#include "common/Fonts.h"
 #include "common/QtColour.h"
 #include "fakes/Form1Fixture.h"
 #include "store/Columns.h"
@@ -11,6 +13,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QToolTip>
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -64,6 +67,57 @@ TEST(CaptionLines, MoreLinesThanTheCellsHaveIsToldAsACountWould) {
             }
         }
     }
+}
+
+TEST(CaptionLines, PairSumsAreTheFontsOwnWidths) {
+    const QFont fonts[] = {QApplication::font(), common::arialBold(9), QFont("DejaVu Sans", 11),
+                           QFont("Liberation Serif", 10)};
+    // Kerned pairs, ligatures in some fonts, accents, and what sums must leave to the font.
+    const QString captions[] = {"AVATAR Tower",
+                                "LT Yacht, P.A.",
+                                "Shortcut 12345",
+                                "office fluff",
+                                "\u00c6r\u00f8 \u0153uvre \u00df",
+                                "e\u0301t\u00e9",
+                                "tab\there",
+                                "co\u00adop",
+                                "\u0645\u0631\u062d\u0628\u0627",
+                                "x"};
+    for (const QFont& font : fonts) {
+        app::PairWidths widths;
+        widths.useFont(font);
+        int summed = 0;
+        for (const QString& caption : captions) {
+            const std::optional<qint64> sum = widths.sumOfPairs(caption);
+            const int exact = QFontMetrics(font).horizontalAdvance(caption);
+            if (sum) {
+                ++summed;
+                EXPECT_EQ(*sum, std::lround(QFontMetricsF(font).horizontalAdvance(caption) * 64))
+                    << caption.toStdString() << " in " << font.family().toStdString();
+            }
+            for (int width = exact - 2; width <= exact + 2; ++width) {
+                const std::optional<bool> fits = widths.fitsOneLine(caption, width, false);
+                EXPECT_TRUE(!fits || *fits == (exact <= width)) << caption.toStdString();
+            }
+        }
+        EXPECT_GE(summed, 4) << "plain captions are summed in " << font.family().toStdString();
+    }
+}
+
+TEST(CaptionLines, ALongListsCellsHoldItsLongestCaption) {
+    app::ShortcutList list;
+    QStringList captions;
+    for (int i = 0; i < 6000; ++i) {
+        captions << QStringLiteral("Shortcut %1").arg(i);
+    }
+    list.fitCellsTo(captions);
+    const int oneLine = list.gridSize().height();
+    captions[4321] = QStringLiteral("Calendar planner for the family");
+    list.fitCellsTo(captions);
+    const int lines = app::captionLineCount(list.font(), captions[4321], list.captionWidth(),
+                                            app::ShortcutList::kMaxCaptionLines);
+    EXPECT_GT(lines, 1);
+    EXPECT_EQ(list.gridSize().height() - oneLine, (lines - 1) * list.fontMetrics().lineSpacing());
 }
 
 TEST_F(Form1Display, TextCutShortHasItselfAsHoverText) {

@@ -18,6 +18,9 @@ namespace {
 constexpr int kCellWidth = 96;
 constexpr int kMargin = 4;
 
+// From this many captions, learning their character pairs costs less than measuring each.
+constexpr qsizetype kCaptionsWorthPairs = 5000;
+
 QPalette::ColorGroup colourGroup(const QStyleOptionViewItem& option) {
     if (!option.state.testFlag(QStyle::State_Enabled)) {
         return QPalette::Disabled;
@@ -70,7 +73,15 @@ QRect ShortcutList::captionRect(const QRect& cell, int lines) const {
 void ShortcutList::fitCellsTo(const QStringList& captions) {
     int lines = 1;
     const int width = captionWidth();
+    // A caption on one line needs no more. Told from character pairs, learnt in a long list
+    // and kept for the next, it costs a fraction of measuring the caption: in a long list that
+    // measure was most of the fill.
+    pairWidths_.useFont(font());
+    const bool learn = captions.size() >= kCaptionsWorthPairs;
     for (const QString& caption : captions) {
+        if (pairWidths_.fitsOneLine(caption, width, learn) == true) {
+            continue;
+        }
         // Only a caption that needs more lines than the cells have so far is counted in full.
         if (captionNeedsMoreLines(font(), caption, width, lines)) {
             lines = captionLineCount(font(), caption, width, kMaxCaptionLines);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/PairWidths.h"
+
 #include <QListWidget>
 #include <QStyledItemDelegate>
 
@@ -34,6 +36,7 @@ class ShortcutList : public QListWidget {
   private:
     // Draws the entries, also when another delegate wraps it.
     ShortcutDelegate* delegate_;
+    PairWidths pairWidths_;
 };
 
 // Draws an entry of the shortcut list: its icon, and its caption wrapped below it.
