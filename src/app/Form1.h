@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/KeyRepeat.h"
+#include "app/ShortcutList.h"
 #include "common/CommandContext.h"
 #include "common/Globals.h"
 #include "common/MainWindow.h"
@@ -141,10 +142,9 @@ class Form1 : public QWidget, public common::MainWindow {
     void PushButton9_Click();
 
     static constexpr const char* kRootKey = "Root";
-    // Each shortcut remembers the number of its picture.
-    static constexpr int kImageRole = Qt::UserRole + 1;
-    // The caption colour as stored, which the one shown is made from for the scheme.
-    static constexpr int kStoredColourRole = Qt::UserRole + 2;
+    // Each shortcut remembers the number of its picture, and its caption colour as stored.
+    static constexpr int kImageRole = ShortcutEntry::kImageRole;
+    static constexpr int kStoredColourRole = ShortcutEntry::kStoredColourRole;
     static QString nodeKey(const QTreeWidgetItem* node);
 
   protected:

@@ -41,8 +41,9 @@ void Form1::loadItems() {
     if (trap.test(104, [&] { return nodeKey(node) == QLatin1String(kRootKey); })) {
         return;
     }
-    // The rows are read first and the list is then filled in one step: entries added one at a
-    // time make the view re-arrange itself for each, which grows with the square of their number.
+    // The rows are read first and the list is then filled in one step, its updates held: a view
+    // shown while entries join it re-arranges itself for each, which grows with the square of
+    // their number.
     struct Entry {
         QString caption;
         int image = 0;
@@ -176,30 +177,22 @@ template <class Entries> void Form1::fillList(const Entries& entries) {
     }
     list_->setUpdatesEnabled(false);
     static_cast<ShortcutList*>(list_)->fitCellsTo(captions);
-    list_->addItems(captions);
-    {
-        // Pictures and colours change no entry's size, so the view need not hear of each one;
-        // it is repainted once below.
-        const QSignalBlocker quiet(list_->model());
-        // Entries mostly share a few colours: one brush serves a run of entries of one colour
-        // instead of a new brush per entry, and its colour is made readable once for the run.
-        QBrush brush;
-        std::optional<QColor> stored;
-        const QPalette scheme = QApplication::palette();
-        for (int i = 0; i < list_->count(); ++i) {
-            const auto& entry = entries[static_cast<std::size_t>(i)];
-            QListWidgetItem* item = list_->item(i);
-            item->setIcon(entry.icon);
-            item->setData(kImageRole, entry.image);
-            if (entry.colour) {
-                if (stored != entry.colour) {
-                    stored = entry.colour;
-                    brush = QBrush(common::shownColour(*entry.colour, scheme));
-                }
-                item->setForeground(brush);
-                item->setData(kStoredColourRole, *entry.colour);
+    // Entries mostly share a few colours: one brush serves a run of entries of one colour
+    // instead of a new brush per entry, and its colour is made readable once for the run.
+    QBrush brush;
+    std::optional<QColor> stored;
+    const QPalette scheme = QApplication::palette();
+    for (const auto& entry : entries) {
+        // Made whole before it joins the list, so the list hears of each entry once.
+        auto* shown = new ShortcutEntry(entry.icon, entry.caption, entry.image, entry.colour);
+        if (entry.colour) {
+            if (stored != entry.colour) {
+                stored = entry.colour;
+                brush = QBrush(common::shownColour(*entry.colour, scheme));
             }
+            shown->setForeground(brush);
         }
+        list_->addItem(shown);
     }
     list_->setUpdatesEnabled(true);
     list_->viewport()->update();

@@ -135,6 +135,38 @@ bool ShortcutList::viewportEvent(QEvent* event) {
     return true;
 }
 
+ShortcutEntry::ShortcutEntry(const QIcon& icon, const QString& caption, int image,
+                             std::optional<QColor> stored)
+    : QListWidgetItem(icon, caption), image_(image), stored_(std::move(stored)) {}
+
+QVariant ShortcutEntry::data(int role) const {
+    switch (role) {
+    case kImageRole:
+        return image_;
+    case kStoredColourRole:
+        return stored_ ? QVariant(*stored_) : QVariant();
+    default:
+        return QListWidgetItem::data(role);
+    }
+}
+
+void ShortcutEntry::setData(int role, const QVariant& value) {
+    switch (role) {
+    case kImageRole:
+        image_ = value.toInt();
+        break;
+    case kStoredColourRole:
+        stored_ = value.isValid() ? std::optional<QColor>(value.value<QColor>()) : std::nullopt;
+        break;
+    default:
+        QListWidgetItem::setData(role, value);
+    }
+}
+
+QListWidgetItem* ShortcutEntry::clone() const {
+    return new ShortcutEntry(*this);
+}
+
 ShortcutDelegate::ShortcutDelegate(ShortcutList* list) : QStyledItemDelegate(list), list_(list) {}
 
 QSize ShortcutDelegate::sizeHint(const QStyleOptionViewItem& option,

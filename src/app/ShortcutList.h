@@ -3,8 +3,10 @@
 
 #include "app/PairWidths.h"
 
+#include <QColor>
 #include <QListWidget>
 #include <QStyledItemDelegate>
+#include <optional>
 
 namespace app {
 
@@ -37,6 +39,27 @@ class ShortcutList : public QListWidget {
     // Draws the entries, also when another delegate wraps it.
     ShortcutDelegate* delegate_;
     PairWidths pairWidths_;
+};
+
+// An entry of the shortcut list. Its picture's number and its colour as stored are kept in the
+// entry itself, not as values of two more roles: a list of thousands holds much less.
+class ShortcutEntry : public QListWidgetItem {
+  public:
+    // The number of the entry's picture.
+    static constexpr int kImageRole = Qt::UserRole + 1;
+    // The caption colour as stored, which the one shown is made from for the scheme.
+    static constexpr int kStoredColourRole = Qt::UserRole + 2;
+
+    ShortcutEntry(const QIcon& icon, const QString& caption, int image,
+                  std::optional<QColor> stored);
+
+    QVariant data(int role) const override;
+    void setData(int role, const QVariant& value) override;
+    QListWidgetItem* clone() const override;
+
+  private:
+    int image_;
+    std::optional<QColor> stored_;
 };
 
 // Draws an entry of the shortcut list: its icon, and its caption wrapped below it.

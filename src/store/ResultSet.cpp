@@ -265,6 +265,9 @@ void ResultSet::sortBy(const std::string& column,
 
 void ResultSet::moveNext() {
     if (!eof()) {
+        // The cursor only moves forward: the row left is let go at once, so that a long read
+        // does not hold all its rows while its reader builds what it makes of them.
+        std::vector<Cell>().swap(rows_[current_]);
         ++current_;
     }
 }

@@ -39,11 +39,12 @@ class ResultSet {
     // The named column (case-insensitive) of the current row; throws StoreError at the end or
     // for an unknown column.
     Field field(const std::string& column) const;
+    // Moves to the next row; the row left can no longer be read.
     void moveNext();
     void close();
     // Puts the rows in the order of the named column's values as SQL's ORDER BY would with the
     // texts compared by `compareTexts` (<0, 0 or >0): nulls first, then numbers by value, then
-    // texts; rows with equal values keep their order. Moves back to the first row. Where
+    // texts; rows with equal values keep their order. Made before the first move. Where
     // `appendKey` is given, it appends to its second argument a key whose bytes order texts as
     // `compareTexts` does, ties aside: each text is then measured once, and only texts of equal
     // keys are compared.
