@@ -87,7 +87,9 @@ TEST(Form1Layout, ControlsStandWhereTheWindowPutsThemWithNamesAndCaptions) {
         EXPECT_EQ(form.PushButton(number)->palette().cacheKey(), sameSize) << number;
     }
     EXPECT_DOUBLE_EQ(form.Label1()->font().pointSizeF(), 15.75);
-    EXPECT_EQ(form.ListView1()->viewMode(), QListView::IconMode);
+    // Large icons in rows that wrap.
+    EXPECT_EQ(form.ListView1()->flow(), QListView::LeftToRight);
+    EXPECT_TRUE(form.ListView1()->isWrapping());
     EXPECT_EQ(form.ListView1()->iconSize(), QSize(32, 32));
     EXPECT_EQ(form.TreeView1()->iconSize(), QSize(16, 16));
 }
