@@ -101,7 +101,8 @@ std::vector<std::uint32_t> placesByCaption(const std::vector<store::ShortcutSumm
 
 } // namespace
 
-FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortcuts) {
+FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortcuts,
+                                      const store::NameCollator* names) {
     Part part;
     part.shortcuts = std::move(shortcuts);
     // The texts in one block: a string of its own for each costs as much again.
@@ -122,6 +123,7 @@ FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortc
         entry.end = static_cast<std::uint32_t>(part.texts.size());
         part.texts += kPart;
         entry.plainCaption = wellFormed(shortcut.caption);
+        entry.simpleCaption = names != nullptr && names->simple(shortcut.caption);
         // Shortcuts of one category mostly come one after the other.
         if (lastCategory == nullptr || *lastCategory != shortcut.category) {
             const auto [number, added] = categoryNumbers.try_emplace(
@@ -220,7 +222,9 @@ bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
     const std::string& first = shortcuts_[a].caption;
     const std::string& second = shortcuts_[b].caption;
     // Well-formed texts compare as their sort keys order; others have their keys made.
-    const int order = entries_[a].plainCaption && entries_[b].plainCaption
+    const int order = entries_[a].simpleCaption && entries_[b].simpleCaption
+                          ? names_->compareSimple(first, second)
+                      : entries_[a].plainCaption && entries_[b].plainCaption
                           ? names_->compare(first, second)
                           : names_->sortKey(first).compare(names_->sortKey(second));
     return order != 0 ? order < 0 : a < b;

@@ -28,6 +28,8 @@ class FinderIndex {
         int launches = 0;
         // Well-formed UTF-8, which the collator compares as its sort keys order.
         bool plainCaption = true;
+        // Compared by the collator's table of characters, without ICU.
+        bool simpleCaption = false;
     };
 
   public:
@@ -39,7 +41,9 @@ class FinderIndex {
         std::vector<Entry> entries;                    // categories numbered in this part
         std::vector<std::string> categories;           // in the order first read
     };
-    static Part folded(std::vector<store::ShortcutSummary> shortcuts);
+    // With `names`, the captions it can compare quickly are marked so.
+    static Part folded(std::vector<store::ShortcutSummary> shortcuts,
+                       const store::NameCollator* names = nullptr);
 
     // Folds every text and orders the shortcuts by caption, as `names` sorts them.
     FinderIndex(std::vector<store::ShortcutSummary> shortcuts, const store::NameCollator& names);

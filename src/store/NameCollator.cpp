@@ -5,6 +5,8 @@
 #include "store/Utf8Pieces.h"
 
 #include <unicode/ucol.h>
+#include <unicode/ucoleitr.h>
+#include <unicode/uset.h>
 #include <unicode/ustring.h>
 
 #include <algorithm>
@@ -12,6 +14,9 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <memory>
+#include <optional>
+#include <vector>
 
 namespace store {
 
@@ -136,6 +141,105 @@ void NameCollator::appendSortKey(std::string_view utf8, std::string& keys) const
         }
         room = static_cast<std::size_t>(needed);
     }
+}
+
+bool NameCollator::simple(std::string_view text) const {
+    const Places& table = places();
+    return std::all_of(text.begin(), text.end(), [&table](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < table.size() && table[byte] != 0;
+    });
+}
+
+int NameCollator::compareSimple(std::string_view a, std::string_view b) const {
+    const Places& table = places();
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const std::uint8_t first = table[static_cast<unsigned char>(a[i])];
+        const std::uint8_t second = table[static_cast<unsigned char>(b[i])];
+        if (first != second) {
+            return first < second ? -1 : 1;
+        }
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+const NameCollator::Places& NameCollator::places() const {
+    std::call_once(placesMade_, [this] { places_ = makePlaces(); });
+    return places_;
+}
+
+NameCollator::Places NameCollator::makePlaces() const {
+    Places places{};
+    // Character by character is the collator's order only where each character has one primary
+    // weight and the same secondary one, and nothing makes punctuation, case or digit runs count
+    // otherwise.
+    UErrorCode status = U_ZERO_ERROR;
+    const bool plainRules =
+        ucol_getStrength(collator_) == UCOL_SECONDARY &&
+        ucol_getAttribute(collator_, UCOL_ALTERNATE_HANDLING, &status) == UCOL_NON_IGNORABLE &&
+        ucol_getAttribute(collator_, UCOL_CASE_LEVEL, &status) == UCOL_OFF &&
+        ucol_getAttribute(collator_, UCOL_NUMERIC_COLLATION, &status) == UCOL_OFF;
+    if (U_FAILURE(status) || !plainRules) {
+        return places;
+    }
+    std::array<bool, 128> alone{};
+    std::optional<std::int32_t> secondary;
+    for (char16_t c = 0x20; c < 0x7f; ++c) {
+        UErrorCode error = U_ZERO_ERROR;
+        UCollationElements* elements = ucol_openElements(collator_, &c, 1, &error);
+        const std::int32_t element = ucol_next(elements, &error);
+        const std::int32_t after = ucol_next(elements, &error);
+        ucol_closeElements(elements);
+        alone[c] = U_SUCCESS(error) && element != UCOL_NULLORDER && after == UCOL_NULLORDER &&
+                   ucol_primaryOrder(element) != 0 &&
+                   ucol_secondaryOrder(element) == secondary.value_or(ucol_secondaryOrder(element));
+        if (alone[c]) {
+            secondary = ucol_secondaryOrder(element);
+        }
+    }
+    // Characters that join others into one letter ("ch" in Czech, "aa" in Danish) only do so
+    // with all of them there: those of plain ASCII are left out.
+    const std::unique_ptr<USet, void (*)(USet*)> joined(uset_openEmpty(), uset_close);
+    ucol_getContractionsAndExpansions(collator_, joined.get(), nullptr, true, &status);
+    if (U_FAILURE(status)) {
+        return places;
+    }
+    for (std::int32_t item = 0; item < uset_getItemCount(joined.get()); ++item) {
+        std::array<UChar, 64> text{};
+        UChar32 from = 0;
+        UChar32 to = 0;
+        UErrorCode error = U_ZERO_ERROR;
+        const std::int32_t length = uset_getItem(joined.get(), item, &from, &to, text.data(),
+                                                 static_cast<std::int32_t>(text.size()), &error);
+        const auto end = text.begin() + std::clamp<std::int32_t>(length, 0, text.size());
+        if (U_FAILURE(error)) {
+            return places; // a longer joining than any known: no table at all
+        }
+        if (length > 0 && std::all_of(text.begin(), end, [](UChar c) { return c < 0x80; })) {
+            std::for_each(text.begin(), end, [&alone](UChar c) { alone[c] = false; });
+        }
+    }
+    // Places by the collator's own comparison of the characters.
+    std::vector<char16_t> ranked;
+    for (char16_t c = 0x20; c < 0x7f; ++c) {
+        if (alone[c]) {
+            ranked.push_back(c);
+        }
+    }
+    const auto order = [this](char16_t a, char16_t b) {
+        return ucol_strcoll(collator_, &a, 1, &b, 1);
+    };
+    std::sort(ranked.begin(), ranked.end(),
+              [&order](char16_t a, char16_t b) { return order(a, b) < 0; });
+    std::uint8_t place = 0;
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        if (i == 0 || order(ranked[i - 1], ranked[i]) != 0) {
+            ++place;
+        }
+        places[ranked[i]] = place;
+    }
+    return places;
 }
 
 std::string NameCollator::actualLocale() const {
