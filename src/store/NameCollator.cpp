@@ -198,26 +198,31 @@ NameCollator::Places NameCollator::makePlaces() const {
             secondary = ucol_secondaryOrder(element);
         }
     }
-    // Characters that join others into one letter ("ch" in Czech, "aa" in Danish) only do so
-    // with all of them there: those of plain ASCII are left out.
-    const std::unique_ptr<USet, void (*)(USet*)> joined(uset_openEmpty(), uset_close);
-    ucol_getContractionsAndExpansions(collator_, joined.get(), nullptr, true, &status);
+    // Characters that join others into one letter ("ch" in Czech, "aa" in Danish) do so by the
+    // rules of a language, never of the root order: those are left out. Asking for every joining
+    // the collator knows costs as much as reading the catalogue.
+    const std::unique_ptr<USet, void (*)(USet*)> tailored(ucol_getTailoredSet(collator_, &status),
+                                                          uset_close);
     if (U_FAILURE(status)) {
         return places;
     }
-    for (std::int32_t item = 0; item < uset_getItemCount(joined.get()); ++item) {
+    for (std::int32_t item = 0; item < uset_getItemCount(tailored.get()); ++item) {
         std::array<UChar, 64> text{};
         UChar32 from = 0;
         UChar32 to = 0;
         UErrorCode error = U_ZERO_ERROR;
-        const std::int32_t length = uset_getItem(joined.get(), item, &from, &to, text.data(),
+        const std::int32_t length = uset_getItem(tailored.get(), item, &from, &to, text.data(),
                                                  static_cast<std::int32_t>(text.size()), &error);
-        const auto end = text.begin() + std::clamp<std::int32_t>(length, 0, text.size());
         if (U_FAILURE(error)) {
-            return places; // a longer joining than any known: no table at all
+            return places; // a longer sequence than any known: no table at all
         }
-        if (length > 0 && std::all_of(text.begin(), end, [](UChar c) { return c < 0x80; })) {
-            std::for_each(text.begin(), end, [&alone](UChar c) { alone[c] = false; });
+        for (UChar32 c = from; length == 0 && c <= to && c < 0x80; ++c) {
+            alone[static_cast<std::size_t>(c)] = false;
+        }
+        for (std::int32_t i = 0; i < length; ++i) {
+            if (text[static_cast<std::size_t>(i)] < 0x80) {
+                alone[text[static_cast<std::size_t>(i)]] = false;
+            }
         }
     }
     // Places by the collator's own comparison of the characters.
