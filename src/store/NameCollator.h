@@ -38,7 +38,7 @@ class NameCollator {
     // Whether compareSimple() can compare this text: every byte a printable ASCII character
     // that this collator sorts as one letter of its own, never joined with its neighbours.
     bool simple(std::string_view text) const;
-    // compare() for two texts simple() accepts, from a table of the characters' places rather
+    // compare() for two texts simple() has accepted, from a table of the characters' places rather
     // than through ICU: many times quicker, for sorting many names one pair at a time.
     int compareSimple(std::string_view a, std::string_view b) const;
 
