@@ -5,7 +5,6 @@
 #include "store/Utf8Pieces.h"
 
 #include <unicode/ucol.h>
-#include <unicode/ucoleitr.h>
 #include <unicode/uset.h>
 #include <unicode/ustring.h>
 
@@ -15,7 +14,6 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace store {
@@ -186,26 +184,19 @@ NameCollator::Places NameCollator::makePlaces() const {
     if (U_FAILURE(status) || !plainRules) {
         return places;
     }
+    // Each character alone has one primary weight and the common secondary one in the root
+    // order. Its key shows the weights; that they are one is the root order's own (the
+    // collator's element iterator, which would tell, costs as much as reading the catalogue).
     std::array<bool, 128> alone{};
-    std::optional<std::int32_t> secondary;
-    // One iterator for all: opening one costs as much as comparing many names.
-    char16_t c = 0x20;
-    const std::unique_ptr<UCollationElements, void (*)(UCollationElements*)> elements(
-        ucol_openElements(collator_, &c, 1, &status), ucol_closeElements);
-    if (U_FAILURE(status)) {
-        return places;
-    }
-    for (; c < 0x7f; ++c) {
-        UErrorCode error = U_ZERO_ERROR;
-        ucol_setText(elements.get(), &c, 1, &error);
-        const std::int32_t element = ucol_next(elements.get(), &error);
-        const std::int32_t after = ucol_next(elements.get(), &error);
-        alone[c] = U_SUCCESS(error) && element != UCOL_NULLORDER && after == UCOL_NULLORDER &&
-                   ucol_primaryOrder(element) != 0 &&
-                   ucol_secondaryOrder(element) == secondary.value_or(ucol_secondaryOrder(element));
-        if (alone[c]) {
-            secondary = ucol_secondaryOrder(element);
+    std::string common;
+    for (char c = 0x20; c < 0x7f; ++c) {
+        const std::string key = sortKey(std::string_view(&c, 1));
+        const std::size_t level = key.find('\x01');
+        const std::string secondary = level == std::string::npos ? "" : key.substr(level);
+        if (common.empty()) {
+            common = secondary;
         }
+        alone[static_cast<std::size_t>(c)] = level > 0 && !secondary.empty() && secondary == common;
     }
     // Characters that join others into one letter ("ch" in Czech, "aa" in Danish) do so by the
     // rules of a language, never of the root order: those are left out. Asking for every joining
