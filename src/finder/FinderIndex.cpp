@@ -7,7 +7,6 @@
 
 #include <QStringList>
 #include <algorithm>
-#include <iterator>
 #include <numeric>
 #include <optional>
 #include <string.h>
@@ -71,16 +70,16 @@ bool wellFormed(std::string_view utf8) {
 }
 
 // Each shortcut's place when ordered by caption, those of equal captions as read.
-std::vector<std::uint32_t> placesByCaption(const std::vector<store::ShortcutSummary>& shortcuts,
+std::vector<std::uint32_t> placesByCaption(const FinderIndex& shortcuts,
                                            const store::NameCollator& names) {
     // The keys in one block: a string of its own for each costs as much again.
     std::string keys;
     keys.reserve(shortcuts.size() * 24);
     std::vector<std::uint32_t> starts;
     starts.reserve(shortcuts.size() + 1);
-    for (const store::ShortcutSummary& shortcut : shortcuts) {
+    for (std::size_t i = 0; i < shortcuts.size(); ++i) {
         starts.push_back(static_cast<std::uint32_t>(keys.size()));
-        names.appendSortKey(shortcut.caption, keys);
+        names.appendSortKey(shortcuts.shortcut(i).caption, keys);
     }
     starts.push_back(static_cast<std::uint32_t>(keys.size()));
     const auto key = [&](std::uint32_t i) {
@@ -101,7 +100,8 @@ std::vector<std::uint32_t> placesByCaption(const std::vector<store::ShortcutSumm
 
 } // namespace
 
-FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortcuts) {
+FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortcuts,
+                                      const store::NameCollator* names) {
     Part part;
     part.shortcuts = std::move(shortcuts);
     // The texts in one block: a string of its own for each costs as much again.
@@ -122,6 +122,7 @@ FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortc
         entry.end = static_cast<std::uint32_t>(part.texts.size());
         part.texts += kPart;
         entry.plainCaption = wellFormed(shortcut.caption);
+        entry.simpleCaption = names != nullptr && names->simple(shortcut.caption);
         // Shortcuts of one category mostly come one after the other.
         if (lastCategory == nullptr || *lastCategory != shortcut.category) {
             const auto [number, added] = categoryNumbers.try_emplace(
@@ -147,7 +148,7 @@ FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
               return parts;
           }(),
           nullptr) {
-    places_ = placesByCaption(shortcuts_, names);
+    places_ = placesByCaption(*this, names);
 }
 
 FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::NameCollator> names)
@@ -158,7 +159,6 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
         total += part.shortcuts.size();
         textsSize += part.texts.size();
     }
-    shortcuts_.reserve(total);
     texts_.reserve(textsSize);
     entries_.reserve(total);
     std::unordered_map<std::string, std::uint32_t> categoryNumbers;
@@ -184,7 +184,9 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
             entries_.push_back(entry);
         }
         texts_ += part.texts;
-        std::move(part.shortcuts.begin(), part.shortcuts.end(), std::back_inserter(shortcuts_));
+        partStarts_.push_back(size_);
+        size_ += part.shortcuts.size();
+        shortcutParts_.push_back(std::move(part.shortcuts));
     }
     parts.clear();
 
@@ -201,12 +203,20 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
     }
 }
 
+const store::ShortcutSummary& FinderIndex::shortcut(std::size_t index) const {
+    std::size_t part = partStarts_.size() - 1;
+    while (index < partStarts_[part]) {
+        --part;
+    }
+    return shortcutParts_[part][index - partStarts_[part]];
+}
+
 std::vector<std::uint32_t> FinderIndex::captionOrder() const {
-    return names_ ? placesByCaption(shortcuts_, *names_) : places_;
+    return names_ ? placesByCaption(*this, *names_) : places_;
 }
 
 void FinderIndex::setCaptionOrder(std::vector<std::uint32_t> places) {
-    if (places.size() != shortcuts_.size()) {
+    if (places.size() != size_) {
         return;
     }
     // The matches ordered so far keep their order: it is the same.
@@ -217,10 +227,12 @@ bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
     if (!places_.empty()) {
         return places_[a] < places_[b];
     }
-    const std::string& first = shortcuts_[a].caption;
-    const std::string& second = shortcuts_[b].caption;
+    const std::string& first = shortcut(a).caption;
+    const std::string& second = shortcut(b).caption;
     // Well-formed texts compare as their sort keys order; others have their keys made.
-    const int order = entries_[a].plainCaption && entries_[b].plainCaption
+    const int order = entries_[a].simpleCaption && entries_[b].simpleCaption
+                          ? names_->compareSimple(first, second)
+                      : entries_[a].plainCaption && entries_[b].plainCaption
                           ? names_->compare(first, second)
                           : names_->sortKey(first).compare(names_->sortKey(second));
     return order != 0 ? order < 0 : a < b;
@@ -255,7 +267,7 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
         for (std::uint32_t i = categoryStarts_[*category]; i < categoryStarts_[*category + 1];
              ++i) {
             const std::uint32_t index = byCategory_[i];
-            const std::string& stored = shortcuts_[index].caption;
+            const std::string& stored = shortcut(index).caption;
             if ((stored == bytes ||
                  (!isAscii(stored) && QString::fromStdString(stored) == caption)) &&
                 (!named || captionBefore(*named, index))) {

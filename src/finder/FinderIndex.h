@@ -28,6 +28,8 @@ class FinderIndex {
         int launches = 0;
         // Well-formed UTF-8, which the collator compares as its sort keys order.
         bool plainCaption = true;
+        // Compared by the collator's table of characters, without ICU.
+        bool simpleCaption = false;
     };
 
   public:
@@ -39,7 +41,9 @@ class FinderIndex {
         std::vector<Entry> entries;                    // categories numbered in this part
         std::vector<std::string> categories;           // in the order first read
     };
-    static Part folded(std::vector<store::ShortcutSummary> shortcuts);
+    // With `names`, the captions it can compare quickly are marked so.
+    static Part folded(std::vector<store::ShortcutSummary> shortcuts,
+                       const store::NameCollator* names = nullptr);
 
     // Folds every text and orders the shortcuts by caption, as `names` sorts them.
     FinderIndex(std::vector<store::ShortcutSummary> shortcuts, const store::NameCollator& names);
@@ -53,7 +57,7 @@ class FinderIndex {
     // searched; then setCaptionOrder() takes it on the searching thread.
     std::vector<std::uint32_t> captionOrder() const;
     void setCaptionOrder(std::vector<std::uint32_t> places);
-    bool ordered() const { return !places_.empty() || shortcuts_.empty(); }
+    bool ordered() const { return !places_.empty() || size_ == 0; }
 
     // How often each shortcut was launched, by platform::LaunchCounts::key().
     void setLaunchCounts(const QHash<QString, int>& counts);
@@ -73,8 +77,8 @@ class FinderIndex {
     std::size_t ranked(std::size_t place);
 
     // Shortcuts are numbered as read.
-    const store::ShortcutSummary& shortcut(std::size_t index) const { return shortcuts_[index]; }
-    std::size_t size() const { return shortcuts_.size(); }
+    const store::ShortcutSummary& shortcut(std::size_t index) const;
+    std::size_t size() const { return size_; }
 
   private:
     // A match's place in the order: by its tier, its launches and its caption.
@@ -95,7 +99,11 @@ class FinderIndex {
     std::vector<std::uint32_t> scan(std::string_view word,
                                     const std::vector<std::uint64_t>& categoryWords) const;
 
-    std::vector<store::ShortcutSummary> shortcuts_;
+    // The shortcuts as their parts were read, kept apart: moving each costs as much as the
+    // rest of putting the parts together. Those of part p are numbered from partStarts_[p].
+    std::vector<std::vector<store::ShortcutSummary>> shortcutParts_;
+    std::vector<std::size_t> partStarts_;
+    std::size_t size_ = 0;
     // Every shortcut's folded texts one after the other, so that a search reads one block of
     // memory from start to end.
     std::string texts_;

@@ -5,6 +5,7 @@
 #include "store/Utf8Pieces.h"
 
 #include <unicode/ucol.h>
+#include <unicode/uset.h>
 #include <unicode/ustring.h>
 
 #include <algorithm>
@@ -12,6 +13,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <memory>
+#include <vector>
 
 namespace store {
 
@@ -136,6 +139,112 @@ void NameCollator::appendSortKey(std::string_view utf8, std::string& keys) const
         }
         room = static_cast<std::size_t>(needed);
     }
+}
+
+bool NameCollator::simple(std::string_view text) const {
+    const Places& table = places();
+    return std::all_of(text.begin(), text.end(), [&table](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < table.size() && table[byte] != 0;
+    });
+}
+
+int NameCollator::compareSimple(std::string_view a, std::string_view b) const {
+    // simple() has made the table. Names mostly share a start, byte for byte.
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t i = static_cast<std::size_t>(
+        std::mismatch(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(common), b.begin()).first -
+        a.begin());
+    for (; i < common; ++i) {
+        const std::uint8_t first = places_[static_cast<unsigned char>(a[i])];
+        const std::uint8_t second = places_[static_cast<unsigned char>(b[i])];
+        if (first != second) {
+            return first < second ? -1 : 1;
+        }
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+const NameCollator::Places& NameCollator::places() const {
+    std::call_once(placesMade_, [this] { places_ = makePlaces(); });
+    return places_;
+}
+
+NameCollator::Places NameCollator::makePlaces() const {
+    Places places{};
+    // Character by character is the collator's order only where each character has one primary
+    // weight and the same secondary one, and nothing makes punctuation, case or digit runs count
+    // otherwise.
+    UErrorCode status = U_ZERO_ERROR;
+    const bool plainRules =
+        ucol_getStrength(collator_) == UCOL_SECONDARY &&
+        ucol_getAttribute(collator_, UCOL_ALTERNATE_HANDLING, &status) == UCOL_NON_IGNORABLE &&
+        ucol_getAttribute(collator_, UCOL_CASE_LEVEL, &status) == UCOL_OFF &&
+        ucol_getAttribute(collator_, UCOL_NUMERIC_COLLATION, &status) == UCOL_OFF;
+    if (U_FAILURE(status) || !plainRules) {
+        return places;
+    }
+    // Each character alone has one primary weight and the common secondary one in the root
+    // order. Its key shows the weights; that they are one is the root order's own (the
+    // collator's element iterator, which would tell, costs as much as reading the catalogue).
+    std::array<bool, 128> alone{};
+    std::string common;
+    for (char c = 0x20; c < 0x7f; ++c) {
+        const std::string key = sortKey(std::string_view(&c, 1));
+        const std::size_t level = key.find('\x01');
+        const std::string secondary = level == std::string::npos ? "" : key.substr(level);
+        if (common.empty()) {
+            common = secondary;
+        }
+        alone[static_cast<std::size_t>(c)] = level > 0 && !secondary.empty() && secondary == common;
+    }
+    // Characters that join others into one letter ("ch" in Czech, "aa" in Danish) do so by the
+    // rules of a language, never of the root order: those are left out. Asking for every joining
+    // the collator knows costs as much as reading the catalogue.
+    const std::unique_ptr<USet, void (*)(USet*)> tailored(ucol_getTailoredSet(collator_, &status),
+                                                          uset_close);
+    if (U_FAILURE(status)) {
+        return places;
+    }
+    for (std::int32_t item = 0; item < uset_getItemCount(tailored.get()); ++item) {
+        std::array<UChar, 64> text{};
+        UChar32 from = 0;
+        UChar32 to = 0;
+        UErrorCode error = U_ZERO_ERROR;
+        const std::int32_t length = uset_getItem(tailored.get(), item, &from, &to, text.data(),
+                                                 static_cast<std::int32_t>(text.size()), &error);
+        if (U_FAILURE(error)) {
+            return places; // a longer sequence than any known: no table at all
+        }
+        for (UChar32 c = from; length == 0 && c <= to && c < 0x80; ++c) {
+            alone[static_cast<std::size_t>(c)] = false;
+        }
+        for (std::int32_t i = 0; i < length; ++i) {
+            if (text[static_cast<std::size_t>(i)] < 0x80) {
+                alone[text[static_cast<std::size_t>(i)]] = false;
+            }
+        }
+    }
+    // Places by the collator's own comparison of the characters.
+    std::vector<char16_t> ranked;
+    for (char16_t c = 0x20; c < 0x7f; ++c) {
+        if (alone[c]) {
+            ranked.push_back(c);
+        }
+    }
+    const auto order = [this](char16_t a, char16_t b) {
+        return ucol_strcoll(collator_, &a, 1, &b, 1);
+    };
+    std::sort(ranked.begin(), ranked.end(),
+              [&order](char16_t a, char16_t b) { return order(a, b) < 0; });
+    std::uint8_t place = 0;
+    for (std::size_t i = 0; i < ranked.size(); ++i) {
+        if (i == 0 || order(ranked[i - 1], ranked[i]) != 0) {
+            ++place;
+        }
+        places[ranked[i]] = place;
+    }
+    return places;
 }
 
 std::string NameCollator::actualLocale() const {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -32,6 +35,13 @@ class NameCollator {
     // The same key added to the end of `keys`: many keys in one block of memory.
     void appendSortKey(std::string_view utf8, std::string& keys) const;
 
+    // Whether compareSimple() can compare this text: every byte a printable ASCII character
+    // that this collator sorts as one letter of its own, never joined with its neighbours.
+    bool simple(std::string_view text) const;
+    // compare() for two texts simple() has accepted, from a table of the characters' places rather
+    // than through ICU: many times quicker, for sorting many names one pair at a time.
+    int compareSimple(std::string_view a, std::string_view b) const;
+
     // The locale whose rules are in use, "root" when none matched.
     std::string actualLocale() const;
 
@@ -40,7 +50,15 @@ class NameCollator {
     static std::string localeFromEnvironment();
 
   private:
+    // Each printable ASCII character's place in this collator's order, equal places for equal
+    // characters, 0 for one that simple() refuses. Made when first asked for.
+    using Places = std::array<std::uint8_t, 128>;
+    const Places& places() const;
+    Places makePlaces() const;
+
     UCollator* collator_ = nullptr;
+    mutable std::once_flag placesMade_;
+    mutable Places places_{};
 };
 
 } // namespace store
