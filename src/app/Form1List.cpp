@@ -119,6 +119,8 @@ void Form1::loadItems() {
             rs.close();
         }
     });
+    // Gone before the list's entries are made, which then take the room it held.
+    iconsByTarget.clear();
     markMissingTargets(entries);
     fillList(entries);
     if (badValues > 0) {
