@@ -10,6 +10,7 @@
 #include "platform/DesktopLaunchCounts.h"
 #include "platform/DesktopLaunchQuestion.h"
 #include "platform/DesktopLauncher.h"
+#include "platform/DesktopMemory.h"
 #include "platform/DesktopMessageBoxes.h"
 #include "platform/DesktopModalWindows.h"
 #include "platform/DesktopSettings.h"
@@ -23,6 +24,7 @@ namespace app {
 
 // Every service of this desktop, owned together and handed out as the program's services.
 struct DesktopPlatform {
+    platform::DesktopMemory memory;
     platform::DesktopMessageBoxes messages;
     // Asked beside the window with a time limit: a hung mount never holds the window.
     platform::TimedFileSystem files{std::make_shared<platform::DesktopFileSystem>()};
