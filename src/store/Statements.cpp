@@ -43,10 +43,14 @@ std::vector<Value> rowValues(const ItemRow& row) {
 // where keys tie; below that, making the keys costs more than the comparisons they save.
 ResultSet sortedByName(Connection& db, ResultSet rows, const char* column) {
     constexpr std::size_t kRowsWorthKeys = 2000;
-    const auto compare = [&db](std::string_view a, std::string_view b) {
+    const std::shared_ptr<const NameCollator> names = db.nameCollator();
+    const auto compare = [&db, &names](std::string_view a, std::string_view b) {
+        // Two plain names are compared from the collator's table of places, without ICU.
+        if (names && names->simple(a) && names->simple(b)) {
+            return names->compareSimple(a, b);
+        }
         return db.compareNames(a, b);
     };
-    const std::shared_ptr<const NameCollator> names = db.nameCollator();
     if (rows.rowCount() < kRowsWorthKeys || !names) {
         rows.sortBy(column, compare);
         return rows;
