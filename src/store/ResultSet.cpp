@@ -192,67 +192,74 @@ Field ResultSet::field(const std::string& column) const {
 
 void ResultSet::sortBy(const std::string& column,
                        const std::function<int(std::string_view, std::string_view)>& compareTexts,
-                       const std::function<void(std::string_view, std::string&)>& appendKey) {
+                       const std::function<void(std::string_view, std::string&)>& appendKey,
+                       const QuickOrder& quick) {
     const std::size_t index = columnIndex(column);
-    static const Cell kNoValue{};
-    const auto valueOf = [&](std::size_t row) -> const Cell& {
-        return index < rows_[row].size() ? rows_[row][index] : kNoValue;
+    // Each row's value is looked at once, before the sort compares it many times: its kind in
+    // SQL's order of kinds (null, then numbers, whole or not, by value, then text), and for a
+    // text whether the quick order takes it, else its key, as where it starts and ends in one
+    // block.
+    struct Sorted {
+        int kind = 0;
+        long double number = 0;
+        std::string_view text;
+        bool quick = false;
+        std::size_t keyStart = 0;
+        std::size_t keyEnd = 0;
     };
-    // Each text's key, as where it starts and ends in one block.
+    std::vector<Sorted> values(rows_.size());
     std::string keys;
-    std::vector<std::pair<std::size_t, std::size_t>> keySpans;
-    if (appendKey) {
-        keySpans.resize(rows_.size());
-        for (std::size_t r = 0; r < rows_.size(); ++r) {
-            if (const auto* text = std::get_if<std::string>(&valueOf(r))) {
-                const std::size_t start = keys.size();
-                appendKey(*text, keys);
-                keySpans[r] = {start, keys.size()};
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        if (index >= rows_[r].size()) {
+            continue;
+        }
+        const Cell& cell = rows_[r][index];
+        Sorted& value = values[r];
+        if (const auto* text = std::get_if<std::string>(&cell)) {
+            value.kind = 2;
+            value.text = *text;
+            value.quick = quick.accepts && quick.accepts(value.text);
+            if (appendKey && !value.quick) {
+                value.keyStart = keys.size();
+                appendKey(value.text, keys);
+                value.keyEnd = keys.size();
             }
+        } else if (const auto* whole = std::get_if<std::int64_t>(&cell)) {
+            value.kind = 1;
+            value.number = static_cast<long double>(*whole);
+        } else if (const auto* real = std::get_if<double>(&cell)) {
+            value.kind = 1;
+            value.number = static_cast<long double>(*real);
         }
     }
-    const auto textsInOrder = [&](std::size_t a, std::size_t b, const std::string& x,
-                                  const std::string& y) {
-        if (appendKey) {
-            const std::string_view all(keys);
-            const auto [startA, endA] = keySpans[a];
-            const auto [startB, endB] = keySpans[b];
-            const int byKey =
-                all.substr(startA, endA - startA).compare(all.substr(startB, endB - startB));
+    const std::string_view allKeys(keys);
+    const auto textsInOrder = [&](const Sorted& x, const Sorted& y) {
+        if (x.quick && y.quick) {
+            return quick.compare(x.text, y.text) < 0;
+        }
+        if (appendKey && !x.quick && !y.quick) {
+            const int byKey = allKeys.substr(x.keyStart, x.keyEnd - x.keyStart)
+                                  .compare(allKeys.substr(y.keyStart, y.keyEnd - y.keyStart));
             if (byKey != 0) {
                 return byKey < 0;
             }
         }
-        return compareTexts(x, y) < 0;
-    };
-    // SQL's order of kinds of value: null, then numbers (whole or not, by value), then text.
-    const auto kindOf = [](const Cell& cell) {
-        if (std::holds_alternative<std::monostate>(cell)) {
-            return 0;
-        }
-        return std::holds_alternative<std::string>(cell) ? 2 : 1;
-    };
-    const auto numberOf = [](const Cell& cell) {
-        const auto* i = std::get_if<std::int64_t>(&cell);
-        return i != nullptr ? static_cast<long double>(*i)
-                            : static_cast<long double>(std::get<double>(cell));
+        return compareTexts(x.text, y.text) < 0;
     };
     std::vector<std::size_t> order(rows_.size());
     for (std::size_t r = 0; r < order.size(); ++r) {
         order[r] = r;
     }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const Cell& x = valueOf(a);
-        const Cell& y = valueOf(b);
-        const int kindX = kindOf(x);
-        const int kindY = kindOf(y);
-        if (kindX != kindY) {
-            return kindX < kindY;
+        const Sorted& x = values[a];
+        const Sorted& y = values[b];
+        if (x.kind != y.kind) {
+            return x.kind < y.kind;
         }
-        if (kindX == 1) {
-            return numberOf(x) < numberOf(y);
+        if (x.kind == 1) {
+            return x.number < y.number;
         }
-        return kindX == 2 && textsInOrder(a, b, std::get<std::string>(x), std::get<std::string>(y));
+        return x.kind == 2 && textsInOrder(x, y);
     });
     std::vector<std::vector<Cell>> sorted;
     sorted.reserve(rows_.size());

@@ -43,21 +43,26 @@ std::vector<Value> rowValues(const ItemRow& row) {
 // where keys tie; below that, making the keys costs more than the comparisons they save.
 ResultSet sortedByName(Connection& db, ResultSet rows, const char* column) {
     constexpr std::size_t kRowsWorthKeys = 2000;
-    const std::shared_ptr<const NameCollator> names = db.nameCollator();
-    const auto compare = [&db, &names](std::string_view a, std::string_view b) {
-        // Two plain names are compared from the collator's table of places, without ICU.
-        if (names && names->simple(a) && names->simple(b)) {
-            return names->compareSimple(a, b);
-        }
+    const auto compare = [&db](std::string_view a, std::string_view b) {
         return db.compareNames(a, b);
     };
-    if (rows.rowCount() < kRowsWorthKeys || !names) {
+    const std::shared_ptr<const NameCollator> names = db.nameCollator();
+    if (!names) {
         rows.sortBy(column, compare);
         return rows;
     }
-    rows.sortBy(column, compare, [&names](std::string_view name, std::string& keys) {
-        names->appendSortKey(name, keys);
-    });
+    // Plain names are compared from the collator's table of character places, without ICU.
+    const ResultSet::QuickOrder plain{
+        [&names](std::string_view name) { return names->simple(name); },
+        [&names](std::string_view a, std::string_view b) { return names->compareSimple(a, b); }};
+    if (rows.rowCount() < kRowsWorthKeys) {
+        rows.sortBy(column, compare, {}, plain);
+        return rows;
+    }
+    rows.sortBy(
+        column, compare,
+        [&names](std::string_view name, std::string& keys) { names->appendSortKey(name, keys); },
+        plain);
     return rows;
 }
 
