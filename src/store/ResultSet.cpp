@@ -196,19 +196,21 @@ void ResultSet::sortBy(const std::string& column,
                        const QuickOrder& quick) {
     const std::size_t index = columnIndex(column);
     // Each row's value is looked at once, before the sort compares it many times: its kind in
-    // SQL's order of kinds (null, then numbers, whole or not, by value, then text), and for a
-    // text whether the quick order takes it, else its key, as where it starts and ends in one
-    // block.
+    // SQL's order of kinds (null, then numbers, whole or not, by value, then text), its number,
+    // and for a text where its bytes (for the quick order) or its key start and end in one block,
+    // which the comparisons then read from near each other rather than from every row's cells.
     struct Sorted {
-        int kind = 0;
-        long double number = 0;
-        std::string_view text;
+        std::size_t start = 0;
+        std::size_t size = 0;
+        std::uint8_t kind = 0;
         bool quick = false;
-        std::size_t keyStart = 0;
-        std::size_t keyEnd = 0;
     };
     std::vector<Sorted> values(rows_.size());
-    std::string keys;
+    std::vector<long double> numbers;
+    std::string block;
+    const auto textOf = [&](std::size_t row) -> std::string_view {
+        return std::get<std::string>(rows_[row][index]);
+    };
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         if (index >= rows_[r].size()) {
             continue;
@@ -217,49 +219,53 @@ void ResultSet::sortBy(const std::string& column,
         Sorted& value = values[r];
         if (const auto* text = std::get_if<std::string>(&cell)) {
             value.kind = 2;
-            value.text = *text;
-            value.quick = quick.accepts && quick.accepts(value.text);
-            if (appendKey && !value.quick) {
-                value.keyStart = keys.size();
-                appendKey(value.text, keys);
-                value.keyEnd = keys.size();
+            value.quick = quick.accepts && quick.accepts(*text);
+            const std::size_t start = block.size();
+            if (value.quick) {
+                block += *text;
+            } else if (appendKey) {
+                appendKey(*text, block);
             }
-        } else if (const auto* whole = std::get_if<std::int64_t>(&cell)) {
+            value.start = start;
+            value.size = block.size() - start;
+        } else if (!std::holds_alternative<std::monostate>(cell)) {
             value.kind = 1;
-            value.number = static_cast<long double>(*whole);
-        } else if (const auto* real = std::get_if<double>(&cell)) {
-            value.kind = 1;
-            value.number = static_cast<long double>(*real);
+            numbers.resize(rows_.size());
+            const auto* whole = std::get_if<std::int64_t>(&cell);
+            numbers[r] = whole != nullptr ? static_cast<long double>(*whole)
+                                          : static_cast<long double>(std::get<double>(cell));
         }
     }
-    const std::string_view allKeys(keys);
-    const auto textsInOrder = [&](const Sorted& x, const Sorted& y) {
+    const std::string_view inBlock(block);
+    const auto textsInOrder = [&](std::size_t a, std::size_t b) {
+        const Sorted& x = values[a];
+        const Sorted& y = values[b];
+        const std::string_view blockX = inBlock.substr(x.start, x.size);
+        const std::string_view blockY = inBlock.substr(y.start, y.size);
         if (x.quick && y.quick) {
-            return quick.compare(x.text, y.text) < 0;
+            return quick.compare(blockX, blockY) < 0;
         }
         if (appendKey && !x.quick && !y.quick) {
-            const int byKey = allKeys.substr(x.keyStart, x.keyEnd - x.keyStart)
-                                  .compare(allKeys.substr(y.keyStart, y.keyEnd - y.keyStart));
-            if (byKey != 0) {
+            if (const int byKey = blockX.compare(blockY); byKey != 0) {
                 return byKey < 0;
             }
         }
-        return compareTexts(x.text, y.text) < 0;
+        return compareTexts(textOf(a), textOf(b)) < 0;
     };
     std::vector<std::size_t> order(rows_.size());
     for (std::size_t r = 0; r < order.size(); ++r) {
         order[r] = r;
     }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const Sorted& x = values[a];
-        const Sorted& y = values[b];
-        if (x.kind != y.kind) {
-            return x.kind < y.kind;
+        const std::uint8_t kindA = values[a].kind;
+        const std::uint8_t kindB = values[b].kind;
+        if (kindA != kindB) {
+            return kindA < kindB;
         }
-        if (x.kind == 1) {
-            return x.number < y.number;
+        if (kindA == 1) {
+            return numbers[a] < numbers[b];
         }
-        return x.kind == 2 && textsInOrder(x, y);
+        return kindA == 2 && textsInOrder(a, b);
     });
     std::vector<std::vector<Cell>> sorted;
     sorted.reserve(rows_.size());
