@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -84,7 +85,11 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons, platform::FileSyst
 void Finder::open(const QString& text) {
     // A target may have gone, or come back, since the finder last showed it.
     found_->checkTargetsAgain();
-    field_->setText(text);
+    {
+        // One search for the text, rather than one as it is set and another here.
+        const QSignalBlocker quiet(field_);
+        field_->setText(text);
+    }
     search();
     show();
     raise();
@@ -97,6 +102,11 @@ void Finder::open(const QString& text) {
 
 void Finder::setIndex(FinderIndex* index) {
     index_ = index;
+    if (isHidden()) {
+        // Closed: opening searches the copy; until then no row points into the one before.
+        found_->showFound(nullptr, 0);
+        return;
+    }
     search();
 }
 
