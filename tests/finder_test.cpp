@@ -3,6 +3,7 @@
 #include "finder/Finder.h"
 #include "finder/FinderCatalogue.h"
 #include "finder/FinderIndex.h"
+#include "finder/ResultList.h"
 #include "platform/DesktopLaunchCounts.h"
 #include "store/Statements.h"
 
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
+#include <QStringListModel>
 #include <QTemporaryDir>
 #include <future>
 
@@ -354,6 +357,50 @@ TEST_F(FinderTest, ARowWhoseTargetIsGoneShowsItIsMissingWithoutTheWindowWaiting)
     typeInto(form.ListView1(), "zap");
     EXPECT_TRUE(QTest::qWaitFor([&] { return redPixelsInPicture(list, rowOf("Zap Gone")) > 12; }));
     EXPECT_LE(redPixelsInPicture(list, rowOf("Zap Old")), 12);
+}
+
+// The finder's list draws, scrolls and answers clicks as a list view of the same rows does.
+TEST(FinderResultList, ShowsWhatAListViewShows) {
+    struct Case {
+        int rows;
+        int current;
+        QAbstractItemView::ScrollHint hint;
+    };
+    for (const Case& c : {Case{3, 1, QAbstractItemView::EnsureVisible},
+                          Case{40, 0, QAbstractItemView::EnsureVisible},
+                          Case{40, 25, QAbstractItemView::EnsureVisible},
+                          Case{40, 39, QAbstractItemView::PositionAtBottom},
+                          Case{40, 20, QAbstractItemView::PositionAtTop},
+                          Case{40, 20, QAbstractItemView::PositionAtCenter}}) {
+        SCOPED_TRACE(testing::Message() << c.rows << " rows, row " << c.current);
+        QStringList texts;
+        for (int row = 0; row < c.rows; ++row) {
+            texts << QStringLiteral("Shortcut %1").arg(row);
+        }
+        QStringListModel model(texts);
+        QListView plain;
+        finder::ResultList mine;
+        for (QListView* view : {&plain, static_cast<QListView*>(&mine)}) {
+            view->setModel(&model);
+            view->setUniformItemSizes(true);
+            view->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+            view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            view->resize(200, 150);
+            view->show();
+            view->setCurrentIndex(model.index(c.current));
+            view->scrollTo(model.index(c.current), c.hint);
+        }
+        EXPECT_EQ(mine.verticalScrollBar()->maximum(), plain.verticalScrollBar()->maximum());
+        EXPECT_EQ(mine.verticalScrollBar()->value(), plain.verticalScrollBar()->value());
+        EXPECT_EQ(mine.grab().toImage(), plain.grab().toImage());
+        // A click on a row shown chooses that row.
+        const QModelIndex bottom = plain.indexAt(QPoint(10, plain.viewport()->height() - 2));
+        const int shown = bottom.isValid() ? bottom.row() : c.rows - 1;
+        const QRect rect = mine.visualRect(model.index(shown));
+        QTest::mouseClick(mine.viewport(), Qt::LeftButton, {}, rect.center());
+        EXPECT_EQ(mine.currentIndex().row(), shown);
+        EXPECT_EQ(mine.selectionModel()->selectedIndexes(), QModelIndexList{model.index(shown)});
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "finder/FinderIndex.h"
 #include "finder/FinderResults.h"
 #include "finder/FinderRow.h"
+#include "finder/ResultList.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -53,16 +54,13 @@ Finder::Finder(QWidget* window, platform::TargetIcons& icons, platform::FileSyst
     count_->setFont(FinderRow::detailFont(count_->font()));
 
     found_ = new FinderResults(icons, files, this);
-    results_ = new QListView(this);
+    results_ = new ResultList(this);
     results_->setObjectName(QStringLiteral("FinderResults"));
     results_->setModel(found_);
     results_->setItemDelegate(new FinderRow(results_));
     results_->setIconSize(QSize(FinderRow::kPicture, FinderRow::kPicture));
     results_->setSelectionMode(QAbstractItemView::SingleSelection);
-    results_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     results_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Every row is as high as the first, so the list asks only for the rows it shows.
-    results_->setUniformItemSizes(true);
     // The keys stay in the field: Up and Down reach the list through it.
     results_->setFocusPolicy(Qt::NoFocus);
     results_->setAccessibleName(QCoreApplication::translate("Vantory", "Shortcuts found"));
