@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <optional>
 
 namespace store {
 
@@ -35,13 +36,27 @@ std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std
         return statement;
     };
     // The parts are runs of row ids, so that all of them together are the table in its order.
-    const auto ends = prepare("select min(rowid), max(rowid) from [tblItems]");
-    if (sqlite3_step(ends.get()) != SQLITE_ROW ||
-        sqlite3_column_type(ends.get(), 0) == SQLITE_NULL) {
+    // One read transaction for all the statements below, ended when the connection closes.
+    if (const int begun = sqlite3_exec(raw, "begin", nullptr, nullptr, nullptr);
+        begun != SQLITE_OK) {
+        throw fail(begun);
+    }
+    // Asked apart: min() and max() in one query read the whole table, each alone one page.
+    const auto end = [&](const char* sql) -> std::optional<std::uint64_t> {
+        const auto statement = prepare(sql);
+        if (sqlite3_step(statement.get()) != SQLITE_ROW ||
+            sqlite3_column_type(statement.get(), 0) == SQLITE_NULL) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(sqlite3_column_int64(statement.get(), 0));
+    };
+    const std::optional<std::uint64_t> lowest = end("select min(rowid) from [tblItems]");
+    const std::optional<std::uint64_t> highest = end("select max(rowid) from [tblItems]");
+    if (!lowest || !highest) {
         return {}; // no shortcut at all
     }
-    const auto first = static_cast<std::uint64_t>(sqlite3_column_int64(ends.get(), 0));
-    const auto last = static_cast<std::uint64_t>(sqlite3_column_int64(ends.get(), 1));
+    const std::uint64_t first = *lowest;
+    const std::uint64_t last = *highest;
     // Counted without overflow: the row ids may span all 64 bits.
     const std::uint64_t span = last - first;
     const auto count = static_cast<std::uint64_t>(parts);
