@@ -3,6 +3,7 @@
 #include "finder/Finder.h"
 #include "finder/FinderCatalogue.h"
 #include "finder/FinderIndex.h"
+#include "finder/TextFolding.h"
 #include "platform/DesktopLaunchCounts.h"
 #include "store/Statements.h"
 
@@ -436,5 +437,31 @@ TEST(FinderCopy, ReadInPartsAndSearchedBeforeItIsOrderedIsTheCopyReadAtOnce) {
         }
         EXPECT_EQ(ranked, allRanked) << parts;
         EXPECT_EQ(shown(inParts), expected) << parts << " parts, ordered";
+    }
+}
+
+TEST(FinderFolding, LowersPlainTextOfEveryLengthAndFoldsTheRest) {
+    // Every printable ASCII character at every place of an eight-byte step, then texts whose
+    // first byte beyond ASCII comes after a whole step.
+    std::string ascii;
+    for (char c = ' '; c <= '~'; ++c) {
+        ascii += c;
+    }
+    for (std::size_t length = 0; length <= 17; ++length) {
+        for (std::size_t from = 0; from + length <= ascii.size(); ++from) {
+            const std::string text = ascii.substr(from, length);
+            EXPECT_EQ(finder::foldForSearch(text),
+                      QString::fromStdString(text).toLower().toStdString())
+                << text;
+        }
+    }
+    const std::vector<std::pair<const char*, const char*>> table = {
+        {"ABCDEFGHÉcran", "abcdefghecran"},
+        {"Straße STRASSE", "strasse strasse"},
+        {"ABCDEFGH\x7f@[`{", "abcdefgh\x7f@[`{"},
+        {"ＡＢＣ", "abc"},
+    };
+    for (const auto& [text, folded] : table) {
+        EXPECT_EQ(finder::foldForSearch(text), folded) << text;
     }
 }

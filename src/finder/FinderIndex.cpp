@@ -24,8 +24,12 @@ constexpr std::size_t kMaxWords = 64;
 constexpr std::size_t kSortStep = 16;
 
 std::string_view fileName(std::string_view path) {
-    const auto cut = path.find_last_of("/\\");
-    return cut == std::string_view::npos ? path : path.substr(cut + 1);
+    // A plain loop: find_last_of() looks for each character of the set in turn, a call a byte.
+    std::size_t cut = path.size();
+    while (cut > 0 && path[cut - 1] != '/' && path[cut - 1] != '\\') {
+        --cut;
+    }
+    return path.substr(cut);
 }
 
 std::vector<std::string> wordsOf(std::string_view text) {
