@@ -86,11 +86,12 @@ void appendFoldedForSearch(std::string_view utf8, std::string& out) {
         bytes = lower(bytes);
         std::memcpy(to, &bytes, 8);
     }
-    if (left > 0) {
-        std::uint64_t bytes = 0;
-        std::memcpy(&bytes, from, left);
-        bytes = lower(bytes);
-        std::memcpy(to, &bytes, left);
+    // The last few one at a time: a copy of a length not known here would be a call of its own.
+    for (; left > 0; --left, ++from, ++to) {
+        const auto byte = static_cast<unsigned char>(*from);
+        high |= byte;
+        *to =
+            static_cast<char>(static_cast<unsigned>(byte - 'A') < 26U ? byte + ('a' - 'A') : byte);
     }
     if ((high & kHigh) == 0) {
         return;

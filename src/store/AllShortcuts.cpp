@@ -10,8 +10,8 @@
 
 namespace store {
 
-std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
-                                              int part, int parts) {
+void forEachShortcut(const std::string& path, const std::string& vfs, int part, int parts,
+                     const std::function<void(const ShortcutText&)>& take) {
     sqlite3* raw = nullptr;
     // Used by one thread only: SQLite need not lock around each of its calls.
     const int opened =
@@ -53,7 +53,7 @@ std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std
     const std::optional<std::uint64_t> lowest = end("select min(rowid) from [tblItems]");
     const std::optional<std::uint64_t> highest = end("select max(rowid) from [tblItems]");
     if (!lowest || !highest) {
-        return {}; // no shortcut at all
+        return; // no shortcut at all
     }
     const std::uint64_t first = *lowest;
     const std::uint64_t last = *highest;
@@ -78,18 +78,27 @@ std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std
         // checks the statement again, and that costs as much as the copy.
         sqlite3_value* value = sqlite3_column_value(rawStatement, column);
         const auto* bytes = static_cast<const char*>(sqlite3_value_blob(value));
-        return bytes ? std::string(bytes, static_cast<std::size_t>(sqlite3_value_bytes(value)))
-                     : std::string();
+        return bytes ? std::string_view(bytes, static_cast<std::size_t>(sqlite3_value_bytes(value)))
+                     : std::string_view();
     };
-    std::vector<ShortcutSummary> shortcuts;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(rawStatement)) == SQLITE_ROW) {
-        shortcuts.push_back({text(0), text(1), text(2), text(3),
-                             static_cast<std::int16_t>(sqlite3_column_int(rawStatement, 4))});
+        take({text(0), text(1), text(2), text(3),
+              static_cast<std::int16_t>(sqlite3_column_int(rawStatement, 4))});
     }
     if (rc != SQLITE_DONE) {
         throw fail(rc);
     }
+}
+
+std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
+                                              int part, int parts) {
+    std::vector<ShortcutSummary> shortcuts;
+    forEachShortcut(path, vfs, part, parts, [&shortcuts](const ShortcutText& shortcut) {
+        shortcuts.push_back({std::string(shortcut.category), std::string(shortcut.caption),
+                             std::string(shortcut.description), std::string(shortcut.path),
+                             shortcut.kind});
+    });
     return shortcuts;
 }
 
