@@ -12,6 +12,7 @@
 #include <string.h>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace finder {
 
@@ -179,9 +180,17 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
         textsSize += part.texts.size();
         keptSize += part.kept.size();
     }
+    // The first part's blocks become the index's as they are: its categories are numbered
+    // first, in the same order.
+    if (!parts.empty()) {
+        texts_ = std::move(parts.front().texts);
+        kept_ = std::move(parts.front().kept);
+        entries_ = std::move(parts.front().entries);
+    }
     texts_.reserve(textsSize);
     kept_.reserve(keptSize);
     entries_.reserve(total);
+    bool first = true;
     std::unordered_map<std::string, std::uint32_t> categoryNumbers;
     for (Part& part : parts) {
         // The part's category numbers as this index numbers them.
@@ -196,6 +205,9 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
                 categoryNames_.push_back(std::move(category));
             }
             numbers.push_back(number->second);
+        }
+        if (std::exchange(first, false)) {
+            continue;
         }
         const auto base = static_cast<std::uint32_t>(texts_.size());
         const auto keptBase = static_cast<std::uint32_t>(kept_.size());
