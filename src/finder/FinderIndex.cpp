@@ -108,7 +108,7 @@ std::vector<std::uint32_t> placesByCaption(const FinderIndex& shortcuts,
 void FinderIndex::Part::add(const store::ShortcutText& shortcut, const store::NameCollator* names) {
     Entry entry;
     entry.start = static_cast<std::uint32_t>(texts.size());
-    appendFoldedForSearch(shortcut.caption, texts);
+    const bool asciiCaption = appendFoldedForSearch(shortcut.caption, texts);
     entry.captionEnd = static_cast<std::uint32_t>(texts.size());
     texts += kPart;
     appendFoldedForSearch(shortcut.description, texts);
@@ -122,7 +122,7 @@ void FinderIndex::Part::add(const store::ShortcutText& shortcut, const store::Na
     kept += shortcut.path;
     entry.keptEnd = static_cast<std::uint32_t>(kept.size());
     entry.kind = shortcut.kind;
-    entry.plainCaption = wellFormed(shortcut.caption);
+    entry.plainCaption = asciiCaption || wellFormed(shortcut.caption);
     entry.simpleCaption = names != nullptr && names->simple(shortcut.caption);
     // Shortcuts of one category mostly come one after the other.
     if (entries.empty() || categories[entries.back().category] != shortcut.category) {

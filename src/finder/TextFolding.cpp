@@ -62,7 +62,7 @@ std::string foldForSearch(std::string_view utf8) {
     return out;
 }
 
-void appendFoldedForSearch(std::string_view utf8, std::string& out) {
+bool appendFoldedForSearch(std::string_view utf8, std::string& out) {
     // Most names are plain ASCII: lower case alone, copied and checked eight bytes at a time.
     const std::size_t start = out.size();
     out.resize(start + utf8.size());
@@ -94,7 +94,7 @@ void appendFoldedForSearch(std::string_view utf8, std::string& out) {
             static_cast<char>(static_cast<unsigned>(byte - 'A') < 26U ? byte + ('a' - 'A') : byte);
     }
     if ((high & kHigh) == 0) {
-        return;
+        return true;
     }
     out.resize(start);
     UErrorCode status = U_ZERO_ERROR;
@@ -102,13 +102,14 @@ void appendFoldedForSearch(std::string_view utf8, std::string& out) {
     const UNormalizer2* caseless = unorm2_getNFKCCasefoldInstance(&status);
     if (U_FAILURE(status)) {
         out.append(utf8);
-        return;
+        return false;
     }
     // Accents come apart from their letters and are dropped; then width, case and compatibility
     // forms fold in one step.
     std::u16string bare = normalized(decompose, toUtf16(utf8));
     std::erase_if(bare, [](char16_t c) { return u_charType(c) == U_NON_SPACING_MARK; });
     out += toUtf8(normalized(caseless, bare));
+    return false;
 }
 
 bool startsWord(std::string_view folded, std::size_t position) {

@@ -178,7 +178,13 @@ int NameCollator::compareSimple(std::string_view a, std::string_view b) const {
 }
 
 const NameCollator::Places& NameCollator::places() const {
-    std::call_once(placesMade_, [this] { places_ = makePlaces(); });
+    // Asked once a name: the flag alone is quicker than a call to std::call_once.
+    if (!placesReady_.load(std::memory_order_acquire)) {
+        std::call_once(placesMade_, [this] {
+            places_ = makePlaces();
+            placesReady_.store(true, std::memory_order_release);
+        });
+    }
     return places_;
 }
 
