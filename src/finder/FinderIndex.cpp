@@ -107,15 +107,36 @@ std::vector<std::uint32_t> placesByCaption(const FinderIndex& shortcuts,
 
 void FinderIndex::Part::add(const store::ShortcutText& shortcut, const store::NameCollator* names) {
     Entry entry;
-    entry.start = static_cast<std::uint32_t>(texts.size());
-    const bool asciiCaption = appendFoldedForSearch(shortcut.caption, texts);
-    entry.captionEnd = static_cast<std::uint32_t>(texts.size());
-    texts += kPart;
-    appendFoldedForSearch(shortcut.description, texts);
-    texts += kPart;
-    appendFoldedForSearch(fileName(shortcut.path), texts);
-    entry.end = static_cast<std::uint32_t>(texts.size());
-    texts += kPart;
+    const std::size_t start = texts.size();
+    const std::string_view caption = shortcut.caption;
+    const std::string_view description = shortcut.description;
+    const std::string_view name = fileName(shortcut.path);
+    entry.start = static_cast<std::uint32_t>(start);
+    // Mostly plain ASCII: the three texts lowered in place, the block grown once.
+    texts.resize(start + caption.size() + description.size() + name.size() + 3);
+    char* to = texts.data() + start;
+    bool asciiCaption = lowerAscii(caption, to);
+    to += caption.size();
+    *to++ = kPart;
+    bool ascii = asciiCaption && lowerAscii(description, to);
+    to += description.size();
+    *to++ = kPart;
+    ascii = ascii && lowerAscii(name, to);
+    if (ascii) {
+        entry.captionEnd = static_cast<std::uint32_t>(start + caption.size());
+        entry.end = static_cast<std::uint32_t>(texts.size() - 1);
+        texts.back() = kPart;
+    } else {
+        texts.resize(start);
+        asciiCaption = appendFoldedForSearch(caption, texts);
+        entry.captionEnd = static_cast<std::uint32_t>(texts.size());
+        texts += kPart;
+        appendFoldedForSearch(description, texts);
+        texts += kPart;
+        appendFoldedForSearch(name, texts);
+        entry.end = static_cast<std::uint32_t>(texts.size());
+        texts += kPart;
+    }
     entry.keptStart = static_cast<std::uint32_t>(kept.size());
     entry.captionSize = static_cast<std::uint32_t>(shortcut.caption.size());
     kept += shortcut.caption;

@@ -62,24 +62,21 @@ std::string foldForSearch(std::string_view utf8) {
     return out;
 }
 
-bool appendFoldedForSearch(std::string_view utf8, std::string& out) {
-    // Most names are plain ASCII: lower case alone, copied and checked eight bytes at a time.
-    const std::size_t start = out.size();
-    out.resize(start + utf8.size());
-    const char* from = utf8.data();
-    char* to = out.data() + start;
+bool lowerAscii(std::string_view text, char* to) {
+    // Eight bytes at a time: each byte's top bit tells whether it is 'A' or above, and whether it
+    // is above 'Z'.
     constexpr std::uint64_t kOnes = 0x0101010101010101U;
     constexpr std::uint64_t kHigh = 0x80 * kOnes;
     std::uint64_t high = 0;
     const auto lower = [&high](std::uint64_t bytes) {
         high |= bytes;
-        // A byte's top bit is set where it is 'A' or above, and where it is above 'Z'.
         const std::uint64_t seven = bytes & ~kHigh;
         const std::uint64_t fromA = seven + (0x80 - 'A') * kOnes;
         const std::uint64_t pastZ = seven + (0x7F - 'Z') * kOnes;
         return bytes | ((fromA & ~pastZ & ~bytes & kHigh) >> 2);
     };
-    std::size_t left = utf8.size();
+    const char* from = text.data();
+    std::size_t left = text.size();
     for (; left >= 8; left -= 8, from += 8, to += 8) {
         std::uint64_t bytes = 0;
         std::memcpy(&bytes, from, 8);
@@ -93,7 +90,14 @@ bool appendFoldedForSearch(std::string_view utf8, std::string& out) {
         *to =
             static_cast<char>(static_cast<unsigned>(byte - 'A') < 26U ? byte + ('a' - 'A') : byte);
     }
-    if ((high & kHigh) == 0) {
+    return (high & kHigh) == 0;
+}
+
+bool appendFoldedForSearch(std::string_view utf8, std::string& out) {
+    // Most names are plain ASCII: lower case alone.
+    const std::size_t start = out.size();
+    out.resize(start + utf8.size());
+    if (lowerAscii(utf8, out.data() + start)) {
         return true;
     }
     out.resize(start);
