@@ -464,4 +464,16 @@ TEST(FinderFolding, LowersPlainTextOfEveryLengthAndFoldsTheRest) {
     for (const auto& [text, folded] : table) {
         EXPECT_EQ(finder::foldForSearch(text), folded) << text;
     }
+    // A plain caption beside a description and a file name that are not, and the shortcuts
+    // after it; a word in a caption ranks before the same word elsewhere.
+    const store::NameCollator names("");
+    finder::FinderIndex index({{"Tools", "Plain", "Für Ärzte", "/x/Ünïcode.txt", 2},
+                               {"Tools", "Next", "", "/x/next", 2},
+                               {"Tools", "Zahnärzte", "", "/x/plain", 2}},
+                              names);
+    const std::vector<std::pair<const char*, std::vector<std::size_t>>> found = {
+        {"arzte", {2, 0}}, {"unicode", {0}}, {"next", {1}}, {"plain", {0, 2}}, {"zahn", {2}}};
+    for (const auto& [text, expected] : found) {
+        EXPECT_EQ(index.find(QString::fromUtf8(text), 5).best, expected) << text;
+    }
 }
