@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <optional>
 #include <string.h>
@@ -270,8 +271,7 @@ store::ShortcutSummary FinderIndex::shortcut(std::size_t index) const {
 }
 
 std::string_view FinderIndex::caption(std::size_t index) const {
-    const Entry& entry = entries_[index];
-    return std::string_view(kept_).substr(entry.keptStart, entry.captionSize);
+    return captionOf(entries_[index]);
 }
 
 std::vector<std::uint32_t> FinderIndex::captionOrder() const {
@@ -290,12 +290,14 @@ bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
     if (!places_.empty()) {
         return places_[a] < places_[b];
     }
-    const std::string_view first = caption(a);
-    const std::string_view second = caption(b);
+    const Entry& one = entries_[a];
+    const Entry& other = entries_[b];
+    const std::string_view first = captionOf(one);
+    const std::string_view second = captionOf(other);
     // Well-formed texts compare as their sort keys order; others have their keys made.
-    const int order = entries_[a].simpleCaption && entries_[b].simpleCaption
+    const int order = one.simpleCaption && other.simpleCaption
                           ? names_->compareSimple(first, second)
-                      : entries_[a].plainCaption && entries_[b].plainCaption
+                      : one.plainCaption && other.plainCaption
                           ? names_->compare(first, second)
                           : names_->sortKey(first).compare(names_->sortKey(second));
     return order != 0 ? order < 0 : a < b;
@@ -356,7 +358,10 @@ FinderIndex::scan(std::string_view word, const std::vector<std::uint64_t>& categ
     std::uint32_t next = 0;
     const auto count = static_cast<std::uint32_t>(entries_.size());
     while (next < count) {
-        const void* found = ::memmem(texts + at, texts_.size() - at, word.data(), word.size());
+        // A single letter, as the first key gives, is found quicker by memchr.
+        const void* found =
+            word.size() == 1 ? std::memchr(texts + at, word.front(), texts_.size() - at)
+                             : ::memmem(texts + at, texts_.size() - at, word.data(), word.size());
         const std::size_t place =
             found ? static_cast<std::size_t>(static_cast<const char*>(found) - texts)
                   : texts_.size();

@@ -110,6 +110,9 @@ class FinderIndex {
     // Orders the last search's matches at least up to and including `place`.
     void sortThrough(std::size_t place);
 
+    std::string_view captionOf(const Entry& entry) const {
+        return {kept_.data() + entry.keptStart, entry.captionSize};
+    }
     int tier(const Entry& entry, std::string_view text) const;
     bool holds(const Entry& entry, std::string_view word) const;
     // The shortcuts that hold `word` or whose category does (bit 0 of categoryWords), in order.
