@@ -342,7 +342,10 @@ bool sameText(const QImage& a, const QImage& b) {
 TEST_F(Form1Display, CaptionsNamesAndDescriptionsReadInTheirOwnDirection) {
     const QString latin = QStringLiteral("Spreadsheet 100% done");
     const QString arabic = QStringLiteral("جدول 100% منجز");
-    for (const QString& text : {latin, arabic}) {
+    // Without a letter a name or description reads from the left in both; a caption, the
+    // window's way.
+    const QString figures = QStringLiteral("100% (2024)");
+    for (const QString& text : {latin, arabic, figures}) {
         store::insertGroup(db(), group(text.toStdString(), text.toStdString()));
         store::insertItem(db(), item(text.toStdString(), text.toStdString(), 3, "example.org"));
     }
@@ -383,14 +386,16 @@ TEST_F(Form1Display, CaptionsNamesAndDescriptionsReadInTheirOwnDirection) {
             inkIn(form.Label1()->grab().toImage(), form.Label1()->rect().adjusted(1, 1, -1, -1));
         return std::tuple{inkIn(name, name.rect()), caption, description};
     };
-    for (const QString& text : {latin, arabic}) {
+    for (const QString& text : {latin, arabic, figures}) {
         SCOPED_TRACE(text.toStdString());
         const auto [leftName, leftCaption, leftDescription] = shown(Qt::LeftToRight, text);
         const auto [rightName, rightCaption, rightDescription] = shown(Qt::RightToLeft, text);
         QApplication::setLayoutDirection(Qt::LeftToRight);
         EXPECT_TRUE(sameText(leftName, rightName)) << "the category's name";
-        EXPECT_TRUE(sameText(leftCaption, rightCaption)) << "the shortcut's caption";
-        if (text == latin) {
+        if (text != figures) {
+            EXPECT_TRUE(sameText(leftCaption, rightCaption)) << "the shortcut's caption";
+        }
+        if (text != arabic) {
             // An Arabic description's first letter reaches past the line's left end, which cuts
             // it left to right only.
             EXPECT_TRUE(sameText(leftDescription, rightDescription)) << "the description";

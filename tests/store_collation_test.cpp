@@ -373,8 +373,18 @@ TEST(StoreCollation, ShortcutsAndCategoriesReadInTheOrderSqlWouldSortThem) {
     byKey.sortBy("x", compare, [names = db.nameCollator()](std::string_view t, std::string& keys) {
         names->appendSortKey(t, keys);
     });
-    for (; !byCompare.eof(); byCompare.moveNext(), byKey.moveNext()) {
+    // So do they with plain names compared from the table of places, the others by key.
+    const auto names = db.nameCollator();
+    ResultSet byPlaces = db.query("select x from anything");
+    byPlaces.sortBy(
+        "x", compare,
+        [&names](std::string_view t, std::string& keys) { names->appendSortKey(t, keys); },
+        {[&names](std::string_view t) { return names->simple(t); },
+         [&names](std::string_view a, std::string_view b) { return names->compareSimple(a, b); }});
+    for (; !byCompare.eof(); byCompare.moveNext(), byKey.moveNext(), byPlaces.moveNext()) {
         ASSERT_FALSE(byKey.eof());
+        ASSERT_FALSE(byPlaces.eof());
         EXPECT_EQ(byKey.field("x").text(), byCompare.field("x").text());
+        EXPECT_EQ(byPlaces.field("x").text(), byCompare.field("x").text());
     }
 }

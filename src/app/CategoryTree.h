@@ -63,7 +63,7 @@ class CategoryTree : public QTreeWidget {
         void initStyleOption(QStyleOptionViewItem* option,
                              const QModelIndex& index) const override {
             QStyledItemDelegate::initStyleOption(option, index);
-            option->text = common::isolated(option->text);
+            option->text = common::isolated(option->text, option->direction);
         }
     };
 

@@ -31,7 +31,8 @@ void DescriptionLine::paintEvent(QPaintEvent*) {
     const QRect area = contentsRect();
     // The description reads in its own direction, within the window's alignment.
     const QString shown =
-        common::isolated(fontMetrics().elidedText(firstLine(text()), Qt::ElideRight, area.width()));
+        common::isolated(fontMetrics().elidedText(firstLine(text()), Qt::ElideRight, area.width()),
+                         layoutDirection());
     style()->drawItemText(&painter, area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           palette(), isEnabled(), shown, foregroundRole());
 }

@@ -5,6 +5,8 @@
 #include <QLayout>
 #include <QWidget>
 
+#include <optional>
+
 namespace common {
 
 namespace {
@@ -45,14 +47,9 @@ void resizeKeepingLeadingEdge(QWidget* control, const QSize& size) {
     }
 }
 
-QString isolated(const QString& text) {
-    if (text.isEmpty()) {
-        return text;
-    }
-    return QChar(0x2068) + text + QChar(0x2069); // FIRST STRONG ISOLATE ... POP DIRECTIONAL
-}
+namespace {
 
-Qt::LayoutDirection readingDirection(const QString& text, Qt::LayoutDirection window) {
+std::optional<Qt::LayoutDirection> firstStrongDirection(const QString& text) {
     for (const QChar c : text) {
         switch (c.direction()) {
         case QChar::DirL:
@@ -64,7 +61,25 @@ Qt::LayoutDirection readingDirection(const QString& text, Qt::LayoutDirection wi
             break;
         }
     }
-    return window;
+    return std::nullopt;
+}
+
+} // namespace
+
+QString isolated(const QString& text, Qt::LayoutDirection window) {
+    // A text that reads the window's way already, or has no strong character in a window read
+    // from the left (the isolate would read it from the left), is drawn the same without the
+    // marks. Fonts have no glyph for them, and the first text with one sends the text engine
+    // through every fallback font the system has.
+    const std::optional<Qt::LayoutDirection> own = firstStrongDirection(text);
+    if (text.isEmpty() || own.value_or(Qt::LeftToRight) == window) {
+        return text;
+    }
+    return QChar(0x2068) + text + QChar(0x2069); // FIRST STRONG ISOLATE ... POP DIRECTIONAL
+}
+
+Qt::LayoutDirection readingDirection(const QString& text, Qt::LayoutDirection window) {
+    return firstStrongDirection(text).value_or(window);
 }
 
 } // namespace common

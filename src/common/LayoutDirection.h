@@ -21,7 +21,7 @@ void resizeKeepingLeadingEdge(QWidget* control, const QSize& size);
 // first strong character, whatever the window's: "Spreadsheet 100% done" stays in that order
 // under Arabic. The text wrapped as a first-strong isolate, for drawing within the window's
 // direction and alignment.
-QString isolated(const QString& text);
+QString isolated(const QString& text, Qt::LayoutDirection window);
 // The direction such a text reads in; the window's own for a text without a strong character.
 Qt::LayoutDirection readingDirection(const QString& text, Qt::LayoutDirection window);
 

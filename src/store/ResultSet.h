@@ -42,15 +42,21 @@ class ResultSet {
     // Moves to the next row; the row left can no longer be read.
     void moveNext();
     void close();
+    // A quicker comparison for the texts it accepts, giving the same order as `compareTexts`.
+    struct QuickOrder {
+        std::function<bool(std::string_view)> accepts;
+        std::function<int(std::string_view, std::string_view)> compare;
+    };
     // Puts the rows in the order of the named column's values as SQL's ORDER BY would with the
     // texts compared by `compareTexts` (<0, 0 or >0): nulls first, then numbers by value, then
     // texts; rows with equal values keep their order. Made before the first move. Where
     // `appendKey` is given, it appends to its second argument a key whose bytes order texts as
     // `compareTexts` does, ties aside: each text is then measured once, and only texts of equal
-    // keys are compared.
+    // keys are compared. Two texts `quick` accepts are compared by it alone, and need no key.
     void sortBy(const std::string& column,
                 const std::function<int(std::string_view, std::string_view)>& compareTexts,
-                const std::function<void(std::string_view, std::string&)>& appendKey = {});
+                const std::function<void(std::string_view, std::string&)>& appendKey = {},
+                const QuickOrder& quick = {});
     std::size_t rowCount() const { return rows_.size(); }
 
   private:

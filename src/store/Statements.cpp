@@ -47,13 +47,22 @@ ResultSet sortedByName(Connection& db, ResultSet rows, const char* column) {
         return db.compareNames(a, b);
     };
     const std::shared_ptr<const NameCollator> names = db.nameCollator();
-    if (rows.rowCount() < kRowsWorthKeys || !names) {
+    if (!names) {
         rows.sortBy(column, compare);
         return rows;
     }
-    rows.sortBy(column, compare, [&names](std::string_view name, std::string& keys) {
-        names->appendSortKey(name, keys);
-    });
+    // Plain names are compared from the collator's table of character places, without ICU.
+    const ResultSet::QuickOrder plain{
+        [&names](std::string_view name) { return names->simple(name); },
+        [&names](std::string_view a, std::string_view b) { return names->compareSimple(a, b); }};
+    if (rows.rowCount() < kRowsWorthKeys) {
+        rows.sortBy(column, compare, {}, plain);
+        return rows;
+    }
+    rows.sortBy(
+        column, compare,
+        [&names](std::string_view name, std::string& keys) { names->appendSortKey(name, keys); },
+        plain);
     return rows;
 }
 
