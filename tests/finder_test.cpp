@@ -4,6 +4,7 @@
 #include "finder/FinderCatalogue.h"
 #include "finder/FinderIndex.h"
 #include "finder/ResultList.h"
+#include "finder/TextFolding.h"
 #include "platform/DesktopLaunchCounts.h"
 #include "store/Statements.h"
 
@@ -483,5 +484,43 @@ TEST(FinderCopy, ReadInPartsAndSearchedBeforeItIsOrderedIsTheCopyReadAtOnce) {
         }
         EXPECT_EQ(ranked, allRanked) << parts;
         EXPECT_EQ(shown(inParts), expected) << parts << " parts, ordered";
+    }
+}
+
+TEST(FinderFolding, LowersPlainTextOfEveryLengthAndFoldsTheRest) {
+    // Every printable ASCII character at every place of an eight-byte step, then texts whose
+    // first byte beyond ASCII comes after a whole step.
+    std::string ascii;
+    for (char c = ' '; c <= '~'; ++c) {
+        ascii += c;
+    }
+    for (std::size_t length = 0; length <= 17; ++length) {
+        for (std::size_t from = 0; from + length <= ascii.size(); ++from) {
+            const std::string text = ascii.substr(from, length);
+            EXPECT_EQ(finder::foldForSearch(text),
+                      QString::fromStdString(text).toLower().toStdString())
+                << text;
+        }
+    }
+    const std::vector<std::pair<const char*, const char*>> table = {
+        {"ABCDEFGHÉcran", "abcdefghecran"},
+        {"Straße STRASSE", "strasse strasse"},
+        {"ABCDEFGH\x7f@[`{", "abcdefgh\x7f@[`{"},
+        {"ＡＢＣ", "abc"},
+    };
+    for (const auto& [text, folded] : table) {
+        EXPECT_EQ(finder::foldForSearch(text), folded) << text;
+    }
+    // A plain caption beside a description and a file name that are not, and the shortcuts
+    // after it; a word in a caption ranks before the same word elsewhere.
+    const store::NameCollator names("");
+    finder::FinderIndex index({{"Tools", "Plain", "Für Ärzte", "/x/Ünïcode.txt", 2},
+                               {"Tools", "Next", "", "/x/next", 2},
+                               {"Tools", "Zahnärzte", "", "/x/plain", 2}},
+                              names);
+    const std::vector<std::pair<const char*, std::vector<std::size_t>>> found = {
+        {"arzte", {2, 0}}, {"unicode", {0}}, {"next", {1}}, {"plain", {0, 2}}, {"zahn", {2}}};
+    for (const auto& [text, expected] : found) {
+        EXPECT_EQ(index.find(QString::fromUtf8(text), 5).best, expected) << text;
     }
 }

@@ -18,7 +18,7 @@ std::unique_ptr<FinderIndex> readIndex(const std::string& path, const std::strin
                                        std::shared_ptr<const store::NameCollator> names) {
     const int parts = std::clamp(QThread::idealThreadCount(), 1, 2);
     const auto readPart = [&](int part) {
-        return FinderIndex::folded(store::readAllShortcuts(path, vfs, part, parts), names.get());
+        return FinderIndex::read(path, vfs, part, parts, names.get());
     };
     std::vector<std::future<FinderIndex::Part>> others;
     for (int part = 1; part < parts; ++part) {

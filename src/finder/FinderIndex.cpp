@@ -7,11 +7,13 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <cstring>
 #include <numeric>
 #include <optional>
 #include <string.h>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 namespace finder {
 
@@ -24,8 +26,12 @@ constexpr std::size_t kMaxWords = 64;
 constexpr std::size_t kSortStep = 16;
 
 std::string_view fileName(std::string_view path) {
-    const auto cut = path.find_last_of("/\\");
-    return cut == std::string_view::npos ? path : path.substr(cut + 1);
+    // A plain loop: find_last_of() looks for each character of the set in turn, a call a byte.
+    std::size_t cut = path.size();
+    while (cut > 0 && path[cut - 1] != '/' && path[cut - 1] != '\\') {
+        --cut;
+    }
+    return path.substr(cut);
 }
 
 std::vector<std::string> wordsOf(std::string_view text) {
@@ -79,7 +85,7 @@ std::vector<std::uint32_t> placesByCaption(const FinderIndex& shortcuts,
     starts.reserve(shortcuts.size() + 1);
     for (std::size_t i = 0; i < shortcuts.size(); ++i) {
         starts.push_back(static_cast<std::uint32_t>(keys.size()));
-        names.appendSortKey(shortcuts.shortcut(i).caption, keys);
+        names.appendSortKey(shortcuts.caption(i), keys);
     }
     starts.push_back(static_cast<std::uint32_t>(keys.size()));
     const auto key = [&](std::uint32_t i) {
@@ -100,43 +106,78 @@ std::vector<std::uint32_t> placesByCaption(const FinderIndex& shortcuts,
 
 } // namespace
 
-FinderIndex::Part FinderIndex::folded(std::vector<store::ShortcutSummary> shortcuts,
+void FinderIndex::Part::add(const store::ShortcutText& shortcut, const store::NameCollator* names) {
+    Entry entry;
+    const std::size_t start = texts.size();
+    const std::string_view caption = shortcut.caption;
+    const std::string_view description = shortcut.description;
+    const std::string_view name = fileName(shortcut.path);
+    entry.start = static_cast<std::uint32_t>(start);
+    // Mostly plain ASCII: the three texts lowered in place, the block grown once.
+    texts.resize(start + caption.size() + description.size() + name.size() + 3);
+    char* to = texts.data() + start;
+    bool asciiCaption = lowerAscii(caption, to);
+    to += caption.size();
+    *to++ = kPart;
+    bool ascii = asciiCaption && lowerAscii(description, to);
+    to += description.size();
+    *to++ = kPart;
+    ascii = ascii && lowerAscii(name, to);
+    if (ascii) {
+        entry.captionEnd = static_cast<std::uint32_t>(start + caption.size());
+        entry.end = static_cast<std::uint32_t>(texts.size() - 1);
+        texts.back() = kPart;
+    } else {
+        texts.resize(start);
+        asciiCaption = appendFoldedForSearch(caption, texts);
+        entry.captionEnd = static_cast<std::uint32_t>(texts.size());
+        texts += kPart;
+        appendFoldedForSearch(description, texts);
+        texts += kPart;
+        appendFoldedForSearch(name, texts);
+        entry.end = static_cast<std::uint32_t>(texts.size());
+        texts += kPart;
+    }
+    entry.keptStart = static_cast<std::uint32_t>(kept.size());
+    entry.captionSize = static_cast<std::uint32_t>(shortcut.caption.size());
+    kept += shortcut.caption;
+    kept += shortcut.path;
+    entry.keptEnd = static_cast<std::uint32_t>(kept.size());
+    entry.kind = shortcut.kind;
+    entry.plainCaption = asciiCaption || wellFormed(shortcut.caption);
+    entry.simpleCaption = names != nullptr && names->simple(shortcut.caption);
+    // Shortcuts of one category mostly come one after the other.
+    if (entries.empty() || categories[entries.back().category] != shortcut.category) {
+        const auto [number, added] = numbers_.try_emplace(
+            std::string(shortcut.category), static_cast<std::uint32_t>(categories.size()));
+        if (added) {
+            categories.emplace_back(shortcut.category);
+        }
+        entry.category = number->second;
+    } else {
+        entry.category = entries.back().category;
+    }
+    entries.push_back(entry);
+}
+
+FinderIndex::Part FinderIndex::folded(const std::vector<store::ShortcutSummary>& shortcuts,
                                       const store::NameCollator* names) {
     Part part;
-    part.shortcuts = std::move(shortcuts);
-    // The texts in one block: a string of its own for each costs as much again.
-    part.texts.reserve(part.shortcuts.size() * 48);
-    part.entries.reserve(part.shortcuts.size());
-    std::unordered_map<std::string_view, std::uint32_t> categoryNumbers;
-    const std::string* lastCategory = nullptr;
-    std::uint32_t lastNumber = 0;
-    for (const store::ShortcutSummary& shortcut : part.shortcuts) {
-        Entry entry;
-        entry.start = static_cast<std::uint32_t>(part.texts.size());
-        appendFoldedForSearch(shortcut.caption, part.texts);
-        entry.captionEnd = static_cast<std::uint32_t>(part.texts.size());
-        part.texts += kPart;
-        appendFoldedForSearch(shortcut.description, part.texts);
-        part.texts += kPart;
-        appendFoldedForSearch(fileName(shortcut.path), part.texts);
-        entry.end = static_cast<std::uint32_t>(part.texts.size());
-        part.texts += kPart;
-        entry.plainCaption = wellFormed(shortcut.caption);
-        entry.simpleCaption = names != nullptr && names->simple(shortcut.caption);
-        // Shortcuts of one category mostly come one after the other.
-        if (lastCategory == nullptr || *lastCategory != shortcut.category) {
-            const auto [number, added] = categoryNumbers.try_emplace(
-                shortcut.category, static_cast<std::uint32_t>(part.categories.size()));
-            if (added) {
-                part.categories.push_back(shortcut.category);
-            }
-            lastCategory = &shortcut.category;
-            lastNumber = number->second;
-        }
-        entry.category = lastNumber;
-        part.entries.push_back(entry);
+    for (const store::ShortcutSummary& shortcut : shortcuts) {
+        part.add({shortcut.category, shortcut.caption, shortcut.description, shortcut.path,
+                  shortcut.kind},
+                 names);
     }
     return part;
+}
+
+FinderIndex::Part FinderIndex::read(const std::string& path, const std::string& vfs, int part,
+                                    int parts, const store::NameCollator* names) {
+    Part read;
+    store::forEachShortcut(
+        path, vfs, part, parts,
+        [&read, names](const store::ShortcutText& shortcut) { read.add(shortcut, names); });
+    return read;
 }
 
 FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
@@ -144,7 +185,7 @@ FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
     : FinderIndex(
           [&] {
               std::vector<Part> parts;
-              parts.push_back(folded(std::move(shortcuts)));
+              parts.push_back(folded(shortcuts));
               return parts;
           }(),
           nullptr) {
@@ -155,12 +196,23 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
     : names_(std::move(names)) {
     std::size_t total = 0;
     std::size_t textsSize = 0;
+    std::size_t keptSize = 0;
     for (const Part& part : parts) {
-        total += part.shortcuts.size();
+        total += part.entries.size();
         textsSize += part.texts.size();
+        keptSize += part.kept.size();
+    }
+    // The first part's blocks become the index's as they are: its categories are numbered
+    // first, in the same order.
+    if (!parts.empty()) {
+        texts_ = std::move(parts.front().texts);
+        kept_ = std::move(parts.front().kept);
+        entries_ = std::move(parts.front().entries);
     }
     texts_.reserve(textsSize);
+    kept_.reserve(keptSize);
     entries_.reserve(total);
+    bool first = true;
     std::unordered_map<std::string, std::uint32_t> categoryNumbers;
     for (Part& part : parts) {
         // The part's category numbers as this index numbers them.
@@ -172,22 +224,28 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
                 // Names as the launch counts know them.
                 categoryNumbers_.insert(QString::fromStdString(category), number->second);
                 categories_.push_back(foldForSearch(category));
+                categoryNames_.push_back(std::move(category));
             }
             numbers.push_back(number->second);
         }
+        if (std::exchange(first, false)) {
+            continue;
+        }
         const auto base = static_cast<std::uint32_t>(texts_.size());
+        const auto keptBase = static_cast<std::uint32_t>(kept_.size());
         for (Entry entry : part.entries) {
             entry.start += base;
             entry.captionEnd += base;
             entry.end += base;
+            entry.keptStart += keptBase;
+            entry.keptEnd += keptBase;
             entry.category = numbers[entry.category];
             entries_.push_back(entry);
         }
         texts_ += part.texts;
-        partStarts_.push_back(size_);
-        size_ += part.shortcuts.size();
-        shortcutParts_.push_back(std::move(part.shortcuts));
+        kept_ += part.kept;
     }
+    size_ = entries_.size();
     parts.clear();
 
     // Each category's shortcuts, for the launch counts to find theirs.
@@ -203,12 +261,17 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
     }
 }
 
-const store::ShortcutSummary& FinderIndex::shortcut(std::size_t index) const {
-    std::size_t part = partStarts_.size() - 1;
-    while (index < partStarts_[part]) {
-        --part;
-    }
-    return shortcutParts_[part][index - partStarts_[part]];
+store::ShortcutSummary FinderIndex::shortcut(std::size_t index) const {
+    const Entry& entry = entries_[index];
+    const std::string_view kept(kept_);
+    return {categoryNames_[entry.category], std::string(caption(index)), std::string(),
+            std::string(kept.substr(entry.keptStart + entry.captionSize,
+                                    entry.keptEnd - entry.keptStart - entry.captionSize)),
+            entry.kind};
+}
+
+std::string_view FinderIndex::caption(std::size_t index) const {
+    return captionOf(entries_[index]);
 }
 
 std::vector<std::uint32_t> FinderIndex::captionOrder() const {
@@ -227,12 +290,14 @@ bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
     if (!places_.empty()) {
         return places_[a] < places_[b];
     }
-    const std::string& first = shortcut(a).caption;
-    const std::string& second = shortcut(b).caption;
+    const Entry& one = entries_[a];
+    const Entry& other = entries_[b];
+    const std::string_view first = captionOf(one);
+    const std::string_view second = captionOf(other);
     // Well-formed texts compare as their sort keys order; others have their keys made.
-    const int order = entries_[a].simpleCaption && entries_[b].simpleCaption
+    const int order = one.simpleCaption && other.simpleCaption
                           ? names_->compareSimple(first, second)
-                      : entries_[a].plainCaption && entries_[b].plainCaption
+                      : one.plainCaption && other.plainCaption
                           ? names_->compare(first, second)
                           : names_->sortKey(first).compare(names_->sortKey(second));
     return order != 0 ? order < 0 : a < b;
@@ -267,9 +332,11 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
         for (std::uint32_t i = categoryStarts_[*category]; i < categoryStarts_[*category + 1];
              ++i) {
             const std::uint32_t index = byCategory_[i];
-            const std::string& stored = shortcut(index).caption;
+            const std::string_view stored = this->caption(index);
             if ((stored == bytes ||
-                 (!isAscii(stored) && QString::fromStdString(stored) == caption)) &&
+                 (!isAscii(stored) &&
+                  QString::fromUtf8(stored.data(), static_cast<qsizetype>(stored.size())) ==
+                      caption)) &&
                 (!named || captionBefore(*named, index))) {
                 named = index;
             }
@@ -291,7 +358,10 @@ FinderIndex::scan(std::string_view word, const std::vector<std::uint64_t>& categ
     std::uint32_t next = 0;
     const auto count = static_cast<std::uint32_t>(entries_.size());
     while (next < count) {
-        const void* found = ::memmem(texts + at, texts_.size() - at, word.data(), word.size());
+        // A single letter, as the first key gives, is found quicker by memchr.
+        const void* found =
+            word.size() == 1 ? std::memchr(texts + at, word.front(), texts_.size() - at)
+                             : ::memmem(texts + at, texts_.size() - at, word.data(), word.size());
         const std::size_t place =
             found ? static_cast<std::size_t>(static_cast<const char*>(found) - texts)
                   : texts_.size();

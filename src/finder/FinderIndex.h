@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace finder {
@@ -19,13 +21,18 @@ namespace finder {
 class FinderIndex {
   private:
     // Where a shortcut's folded texts stand in the block of texts: its caption from `start` to
-    // `captionEnd`, then its description and the file name of its target, parted by U+0001.
+    // `captionEnd`, then its description and the file name of its target, parted by U+0001; and
+    // where its caption and target as read stand in the block of those, one after the other.
     struct Entry {
         std::uint32_t start = 0;
         std::uint32_t captionEnd = 0;
         std::uint32_t end = 0;
         std::uint32_t category = 0;
+        std::uint32_t keptStart = 0;
+        std::uint32_t captionSize = 0;
+        std::uint32_t keptEnd = 0;
         int launches = 0;
+        std::int16_t kind = 0;
         // Well-formed UTF-8, which the collator compares as its sort keys order.
         bool plainCaption = true;
         // Compared by the collator's table of characters, without ICU.
@@ -34,16 +41,25 @@ class FinderIndex {
 
   public:
     // Shortcuts read together, their texts folded: the share of the work one thread does when
-    // the catalogue is read in parts.
+    // the catalogue is read in parts. Each text is copied once, into one of two blocks: a string
+    // of its own for each costs as much again.
     struct Part {
-        std::vector<store::ShortcutSummary> shortcuts; // as read
-        std::string texts;                             // each shortcut's ended by U+0001
-        std::vector<Entry> entries;                    // categories numbered in this part
-        std::vector<std::string> categories;           // in the order first read
+        std::string texts;                   // each shortcut's folded ones ended by U+0001
+        std::string kept;                    // each shortcut's caption and target as read
+        std::vector<Entry> entries;          // categories numbered in this part
+        std::vector<std::string> categories; // in the order first read
+        // With `names`, a caption it can compare quickly is marked so.
+        void add(const store::ShortcutText& shortcut, const store::NameCollator* names);
+
+      private:
+        std::unordered_map<std::string, std::uint32_t> numbers_;
     };
-    // With `names`, the captions it can compare quickly are marked so.
-    static Part folded(std::vector<store::ShortcutSummary> shortcuts,
+    static Part folded(const std::vector<store::ShortcutSummary>& shortcuts,
                        const store::NameCollator* names = nullptr);
+    // Part `part` of `parts` of the catalogue file, folded as it is read (see
+    // store::readAllShortcuts()).
+    static Part read(const std::string& path, const std::string& vfs, int part, int parts,
+                     const store::NameCollator* names);
 
     // Folds every text and orders the shortcuts by caption, as `names` sorts them.
     FinderIndex(std::vector<store::ShortcutSummary> shortcuts, const store::NameCollator& names);
@@ -76,8 +92,9 @@ class FinderIndex {
     // put in order only as far as asked, so a list that shows a few rows pays for those alone.
     std::size_t ranked(std::size_t place);
 
-    // Shortcuts are numbered as read.
-    const store::ShortcutSummary& shortcut(std::size_t index) const;
+    // Shortcuts are numbered as read. Their descriptions are searched, not kept.
+    store::ShortcutSummary shortcut(std::size_t index) const;
+    std::string_view caption(std::size_t index) const;
     std::size_t size() const { return size_; }
 
   private:
@@ -93,22 +110,25 @@ class FinderIndex {
     // Orders the last search's matches at least up to and including `place`.
     void sortThrough(std::size_t place);
 
+    std::string_view captionOf(const Entry& entry) const {
+        return {kept_.data() + entry.keptStart, entry.captionSize};
+    }
     int tier(const Entry& entry, std::string_view text) const;
     bool holds(const Entry& entry, std::string_view word) const;
     // The shortcuts that hold `word` or whose category does (bit 0 of categoryWords), in order.
     std::vector<std::uint32_t> scan(std::string_view word,
                                     const std::vector<std::uint64_t>& categoryWords) const;
 
-    // The shortcuts as their parts were read, kept apart: moving each costs as much as the
-    // rest of putting the parts together. Those of part p are numbered from partStarts_[p].
-    std::vector<std::vector<store::ShortcutSummary>> shortcutParts_;
-    std::vector<std::size_t> partStarts_;
     std::size_t size_ = 0;
     // Every shortcut's folded texts one after the other, so that a search reads one block of
     // memory from start to end.
     std::string texts_;
     std::vector<Entry> entries_;
+    // Every shortcut's caption and target as read, one after the other.
+    std::string kept_;
+    // The categories folded, and as read.
     std::vector<std::string> categories_;
+    std::vector<std::string> categoryNames_;
     // The category of each name, and the shortcuts of each category as read: those of
     // category c stand in byCategory_ from categoryStarts_[c] up to categoryStarts_[c + 1].
     QHash<QString, std::uint32_t> categoryNumbers_;

@@ -7,6 +7,8 @@
 #include <unicode/utf8.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace finder {
 
@@ -60,30 +62,58 @@ std::string foldForSearch(std::string_view utf8) {
     return out;
 }
 
-void appendFoldedForSearch(std::string_view utf8, std::string& out) {
-    // Most names are plain ASCII.
-    if (isAscii(utf8)) {
-        const std::size_t start = out.size();
-        out.append(utf8);
-        for (auto c = out.begin() + static_cast<std::ptrdiff_t>(start); c != out.end(); ++c) {
-            if (*c >= 'A' && *c <= 'Z') {
-                *c = static_cast<char>(*c - 'A' + 'a');
-            }
-        }
-        return;
+bool lowerAscii(std::string_view text, char* to) {
+    // Eight bytes at a time: each byte's top bit tells whether it is 'A' or above, and whether it
+    // is above 'Z'.
+    constexpr std::uint64_t kOnes = 0x0101010101010101U;
+    constexpr std::uint64_t kHigh = 0x80 * kOnes;
+    std::uint64_t high = 0;
+    const auto lower = [&high](std::uint64_t bytes) {
+        high |= bytes;
+        const std::uint64_t seven = bytes & ~kHigh;
+        const std::uint64_t fromA = seven + (0x80 - 'A') * kOnes;
+        const std::uint64_t pastZ = seven + (0x7F - 'Z') * kOnes;
+        return bytes | ((fromA & ~pastZ & ~bytes & kHigh) >> 2);
+    };
+    const char* from = text.data();
+    std::size_t left = text.size();
+    for (; left >= 8; left -= 8, from += 8, to += 8) {
+        std::uint64_t bytes = 0;
+        std::memcpy(&bytes, from, 8);
+        bytes = lower(bytes);
+        std::memcpy(to, &bytes, 8);
     }
+    // The last few one at a time: a copy of a length not known here would be a call of its own.
+    for (; left > 0; --left, ++from, ++to) {
+        const auto byte = static_cast<unsigned char>(*from);
+        high |= byte;
+        *to =
+            static_cast<char>(static_cast<unsigned>(byte - 'A') < 26U ? byte + ('a' - 'A') : byte);
+    }
+    return (high & kHigh) == 0;
+}
+
+bool appendFoldedForSearch(std::string_view utf8, std::string& out) {
+    // Most names are plain ASCII: lower case alone.
+    const std::size_t start = out.size();
+    out.resize(start + utf8.size());
+    if (lowerAscii(utf8, out.data() + start)) {
+        return true;
+    }
+    out.resize(start);
     UErrorCode status = U_ZERO_ERROR;
     const UNormalizer2* decompose = unorm2_getNFDInstance(&status);
     const UNormalizer2* caseless = unorm2_getNFKCCasefoldInstance(&status);
     if (U_FAILURE(status)) {
         out.append(utf8);
-        return;
+        return false;
     }
     // Accents come apart from their letters and are dropped; then width, case and compatibility
     // forms fold in one step.
     std::u16string bare = normalized(decompose, toUtf16(utf8));
     std::erase_if(bare, [](char16_t c) { return u_charType(c) == U_NON_SPACING_MARK; });
     out += toUtf8(normalized(caseless, bare));
+    return false;
 }
 
 bool startsWord(std::string_view folded, std::size_t position) {

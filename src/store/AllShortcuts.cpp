@@ -6,11 +6,12 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <optional>
 
 namespace store {
 
-std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
-                                              int part, int parts) {
+void forEachShortcut(const std::string& path, const std::string& vfs, int part, int parts,
+                     const std::function<void(const ShortcutText&)>& take) {
     sqlite3* raw = nullptr;
     // Used by one thread only: SQLite need not lock around each of its calls.
     const int opened =
@@ -35,13 +36,27 @@ std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std
         return statement;
     };
     // The parts are runs of row ids, so that all of them together are the table in its order.
-    const auto ends = prepare("select min(rowid), max(rowid) from [tblItems]");
-    if (sqlite3_step(ends.get()) != SQLITE_ROW ||
-        sqlite3_column_type(ends.get(), 0) == SQLITE_NULL) {
-        return {}; // no shortcut at all
+    // One read transaction for all the statements below, ended when the connection closes.
+    if (const int begun = sqlite3_exec(raw, "begin", nullptr, nullptr, nullptr);
+        begun != SQLITE_OK) {
+        throw fail(begun);
     }
-    const auto first = static_cast<std::uint64_t>(sqlite3_column_int64(ends.get(), 0));
-    const auto last = static_cast<std::uint64_t>(sqlite3_column_int64(ends.get(), 1));
+    // Asked apart: min() and max() in one query read the whole table, each alone one page.
+    const auto end = [&](const char* sql) -> std::optional<std::uint64_t> {
+        const auto statement = prepare(sql);
+        if (sqlite3_step(statement.get()) != SQLITE_ROW ||
+            sqlite3_column_type(statement.get(), 0) == SQLITE_NULL) {
+            return std::nullopt;
+        }
+        return static_cast<std::uint64_t>(sqlite3_column_int64(statement.get(), 0));
+    };
+    const std::optional<std::uint64_t> lowest = end("select min(rowid) from [tblItems]");
+    const std::optional<std::uint64_t> highest = end("select max(rowid) from [tblItems]");
+    if (!lowest || !highest) {
+        return; // no shortcut at all
+    }
+    const std::uint64_t first = *lowest;
+    const std::uint64_t last = *highest;
     // Counted without overflow: the row ids may span all 64 bits.
     const std::uint64_t span = last - first;
     const auto count = static_cast<std::uint64_t>(parts);
@@ -58,21 +73,32 @@ std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std
     sqlite3_bind_int64(rawStatement, 1, static_cast<sqlite3_int64>(from));
     sqlite3_bind_int64(rawStatement, 2, static_cast<sqlite3_int64>(to));
     const auto text = [&](int column) {
-        // As a blob: the text's bytes as stored, with no terminating copy made.
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(rawStatement, column));
-        return bytes ? std::string(bytes, static_cast<std::size_t>(
-                                              sqlite3_column_bytes(rawStatement, column)))
-                     : std::string();
+        // As a blob: the text's bytes as stored, with no terminating copy made. Through the
+        // column's value, which only this thread uses: each sqlite3_column_ call locks and
+        // checks the statement again, and that costs as much as the copy.
+        sqlite3_value* value = sqlite3_column_value(rawStatement, column);
+        const auto* bytes = static_cast<const char*>(sqlite3_value_blob(value));
+        return bytes ? std::string_view(bytes, static_cast<std::size_t>(sqlite3_value_bytes(value)))
+                     : std::string_view();
     };
-    std::vector<ShortcutSummary> shortcuts;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(rawStatement)) == SQLITE_ROW) {
-        shortcuts.push_back({text(0), text(1), text(2), text(3),
-                             static_cast<std::int16_t>(sqlite3_column_int(rawStatement, 4))});
+        take({text(0), text(1), text(2), text(3),
+              static_cast<std::int16_t>(sqlite3_column_int(rawStatement, 4))});
     }
     if (rc != SQLITE_DONE) {
         throw fail(rc);
     }
+}
+
+std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
+                                              int part, int parts) {
+    std::vector<ShortcutSummary> shortcuts;
+    forEachShortcut(path, vfs, part, parts, [&shortcuts](const ShortcutText& shortcut) {
+        shortcuts.push_back({std::string(shortcut.category), std::string(shortcut.caption),
+                             std::string(shortcut.description), std::string(shortcut.path),
+                             shortcut.kind});
+    });
     return shortcuts;
 }
 

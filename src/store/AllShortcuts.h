@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -16,11 +18,23 @@ struct ShortcutSummary {
     std::int16_t kind = 0;
 };
 
+// The same, as a read gives it: the texts last only until the next row is read.
+struct ShortcutText {
+    std::string_view category;
+    std::string_view caption;
+    std::string_view description;
+    std::string_view path;
+    std::int16_t kind = 0;
+};
+
 // Every shortcut of the catalogue file, in the table's order, read through a read-only
 // connection of its own so that it may run on any thread. Throws StoreError. The table may be
 // read in `parts` pieces, one a call and each on a thread of its own: part 0, 1 and so on one
 // after the other hold every shortcut once, in the same order.
 std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
                                               int part = 0, int parts = 1);
+// The same shortcuts handed to `take` one at a time as they are read, with no copy made.
+void forEachShortcut(const std::string& path, const std::string& vfs, int part, int parts,
+                     const std::function<void(const ShortcutText&)>& take);
 
 } // namespace store

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -58,6 +59,7 @@ class NameCollator {
 
     UCollator* collator_ = nullptr;
     mutable std::once_flag placesMade_;
+    mutable std::atomic<bool> placesReady_{false};
     mutable Places places_{};
 };
 
