@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/FinderCatalogue.h"
+#include "platform/BackgroundPriority.h"
 
 #include "store/AllShortcuts.h"
 
@@ -18,6 +19,8 @@ std::unique_ptr<FinderIndex> readIndex(const std::string& path, const std::strin
                                        std::shared_ptr<const store::NameCollator> names) {
     const int parts = std::clamp(QThread::idealThreadCount(), 1, 2);
     const auto readPart = [&](int part) {
+        // The window takes keys meanwhile, and comes first.
+        platform::giveWayToTheWindow();
         return FinderIndex::read(path, vfs, part, parts, names.get());
     };
     std::vector<std::future<FinderIndex::Part>> others;
