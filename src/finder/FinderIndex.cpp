@@ -245,7 +245,6 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
         texts_ += part.texts;
         kept_ += part.kept;
     }
-    size_ = entries_.size();
     parts.clear();
 
     // Each category's shortcuts, for the launch counts to find theirs.
@@ -279,7 +278,7 @@ std::vector<std::uint32_t> FinderIndex::captionOrder() const {
 }
 
 void FinderIndex::setCaptionOrder(std::vector<std::uint32_t> places) {
-    if (places.size() != size_) {
+    if (places.size() != entries_.size()) {
         return;
     }
     // The matches ordered so far keep their order: it is the same.

@@ -73,7 +73,7 @@ class FinderIndex {
     // searched; then setCaptionOrder() takes it on the searching thread.
     std::vector<std::uint32_t> captionOrder() const;
     void setCaptionOrder(std::vector<std::uint32_t> places);
-    bool ordered() const { return !places_.empty() || size_ == 0; }
+    bool ordered() const { return !places_.empty() || entries_.empty(); }
 
     // How often each shortcut was launched, by platform::LaunchCounts::key().
     void setLaunchCounts(const QHash<QString, int>& counts);
@@ -95,7 +95,7 @@ class FinderIndex {
     // Shortcuts are numbered as read. Their descriptions are searched, not kept.
     store::ShortcutSummary shortcut(std::size_t index) const;
     std::string_view caption(std::size_t index) const;
-    std::size_t size() const { return size_; }
+    std::size_t size() const { return entries_.size(); }
 
   private:
     // A match's place in the order: by its tier, its launches and its caption.
@@ -119,7 +119,6 @@ class FinderIndex {
     std::vector<std::uint32_t> scan(std::string_view word,
                                     const std::vector<std::uint64_t>& categoryWords) const;
 
-    std::size_t size_ = 0;
     // Every shortcut's folded texts one after the other, so that a search reads one block of
     // memory from start to end.
     std::string texts_;

@@ -22,23 +22,27 @@ int ResultList::rows() const {
     return model() != nullptr ? model()->rowCount(rootIndex()) : 0;
 }
 
-QSize ResultList::rowSize() const {
+int ResultList::rowHeight() const {
     if (rows() == 0) {
-        return {};
+        return 0;
     }
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     const QModelIndex first = model()->index(0, modelColumn(), rootIndex());
-    return {viewport()->width(), itemDelegateForIndex(first)->sizeHint(option, first).height()};
+    return itemDelegateForIndex(first)->sizeHint(option, first).height();
+}
+
+QRect ResultList::rowRect(int row, int height) const {
+    return {0, row * height - verticalScrollBar()->value() * height, viewport()->width(), height};
 }
 
 int ResultList::rowsPerPage() const {
-    const int height = rowSize().height();
+    const int height = rowHeight();
     return height > 0 ? std::max(1, viewport()->height() / height) : 1;
 }
 
 int ResultList::verticalOffset() const {
-    return verticalScrollBar()->value() * rowSize().height();
+    return verticalScrollBar()->value() * rowHeight();
 }
 
 QRect ResultList::visualRect(const QModelIndex& index) const {
@@ -46,12 +50,11 @@ QRect ResultList::visualRect(const QModelIndex& index) const {
         index.column() != modelColumn() || index.row() >= rows()) {
         return {};
     }
-    const QSize size = rowSize();
-    return {QPoint(0, index.row() * size.height() - verticalOffset()), size};
+    return rowRect(index.row(), rowHeight());
 }
 
 QModelIndex ResultList::indexAt(const QPoint& point) const {
-    const int height = rowSize().height();
+    const int height = rowHeight();
     const int y = point.y() + verticalOffset();
     if (height <= 0 || point.x() < 0 || point.x() >= viewport()->width() || y < 0) {
         return {};
@@ -97,7 +100,7 @@ void ResultList::doItemsLayout() {
 
 void ResultList::updateGeometries() {
     const int count = rows();
-    const int height = rowSize().height();
+    const int height = rowHeight();
     horizontalScrollBar()->setRange(0, 0);
     verticalScrollBar()->setSingleStep(1);
     if (count > 0 && height > 0 && count * qint64{height} > viewport()->height()) {
@@ -117,7 +120,7 @@ void ResultList::updateGeometries() {
 
 void ResultList::scrollContentsBy(int dx, int dy) {
     // The scroll bar counts rows.
-    viewport()->scroll(dx, dy * rowSize().height());
+    viewport()->scroll(dx, dy * rowHeight());
 }
 
 QModelIndex ResultList::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
@@ -156,7 +159,7 @@ QModelIndex ResultList::moveCursor(CursorAction action, Qt::KeyboardModifiers) {
 }
 
 void ResultList::setSelection(const QRect& rect, QItemSelectionModel::SelectionFlags command) {
-    const int height = rowSize().height();
+    const int height = rowHeight();
     const int count = rows();
     QItemSelection selection;
     const QRect area = rect.normalized().intersected(QRect(0, 0, viewport()->width(), INT_MAX / 2));
@@ -189,7 +192,7 @@ QRegion ResultList::visualRegionForSelection(const QItemSelection& selection) co
 
 void ResultList::paintEvent(QPaintEvent* event) {
     const int count = rows();
-    const int height = rowSize().height();
+    const int height = rowHeight();
     if (count == 0 || height <= 0) {
         return;
     }
@@ -205,7 +208,7 @@ void ResultList::paintEvent(QPaintEvent* event) {
     const int last = std::min(count - 1, (event->rect().bottom() + offset) / height);
     for (int row = first; row <= last; ++row) {
         const QModelIndex index = model()->index(row, modelColumn(), rootIndex());
-        option.rect = visualRect(index);
+        option.rect = rowRect(row, height);
         option.state = state;
         if (selectionModel() != nullptr && selectionModel()->isSelected(index)) {
             option.state |= QStyle::State_Selected;

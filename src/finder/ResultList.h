@@ -30,8 +30,10 @@ class ResultList : public QListView {
 
   private:
     int rows() const;
-    // Every row's size: the first row's, as wide as the list at least.
-    QSize rowSize() const;
+    // Every row's height: the first row's.
+    int rowHeight() const;
+    // A row's place in the list's viewport, as wide as the list.
+    QRect rowRect(int row, int height) const;
     // The rows a full page shows.
     int rowsPerPage() const;
 

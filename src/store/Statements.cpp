@@ -55,14 +55,13 @@ ResultSet sortedByName(Connection& db, ResultSet rows, const char* column) {
     const ResultSet::QuickOrder plain{
         [&names](std::string_view name) { return names->simple(name); },
         [&names](std::string_view a, std::string_view b) { return names->compareSimple(a, b); }};
-    if (rows.rowCount() < kRowsWorthKeys) {
-        rows.sortBy(column, compare, {}, plain);
-        return rows;
+    std::function<void(std::string_view, std::string&)> appendKey;
+    if (rows.rowCount() >= kRowsWorthKeys) {
+        appendKey = [&names](std::string_view name, std::string& keys) {
+            names->appendSortKey(name, keys);
+        };
     }
-    rows.sortBy(
-        column, compare,
-        [&names](std::string_view name, std::string& keys) { names->appendSortKey(name, keys); },
-        plain);
+    rows.sortBy(column, compare, appendKey, plain);
     return rows;
 }
 
