@@ -6,13 +6,13 @@
 #include "app/SyncCommandLine.h"
 #include "app/Translations.h"
 #include "common/Globals.h"
+#include "finder/Finder.h"
 #include "platform/DesktopEnvironment.h"
 #include "platform/DesktopFileSystem.h"
 #include "platform/DesktopSyncFiles.h"
 #include "platform/DesktopWarmUp.h"
 #include "platform/GlobalShortcutPortal.h"
 #include "platform/InstalledApplications.h"
-#include "finder/Finder.h"
 #include "platform/ReadyReport.h"
 #include "platform/SingleInstance.h"
 #include "store/NameCollator.h"
@@ -78,9 +78,7 @@ int main(int argc, char* argv[]) {
         return status;
     }
     QApplication application(argc, argv);
-    // The catalogue's libraries get ready beside the connection to the desktop.
-    platform::DesktopWarmUp desktopWarmUp(
-        [locale = store::NameCollator::localeFromEnvironment()] { store::warmUp(locale); });
+    platform::DesktopWarmUp desktopWarmUp;
     // The desktop's language, as its LANGUAGE list orders them; English when none is shipped.
     app::loadTranslations(QLocale::system().uiLanguages());
     QApplication::setApplicationName(QStringLiteral("Vantory"));
@@ -95,13 +93,21 @@ int main(int argc, char* argv[]) {
     }
 
     app::DesktopPlatform desktop;
-    desktopWarmUp.finish();
+    // While the fonts are read: the catalogue's libraries and the first pictures get ready, and
+    // the catalogue is opened and its categories read.
+    app::CatalogueAhead catalogueAhead;
+    desktopWarmUp.finish([&] {
+        store::warmUp(store::NameCollator::localeFromEnvironment());
+        app::Form1::readyFirstPictures();
+        catalogueAhead = app::readCatalogueAhead(desktop.services);
+    });
 
     common::Globals globals;
     // Outlives the window, whose merge at close writes through it.
     platform::DesktopSyncFiles sync;
     app::Form1 form1(desktop.services, globals);
     form1.keepInStepThrough(sync);
+    form1.startFrom(std::move(catalogueAhead));
     if (!form1.Form_Load()) {
         // Refused at start-up (another Vantory runs): the window never opens.
         return 1;

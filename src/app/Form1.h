@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/CatalogueAhead.h"
 #include "app/KeyRepeat.h"
 #include "app/ShortcutList.h"
 #include "common/CommandContext.h"
@@ -59,6 +60,13 @@ class Form1 : public QWidget, public common::MainWindow {
     Form1(platform::Services& services, common::Globals& globals, QWidget* parent = nullptr);
     ~Form1() override;
 
+    // Decodes the pictures the window draws first (its icon at the sizes the window system is
+    // offered, the root's and the categories' nodes), so that start-up can do it before the
+    // window exists, at the application's pixel ratio.
+    static void readyFirstPictures();
+
+    // What start-up opened and read before the window was built, for Form_Load to take.
+    void startFrom(CatalogueAhead ahead) { ahead_ = std::move(ahead); }
     // Start-up: data folder, catalogue, window dress, category tree. False when the program
     // must end without showing its window: another running Vantory holds the catalogue.
     bool Form_Load();
@@ -166,6 +174,7 @@ class Form1 : public QWidget, public common::MainWindow {
     bool backupDue_ = false;
     // Reads every name beside the window at start-up (repairNamesAtOpen).
     std::thread nameCheck_;
+    CatalogueAhead ahead_;
     bool painted_ = false;
     // Once the window has painted: starts the check of the catalogue's pages beside it.
     void afterFirstPaint();

@@ -3,6 +3,7 @@
 // backup and the check of names, which wait for the check's verdict.
 #include "app/Form1.h"
 #include "common/ErrorTrap.h"
+#include "common/ImageLists.h"
 #include "store/Connection.h"
 #include "sync/SyncKeeper.h"
 
@@ -12,6 +13,16 @@
 #include <QTreeWidget>
 
 namespace app {
+
+void Form1::readyFirstPictures() {
+    for (const int side : {16, 32, 48}) {
+        common::productIcon().pixmap(side);
+    }
+    // The tree's icon size.
+    for (const int picture : {1, 2}) {
+        common::imageListIcon(picture).pixmap(16);
+    }
+}
 
 void Form1::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);

@@ -67,7 +67,10 @@ bool Form1::Form_Load() {
         return true;
     }
 
-    trap.step(122, [&] { globals_.gConnection = std::make_unique<store::Connection>(); });
+    trap.step(122, [&] {
+        globals_.gConnection = ahead_.connection ? std::move(ahead_.connection)
+                                                 : std::make_unique<store::Connection>();
+    });
     bool heldByAnother = false;
     bool damaged = false;
     trap.step(124, [&] {
@@ -76,7 +79,9 @@ bool Form1::Form_Load() {
         store::OpenOptions options;
         options.checkPagesInBackground = true;
         try {
-            globals_.connection().open(catalogue.toStdString(), options);
+            if (!globals_.gConnection->isOpen()) {
+                globals_.connection().open(catalogue.toStdString(), options);
+            }
         } catch (const store::CatalogueInUse&) {
             heldByAnother = true;
             throw;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
+#include <utility>
 
 namespace app {
 
@@ -39,7 +40,9 @@ void Form1::loadGroups() {
     root->setData(0, Qt::UserRole, QString::fromLatin1(kRootKey));
     root->setIcon(0, common::imageListIcon(1));
     root->setToolTip(0, rootHover());
-    rs = store::selectGroupNamesAndColours(globals_.connection());
+    // Start-up's categories may have been read ahead, once.
+    rs = ahead_.groups ? *std::exchange(ahead_.groups, std::nullopt)
+                       : store::selectGroupNamesAndColours(globals_.connection());
     // The category nodes are made apart from the tree and joined to the root in one step: added
     // one at a time under an expanded root, each makes the view lay itself out again.
     QList<QTreeWidgetItem*> nodes;

@@ -33,13 +33,7 @@ void loadImagePlugins() {
 
 } // namespace
 
-DesktopWarmUp::DesktopWarmUp(std::function<void()> alsoReady)
-    : thread_([alsoReady = std::move(alsoReady)] {
-          readFontConfiguration();
-          if (alsoReady) {
-              alsoReady();
-          }
-      }) {}
+DesktopWarmUp::DesktopWarmUp() : thread_(readFontConfiguration) {}
 
 DesktopWarmUp::~DesktopWarmUp() {
     if (thread_.joinable()) {
@@ -47,15 +41,18 @@ DesktopWarmUp::~DesktopWarmUp() {
     }
 }
 
-void DesktopWarmUp::finish() {
+void DesktopWarmUp::finish(const std::function<void()>& meanwhile) {
     if (!thread_.joinable()) {
         return;
     }
     // Asking whether accessibility is active makes Qt set up its bridge, bus connection and all.
     QAccessible::isActive();
     // The fonts take the thread longer than the bridge takes this one: the plugins load here
-    // in the meantime.
+    // in the meantime, then the program's own work.
     loadImagePlugins();
+    if (meanwhile) {
+        meanwhile();
+    }
     thread_.join();
 }
 

@@ -12,19 +12,20 @@ namespace platform {
 // (dozens of XML files) the first time a widget measures its text, and loads every image format
 // plugin the first time it reads a picture. Here the fonts are read on a thread of their own
 // while the program's own thread connects and loads the plugins, so that the window's first
-// widgets find all of it done instead of waiting for each in turn. Work of the program's own
-// that its window will need may follow the fonts on that thread; none of it competes with the
-// start of the application, when the program's own thread is busiest.
+// widgets find all of it done instead of waiting for each in turn. The fonts take longest: work
+// of the program's own that measures no text fills the wait, so that the fonts' thread ends
+// no later than it must.
 class DesktopWarmUp {
   public:
-    // Starts the thread, which runs `alsoReady` last. Made once the application object exists.
-    explicit DesktopWarmUp(std::function<void()> alsoReady = {});
+    // Starts reading the fonts. Made once the application object exists.
+    DesktopWarmUp();
     ~DesktopWarmUp();
     DesktopWarmUp(const DesktopWarmUp&) = delete;
     DesktopWarmUp& operator=(const DesktopWarmUp&) = delete;
 
-    // Connects the accessibility bridge and loads the image plugins, then waits for the thread.
-    void finish();
+    // Connects the accessibility bridge, loads the image plugins and runs `meanwhile` on the
+    // calling thread, then waits for the fonts. Once finished, a second call does nothing.
+    void finish(const std::function<void()>& meanwhile = {});
 
   private:
     std::thread thread_;

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/Services.h"
+#include "store/Connection.h"
+#include "store/ResultSet.h"
+
+#include <memory>
+#include <optional>
+
+namespace app {
+
+// The catalogue opened and its categories read before the window is built, while start-up
+// waits for the desktop's fonts anyway. Only the usual start is read ahead: a catalogue that is
+// missing, not a regular file, in use or unreadable is left to the window's start-up, which
+// tells why as it always does.
+struct CatalogueAhead {
+    std::unique_ptr<store::Connection> connection; // open, or none
+    std::optional<store::ResultSet> groups;        // the tree's categories, where they were read
+};
+
+CatalogueAhead readCatalogueAhead(platform::Services& services);
+
+} // namespace app
