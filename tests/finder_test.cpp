@@ -7,6 +7,7 @@
 #include "finder/TextFolding.h"
 #include "platform/DesktopLaunchCounts.h"
 #include "store/Statements.h"
+#include "store/Transaction.h"
 
 #include <QAccessible>
 #include <QFile>
@@ -170,6 +171,25 @@ TEST_F(FinderTest, ShowsEveryMatchAndTheirCountMakingOnlyTheRowsOnScreen) {
         pages << QStringLiteral("Page %1").arg(i, 2, 10, QLatin1Char('0'));
     }
     EXPECT_EQ(results(), pages);
+}
+
+TEST_F(FinderTest, ALargeCountIsWrittenAsTheLanguageWritesNumbers) {
+    {
+        store::Transaction all(db());
+        for (int i = 0; i < 1234; ++i) {
+            store::insertItem(db(), item("Web", "Site " + std::to_string(i), 5, "/site"));
+        }
+        all.commit();
+    }
+    const QLocale before;
+    for (const auto& [language, shown] : {std::pair{QLocale::English, "1,234 shortcuts found"},
+                                          {QLocale::German, "1.234 shortcuts found"}}) {
+        QLocale::setDefault(QLocale(language));
+        typeInto(form.ListView1(), "site");
+        EXPECT_EQ(countShown(), shown);
+        QTest::keyClick(field(), Qt::Key_Escape);
+    }
+    QLocale::setDefault(before);
 }
 
 TEST_F(FinderTest, ChoosingShowsTheShortcutsDescriptionAndCtrlLLaunchesTheChosenRow) {

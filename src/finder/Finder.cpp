@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -122,7 +123,7 @@ void Finder::search() {
             count_->setText(total == 1
                                 ? QCoreApplication::translate("Vantory", "1 shortcut found")
                                 : QCoreApplication::translate("Vantory", "%1 shortcuts found")
-                                      .arg(static_cast<qulonglong>(total)));
+                                      .arg(QLocale().toString(static_cast<qulonglong>(total))));
             results_->setCurrentIndex(found_->index(0));
         }
     }
