@@ -558,6 +558,32 @@ TEST_F(StoreTest, ResultSetIsTakenWholeAndNamesColumnsInAnyCase) {
     EXPECT_TRUE(other.eof());
 }
 
+TEST_F(StoreTest, ALargeReadGivesBackTheCachedPagesItWentThrough) {
+    insertGroup(db, {"Many", "", "", 0});
+    const auto cacheUsed = [&] {
+        int used = 0;
+        int highest = 0;
+        sqlite3_db_status(db.handle(), SQLITE_DBSTATUS_CACHE_USED, &used, &highest, 0);
+        return used;
+    };
+    std::size_t shown = 0;
+    int kept = 0;
+    for (const std::size_t rows : {999u, 1000u}) {
+        Transaction all(db);
+        for (; shown < rows; ++shown) {
+            insertItem(db, {"Many", "Shortcut " + std::to_string(shown), std::string(200, 'd'),
+                            "/usr/bin/x", "", kind::ShellFile, 0, 0});
+        }
+        all.commit();
+        ASSERT_EQ(selectItemsOfGroup(db, "Many").rowCount(), rows);
+        if (rows < 1000) {
+            kept = cacheUsed();
+        } else {
+            EXPECT_LT(cacheUsed() * 4, kept) << "kept " << kept;
+        }
+    }
+}
+
 TEST(StoreField, ConvertsTextAndNumbers) {
     using S = std::string;
     EXPECT_EQ(Field("c", Cell{}).text(), "");

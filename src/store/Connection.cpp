@@ -21,6 +21,9 @@ namespace store {
 
 namespace {
 
+// A read of this many rows or more gives back the cached pages it went through.
+constexpr std::size_t kLargeRead = 1000;
+
 struct StatementDeleter {
     void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
 };
@@ -536,6 +539,12 @@ ResultSet Connection::query(const std::string& sql, const std::vector<Value>& pa
     }
     if (rc != SQLITE_DONE) {
         throw statementError(db_, rc);
+    }
+    // The rows are kept whole, so the pages a large read went through would only hold as much
+    // memory again as the rows until the next read; they are read from the file again if needed.
+    if (rows.size() >= kLargeRead) {
+        sqlite3_reset(stmt.get());
+        sqlite3_db_release_memory(db_);
     }
     return ResultSet(std::move(columns), std::move(rows));
 }
