@@ -4,12 +4,18 @@
 #include "store/ResultSet.h"
 
 #include <QString>
+#include <variant>
 
 namespace common {
 
 // A text column of the current row, as the windows show it.
 inline QString fieldText(const store::ResultSet& rs, const char* column) {
-    return QString::fromStdString(rs.field(column).text());
+    // Texts, nearly every value read this way, are converted where they lie.
+    const store::Cell& value = rs.cell(column);
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        return QString::fromUtf8(*text);
+    }
+    return QString::fromStdString(store::Field(column, value).text());
 }
 
 // The most characters of a description the one-line description label is given: a line shows

@@ -172,22 +172,32 @@ bool ResultSet::eof() const {
     return !open_ || current_ >= rows_.size();
 }
 
-std::size_t ResultSet::columnIndex(const std::string& column) const {
+std::size_t ResultSet::columnIndex(std::string_view column) const {
     for (std::size_t i = 0; i < columns_.size(); ++i) {
         if (asciiEqualIgnoringCase(columns_[i], column)) {
             return i;
         }
     }
-    throw StoreError("The catalogue has no column " + column + ".");
+    throw StoreError("The catalogue has no column " + std::string(column) + ".");
 }
 
-Field ResultSet::field(const std::string& column) const {
+std::pair<std::size_t, const Cell&> ResultSet::current(std::string_view column) const {
+    static const Cell none;
     if (eof()) {
         throw StoreError("No current row.");
     }
     const std::size_t i = columnIndex(column);
     const auto& row = rows_[current_];
-    return Field(columns_[i], i < row.size() ? row[i] : Cell{});
+    return {i, i < row.size() ? row[i] : none};
+}
+
+const Cell& ResultSet::cell(std::string_view column) const {
+    return current(column).second;
+}
+
+Field ResultSet::field(const std::string& column) const {
+    const auto [i, value] = current(column);
+    return Field(columns_[i], value);
 }
 
 void ResultSet::sortBy(const std::string& column,

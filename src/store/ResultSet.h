@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace store {
@@ -39,6 +40,9 @@ class ResultSet {
     // The named column (case-insensitive) of the current row; throws StoreError at the end or
     // for an unknown column.
     Field field(const std::string& column) const;
+    // The named column's value in the current row as stored, for reading many rows without a
+    // copy of each; throws as `field` does.
+    const Cell& cell(std::string_view column) const;
     // Moves to the next row; the row left can no longer be read.
     void moveNext();
     void close();
@@ -61,7 +65,10 @@ class ResultSet {
 
   private:
     // The named column's place (case-insensitive); throws StoreError for an unknown column.
-    std::size_t columnIndex(const std::string& column) const;
+    std::size_t columnIndex(std::string_view column) const;
+    // The named column's place and value in the current row; throws at the end or for an
+    // unknown column.
+    std::pair<std::size_t, const Cell&> current(std::string_view column) const;
 
     bool open_ = false;
     std::size_t current_ = 0;
