@@ -174,13 +174,11 @@ TEST_F(FinderTest, ShowsEveryMatchAndTheirCountMakingOnlyTheRowsOnScreen) {
 }
 
 TEST_F(FinderTest, ALargeCountIsWrittenAsTheLanguageWritesNumbers) {
-    {
-        store::Transaction all(db());
-        for (int i = 0; i < 1234; ++i) {
-            store::insertItem(db(), item("Web", "Site " + std::to_string(i), 5, "/site"));
-        }
-        all.commit();
+    store::Transaction all(db());
+    for (int i = 0; i < 1234; ++i) {
+        store::insertItem(db(), item("Web", "Site " + std::to_string(i), 5, "/site"));
     }
+    all.commit();
     const QLocale before;
     for (const auto& [language, shown] : {std::pair{QLocale::English, "1,234 shortcuts found"},
                                           {QLocale::German, "1.234 shortcuts found"}}) {
