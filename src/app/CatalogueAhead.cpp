@@ -16,10 +16,7 @@ CatalogueAhead readCatalogueAhead(platform::Services& services) {
     }
     try {
         auto db = std::make_unique<store::Connection>();
-        // As the window's start-up opens it: every page is read once the window shows.
-        store::OpenOptions options;
-        options.checkPagesInBackground = true;
-        db->open(catalogue.toStdString(), options);
+        db->open(catalogue.toStdString(), startUpOpenOptions());
         ahead.connection = std::move(db);
         ahead.groups = store::selectGroupNamesAndColours(*ahead.connection);
     } catch (const std::exception&) {

@@ -14,6 +14,14 @@ namespace app {
 // waits for the desktop's fonts anyway. Only the usual start is read ahead: a catalogue that is
 // missing, not a regular file, in use or unreadable is left to the window's start-up, which
 // tells why as it always does.
+// How start-up opens the catalogue, ahead or in the window's start-up: every page is read once
+// the window shows, beside it, so that a large catalogue's window opens at once.
+inline store::OpenOptions startUpOpenOptions() {
+    store::OpenOptions options;
+    options.checkPagesInBackground = true;
+    return options;
+}
+
 struct CatalogueAhead {
     std::unique_ptr<store::Connection> connection; // open, or none
     std::optional<store::ResultSet> groups;        // the tree's categories, where they were read

@@ -60,7 +60,7 @@ class Form1 : public QWidget, public common::MainWindow {
     Form1(platform::Services& services, common::Globals& globals, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Decodes the pictures the window draws first (its icon at the sizes the window system is
+    // Decodes the pictures the window draws first (its icon at each size the window system is
     // offered, the root's and the categories' nodes), so that start-up can do it before the
     // window exists, at the application's pixel ratio.
     static void readyFirstPictures();

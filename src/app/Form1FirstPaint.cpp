@@ -8,6 +8,7 @@
 #include "sync/SyncKeeper.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QTreeWidget>
@@ -15,8 +16,9 @@
 namespace app {
 
 void Form1::readyFirstPictures() {
-    for (const int side : {16, 32, 48}) {
-        common::productIcon().pixmap(side);
+    const QIcon icon = common::productIcon();
+    for (const QSize& offered : icon.availableSizes()) {
+        icon.pixmap(offered);
     }
     // The tree's icon size.
     for (const int picture : {1, 2}) {

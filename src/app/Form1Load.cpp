@@ -74,13 +74,9 @@ bool Form1::Form_Load() {
     bool heldByAnother = false;
     bool damaged = false;
     trap.step(124, [&] {
-        // Every page is read once the window shows, beside it, so that a large catalogue's
-        // window opens at once.
-        store::OpenOptions options;
-        options.checkPagesInBackground = true;
         try {
             if (!globals_.gConnection->isOpen()) {
-                globals_.connection().open(catalogue.toStdString(), options);
+                globals_.connection().open(catalogue.toStdString(), startUpOpenOptions());
             }
         } catch (const store::CatalogueInUse&) {
             heldByAnother = true;
