@@ -93,14 +93,15 @@ int main(int argc, char* argv[]) {
     }
 
     app::DesktopPlatform desktop;
-    // While the fonts are read: the catalogue's libraries and the first pictures get ready, and
-    // the catalogue is opened and its categories read.
+    // While the fonts are read: the catalogue's libraries get ready, and the catalogue is opened
+    // and its categories read, on whichever thread is free first; the window's first pictures
+    // get ready on this thread, where they are drawn.
     app::CatalogueAhead catalogueAhead;
-    desktopWarmUp.finish([&] {
-        store::warmUp(store::NameCollator::localeFromEnvironment());
-        app::Form1::readyFirstPictures();
-        catalogueAhead = app::readCatalogueAhead(desktop.services);
-    });
+    desktopWarmUp.finish({[&] {
+                             store::warmUp(store::NameCollator::localeFromEnvironment());
+                             catalogueAhead = app::readCatalogueAhead(desktop.services);
+                         }},
+                         [] { app::Form1::readyFirstPictures(); });
 
     common::Globals globals;
     // Outlives the window, whose merge at close writes through it.

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QTemporaryDir>
+#include <atomic>
 #include <functional>
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
@@ -92,14 +93,23 @@ TEST(Fakes, QuestionsDialogsAndWindowsNobodyScriptedFailTheTest) {
 
 } // namespace
 
-TEST(DesktopWarmUp, FinishingRunsTheProgramsOwnWorkOnceAndEndingWithoutFinishingWaitsToo) {
+TEST(DesktopWarmUp, FinishingRunsEachTaskOnceAndTheOwnWorkHereAndEndingWithoutFinishingWaitsToo) {
     {
         platform::DesktopWarmUp warmUp;
+        std::vector<std::atomic<int>> runs(12);
+        std::vector<platform::DesktopWarmUp::Task> tasks;
+        for (std::atomic<int>& count : runs) {
+            tasks.emplace_back([&count] { ++count; });
+        }
         std::vector<std::thread::id> ranOn;
-        const auto meanwhile = [&] { ranOn.push_back(std::this_thread::get_id()); };
-        warmUp.finish(meanwhile);
-        warmUp.finish(meanwhile); // a second finish has nothing left to do
-        // The program's own work is done once, on its own thread, where its widgets live.
+        const auto own = [&] { ranOn.push_back(std::this_thread::get_id()); };
+        warmUp.finish(std::move(tasks), own);
+        warmUp.finish({[&] { ++runs[0]; }}, own); // a second finish has nothing left to do
+        // Every task is done, once, by the time finish returns, whichever thread took it; the
+        // program's own work is done once, on its own thread, where its widgets live.
+        for (const std::atomic<int>& count : runs) {
+            EXPECT_EQ(count, 1);
+        }
         EXPECT_EQ(ranOn, std::vector{std::this_thread::get_id()});
     }
     // A start that ends early (a second Vantory hands over and leaves) still waits for the fonts.

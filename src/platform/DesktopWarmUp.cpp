@@ -19,8 +19,8 @@ void readFontConfiguration() {
 }
 
 // Qt asks every image format plugin whether it reads a picture before it reads the first one,
-// loading each plugin to ask; a one-pixel picture read here does that. The loaded plugins belong
-// to the program's own thread, as if that thread had loaded them.
+// loading each plugin to ask; a one-pixel picture read here does that, on either thread: Qt
+// hands each plugin it loads to the program's own thread.
 void loadImagePlugins() {
     QByteArray png;
     {
@@ -33,25 +33,60 @@ void loadImagePlugins() {
 
 } // namespace
 
-DesktopWarmUp::DesktopWarmUp() : thread_(readFontConfiguration) {}
+DesktopWarmUp::DesktopWarmUp() : thread_(&DesktopWarmUp::readFontsThenShare, this) {}
 
 DesktopWarmUp::~DesktopWarmUp() {
     if (thread_.joinable()) {
+        {
+            const std::lock_guard lock(mutex_);
+            postedAll_ = true;
+        }
+        posted_.notify_one();
         thread_.join();
     }
 }
 
-void DesktopWarmUp::finish(const std::function<void()>& meanwhile) {
+void DesktopWarmUp::readFontsThenShare() {
+    readFontConfiguration();
+    {
+        std::unique_lock lock(mutex_);
+        posted_.wait(lock, [this] { return postedAll_; });
+    }
+    takeTasks();
+}
+
+void DesktopWarmUp::takeTasks() {
+    for (;;) {
+        Task task;
+        {
+            const std::lock_guard lock(mutex_);
+            if (next_ == tasks_.size()) {
+                return;
+            }
+            task = std::move(tasks_[next_++]);
+        }
+        task();
+    }
+}
+
+void DesktopWarmUp::finish(std::vector<Task> eitherThread, const Task& ownThread) {
     if (!thread_.joinable()) {
         return;
     }
+    {
+        const std::lock_guard lock(mutex_);
+        tasks_.emplace_back(loadImagePlugins);
+        for (Task& task : eitherThread) {
+            tasks_.push_back(std::move(task));
+        }
+        postedAll_ = true;
+    }
+    posted_.notify_one();
     // Asking whether accessibility is active makes Qt set up its bridge, bus connection and all.
     QAccessible::isActive();
-    // The fonts take the thread longer than the bridge takes this one: the plugins load here
-    // in the meantime, then the program's own work.
-    loadImagePlugins();
-    if (meanwhile) {
-        meanwhile();
+    takeTasks();
+    if (ownThread) {
+        ownThread();
     }
     thread_.join();
 }
