@@ -56,7 +56,6 @@ TargetLookups::TargetLookups(Locate locate, std::chrono::milliseconds timeLimit)
     watch_.setInterval(
         std::max<std::chrono::milliseconds>(timeLimit / 4, std::chrono::milliseconds(10)));
     QObject::connect(&watch_, &QTimer::timeout, receiver_.get(), [this] { checkTimeLimit(); });
-    startWorker();
 }
 
 TargetLookups::~TargetLookups() {
@@ -125,6 +124,10 @@ std::optional<IconSource> TargetLookups::answer(TargetIcons::Target target, cons
         }
         shared_->asked.insert(key, true);
         shared_->queue.push_back({target, path, key});
+    }
+    if (!workerStarted_) {
+        workerStarted_ = true;
+        startWorker();
     }
     shared_->wake.notify_all();
     if (!watch_.isActive()) {

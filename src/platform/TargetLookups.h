@@ -52,6 +52,7 @@ class TargetLookups {
     QTimer watch_;
     std::unique_ptr<QObject> receiver_;
     std::chrono::milliseconds timeLimit_;
+    bool workerStarted_ = false; // the first question starts it, not the program's start
 };
 
 } // namespace platform
