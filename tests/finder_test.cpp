@@ -245,6 +245,11 @@ TEST(FinderRanking, OrdersByWhereTheTextStandsThenLaunchesThenCaption) {
         {"Tools", "Calendar", "", "/usr/bin/cal", 2},
         {"Ärzte", "Café Menu", "", "https://cafe.example", 3},
         {"Web", "Straße", "", "https://maps.example", 3},
+        {"Zoo", "Zebra notes", "", "/z", 2},
+        {"People", "Émile notes", "", "/e", 2},
+        {"Nature", "ecology notes", "", "/n", 2},
+        {"Food", "Éclair notes", "", "/f", 2},
+        {"Birds", "Eagle notes", "", "/b", 2},
     };
     const store::NameCollator names("");
     finder::FinderIndex index(shortcuts, names);
@@ -270,6 +275,10 @@ TEST(FinderRanking, OrdersByWhereTheTextStandsThenLaunchesThenCaption) {
         {"arzte", {}, {"Café Menu"}},
         {"\uFF23\uFF21\uFF26\uFF25", {}, {"Café Menu"}},
         {"strasse", {}, {"Straße"}},
+        // captions ordered as the collator orders them, plain ASCII or not, case aside
+        {"notes",
+         {},
+         {"Notes", "Eagle notes", "Éclair notes", "ecology notes", "Émile notes", "Zebra notes"}},
         {"xyz", {}, {}},
     };
     for (const Ranking& row : table) {

@@ -75,26 +75,40 @@ bool wellFormed(std::string_view utf8) {
     return whole;
 }
 
-// Each shortcut's place when ordered by caption, those of equal captions as read.
+// Each shortcut's place when ordered by caption, those of equal captions as read. A plain ASCII
+// caption, as nearly all are, is keyed by its characters' places in the collator's table, any
+// other by its collation key; two keys of one kind compare as bytes, and a plain caption meets
+// another through the collator.
 std::vector<std::uint32_t> placesByCaption(const FinderIndex& shortcuts,
                                            const store::NameCollator& names) {
     // The keys in one block: a string of its own for each costs as much again.
     std::string keys;
-    keys.reserve(shortcuts.size() * 24);
+    keys.reserve(shortcuts.size() * 16);
     std::vector<std::uint32_t> starts;
     starts.reserve(shortcuts.size() + 1);
+    std::vector<std::uint8_t> plain(shortcuts.size());
     for (std::size_t i = 0; i < shortcuts.size(); ++i) {
         starts.push_back(static_cast<std::uint32_t>(keys.size()));
-        names.appendSortKey(shortcuts.caption(i), keys);
+        const std::string_view caption = shortcuts.caption(i);
+        plain[i] = names.simple(caption) ? 1 : 0;
+        if (plain[i] != 0) {
+            names.appendSimpleKey(caption, keys);
+        } else {
+            names.appendSortKey(caption, keys);
+        }
     }
     starts.push_back(static_cast<std::uint32_t>(keys.size()));
     const auto key = [&](std::uint32_t i) {
         return std::string_view(keys).substr(starts[i], starts[i + 1] - starts[i]);
     };
+    const auto compare = [&](std::uint32_t a, std::uint32_t b) {
+        return plain[a] == plain[b] ? key(a).compare(key(b))
+                                    : names.compare(shortcuts.caption(a), shortcuts.caption(b));
+    };
     std::vector<std::uint32_t> order(shortcuts.size());
     std::iota(order.begin(), order.end(), 0U);
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        const int compared = key(a).compare(key(b));
+        const int compared = compare(a, b);
         return compared != 0 ? compared < 0 : a < b;
     });
     std::vector<std::uint32_t> places(shortcuts.size());

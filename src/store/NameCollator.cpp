@@ -177,6 +177,13 @@ int NameCollator::compareSimple(std::string_view a, std::string_view b) const {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+void NameCollator::appendSimpleKey(std::string_view text, std::string& keys) const {
+    const Places& table = places();
+    for (const char c : text) {
+        keys.push_back(static_cast<char>(table[static_cast<unsigned char>(c)]));
+    }
+}
+
 const NameCollator::Places& NameCollator::places() const {
     // Asked once a name: the flag alone is quicker than a call to std::call_once.
     if (!placesReady_.load(std::memory_order_acquire)) {

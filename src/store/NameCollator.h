@@ -42,6 +42,9 @@ class NameCollator {
     // compare() for two texts simple() has accepted, from a table of the characters' places rather
     // than through ICU: many times quicker, for sorting many names one pair at a time.
     int compareSimple(std::string_view a, std::string_view b) const;
+    // For a text simple() has accepted, its characters' places added to the end of `keys`:
+    // compared byte for byte, two such keys order as compareSimple() orders their texts.
+    void appendSimpleKey(std::string_view text, std::string& keys) const;
 
     // The locale whose rules are in use, "root" when none matched.
     std::string actualLocale() const;
