@@ -29,7 +29,8 @@ class DesktopWarmUp {
     DesktopWarmUp& operator=(const DesktopWarmUp&) = delete;
 
     // Connects the accessibility bridge; the two threads then share the plugins' loading and
-    // `eitherThread`, each task run once, in order; then runs `ownThread` on the calling thread.
+    // `eitherThread`, each task run once, taken in the order given (one may start before the one
+    // before it ends); then runs `ownThread` on the calling thread.
     // Returns once all of it and the fonts are done. Once finished, a second call does nothing.
     void finish(std::vector<Task> eitherThread = {}, const Task& ownThread = {});
 
