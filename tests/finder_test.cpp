@@ -497,8 +497,7 @@ TEST(FinderCopy, ReadInPartsAndSearchedBeforeItIsOrderedIsTheCopyReadAtOnce) {
     for (int parts : {1, 2, 3, 7}) {
         std::vector<finder::FinderIndex::Part> folded;
         for (int part = 0; part < parts; ++part) {
-            folded.push_back(finder::FinderIndex::folded(
-                store::readAllShortcuts(path, "", part, parts), names.get()));
+            folded.push_back(finder::FinderIndex::read(path, "", part, parts, names.get()));
         }
         finder::FinderIndex inParts(std::move(folded), names);
         EXPECT_EQ(shown(inParts), expected) << parts << " parts, searched before ordered";

@@ -22,6 +22,8 @@ namespace {
 constexpr char kPart = '\x01';
 // More words than this are not told apart: each category keeps one bit per word.
 constexpr std::size_t kMaxWords = 64;
+// A part's blocks are given room for the rows it expects once this many are read.
+constexpr std::size_t kSampleRows = 64;
 // Matches are put in order at least this many at a time.
 constexpr std::size_t kSortStep = 16;
 
@@ -172,6 +174,15 @@ void FinderIndex::Part::add(const store::ShortcutText& shortcut, const store::Na
         entry.category = entries.back().category;
     }
     entries.push_back(entry);
+    if (entries.size() == kSampleRows && expected > kSampleRows) {
+        // With room to spare: later rows may be longer, and room never written takes no memory.
+        const auto room = [this](std::size_t bytes) {
+            return bytes / kSampleRows * expected / 4 * 5;
+        };
+        texts.reserve(room(texts.size()));
+        kept.reserve(room(kept.size()));
+        entries.reserve(expected);
+    }
 }
 
 FinderIndex::Part FinderIndex::folded(const std::vector<store::ShortcutSummary>& shortcuts,
@@ -190,7 +201,8 @@ FinderIndex::Part FinderIndex::read(const std::string& path, const std::string& 
     Part read;
     store::forEachShortcut(
         path, vfs, part, parts,
-        [&read, names](const store::ShortcutText& shortcut) { read.add(shortcut, names); });
+        [&read, names](const store::ShortcutText& shortcut) { read.add(shortcut, names); },
+        [&read](std::size_t rows) { read.expected = rows; });
     return read;
 }
 
@@ -207,28 +219,10 @@ FinderIndex::FinderIndex(std::vector<store::ShortcutSummary> shortcuts,
 }
 
 FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::NameCollator> names)
-    : names_(std::move(names)) {
-    std::size_t total = 0;
-    std::size_t textsSize = 0;
-    std::size_t keptSize = 0;
-    for (const Part& part : parts) {
-        total += part.entries.size();
-        textsSize += part.texts.size();
-        keptSize += part.kept.size();
-    }
-    // The first part's blocks become the index's as they are: its categories are numbered
-    // first, in the same order.
-    if (!parts.empty()) {
-        texts_ = std::move(parts.front().texts);
-        kept_ = std::move(parts.front().kept);
-        entries_ = std::move(parts.front().entries);
-    }
-    texts_.reserve(textsSize);
-    kept_.reserve(keptSize);
-    entries_.reserve(total);
-    bool first = true;
+    : parts_(std::move(parts)), names_(std::move(names)) {
     std::unordered_map<std::string, std::uint32_t> categoryNumbers;
-    for (Part& part : parts) {
+    for (Part& part : parts_) {
+        partStarts_.push_back(partStarts_.back() + static_cast<std::uint32_t>(part.entries.size()));
         // The part's category numbers as this index numbers them.
         std::vector<std::uint32_t> numbers;
         for (std::string& category : part.categories) {
@@ -242,49 +236,45 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
             }
             numbers.push_back(number->second);
         }
-        if (std::exchange(first, false)) {
-            continue;
-        }
-        const auto base = static_cast<std::uint32_t>(texts_.size());
-        const auto keptBase = static_cast<std::uint32_t>(kept_.size());
-        for (Entry entry : part.entries) {
-            entry.start += base;
-            entry.captionEnd += base;
-            entry.end += base;
-            entry.keptStart += keptBase;
-            entry.keptEnd += keptBase;
+        for (Entry& entry : part.entries) {
             entry.category = numbers[entry.category];
-            entries_.push_back(entry);
         }
-        texts_ += part.texts;
-        kept_ += part.kept;
+        part.categories.clear();
+        part.numbers_.clear();
     }
-    parts.clear();
 
     // Each category's shortcuts, for the launch counts to find theirs.
     categoryStarts_.assign(categories_.size() + 1, 0);
-    for (const Entry& entry : entries_) {
-        ++categoryStarts_[entry.category + 1];
+    for (const Part& part : parts_) {
+        for (const Entry& entry : part.entries) {
+            ++categoryStarts_[entry.category + 1];
+        }
     }
     std::partial_sum(categoryStarts_.begin(), categoryStarts_.end(), categoryStarts_.begin());
-    byCategory_.resize(entries_.size());
+    byCategory_.resize(size());
     std::vector<std::uint32_t> filled(categoryStarts_.begin(), categoryStarts_.end() - 1);
-    for (std::uint32_t i = 0; i < entries_.size(); ++i) {
-        byCategory_[filled[entries_[i].category]++] = i;
+    std::uint32_t index = 0;
+    for (const Part& part : parts_) {
+        for (const Entry& entry : part.entries) {
+            byCategory_[filled[entry.category]++] = index++;
+        }
     }
 }
 
 store::ShortcutSummary FinderIndex::shortcut(std::size_t index) const {
-    const Entry& entry = entries_[index];
-    const std::string_view kept(kept_);
-    return {categoryNames_[entry.category], std::string(caption(index)), std::string(),
+    const std::size_t partNumber = partOf(static_cast<std::uint32_t>(index));
+    const Part& part = parts_[partNumber];
+    const Entry& entry = part.entries[index - partStarts_[partNumber]];
+    const std::string_view kept(part.kept);
+    return {categoryNames_[entry.category], std::string(captionOf(part, entry)), std::string(),
             std::string(kept.substr(entry.keptStart + entry.captionSize,
                                     entry.keptEnd - entry.keptStart - entry.captionSize)),
             entry.kind};
 }
 
 std::string_view FinderIndex::caption(std::size_t index) const {
-    return captionOf(entries_[index]);
+    const std::size_t part = partOf(static_cast<std::uint32_t>(index));
+    return captionOf(parts_[part], parts_[part].entries[index - partStarts_[part]]);
 }
 
 std::vector<std::uint32_t> FinderIndex::captionOrder() const {
@@ -292,7 +282,7 @@ std::vector<std::uint32_t> FinderIndex::captionOrder() const {
 }
 
 void FinderIndex::setCaptionOrder(std::vector<std::uint32_t> places) {
-    if (places.size() != entries_.size()) {
+    if (places.size() != size()) {
         return;
     }
     // The matches ordered so far keep their order: it is the same.
@@ -303,10 +293,10 @@ bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
     if (!places_.empty()) {
         return places_[a] < places_[b];
     }
-    const Entry& one = entries_[a];
-    const Entry& other = entries_[b];
-    const std::string_view first = captionOf(one);
-    const std::string_view second = captionOf(other);
+    const Entry& one = entryAt(a);
+    const Entry& other = entryAt(b);
+    const std::string_view first = caption(a);
+    const std::string_view second = caption(b);
     // Well-formed texts compare as their sort keys order; others have their keys made.
     const int order = one.simpleCaption && other.simpleCaption
                           ? names_->compareSimple(first, second)
@@ -327,8 +317,10 @@ bool FinderIndex::before(const Ranked& a, const Ranked& b) const {
 }
 
 void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
-    for (Entry& entry : entries_) {
-        entry.launches = 0;
+    for (Part& part : parts_) {
+        for (Entry& entry : part.entries) {
+            entry.launches = 0;
+        }
     }
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const auto names = platform::LaunchCounts::names(it.key());
@@ -355,7 +347,7 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
             }
         }
         if (named) {
-            entries_[*named].launches = it.value();
+            entryAt(*named).launches = it.value();
         }
     }
     // The order may change with the counts; what matches does not.
@@ -363,43 +355,48 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
 
 std::vector<std::uint32_t>
 FinderIndex::scan(std::string_view word, const std::vector<std::uint64_t>& categoryWords) const {
-    // One pass through all the texts: each place the word stands names the shortcut around it,
-    // and the shortcuts between two such places match by their category alone, if at all.
+    // One pass through each part's texts: each place the word stands names the shortcut around
+    // it, and the shortcuts between two such places match by their category alone, if at all.
     std::vector<std::uint32_t> hits;
-    const char* texts = texts_.data();
-    std::size_t at = 0;
-    std::uint32_t next = 0;
-    const auto count = static_cast<std::uint32_t>(entries_.size());
-    while (next < count) {
-        // A single letter, as the first key gives, is found quicker by memchr.
-        const void* found =
-            word.size() == 1 ? std::memchr(texts + at, word.front(), texts_.size() - at)
-                             : ::memmem(texts + at, texts_.size() - at, word.data(), word.size());
-        const std::size_t place =
-            found ? static_cast<std::size_t>(static_cast<const char*>(found) - texts)
-                  : texts_.size();
-        for (; next < count && entries_[next].end < place; ++next) {
-            if (categoryWords[entries_[next].category] & 1U) {
-                hits.push_back(next);
+    for (std::size_t p = 0; p < parts_.size(); ++p) {
+        const Part& part = parts_[p];
+        const char* texts = part.texts.data();
+        const std::size_t size = part.texts.size();
+        const std::uint32_t base = partStarts_[p];
+        const auto count = static_cast<std::uint32_t>(part.entries.size());
+        std::size_t at = 0;
+        std::uint32_t next = 0;
+        while (next < count) {
+            // A single letter, as the first key gives, is found quicker by memchr.
+            const void* found = word.size() == 1
+                                    ? std::memchr(texts + at, word.front(), size - at)
+                                    : ::memmem(texts + at, size - at, word.data(), word.size());
+            const std::size_t place =
+                found ? static_cast<std::size_t>(static_cast<const char*>(found) - texts) : size;
+            for (; next < count && part.entries[next].end < place; ++next) {
+                if (categoryWords[part.entries[next].category] & 1U) {
+                    hits.push_back(base + next);
+                }
             }
+            if (found == nullptr || next == count) {
+                break;
+            }
+            hits.push_back(base + next);
+            at = part.entries[next].end;
+            ++next;
         }
-        if (found == nullptr || next == count) {
-            break;
-        }
-        hits.push_back(next);
-        at = entries_[next].end;
-        ++next;
     }
     return hits;
 }
 
-bool FinderIndex::holds(const Entry& entry, std::string_view word) const {
-    return contains(std::string_view(texts_).substr(entry.start, entry.end - entry.start), word);
+bool FinderIndex::holds(const Part& part, const Entry& entry, std::string_view word) {
+    return contains(std::string_view(part.texts).substr(entry.start, entry.end - entry.start),
+                    word);
 }
 
-int FinderIndex::tier(const Entry& entry, std::string_view text) const {
+int FinderIndex::tier(const Part& part, const Entry& entry, std::string_view text) {
     const std::string_view caption =
-        std::string_view(texts_).substr(entry.start, entry.captionEnd - entry.start);
+        std::string_view(part.texts).substr(entry.start, entry.captionEnd - entry.start);
     if (caption.starts_with(text)) {
         return 0;
     }
@@ -432,10 +429,12 @@ FinderIndex::Found FinderIndex::find(const QString& text, std::size_t limit) {
         }
     }
     const auto matchesFrom = [&](std::uint32_t index, std::size_t firstWord) {
-        const Entry& entry = entries_[index];
+        const std::size_t partNumber = partOf(index);
+        const Part& part = parts_[partNumber];
+        const Entry& entry = part.entries[index - partStarts_[partNumber]];
         const std::uint64_t inCategory = categoryWords[entry.category];
         for (std::size_t w = firstWord; w < words.size(); ++w) {
-            if ((inCategory >> w & 1U) == 0 && !holds(entry, words[w])) {
+            if ((inCategory >> w & 1U) == 0 && !holds(part, entry, words[w])) {
                 return false;
             }
         }
@@ -460,7 +459,10 @@ FinderIndex::Found FinderIndex::find(const QString& text, std::size_t limit) {
     ranked_.clear();
     ranked_.reserve(hits.size());
     for (std::uint32_t index : hits) {
-        ranked_.push_back({tier(entries_[index], folded), entries_[index].launches, index});
+        const std::size_t partNumber = partOf(index);
+        const Part& part = parts_[partNumber];
+        const Entry& entry = part.entries[index - partStarts_[partNumber]];
+        ranked_.push_back({tier(part, entry, folded), entry.launches, index});
     }
     sorted_ = 0;
     found.total = ranked_.size();

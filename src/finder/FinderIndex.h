@@ -20,9 +20,10 @@ namespace finder {
 // searching runs on one thread at a time.
 class FinderIndex {
   private:
-    // Where a shortcut's folded texts stand in the block of texts: its caption from `start` to
-    // `captionEnd`, then its description and the file name of its target, parted by U+0001; and
-    // where its caption and target as read stand in the block of those, one after the other.
+    // Where a shortcut's folded texts stand in its part's block of texts: its caption from
+    // `start` to `captionEnd`, then its description and the file name of its target, parted by
+    // U+0001; and where its caption and target as read stand in the part's block of those, one
+    // after the other.
     struct Entry {
         std::uint32_t start = 0;
         std::uint32_t captionEnd = 0;
@@ -48,10 +49,15 @@ class FinderIndex {
         std::string kept;                    // each shortcut's caption and target as read
         std::vector<Entry> entries;          // categories numbered in this part
         std::vector<std::string> categories; // in the order first read
+        // About how many shortcuts the part will hold: once the first few are read, each block
+        // is given room for all of them at the rate those few took. Grown a step at a time, each
+        // block would be copied again and again into memory touched for the first time.
+        std::size_t expected = 0;
         // With `names`, a caption it can compare quickly is marked so.
         void add(const store::ShortcutText& shortcut, const store::NameCollator* names);
 
       private:
+        friend class FinderIndex;
         std::unordered_map<std::string, std::uint32_t> numbers_;
     };
     static Part folded(const std::vector<store::ShortcutSummary>& shortcuts,
@@ -73,7 +79,7 @@ class FinderIndex {
     // searched; then setCaptionOrder() takes it on the searching thread.
     std::vector<std::uint32_t> captionOrder() const;
     void setCaptionOrder(std::vector<std::uint32_t> places);
-    bool ordered() const { return !places_.empty() || entries_.empty(); }
+    bool ordered() const { return !places_.empty() || size() == 0; }
 
     // How often each shortcut was launched, by platform::LaunchCounts::key().
     void setLaunchCounts(const QHash<QString, int>& counts);
@@ -95,7 +101,7 @@ class FinderIndex {
     // Shortcuts are numbered as read. Their descriptions are searched, not kept.
     store::ShortcutSummary shortcut(std::size_t index) const;
     std::string_view caption(std::size_t index) const;
-    std::size_t size() const { return entries_.size(); }
+    std::size_t size() const { return partStarts_.back(); }
 
   private:
     // A match's place in the order: by its tier, its launches and its caption.
@@ -110,21 +116,37 @@ class FinderIndex {
     // Orders the last search's matches at least up to and including `place`.
     void sortThrough(std::size_t place);
 
-    std::string_view captionOf(const Entry& entry) const {
-        return {kept_.data() + entry.keptStart, entry.captionSize};
+    // The part shortcut `index` was read in, and its place there.
+    std::size_t partOf(std::uint32_t index) const {
+        std::size_t part = 0;
+        while (index >= partStarts_[part + 1]) {
+            ++part;
+        }
+        return part;
     }
-    int tier(const Entry& entry, std::string_view text) const;
-    bool holds(const Entry& entry, std::string_view word) const;
+    const Entry& entryAt(std::uint32_t index) const {
+        const std::size_t part = partOf(index);
+        return parts_[part].entries[index - partStarts_[part]];
+    }
+    Entry& entryAt(std::uint32_t index) {
+        const std::size_t part = partOf(index);
+        return parts_[part].entries[index - partStarts_[part]];
+    }
+    static std::string_view captionOf(const Part& part, const Entry& entry) {
+        return {part.kept.data() + entry.keptStart, entry.captionSize};
+    }
+    static int tier(const Part& part, const Entry& entry, std::string_view text);
+    static bool holds(const Part& part, const Entry& entry, std::string_view word);
     // The shortcuts that hold `word` or whose category does (bit 0 of categoryWords), in order.
     std::vector<std::uint32_t> scan(std::string_view word,
                                     const std::vector<std::uint64_t>& categoryWords) const;
 
-    // Every shortcut's folded texts one after the other, so that a search reads one block of
-    // memory from start to end.
-    std::string texts_;
-    std::vector<Entry> entries_;
-    // Every shortcut's caption and target as read, one after the other.
-    std::string kept_;
+    // The shortcuts as their parts were read, each part's texts in blocks of its own that a
+    // search reads from start to end. Joined, the blocks would be copied into memory touched for
+    // the first time, which costs about as much again as reading them. The shortcuts are
+    // numbered across the parts in order: part p's first is number partStarts_[p].
+    std::vector<Part> parts_;
+    std::vector<std::uint32_t> partStarts_{0};
     // The categories folded, and as read.
     std::vector<std::string> categories_;
     std::vector<std::string> categoryNames_;

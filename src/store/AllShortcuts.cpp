@@ -5,13 +5,15 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
 namespace store {
 
 void forEachShortcut(const std::string& path, const std::string& vfs, int part, int parts,
-                     const std::function<void(const ShortcutText&)>& take) {
+                     const std::function<void(const ShortcutText&)>& take,
+                     const std::function<void(std::size_t rows)>& expect) {
     sqlite3* raw = nullptr;
     // Used by one thread only: SQLite need not lock around each of its calls.
     const int opened =
@@ -26,6 +28,9 @@ void forEachShortcut(const std::string& path, const std::string& vfs, int part, 
         throw fail(opened);
     }
     sqlite3_busy_timeout(raw, 2000);
+    // Each page is read once, in order: a small cache serves as well, and the memory of a large
+    // one, touched for the first time, costs more than the reading.
+    sqlite3_exec(raw, "PRAGMA cache_size=-128", nullptr, nullptr, nullptr);
     const auto prepare = [&](const char* sql) {
         sqlite3_stmt* made = nullptr;
         const int prepared = sqlite3_prepare_v2(db.get(), sql, -1, &made, nullptr);
@@ -66,6 +71,13 @@ void forEachShortcut(const std::string& path, const std::string& vfs, int part, 
     const std::uint64_t from = start(static_cast<std::uint64_t>(part));
     const std::uint64_t to =
         part + 1 == parts ? last : start(static_cast<std::uint64_t>(part) + 1) - 1;
+    if (expect) {
+        // A row takes a few bytes of the file at the very least.
+        constexpr std::uint64_t kSmallestRow = 8;
+        const std::uint64_t fileRows = end("PRAGMA page_count").value_or(0) *
+                                       end("PRAGMA page_size").value_or(0) / kSmallestRow;
+        expect(to < from ? 0 : static_cast<std::size_t>(std::min(to - from, fileRows) + 1));
+    }
     const auto statement = prepare("select [groupcaption], [itemcaption], [itemdescription], "
                                    "[itempath], [itemtype] from [tblItems] "
                                    "where rowid between ?1 and ?2");

@@ -33,8 +33,11 @@ struct ShortcutText {
 // after the other hold every shortcut once, in the same order.
 std::vector<ShortcutSummary> readAllShortcuts(const std::string& path, const std::string& vfs,
                                               int part = 0, int parts = 1);
-// The same shortcuts handed to `take` one at a time as they are read, with no copy made.
+// The same shortcuts handed to `take` one at a time as they are read, with no copy made. Before
+// the first, `expect` (if given) learns about how many the part holds, from the span of its row
+// ids: exact unless shortcuts were deleted, and never more than the file could hold.
 void forEachShortcut(const std::string& path, const std::string& vfs, int part, int parts,
-                     const std::function<void(const ShortcutText&)>& take);
+                     const std::function<void(const ShortcutText&)>& take,
+                     const std::function<void(std::size_t rows)>& expect = {});
 
 } // namespace store
