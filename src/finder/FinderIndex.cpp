@@ -262,9 +262,7 @@ FinderIndex::FinderIndex(std::vector<Part> parts, std::shared_ptr<const store::N
 }
 
 store::ShortcutSummary FinderIndex::shortcut(std::size_t index) const {
-    const std::size_t partNumber = partOf(static_cast<std::uint32_t>(index));
-    const Part& part = parts_[partNumber];
-    const Entry& entry = part.entries[index - partStarts_[partNumber]];
+    const auto [part, entry] = locate(static_cast<std::uint32_t>(index));
     const std::string_view kept(part.kept);
     return {categoryNames_[entry.category], std::string(captionOf(part, entry)), std::string(),
             std::string(kept.substr(entry.keptStart + entry.captionSize,
@@ -273,8 +271,8 @@ store::ShortcutSummary FinderIndex::shortcut(std::size_t index) const {
 }
 
 std::string_view FinderIndex::caption(std::size_t index) const {
-    const std::size_t part = partOf(static_cast<std::uint32_t>(index));
-    return captionOf(parts_[part], parts_[part].entries[index - partStarts_[part]]);
+    const auto [part, entry] = locate(static_cast<std::uint32_t>(index));
+    return captionOf(part, entry);
 }
 
 std::vector<std::uint32_t> FinderIndex::captionOrder() const {
@@ -293,14 +291,14 @@ bool FinderIndex::captionBefore(std::uint32_t a, std::uint32_t b) const {
     if (!places_.empty()) {
         return places_[a] < places_[b];
     }
-    const Entry& one = entryAt(a);
-    const Entry& other = entryAt(b);
-    const std::string_view first = caption(a);
-    const std::string_view second = caption(b);
+    const Located one = locate(a);
+    const Located other = locate(b);
+    const std::string_view first = captionOf(one.part, one.entry);
+    const std::string_view second = captionOf(other.part, other.entry);
     // Well-formed texts compare as their sort keys order; others have their keys made.
-    const int order = one.simpleCaption && other.simpleCaption
+    const int order = one.entry.simpleCaption && other.entry.simpleCaption
                           ? names_->compareSimple(first, second)
-                      : one.plainCaption && other.plainCaption
+                      : one.entry.plainCaption && other.entry.plainCaption
                           ? names_->compare(first, second)
                           : names_->sortKey(first).compare(names_->sortKey(second));
     return order != 0 ? order < 0 : a < b;
@@ -347,7 +345,8 @@ void FinderIndex::setLaunchCounts(const QHash<QString, int>& counts) {
             }
         }
         if (named) {
-            entryAt(*named).launches = it.value();
+            const auto [part, at] = place(*named);
+            parts_[part].entries[at].launches = it.value();
         }
     }
     // The order may change with the counts; what matches does not.
@@ -429,9 +428,7 @@ FinderIndex::Found FinderIndex::find(const QString& text, std::size_t limit) {
         }
     }
     const auto matchesFrom = [&](std::uint32_t index, std::size_t firstWord) {
-        const std::size_t partNumber = partOf(index);
-        const Part& part = parts_[partNumber];
-        const Entry& entry = part.entries[index - partStarts_[partNumber]];
+        const auto [part, entry] = locate(index);
         const std::uint64_t inCategory = categoryWords[entry.category];
         for (std::size_t w = firstWord; w < words.size(); ++w) {
             if ((inCategory >> w & 1U) == 0 && !holds(part, entry, words[w])) {
@@ -459,9 +456,7 @@ FinderIndex::Found FinderIndex::find(const QString& text, std::size_t limit) {
     ranked_.clear();
     ranked_.reserve(hits.size());
     for (std::uint32_t index : hits) {
-        const std::size_t partNumber = partOf(index);
-        const Part& part = parts_[partNumber];
-        const Entry& entry = part.entries[index - partStarts_[partNumber]];
+        const auto [part, entry] = locate(index);
         ranked_.push_back({tier(part, entry, folded), entry.launches, index});
     }
     sorted_ = 0;

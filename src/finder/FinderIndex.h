@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace finder {
@@ -117,20 +118,20 @@ class FinderIndex {
     void sortThrough(std::size_t place);
 
     // The part shortcut `index` was read in, and its place there.
-    std::size_t partOf(std::uint32_t index) const {
+    std::pair<std::size_t, std::size_t> place(std::uint32_t index) const {
         std::size_t part = 0;
         while (index >= partStarts_[part + 1]) {
             ++part;
         }
-        return part;
+        return {part, index - partStarts_[part]};
     }
-    const Entry& entryAt(std::uint32_t index) const {
-        const std::size_t part = partOf(index);
-        return parts_[part].entries[index - partStarts_[part]];
-    }
-    Entry& entryAt(std::uint32_t index) {
-        const std::size_t part = partOf(index);
-        return parts_[part].entries[index - partStarts_[part]];
+    struct Located {
+        const Part& part;
+        const Entry& entry;
+    };
+    Located locate(std::uint32_t index) const {
+        const auto [part, at] = place(index);
+        return {parts_[part], parts_[part].entries[at]};
     }
     static std::string_view captionOf(const Part& part, const Entry& entry) {
         return {part.kept.data() + entry.keptStart, entry.captionSize};
