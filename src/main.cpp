@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QDBusConnection>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <cstdio>
@@ -77,8 +78,11 @@ int main(int argc, char* argv[]) {
         }
         return status;
     }
+    // The fonts are read, the catalogue's libraries made ready and the session bus asked for
+    // while Qt connects to the display.
+    platform::DesktopWarmUp desktopWarmUp(
+        [] { store::warmUp(store::NameCollator::localeFromEnvironment()); });
     QApplication application(argc, argv);
-    platform::DesktopWarmUp desktopWarmUp;
     // The desktop's language, as its LANGUAGE list orders them; English when none is shipped.
     app::loadTranslations(QLocale::system().uiLanguages());
     QApplication::setApplicationName(QStringLiteral("Vantory"));
@@ -93,20 +97,18 @@ int main(int argc, char* argv[]) {
     }
 
     app::DesktopPlatform desktop;
-    // While the fonts are read: the catalogue's libraries get ready, and the catalogue is opened
-    // and its categories read, on whichever thread is free first; the window's first pictures
-    // get ready on this thread, where they are drawn.
+    // While the window is built: the catalogue is opened and its categories read beside it. The
+    // window's first pictures get ready on this thread, where they are drawn.
     app::CatalogueAhead catalogueAhead;
-    desktopWarmUp.finish({[&] {
-                             store::warmUp(store::NameCollator::localeFromEnvironment());
-                             catalogueAhead = app::readCatalogueAhead(desktop.services);
-                         }},
-                         [] { app::Form1::readyFirstPictures(); });
+    desktopWarmUp.share({[&] { catalogueAhead = app::readCatalogueAhead(desktop.services); }});
+    // Whatever ends this block first, the read beside it ends before what it reads into goes.
+    const auto readAheadEnded = qScopeGuard([&] { desktopWarmUp.finish(); });
 
     common::Globals globals;
     // Outlives the window, whose merge at close writes through it.
     platform::DesktopSyncFiles sync;
     app::Form1 form1(desktop.services, globals);
+    desktopWarmUp.finish([] { app::Form1::readyFirstPictures(); });
     form1.keepInStepThrough(sync);
     form1.startFrom(std::move(catalogueAhead));
     if (!form1.Form_Load()) {

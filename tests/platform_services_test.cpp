@@ -95,7 +95,8 @@ TEST(Fakes, QuestionsDialogsAndWindowsNobodyScriptedFailTheTest) {
 
 TEST(DesktopWarmUp, FinishingRunsEachTaskOnceAndTheOwnWorkHereAndEndingWithoutFinishingWaitsToo) {
     {
-        platform::DesktopWarmUp warmUp;
+        std::atomic<int> early = 0;
+        platform::DesktopWarmUp warmUp([&early] { ++early; });
         std::vector<std::atomic<int>> runs(12);
         std::vector<platform::DesktopWarmUp::Task> tasks;
         for (std::atomic<int>& count : runs) {
@@ -103,14 +104,17 @@ TEST(DesktopWarmUp, FinishingRunsEachTaskOnceAndTheOwnWorkHereAndEndingWithoutFi
         }
         std::vector<std::thread::id> ranOn;
         const auto own = [&] { ranOn.push_back(std::this_thread::get_id()); };
-        warmUp.finish(std::move(tasks), own);
-        warmUp.finish({[&] { ++runs[0]; }}, own); // a second finish has nothing left to do
+        warmUp.share(std::move(tasks));
+        warmUp.finish(own);
+        warmUp.share({[&] { ++runs[0]; }}); // once finished, nothing more is taken
+        warmUp.finish(own);
         // Every task is done, once, by the time finish returns, whichever thread took it; the
         // program's own work is done once, on its own thread, where its widgets live.
         for (const std::atomic<int>& count : runs) {
             EXPECT_EQ(count, 1);
         }
         EXPECT_EQ(ranOn, std::vector{std::this_thread::get_id()});
+        EXPECT_EQ(early, 1);
     }
     // A start that ends early (a second Vantory hands over and leaves) still waits for the fonts.
     { const platform::DesktopWarmUp warmUp; }

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QBuffer>
+#include <QDBusConnection>
 #include <QImage>
 
 #include <fontconfig/fontconfig.h>
@@ -31,9 +32,24 @@ void loadImagePlugins() {
     QImage::fromData(png, "PNG");
 }
 
+// Qt's accessibility bridge asks for the session bus on the desktop's platforms; where none runs,
+// libdbus forks to start one. A fork costs more the more memory the program has written, and
+// each page written before it is copied or faults again at its next write, so it is asked for
+// now, while the program is small. A headless platform has no bridge and is left alone.
+void askForSessionBus() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("offscreen") || platform.startsWith("minimal")) {
+        return;
+    }
+    QDBusConnection::sessionBus();
+}
+
 } // namespace
 
-DesktopWarmUp::DesktopWarmUp() : thread_(&DesktopWarmUp::readFontsThenShare, this) {}
+DesktopWarmUp::DesktopWarmUp(Task early)
+    : early_(std::move(early)), thread_(&DesktopWarmUp::readFontsThenShare, this) {
+    askForSessionBus();
+}
 
 DesktopWarmUp::~DesktopWarmUp() {
     if (thread_.joinable()) {
@@ -48,6 +64,9 @@ DesktopWarmUp::~DesktopWarmUp() {
 
 void DesktopWarmUp::readFontsThenShare() {
     readFontConfiguration();
+    if (early_) {
+        early_();
+    }
     {
         std::unique_lock lock(mutex_);
         posted_.wait(lock, [this] { return postedAll_; });
@@ -69,21 +88,31 @@ void DesktopWarmUp::takeTasks() {
     }
 }
 
-void DesktopWarmUp::finish(std::vector<Task> eitherThread, const Task& ownThread) {
+void DesktopWarmUp::share(std::vector<Task> beside) {
     if (!thread_.joinable()) {
         return;
     }
+    // Asking whether accessibility is active makes Qt set up its bridge, bus connection and all.
+    QAccessible::isActive();
     {
         const std::lock_guard lock(mutex_);
+        if (postedAll_) {
+            return;
+        }
         tasks_.emplace_back(loadImagePlugins);
-        for (Task& task : eitherThread) {
+        for (Task& task : beside) {
             tasks_.push_back(std::move(task));
         }
         postedAll_ = true;
     }
     posted_.notify_one();
-    // Asking whether accessibility is active makes Qt set up its bridge, bus connection and all.
-    QAccessible::isActive();
+}
+
+void DesktopWarmUp::finish(const Task& ownThread) {
+    if (!thread_.joinable()) {
+        return;
+    }
+    share();
     takeTasks();
     if (ownThread) {
         ownThread();
