@@ -116,6 +116,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     platform::reportWhenReady(&form1);
+    platform::DesktopWarmUp::loadImagePluginsOnceShown(&form1);
     form1.show();
     instance.raiseOnActivate(&form1);
     instance.onFind([&form1](const QString& text) {

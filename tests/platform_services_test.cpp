@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <atomic>
 #include <functional>
 #include <gtest/gtest-spi.h>
@@ -120,6 +122,33 @@ TEST(DesktopWarmUp, FinishingRunsEachTaskOnceAndTheOwnWorkHereAndEndingWithoutFi
     { const platform::DesktopWarmUp warmUp; }
     // Fonts are measured as usual afterwards.
     EXPECT_GT(QFontMetrics(QApplication::font()).height(), 0);
+}
+
+namespace {
+
+bool imagePluginsLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+}
+
+} // namespace
+
+// The window's first paint, frames and all, loads no image plugin; they load once it has painted.
+TEST(DesktopWarmUp, TheFirstPaintLoadsNoImagePluginAndThePluginsLoadAfterIt) {
+    if (imagePluginsLoaded()) {
+        GTEST_SKIP() << "an earlier test in this process loaded the plugins";
+    }
+    platform::DesktopWarmUp warmUp;
+    warmUp.finish();
+    QWidget window;
+    new QGroupBox(QStringLiteral("Categories"), &window);
+    window.grab();
+    EXPECT_FALSE(imagePluginsLoaded());
+    platform::DesktopWarmUp::loadImagePluginsOnceShown(&window);
+    window.grab();
+    QCoreApplication::processEvents();
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_TRUE(imagePluginsLoaded());
 }
 
 namespace {

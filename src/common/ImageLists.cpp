@@ -116,6 +116,8 @@ class PictureEngine : public QIconEngine {
     QPixmap decoded(int side) const {
         ensurePictures();
         QImageReader reader(QStringLiteral("%1/%2.png").arg(shared_->folder).arg(side), "png");
+        // The format is known: asked to tell it, Qt would load every image plugin to ask each.
+        reader.setAutoDetectImageFormat(false);
         return QPixmap::fromImage(reader.read());
     }
 

@@ -4,13 +4,35 @@
 #include <QAccessible>
 #include <QBuffer>
 #include <QDBusConnection>
+#include <QDateTime>
+#include <QEvent>
+#include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QThreadPool>
+#include <QTimer>
+#include <QWidget>
 
 #include <fontconfig/fontconfig.h>
 
 namespace platform {
 
 namespace {
+
+// A number's bytes in memory order, each as two hexadecimal digits, low one first: how Qt writes
+// the numbers in its keys for pictures read from files.
+template <typename Number> QString hexOf(Number value) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    QString text;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&value);
+    for (std::size_t i = 0; i < sizeof value; ++i) {
+        text += QLatin1Char(kDigits[bytes[i] & 0xf]);
+        text += QLatin1Char(kDigits[bytes[i] >> 4]);
+    }
+    return text;
+}
 
 // Fontconfig keeps the configuration it loads for the whole process, and Qt's font database
 // asks it for that same configuration, so it is not read again. Were Qt to ask while this read
@@ -20,8 +42,8 @@ void readFontConfiguration() {
 }
 
 // Qt asks every image format plugin whether it reads a picture before it reads the first one,
-// loading each plugin to ask; a one-pixel picture read here does that, on either thread: Qt
-// hands each plugin it loads to the program's own thread.
+// loading each plugin to ask; a one-pixel picture read here does that, on any thread: Qt hands
+// each plugin it loads to the program's own thread.
 void loadImagePlugins() {
     QByteArray png;
     {
@@ -30,6 +52,31 @@ void loadImagePlugins() {
         QImage(1, 1, QImage::Format_ARGB32).save(&buffer, "PNG");
     }
     QImage::fromData(png, "PNG");
+}
+
+// Qt's own style draws a frame's border from a picture it reads by name, and reading it would
+// load every image plugin on the program's thread during the window's first paint. The picture
+// is read here without asking them and kept where Qt looks first: under the key Qt gives a
+// picture read from a file (its path, time, size and kind). Should Qt name it otherwise, it is
+// read as before.
+void cacheFramePicture() {
+    const QString path =
+        QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        return;
+    }
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage picture = reader.read();
+    if (picture.isNull()) {
+        return;
+    }
+    constexpr unsigned kPixmapKind = 0; // Qt's kind for a pixmap, as opposed to a bitmap
+    const QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath() +
+                        hexOf(static_cast<quint32>(info.lastModified().toSecsSinceEpoch())) +
+                        hexOf(static_cast<quint64>(info.size())) + hexOf(quint32{kPixmapKind});
+    QPixmapCache::insert(key, QPixmap::fromImage(picture));
 }
 
 // Qt's accessibility bridge asks for the session bus on the desktop's platforms; where none runs,
@@ -99,7 +146,6 @@ void DesktopWarmUp::share(std::vector<Task> beside) {
         if (postedAll_) {
             return;
         }
-        tasks_.emplace_back(loadImagePlugins);
         for (Task& task : beside) {
             tasks_.push_back(std::move(task));
         }
@@ -114,10 +160,30 @@ void DesktopWarmUp::finish(const Task& ownThread) {
     }
     share();
     takeTasks();
+    cacheFramePicture();
     if (ownThread) {
         ownThread();
     }
     thread_.join();
+}
+
+void DesktopWarmUp::loadImagePluginsOnceShown(QWidget* window) {
+    // Waits for the window's first paint, then loads the plugins beside it.
+    class FirstPaint : public QObject {
+      public:
+        using QObject::QObject;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint) {
+                watched->removeEventFilter(this);
+                QTimer::singleShot(0, this, [this] {
+                    QThreadPool::globalInstance()->start(loadImagePlugins);
+                    deleteLater();
+                });
+            }
+            return false;
+        }
+    };
+    window->installEventFilter(new FirstPaint(window));
 }
 
 } // namespace platform

@@ -7,16 +7,19 @@
 #include <thread>
 #include <vector>
 
+class QWidget;
+
 namespace platform {
 
 // Readies what the first window needs from the desktop, on two threads at once. Qt reads the
 // font configuration (dozens of XML files) the first time a widget measures its text, connects
 // its accessibility bridge to the session bus the first time a widget changes, and loads every
-// image format plugin the first time it reads a picture. Made before the application object, it
-// reads the fonts on a thread of its own while Qt connects to the display, and asks for the
-// session bus at once. The plugins, and the program's own work that needs neither the fonts nor
-// the program's thread, are then taken by the fonts' thread while the window is built, and by
-// the program's thread once it is free.
+// image format plugin the first time it reads a picture without being told its format. Made
+// before the application object, this reads the fonts on a thread of its own while Qt connects
+// to the display, and asks for the session bus at once. The program's own work that needs
+// neither the fonts nor the program's thread is then taken by the fonts' thread while the window
+// is built, and by the program's thread once it is free. The window's first paint reads no
+// picture that would load the plugins; they are loaded once it has painted.
 class DesktopWarmUp {
   public:
     using Task = std::function<void()>;
@@ -29,13 +32,17 @@ class DesktopWarmUp {
     DesktopWarmUp(const DesktopWarmUp&) = delete;
     DesktopWarmUp& operator=(const DesktopWarmUp&) = delete;
 
-    // Connects the accessibility bridge, then hands the plugins' loading and `beside` to the
-    // fonts' thread, which takes them in the order given, and returns at once.
+    // Connects the accessibility bridge, then hands `beside` to the fonts' thread, which takes
+    // the tasks in the order given, and returns at once.
     void share(std::vector<Task> beside = {});
-    // Takes whatever the fonts' thread has not yet begun, then runs `ownThread` on the calling
-    // thread; returns once all of it and the fonts are done. Once finished, a second call does
-    // nothing.
+    // Takes whatever the fonts' thread has not yet begun, readies the style's pictures, then
+    // runs `ownThread` on the calling thread; returns once all of it and the fonts are done. Once
+    // finished, a second call does nothing.
     void finish(const Task& ownThread = {});
+
+    // Once the window has painted, loads the image plugins beside it, so that the first pictures
+    // read afterwards find them loaded. The application waits for the load when it ends.
+    static void loadImagePluginsOnceShown(QWidget* window);
 
   private:
     void readFontsThenShare();
