@@ -56,20 +56,22 @@ void loadImagePlugins() {
 
 // Qt's own style draws a frame's border from a picture it reads by name, and reading it would
 // load every image plugin on the program's thread during the window's first paint. The picture
-// is read here without asking them and kept where Qt looks first: under the key Qt gives a
+// is read ahead without asking them and kept where Qt looks first: under the key Qt gives a
 // picture read from a file (its path, time, size and kind). Should Qt name it otherwise, it is
 // read as before.
-void cacheFramePicture() {
-    const QString path =
-        QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        return;
-    }
-    QImageReader reader(path, "png");
+const QString kFramePicture =
+    QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+
+QImage readFramePicture() {
+    QImageReader reader(kFramePicture, "png");
     reader.setAutoDetectImageFormat(false);
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
+    return reader.read();
+}
+
+// Pictures are kept on the program's thread only.
+void keepFramePicture(const QImage& picture) {
+    const QFileInfo info(kFramePicture);
+    if (picture.isNull() || !info.exists()) {
         return;
     }
     constexpr unsigned kPixmapKind = 0; // Qt's kind for a pixmap, as opposed to a bitmap
@@ -149,6 +151,7 @@ void DesktopWarmUp::share(std::vector<Task> beside) {
         for (Task& task : beside) {
             tasks_.push_back(std::move(task));
         }
+        tasks_.emplace_back([this] { framePicture_ = readFramePicture(); });
         postedAll_ = true;
     }
     posted_.notify_one();
@@ -160,11 +163,11 @@ void DesktopWarmUp::finish(const Task& ownThread) {
     }
     share();
     takeTasks();
-    cacheFramePicture();
+    thread_.join();
+    keepFramePicture(framePicture_);
     if (ownThread) {
         ownThread();
     }
-    thread_.join();
 }
 
 void DesktopWarmUp::loadImagePluginsOnceShown(QWidget* window) {

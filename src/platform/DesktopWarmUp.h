@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QImage>
+
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -54,7 +56,8 @@ class DesktopWarmUp {
     std::size_t next_ = 0;    // under mutex_: the first task no thread has taken
     bool postedAll_ = false;  // under mutex_
     Task early_;
-    std::thread thread_; // last: it starts once the members above exist
+    QImage framePicture_; // read on either thread, kept on the program's once both are done
+    std::thread thread_;  // last: it starts once the members above exist
 };
 
 } // namespace platform
