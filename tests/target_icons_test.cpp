@@ -4,6 +4,7 @@
 #include "fakes/Form1Fixture.h"
 #include "platform/DesktopTargetIcons.h"
 #include "platform/IconLookup.h"
+#include "platform/TargetLookups.h"
 #include "store/Statements.h"
 
 #include <QDir>
@@ -13,8 +14,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <future>
 #include <sys/stat.h>
+#include <thread>
 
 namespace {
 
@@ -256,6 +259,38 @@ TEST_F(TargetIcons, ATargetThatNeverAnswersHoldsNeitherTheWindowNorTheOtherIcons
     EXPECT_EQ(shows(d + "/pipe.desktop"), drawn(common::imageListIcon(3)));
     EXPECT_EQ(shows(d + "/notes.txt"), drawn(QIcon(d + "/icons/private/32/text-plain.png")));
     answer.set_value();
+}
+
+// The lookups' end waits for a lookup under way, so that no thread is left inside Qt's code as
+// the program ends; one that never answers is waited for only up to the time limit.
+TEST(TargetLookups, TheirEndWaitsForALookupUnderWayButNotForOneThatNeverAnswers) {
+    struct Lookup {
+        std::atomic<bool> started = false;
+        std::atomic<bool> finished = false;
+        std::promise<void> release;
+    };
+    for (const bool answers : {true, false}) {
+        auto lookup = std::make_shared<Lookup>();
+        const std::shared_future<void> released = lookup->release.get_future().share();
+        {
+            platform::TargetLookups lookups(
+                [lookup, released, answers](platform::TargetIcons::Target, const QString&) {
+                    lookup->started = true;
+                    if (answers) {
+                        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                    } else {
+                        released.wait();
+                    }
+                    lookup->finished = true;
+                    return platform::IconSource{};
+                },
+                std::chrono::milliseconds(answers ? 10000 : 300));
+            lookups.answer(platform::TargetIcons::Target::File, "/data/report.txt", nullptr);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return lookup->started.load(); }));
+        }
+        EXPECT_EQ(lookup->finished, answers) << (answers ? "answers" : "never answers");
+        lookup->release.set_value();
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/TargetLookups.h"
 
 #include <QMetaObject>
+#include <QScopeGuard>
 
 #include <condition_variable>
 #include <deque>
@@ -30,6 +31,8 @@ struct TargetLookups::Shared {
     };
     std::mutex mutex;
     std::condition_variable wake;
+    std::condition_variable ended; // told when a thread has ended
+    int running = 0;               // threads started and not yet ended, given up or not
     std::deque<Request> queue;
     QObject* receiver = nullptr; // null once the lookups are gone
     Locate locate;
@@ -59,13 +62,15 @@ TargetLookups::TargetLookups(Locate locate, std::chrono::milliseconds timeLimit)
 }
 
 TargetLookups::~TargetLookups() {
-    {
-        const std::lock_guard lock(shared_->mutex);
-        shared_->receiver = nullptr;
-        shared_->worker = -1; // every thread ends with the lookup it is in
-        shared_->queue.clear();
-    }
+    std::unique_lock lock(shared_->mutex);
+    shared_->receiver = nullptr;
+    shared_->worker = -1; // every thread ends with the lookup it is in
+    shared_->queue.clear();
     shared_->wake.notify_all();
+    // A lookup under way is waited for, up to the time limit: a thread still inside Qt's file
+    // and type code as the program ends would find it torn down under it. One that a file
+    // system holds longer waits in the system, and is left.
+    shared_->ended.wait_for(lock, timeLimit_, [this] { return shared_->running == 0; });
 }
 
 void TargetLookups::startWorker() {
@@ -74,6 +79,7 @@ void TargetLookups::startWorker() {
         const std::lock_guard lock(shared_->mutex);
         id = ++shared_->worker;
         shared_->current.clear();
+        ++shared_->running;
     }
     shared_->wake.notify_all(); // a thread given up while it waited ends now
     TargetLookups* self = this;
@@ -81,8 +87,14 @@ void TargetLookups::startWorker() {
         self->takeAnswer(key, source);
     };
     // Detached: a thread held by a file system that never answers must not hold the program's
-    // end either.
+    // end beyond the time limit either.
     std::thread([shared = shared_, id, take] {
+        // Counted out last, once the locator has gone too.
+        const auto countedOut = qScopeGuard([&shared] {
+            const std::lock_guard lock(shared->mutex);
+            --shared->running;
+            shared->ended.notify_all();
+        });
         IconLocator locator;
         std::unique_lock lock(shared->mutex);
         for (;;) {

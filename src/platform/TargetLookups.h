@@ -29,6 +29,7 @@ class TargetLookups {
     // IconLocator.
     explicit TargetLookups(Locate locate = {},
                            std::chrono::milliseconds timeLimit = std::chrono::seconds(2));
+    // Waits for the lookups under way to end, each up to the time limit.
     ~TargetLookups();
     TargetLookups(const TargetLookups&) = delete;
     TargetLookups& operator=(const TargetLookups&) = delete;
