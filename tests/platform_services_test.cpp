@@ -124,31 +124,24 @@ TEST(DesktopWarmUp, FinishingRunsEachTaskOnceAndTheOwnWorkHereAndEndingWithoutFi
     EXPECT_GT(QFontMetrics(QApplication::font()).height(), 0);
 }
 
-namespace {
-
-bool imagePluginsLoaded() {
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
-}
-
-} // namespace
-
 // The window's first paint, frames and all, loads no image plugin; they load once it has painted.
 TEST(DesktopWarmUp, TheFirstPaintLoadsNoImagePluginAndThePluginsLoadAfterIt) {
-    if (imagePluginsLoaded()) {
+    const auto pluginsLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
+    };
+    if (pluginsLoaded()) {
         GTEST_SKIP() << "an earlier test in this process loaded the plugins";
     }
-    platform::DesktopWarmUp warmUp;
-    warmUp.finish();
+    platform::DesktopWarmUp().finish();
     QWidget window;
     new QGroupBox(QStringLiteral("Categories"), &window);
-    window.grab();
-    EXPECT_FALSE(imagePluginsLoaded());
     platform::DesktopWarmUp::loadImagePluginsOnceShown(&window);
     window.grab();
+    EXPECT_FALSE(pluginsLoaded());
     QCoreApplication::processEvents();
     QThreadPool::globalInstance()->waitForDone();
-    EXPECT_TRUE(imagePluginsLoaded());
+    EXPECT_TRUE(pluginsLoaded());
 }
 
 namespace {

@@ -261,35 +261,28 @@ TEST_F(TargetIcons, ATargetThatNeverAnswersHoldsNeitherTheWindowNorTheOtherIcons
     answer.set_value();
 }
 
-// The lookups' end waits for a lookup under way, so that no thread is left inside Qt's code as
-// the program ends; one that never answers is waited for only up to the time limit.
+// Their end waits for a lookup under way, and for one that never answers only up to the limit.
 TEST(TargetLookups, TheirEndWaitsForALookupUnderWayButNotForOneThatNeverAnswers) {
-    struct Lookup {
-        std::atomic<bool> started = false;
-        std::atomic<bool> finished = false;
-        std::promise<void> release;
-    };
     for (const bool answers : {true, false}) {
-        auto lookup = std::make_shared<Lookup>();
-        const std::shared_future<void> released = lookup->release.get_future().share();
+        auto started = std::make_shared<std::atomic<bool>>(false);
+        auto finished = std::make_shared<std::atomic<bool>>(false);
+        std::promise<void> release;
+        const std::shared_future<void> released = release.get_future().share();
         {
             platform::TargetLookups lookups(
-                [lookup, released, answers](platform::TargetIcons::Target, const QString&) {
-                    lookup->started = true;
-                    if (answers) {
-                        std::this_thread::sleep_for(std::chrono::milliseconds(200));
-                    } else {
-                        released.wait();
-                    }
-                    lookup->finished = true;
+                [=](platform::TargetIcons::Target, const QString&) {
+                    *started = true;
+                    answers ? std::this_thread::sleep_for(std::chrono::milliseconds(200))
+                            : released.wait();
+                    *finished = true;
                     return platform::IconSource{};
                 },
                 std::chrono::milliseconds(answers ? 10000 : 300));
             lookups.answer(platform::TargetIcons::Target::File, "/data/report.txt", nullptr);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return lookup->started.load(); }));
+            ASSERT_TRUE(QTest::qWaitFor([&] { return started->load(); }));
         }
-        EXPECT_EQ(lookup->finished, answers) << (answers ? "answers" : "never answers");
-        lookup->release.set_value();
+        EXPECT_EQ(*finished, answers) << (answers ? "answers" : "never answers");
+        release.set_value();
     }
 }
 
